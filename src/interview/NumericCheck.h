@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace yrn {
+
+class Section;
+
+// The numeric-string test: optional blanks around an optional sign, digits and an
+// optional decimal part ("12", "-5", "12.5", ".5", "5."). "." is the decimal point in
+// every locale. Exponents ("1e2"), thousands separators ("1,000") and currency
+// signs are refused: no answer box needs them and they are mostly typing slips.
+bool isNumeric(const QString& text);
+
+// The value of a numeric text taken to the nearest whole number, a tie going to the
+// even number (12.5 -> 12, 13.5 -> 14). Parsed exactly from the digits, so no text
+// silently becomes 0; nullopt for a text that is not numeric or whose value lies
+// beyond 18 digits.
+std::optional<qint64> roundedValue(const QString& text);
+
+// The numeric answer check of a box: an empty box passes; a text that is not a
+// number, or whose rounded value lies outside [minimum, maximum], shows the
+// "Input Error" box, empties the box and asks for the focus back. With pad, a valid
+// one-character value below 10 gets a leading "0".
+void CD(Section& section, const QString& fieldId, qint32 minimum, qint32 maximum, bool pad);
+
+// The message of a failed check.
+QString inputErrorText(qint32 minimum, qint32 maximum);
+
+}  // namespace yrn

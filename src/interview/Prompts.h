@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+namespace yrn {
+
+// How rules, checks and operations talk to the person at the keyboard. The window
+// shows real message boxes; tests use RecordingPrompts. Titles and texts are passed
+// exactly as the person sees them (line breaks as CR LF).
+class Prompts {
+  public:
+    virtual ~Prompts() = default;
+
+    virtual void information(const QString& title, const QString& text) = 0;
+    virtual void critical(const QString& title, const QString& text) = 0;
+    // True when the person answers Yes.
+    virtual bool yesNo(const QString& title, const QString& text) = 0;
+    // True when the person presses OK.
+    virtual bool okCancel(const QString& title, const QString& text) = 0;
+
+    // Asks for the keyboard focus to go to a field of a section. The model only
+    // asks for enabled fields; the window also skips fields it cannot show.
+    virtual void focus(const QString& module, const QString& fieldId) = 0;
+
+    // The hourglass while a client folder is read.
+    virtual void busy(bool /*on*/) {}
+};
+
+}  // namespace yrn

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "interview/Prompts.h"
+
+namespace yrn {
+
+// A Prompts that keeps every box shown and every focus request, and answers the
+// questions from a script (Yes / OK when the script runs out).
+class RecordingPrompts : public Prompts {
+  public:
+    enum class Kind { Information, Critical, YesNo, OkCancel };
+    struct Box {
+        Kind kind;
+        QString title;
+        QString text;
+    };
+    struct FocusRequest {
+        QString module;
+        QString fieldId;
+    };
+
+    void information(const QString& title, const QString& text) override;
+    void critical(const QString& title, const QString& text) override;
+    bool yesNo(const QString& title, const QString& text) override;
+    bool okCancel(const QString& title, const QString& text) override;
+    void focus(const QString& module, const QString& fieldId) override;
+
+    // The answers to the next questions, in order.
+    void answer(QList<bool> answers) { answers_ += answers; }
+
+    QList<Box> boxes;
+    QList<FocusRequest> focusRequests;
+
+    // The titles of the boxes shown so far, in order.
+    QStringList titles() const;
+    // The last box shown; empty when none was.
+    Box last() const;
+    void clear();
+
+  private:
+    bool nextAnswer();
+    QList<bool> answers_;
+};
+
+}  // namespace yrn

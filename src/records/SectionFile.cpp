@@ -1,0 +1,115 @@
+#include "records/SectionFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "records/FieldCodec.h"
+
+namespace yrn {
+
+void writeField(SectionWriter& w, const FileField& f) {
+    switch (f.codec) {
+        case Codec::Text:
+            w.PrintText(f.last, f.id);
+            break;
+        case Codec::Opt:
+            w.PrintOpt(f.last, f.id);
+            break;
+        case Codec::Opt3:
+            w.PrintOpt3(f.last, f.id);
+            break;
+        case Codec::Opt4:
+            w.PrintOpt4(f.last, f.id);
+            break;
+        case Codec::Combo:
+            w.PrintCombo(f.last, f.id);
+            break;
+        case Codec::ComboNew:
+            w.PrintComboNew(f.last, f.id);
+            break;
+        case Codec::CheckBox:
+            w.PrintCheckBox(f.last, f.id);
+            break;
+        case Codec::Custom:
+            f.write(w, f.last);
+            break;
+    }
+}
+
+void readField(SectionReader& r, const FileField& f) {
+    switch (f.codec) {
+        case Codec::Text:
+            r.LoadText(f.last, f.id);
+            break;
+        case Codec::Opt:
+            r.LoadOpt(f.last, f.id);
+            break;
+        case Codec::Opt3:
+            r.LoadOpt3(f.last, f.id);
+            break;
+        case Codec::Opt4:
+            r.LoadOpt4(f.last, f.id);
+            break;
+        case Codec::Combo:
+            r.LoadCombo(f.last, f.id);
+            break;
+        case Codec::ComboNew:
+            r.LoadComboNew(f.last, f.id);
+            break;
+        case Codec::CheckBox:
+            r.LoadCheckBox(f.last, f.id);
+            break;
+        case Codec::Custom:
+            f.read(r, f.last);
+            break;
+    }
+}
+
+QByteArray sectionFileBytes(const Section& section, const FileLayout& layout) {
+    SectionWriter writer(section);
+    for (const FileField& f : layout)
+        writeField(writer, f);
+    return writer.bytes();
+}
+
+LoadResult readSectionBytes(Section& section, const FileLayout& layout, const QByteArray& bytes) {
+    SectionReader reader(section, bytes);
+    for (const FileField& f : layout) {
+        if (reader.stopped()) break;
+        readField(reader, f);
+    }
+    return {true, !reader.damaged()};
+}
+
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+    QSaveFile file(path);
+    const auto fail = [&](const QString& why) {
+        if (error) *error = why;
+        file.cancelWriting();
+        return false;
+    };
+    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (file.write(bytes) != bytes.size()) return fail(file.errorString());
+    if (!file.commit()) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return true;
+}
+
+bool saveSectionFile(const Section& section, const FileLayout& layout, const QString& path,
+                     QString* error) {
+    return writeFileAtomically(path, sectionFileBytes(section, layout), error);
+}
+
+LoadResult loadSectionFile(Section& section, const FileLayout& layout, const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {false, false};
+    if (file.size() > SectionReader::kMaxFileBytes) return {true, false};
+    return readSectionBytes(section, layout, file.readAll());
+}
+
+}  // namespace yrn

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <functional>
+
+#include "interview/Section.h"
+
+namespace yrn {
+
+class SectionReader;
+class SectionWriter;
+
+// The kind of a field in a section file.
+enum class Codec { Text, Opt, Opt3, Opt4, Combo, ComboNew, CheckBox, Custom };
+
+// One field of a section file's declared layout. A Custom field brings its own
+// writer and reader (the demographic race field).
+struct FileField {
+    Codec codec = Codec::Text;
+    QString id;
+    bool last = false;
+    std::function<void(SectionWriter&, bool last)> write = {};
+    std::function<void(SectionReader&, bool last)> read = {};
+};
+using FileLayout = QList<FileField>;
+
+// Writes or reads one declared field.
+void writeField(SectionWriter& writer, const FileField& field);
+void readField(SectionReader& reader, const FileField& field);
+
+// The bytes of a section file for the layout.
+QByteArray sectionFileBytes(const Section& section, const FileLayout& layout);
+
+// Reads the bytes of a section file into the section, field by field.
+LoadResult readSectionBytes(Section& section, const FileLayout& layout, const QByteArray& bytes);
+
+// Writes a file through a temporary file in the same folder renamed over the old
+// one, readable by its owner only; false (and why) when it could not be written.
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// Writes the section file; false when it could not be written.
+bool saveSectionFile(const Section& section, const FileLayout& layout, const QString& path,
+                     QString* error = nullptr);
+
+// Reads a section file; a file that cannot be opened is "not found".
+LoadResult loadSectionFile(Section& section, const FileLayout& layout, const QString& path);
+
+}  // namespace yrn

@@ -1,0 +1,149 @@
+#include "records/TextEncoding.h"
+
+#include <QStringDecoder>
+#include <array>
+
+namespace yrn {
+
+namespace {
+
+// Windows-1252 bytes 0x80..0x9F; the five undefined bytes map to the C1 control of
+// the same value, as Windows itself reads them, so that every byte reads back.
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+int toByte(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
+    for (size_t i = 0; i < kHigh.size(); ++i)
+        if (kHigh[i] == c) return static_cast<int>(0x80 + i);
+    return -1;
+}
+
+constexpr char16_t kEscape = 0x241B;   // SYMBOL FOR ESCAPE
+constexpr char16_t kNewLine = 0x2424;  // SYMBOL FOR NEWLINE: a line feed
+constexpr char16_t kReturn = 0x240D;   // SYMBOL FOR CARRIAGE RETURN: a carriage return
+
+// Characters that some line reader takes for a line end, and other controls that
+// do not belong in a text line; written as escape + 'u' + four hex digits.
+bool needsCodeEscape(char16_t c) {
+    return (c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F || c == 0x85 ||
+           c == 0x2028 || c == 0x2029;
+}
+
+QString codeEscape(char16_t c) {
+    return QString(QChar(kEscape)) + 'u' + QString::number(c, 16).toUpper().rightJustified(4, '0');
+}
+
+}  // namespace
+
+bool fitsWindows1252(const QString& text) {
+    for (QChar c : text)
+        if (toByte(c.unicode()) < 0) return false;
+    return true;
+}
+
+QByteArray toWindows1252(const QString& text) {
+    QByteArray out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        const int b = toByte(c.unicode());
+        out.append(b < 0 ? '?' : static_cast<char>(b));
+    }
+    return out;
+}
+
+QString fromWindows1252(const QByteArray& bytes) {
+    QString out;
+    out.reserve(bytes.size());
+    for (char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        out.append(QChar(b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char16_t(b)));
+    }
+    return out;
+}
+
+QByteArray encodeSectionText(const QString& text) {
+    return fitsWindows1252(text) ? toWindows1252(text) : text.toUtf8();
+}
+
+QString decodeSectionText(const QByteArray& bytes) {
+    QByteArray data = bytes;
+    bool nonAscii = false;
+    for (char ch : data)
+        if (static_cast<unsigned char>(ch) >= 0x80) {
+            nonAscii = true;
+            break;
+        }
+    if (!nonAscii) return QString::fromLatin1(data);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(data);
+    if (!utf8.hasError()) {
+        if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+        return text;
+    }
+    return fromWindows1252(data);
+}
+
+QString escapeValue(const QString& text) {
+    QString out;
+    out.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        const bool edgeBlank = c == ' ' && (i == 0 || i == text.size() - 1);
+        if (c == '\n') {
+            out += QChar(kNewLine);
+        } else if (c == '\r') {
+            out += QChar(kReturn);
+        } else if (c == kEscape || c == kNewLine || c == kReturn) {
+            out += QChar(kEscape);
+            out += QChar(c);
+        } else if (needsCodeEscape(c) || edgeBlank) {
+            out += codeEscape(c);
+        } else {
+            out += QChar(c);
+        }
+    }
+    // "-1" is the empty answer; a typed "-1" keeps its sign escaped.
+    if (text == "-1") out = codeEscape('-') + "1";
+    return out;
+}
+
+QString unescapeValue(const QString& line) {
+    if (!line.contains(QChar(kEscape)) && !line.contains(QChar(kNewLine)) &&
+        !line.contains(QChar(kReturn)))
+        return line;
+    QString out;
+    out.reserve(line.size());
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char16_t c = line.at(i).unicode();
+        if (c == kNewLine) {
+            out += '\n';
+        } else if (c == kReturn) {
+            out += '\r';
+        } else if (c == kEscape && i + 1 < line.size()) {
+            const char16_t n = line.at(i + 1).unicode();
+            if (n == kEscape || n == kNewLine || n == kReturn) {
+                out += QChar(n);
+                ++i;
+            } else if (n == 'u' && i + 5 < line.size()) {
+                bool ok = false;
+                const uint code = line.mid(i + 2, 4).toUInt(&ok, 16);
+                if (ok) {
+                    out += QChar(char16_t(code));
+                    i += 5;
+                } else {
+                    out += QChar(c);
+                }
+            } else {
+                out += QChar(c);
+            }
+        } else {
+            out += QChar(c);
+        }
+    }
+    return out;
+}
+
+}  // namespace yrn

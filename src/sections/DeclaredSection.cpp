@@ -1,0 +1,33 @@
+#include "sections/DeclaredSection.h"
+
+namespace yrn {
+
+void DeclaredSection::file(Codec codec, const QString& id, bool last) {
+    field(id);  // a layout entry for an unknown field is a declaration fault
+    layout_.append(FileField{codec, id, last});
+}
+
+void DeclaredSection::fileCustom(const QString& id, std::function<void(SectionWriter&, bool)> write,
+                                 std::function<void(SectionReader&, bool)> read, bool last) {
+    layout_.append(FileField{Codec::Custom, id, last, std::move(write), std::move(read)});
+}
+
+bool DeclaredSection::SaveYRN(const QString& path) {
+    saveError_.clear();
+    if (layout_.isEmpty()) return true;
+    bool saved = false;
+    guard(info().module + ".SaveYRN",
+          [&] { saved = saveSectionFile(*this, layout_, path, &saveError_); });
+    return saved;
+}
+
+LoadResult DeclaredSection::LoadClientYRN(const QString& path) {
+    LoadResult result{true, false};
+    guard(info().module + ".LoadClientYRN", [&] {
+        beforeLoad();
+        result = loadSectionFile(*this, layout_, path);
+    });
+    return result;
+}
+
+}  // namespace yrn

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "interview/Section.h"
+#include "records/SectionFile.h"
+
+namespace yrn {
+
+// A section whose file is a declared layout of fields. Saving writes the section
+// file through a temporary file; loading replays the readers field by field. A
+// section with no layout yet writes no file and reads nothing.
+class DeclaredSection : public Section {
+  public:
+    using Section::Section;
+
+    bool SaveYRN(const QString& path) override;
+    LoadResult LoadClientYRN(const QString& path) override;
+
+    const FileLayout& fileLayout() const { return layout_; }
+    // Why the last save failed.
+    QString lastSaveError() const { return saveError_; }
+
+  protected:
+    // Adds a field to the file layout, in file order.
+    void file(Codec codec, const QString& id, bool last = false);
+    void fileCustom(const QString& id, std::function<void(SectionWriter&, bool)> write,
+                    std::function<void(SectionReader&, bool)> read, bool last = false);
+    // Called by LoadClientYRN before the file is read (the locator shows its caption).
+    virtual void beforeLoad() {}
+
+  private:
+    FileLayout layout_;
+    QString saveError_;
+};
+
+}  // namespace yrn

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "sections/DeclaredSection.h"
+
+namespace yrn {
+
+class DemographicSection : public DeclaredSection {
+  public:
+    explicit DemographicSection(Interview& interview);
+};
+
+}  // namespace yrn

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "sections/DeclaredSection.h"
+
+namespace yrn {
+
+class EmploymentSection : public DeclaredSection {
+  public:
+    explicit EmploymentSection(Interview& interview);
+};
+
+}  // namespace yrn

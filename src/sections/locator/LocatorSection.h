@@ -1,0 +1,12 @@
+#pragma once
+
+#include "sections/DeclaredSection.h"
+
+namespace yrn {
+
+class LocatorSection : public DeclaredSection {
+  public:
+    explicit LocatorSection(Interview& interview);
+};
+
+}  // namespace yrn

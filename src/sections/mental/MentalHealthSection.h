@@ -1,0 +1,12 @@
+#pragma once
+
+#include "sections/DeclaredSection.h"
+
+namespace yrn {
+
+class MentalHealthSection : public DeclaredSection {
+  public:
+    explicit MentalHealthSection(Interview& interview);
+};
+
+}  // namespace yrn
