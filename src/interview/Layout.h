@@ -14,8 +14,8 @@ namespace yrn {
 // A sub-label whose text rules change names the model label in labelId.
 struct Answer {
     QString field;
-    QString caption;
-    QString labelId;
+    QString caption = {};
+    QString labelId = {};
 };
 
 struct TableRow {

@@ -69,6 +69,9 @@ class SectionReader {
     // The reading stopped early or a value could not be set.
     bool damaged() const { return stopped_ || faulty_; }
     bool stopped() const { return stopped_; }
+    // No value line is left: the reading stopped or the file ended after the
+    // last separator. Lets a reader of a field that older files lack end quietly.
+    bool atEnd() const { return stopped_ || next_ >= lines_.size(); }
     // Marks a value that could not be set and shows the "Program Error" box of
     // the reader named.
     void fault(const QString& procedure);

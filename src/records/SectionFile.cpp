@@ -2,8 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include "interview/AtomicFile.h"
 #include "records/FieldCodec.h"
 
 namespace yrn {
@@ -80,24 +80,6 @@ LoadResult readSectionBytes(Section& section, const FileLayout& layout, const QB
         readField(reader, f);
     }
     return {true, !reader.damaged()};
-}
-
-bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    const auto fail = [&](const QString& why) {
-        if (error) *error = why;
-        file.cancelWriting();
-        return false;
-    };
-    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (file.write(bytes) != bytes.size()) return fail(file.errorString());
-    if (!file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    return true;
 }
 
 bool saveSectionFile(const Section& section, const FileLayout& layout, const QString& path,

@@ -36,10 +36,6 @@ QByteArray sectionFileBytes(const Section& section, const FileLayout& layout);
 // Reads the bytes of a section file into the section, field by field.
 LoadResult readSectionBytes(Section& section, const FileLayout& layout, const QByteArray& bytes);
 
-// Writes a file through a temporary file in the same folder renamed over the old
-// one, readable by its owner only; false (and why) when it could not be written.
-bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
-
 // Writes the section file; false when it could not be written.
 bool saveSectionFile(const Section& section, const FileLayout& layout, const QString& path,
                      QString* error = nullptr);

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace yrn {
+
+class Interview;
+
+// The client operations: a new client, saving the client on screen to its client
+// folder, and opening a client folder. The program folder is passed in; nothing
+// here relies on the process's current folder.
+class ClientFolder {
+  public:
+    ClientFolder(Interview& interview, QString programFolder);
+
+    const QString& programFolder() const { return programFolder_; }
+
+    // Resets every section for a new client, with the client-loading flag set.
+    // (Showing the locator pane is the window's part.)
+    void NewClientYRN();
+
+    struct SaveOutcome {
+        bool identityMissing = false;  // name or assessment date missing: nothing written
+        bool allWritten = false;       // all eight section files are on disk
+        QStringList notSaved;          // the files (or the folder) that could not be written
+        QString folder;                // the client folder
+    };
+    // Saves the eight section files into programFolder/YRNDirectory. A missing
+    // name or date gives the "Save Error" notice of a missing name; an unsafe
+    // folder name, a folder that cannot be made and a file that cannot be written
+    // give a "Save Error" box naming what was not saved.
+    SaveOutcome SaveClientYRN();
+
+    // The client folder of the client on screen: programFolder/YRNDirectory.
+    QString clientFolderPath() const;
+
+    // A folder name typed by a person is safe when it names one plain folder:
+    // no separator, no "." or "..", no control or reserved character, not empty.
+    static bool isSafeFolderName(const QString& name);
+
+    struct SectionFile {
+        QString module;  // the section that reads it
+        QString path;    // the file's actual path
+    };
+    // The section files a folder holds, recognised without regard to case, in name
+    // order; where two names differ only in case the one spelled as the program
+    // writes it wins.
+    QList<SectionFile> sectionFiles(const QString& folder) const;
+
+    struct OpenOutcome {
+        bool found = false;      // at least one section file was read
+        QStringList incomplete;  // section files that loaded incompletely
+    };
+    // Opens a client folder: looks for section files first (none: "Invalid
+    // directory", and the client on screen stays untouched); then resets for a new
+    // client and reads each file with the client-loading flag set. After files
+    // that loaded incompletely one information box names them.
+    OpenOutcome openClient(const QString& folder);
+
+  private:
+    Interview& interview_;
+    QString programFolder_;
+};
+
+}  // namespace yrn

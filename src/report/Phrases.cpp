@@ -1,0 +1,54 @@
+#include "report/Phrases.h"
+
+namespace yrn {
+
+QString padded(const QString& x, int n) {
+    return x.size() >= n ? x : x + QString(n - x.size(), ' ');
+}
+
+QString CapitalizeFirst(const QString& text) {
+    if (text.size() <= 2) return text;
+    return text.left(1).toUpper() + text.mid(1);
+}
+
+QString DaysLine(const QString& label, const QString& value) {
+    return padded(label, 29) + value + QStringLiteral(" days");
+}
+
+QString HasPhrase(const QString& value) {
+    return value.isEmpty() || value == QStringLiteral("0") ? QStringLiteral("has not")
+                                                           : QStringLiteral("has");
+}
+
+QString DoesPhrase(bool noChosen) {
+    return noChosen ? QStringLiteral("does not") : QStringLiteral("does");
+}
+
+QString FamilyTableLine(const QString& a, const QString& b, const QString& c, const QString& d) {
+    return padded(a, 20) + padded(b, 16) + padded(c, 16) + padded(d, 16) + kCrLf;
+}
+
+QString DrugTableLine(const QString& a, const QString& b, const QString& c, const QString& d) {
+    return padded(a, 27) + padded(b, 8) + padded(c, 11) + d + kCrLf;
+}
+
+QString MoneyLine(const QString& labelCaption, const QString& text) {
+    return padded(labelCaption, 45) + '$' + text + kCrLf;
+}
+
+QString ComboLine(const QString& labelText, const QString& listText) {
+    return padded(labelText, 45) + listText + kCrLf;
+}
+
+QString ChildLine(const QString& a, const QString& b, const QString& c, int custodyPosition,
+                  const QString& custodyText, const QString& e, const QString& f) {
+    QString custody = custodyText;
+    if (custodyPosition == 0) custody = QStringLiteral("Joint--w/mother");
+    if (custodyPosition == 1) custody = QStringLiteral("Joint--w/father");
+    const qsizetype n = custody.trimmed().size();
+    const QString custodyPadded = custody + QString(n < 19 ? 19 - n : 0, ' ');
+    return padded(a, 8) + padded(b, 12) + padded(c, 21) + custodyPadded + padded(e, 5) + f +
+           kCrLf + kCrLf;
+}
+
+}  // namespace yrn

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include "interview/Interview.h"
+#include "interview/RecordingPrompts.h"
+#include "support/SampleSection.h"
+
+using namespace yrn;
+using yrn::test::SampleSection;
+
+namespace {
+
+struct ModelTest : ::testing::Test {
+    RecordingPrompts prompts;
+    Interview interview{prompts};
+    SampleSection& s =
+        static_cast<SampleSection&>(interview.add(std::make_unique<SampleSection>(interview)));
+};
+
+TEST_F(ModelTest, RulesRunOnEveryChangeWhoeverMadeItButNotWhenAGroupIsCleared) {
+    QStringList log;
+    s.onClick("optWorking", [&](int b) { log << "click " + QString::number(b); });
+    s.onChange("txtName", [&] { log << "change " + s.text("txtName"); });
+    s.onClick("cboLanguage", [&](int p) { log << "list " + QString::number(p); });
+    s.onClick("chkAbstinence", [&](int v) { log << "check " + QString::number(v); });
+
+    s.choose("optWorking", 1);
+    s.choose("optWorking", 1);    // already chosen: nothing fires
+    s.clearOption("optWorking");  // clearing a group fires nothing
+    s.setText("txtName", "Doe");
+    s.setText("txtName", "Doe");  // unchanged text: nothing fires
+    s.setPosition("cboLanguage", 2);
+    s.setPosition("cboLanguage", -1);  // to "none" fires too
+    s.setCheck("chkAbstinence", CheckState::Grey);
+    EXPECT_EQ(log, QStringList({"click 1", "change Doe", "list 2", "list -1", "check 2"}));
+    EXPECT_EQ(s.choice("optWorking"), -1);
+}
+
+TEST_F(ModelTest, RulesMayChangeOtherFieldsAndEachRunsTheirOwnRules) {
+    s.onClick("optWorking", [&](int b) {
+        if (b == 0)
+            s.clearField("txtWorkPlace");
+        else
+            s.openField("txtWorkPlace");
+    });
+    int changes = 0;
+    s.onChange("txtWorkPlace", [&] { ++changes; });
+    s.setFrameEnabled("fmeWork", true);
+    s.setText("txtWorkPlace", "Mill");
+    s.choose("optWorking", 0);
+    EXPECT_EQ(s.text("txtWorkPlace"), "");
+    EXPECT_FALSE(s.field("txtWorkPlace").enabled);
+    EXPECT_EQ(s.field("txtWorkPlace").background, Background::NotApplicable);
+    EXPECT_EQ(changes, 2);
+    s.choose("optWorking", 1);
+    EXPECT_TRUE(s.usable("txtWorkPlace"));
+    EXPECT_EQ(s.field("txtWorkPlace").background, Background::Normal);
+}
+
+TEST_F(ModelTest, FramesDisableTheirMembersAndFocusIsNeverSentToAnUnusableField) {
+    EXPECT_TRUE(s.field("txtWorkPlace").enabled);
+    EXPECT_FALSE(s.usable("txtWorkPlace"));
+    s.requestFocus("txtWorkPlace");
+    EXPECT_TRUE(prompts.focusRequests.isEmpty());
+    s.setFrameEnabled("fmeWork", true);
+    s.requestFocus("txtWorkPlace");
+    ASSERT_EQ(prompts.focusRequests.size(), 1);
+    EXPECT_EQ(prompts.focusRequests[0].module, "ctlSample");
+    EXPECT_EQ(prompts.focusRequests[0].fieldId, "txtWorkPlace");
+}
+
+TEST_F(ModelTest, ResetRestoresTheStartStateOfFieldsLabelsAndFramesWithoutRunningRules) {
+    int fired = 0;
+    s.onChange("txtName", [&] { ++fired; });
+    s.onClick("optWorking", [&](int) { ++fired; });
+    s.setText("txtName", "Doe");
+    s.choose("optWorking", 1);
+    s.setEnabled("txtDays", false);
+    s.setBackground("txtDays", Background::NotApplicable);
+    s.setLabel("lblQuestion", "12.    How many times have you been pregnant?");
+    s.setFrameEnabled("fmeWork", true);
+    s.setPosition("cboRace", 3);
+    fired = 0;
+
+    s.NewYRN();
+    EXPECT_EQ(fired, 0);
+    EXPECT_EQ(s.text("txtName"), "");
+    EXPECT_EQ(s.choice("optWorking"), -1);
+    EXPECT_TRUE(s.field("txtDays").enabled);
+    EXPECT_EQ(s.field("txtDays").background, Background::Normal);
+    EXPECT_EQ(s.label("lblQuestion"), "Choose the gender first.");
+    EXPECT_FALSE(s.frameEnabled("fmeWork"));
+    EXPECT_EQ(s.position("cboRace"), -1);
+}
+
+TEST_F(ModelTest, ObserversHearEveryChangeAndAFaultInARuleIsReportedAsProgramError) {
+    QStringList seen;
+    const int handle = s.observe([&](const QString& id) { seen << id; });
+    s.setText("txtName", "x");
+    s.setLabel("lblQuestion", "y");
+    s.setFrameEnabled("fmeWork", true);
+    EXPECT_EQ(seen, QStringList({"txtName", "lblQuestion", "fmeWork"}));
+    s.unobserve(handle);
+    s.setText("txtName", "z");
+    EXPECT_EQ(seen.size(), 3);
+
+    s.onChange(
+        "txtName", [&] { s.setText("txtNoSuchBox", "1"); }, "ctlSample.txtName_Change");
+    s.setText("txtName", "again");
+    ASSERT_EQ(prompts.boxes.size(), 1);
+    EXPECT_EQ(prompts.last().title, "Program Error");
+    EXPECT_TRUE(prompts.last().text.startsWith(
+        "Error in module ctlSample.txtName_Change\r\nError description:  "));
+    EXPECT_EQ(s.text("txtName"), "again");
+}
+
+TEST_F(ModelTest, ListsReportTheirTextAndCode) {
+    s.setPosition("cboRace", 3);
+    EXPECT_EQ(s.listText("cboRace"), "Multi-race");
+    EXPECT_EQ(s.field("cboRace").code(), 65);
+    s.setPosition("cboLanguage", 1);
+    EXPECT_EQ(s.field("cboLanguage").code(), 1);
+    EXPECT_THROW(s.setPosition("cboLanguage", 3), ProgramError);
+    EXPECT_EQ(arr("txtCharges", 2), "txtCharges(2)");
+    EXPECT_EQ(s.field("txtCharges(2)").stem, "txtCharges");
+    EXPECT_EQ(s.field("txtCharges(2)").index, 2);
+}
+
+TEST(ProgramErrorTest, SharedModuleAndPaneTextsDiffer) {
+    EXPECT_EQ(ErrorSite::shared("LoadCombo").message("Overflow"),
+              "Error in module MainModule.LoadCombo");
+    EXPECT_EQ(ErrorSite::module("frmDialog.cmdOKButton_Click").message("Path not found"),
+              "Error in module frmDialog.cmdOKButton_Click\r\nError description:  Path not found");
+    RecordingPrompts prompts;
+    EXPECT_FALSE(guarded(prompts, ErrorSite::shared("CD"), [] { throw std::runtime_error("x"); }));
+    EXPECT_TRUE(guarded(prompts, ErrorSite::shared("CD"), [] {}));
+    EXPECT_EQ(prompts.titles(), QStringList({"Program Error"}));
+}
+
+TEST(InterviewTest, LoadingFlagAndEmptyIdentity) {
+    RecordingPrompts prompts;
+    Interview interview(prompts);
+    EXPECT_FALSE(interview.IsLoading());
+    interview.BeginLoading();
+    EXPECT_TRUE(interview.IsLoading());
+    interview.EndLoading();
+    EXPECT_FALSE(interview.IsLoading());
+    EXPECT_FALSE(interview.identity().CheckSaveValues());
+    EXPECT_EQ(interview.pronouns().heshe(), "");
+    interview.add(std::make_unique<SampleSection>(interview));
+    EXPECT_NE(interview.section("ctlSample"), nullptr);
+    EXPECT_NE(interview.section("Sample"), nullptr);
+    EXPECT_NE(interview.find<SampleSection>(), nullptr);
+}
+
+}  // namespace
