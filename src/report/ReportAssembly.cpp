@@ -1,0 +1,172 @@
+#include "report/ReportAssembly.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+
+#include "interview/AtomicFile.h"
+#include "interview/Interview.h"
+#include "interview/ProgramError.h"
+#include "interview/Prompts.h"
+#include "interview/Section.h"
+
+namespace yrn {
+
+namespace {
+
+const QString kTemplateName = QStringLiteral("YRN_TEMPLATE.RTF");
+const QString kSharedFolder = QStringLiteral("ClientReports");
+
+// The result codes of the shell's open-document service that callers look at.
+constexpr int kOpened = 42;
+constexpr int kFileNotFound = 2;
+constexpr int kNoApplication = 31;
+
+// The client folder name comes from typed names; a report is written only into
+// one plain folder right under the program folder.
+bool isPlainFolderName(const QString& name) {
+    if (name.isEmpty() || name == "." || name == "..") return false;
+    for (const QChar ch : name)
+        if (ch == '/' || ch == '\\' || ch.unicode() < 0x20 || ch.unicode() == 0x7F) return false;
+    return true;
+}
+
+}  // namespace
+
+DesktopOpener::DesktopOpener(QString program) : program_(std::move(program)) {}
+
+int DesktopOpener::open(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile()) return kFileNotFound;
+    // An absolute path never starts with "-", so the opener cannot take it for
+    // an option; and it is one argument, never part of a command line.
+    return QProcess::startDetached(program_, {info.absoluteFilePath()}) ? kOpened : kNoApplication;
+}
+
+ReportAssembly::ReportAssembly(Interview& interview, QString programFolder, DocumentOpener& opener)
+    : interview_(interview), programFolder_(std::move(programFolder)), opener_(opener) {}
+
+QString ReportAssembly::templatePath() const {
+    return programFolder_ + "/" + kTemplateName;
+}
+
+QString ReportAssembly::clientReportPath() const {
+    const QString name = interview_.identity().YRNDirectory();
+    return programFolder_ + "/" + name + "/" + name + ".RTF";
+}
+
+QString ReportAssembly::sharedReportPath() const {
+    return programFolder_ + "/" + kSharedFolder + "/" + interview_.identity().YRNDirectory() +
+           ".RTF";
+}
+
+void ReportAssembly::RP(const QString& field, const QString& value) {
+    if (document_.find("#" + field + "#")) {
+        document_.replaceSelection(value);
+        lastField_ = field;
+        return;
+    }
+    // The placeholder is used up. Only a further value of the field just filled
+    // follows it (the rows of a chart under one marker); anything else would land
+    // in an unrelated sentence.
+    if (!lastField_.isEmpty() && lastField_.compare(field, Qt::CaseInsensitive) == 0) {
+        document_.replaceSelection(value);
+        return;
+    }
+    lastField_.clear();
+}
+
+bool ReportAssembly::LoadTemplate() {
+    return loadTemplateFile(templatePath());
+}
+
+bool ReportAssembly::loadTemplateFile(const QString& path) {
+    lastField_.clear();
+    templateLoaded_ = document_.load(path);
+    if (!templateLoaded_)
+        interview_.prompts().critical(
+            "Template Error", "Unable to load template!\r\nPlease close template file if opened.");
+    return templateLoaded_;
+}
+
+bool ReportAssembly::SaveReport() {
+    // Only a report made from a freshly loaded template is saved; after CheckDocs
+    // the document holds an earlier report.
+    if (!templateLoaded_ || !document_.isLoaded()) return false;
+    const QString name = interview_.identity().YRNDirectory();
+    if (!isPlainFolderName(name))
+        throw ProgramError(QStringLiteral("The client folder name is not valid."));
+    if (!QFileInfo(programFolder_ + "/" + name).isDir())
+        throw ProgramError(QStringLiteral("Path not found"));
+
+    const QByteArray rtf = document_.toRtf();
+    if (!writeFileAtomically(clientReportPath(), rtf)) {
+        interview_.prompts().critical(
+            "Report Save Error",
+            "Unable to save report.\r\nPlease close all open reports and save again.");
+        return false;
+    }
+    const bool sharedFolder = QDir(programFolder_).mkpath(kSharedFolder);
+    if (!sharedFolder || !writeFileAtomically(sharedReportPath(), rtf)) {
+        interview_.prompts().information(
+            "Report Copy Not Saved",
+            "The report is saved in the client folder, but its copy could not be saved as:\r\n" +
+                QDir::toNativeSeparators(sharedReportPath()));
+    }
+    return true;
+}
+
+bool ReportAssembly::CheckDocs() {
+    templateLoaded_ = false;
+    lastField_.clear();
+    return document_.load(templatePath()) && document_.load(clientReportPath());
+}
+
+bool ReportAssembly::makeReport(const QString& templateFile) {
+    bool made = false;
+    guarded(interview_.prompts(), ErrorSite::shared("GenerateReport"), [&] {
+        // Nothing is filled into anything but a freshly loaded template.
+        if (!loadTemplateFile(templateFile)) return;
+        fillNameFields(*this, interview_.identity());
+        fillPronounFields(*this, interview_.pronouns());
+        for (Section* section : interview_.sections())
+            section->ClientReport(*this);
+        made = true;
+    });
+    // A report cut short by an error is not saved either.
+    if (!made) templateLoaded_ = false;
+    return made;
+}
+
+bool ReportAssembly::GenerateReport() {
+    if (!makeReport(templatePath())) return false;
+    bool saved = false;
+    guarded(interview_.prompts(), ErrorSite::shared("GenerateReport"),
+            [&] { saved = SaveReport(); });
+    return saved;
+}
+
+int ReportAssembly::OpenDocument(const QString& path) {
+    return opener_.open(path);
+}
+
+void fillNameFields(ReportWriter& report, const ClientIdentity& identity) {
+    report.RP("WholeName", identity.WholeName());
+    for (int i = 0; i < 65; ++i)
+        report.RP("FirstName", identity.FirstName());
+}
+
+void fillPronounFields(ReportWriter& report, const Pronouns& pronouns) {
+    const auto fill = [&](const QString& field, int calls, QString (Pronouns::*value)() const) {
+        for (int i = 0; i < calls; ++i)
+            report.RP(field, (pronouns.*value)());
+    };
+    fill("himherself", 1, &Pronouns::himherself);
+    fill("hisher", 14, &Pronouns::hisher);
+    fill("himher", 1, &Pronouns::himher);
+    fill("heshe", 11, &Pronouns::heshe);
+    fill("HisHerC", 2, &Pronouns::HisHerC);
+    fill("HeSheC", 6, &Pronouns::HeSheC);
+}
+
+}  // namespace yrn

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QString>
+
+#include "interview/ReportWriter.h"
+#include "report/RtfDocument.h"
+
+namespace yrn {
+
+class ClientIdentity;
+class Interview;
+class Pronouns;
+
+// Opens a file with the application the desktop has registered for it.
+// The result follows the shell's codes: above 32 is success, 2 means that the
+// file was not found.
+class DocumentOpener {
+  public:
+    virtual ~DocumentOpener() = default;
+    virtual int open(const QString& path) = 0;
+};
+
+// The desktop's open-document service. The path is handed over as one argument
+// of a process, never pasted into a shell command.
+class DesktopOpener : public DocumentOpener {
+  public:
+    explicit DesktopOpener(QString program = QStringLiteral("xdg-open"));
+    int open(const QString& path) override;
+
+  private:
+    QString program_;
+};
+
+// The report: the template loaded into an RtfDocument, its placeholders filled by
+// the sections through RP, saved in the client folder and in "ClientReports".
+class ReportAssembly : public ReportWriter {
+  public:
+    ReportAssembly(Interview& interview, QString programFolder, DocumentOpener& opener);
+
+    // Replaces the first remaining "#field#" of the template's own text with the
+    // value. When the placeholder is gone, the value follows the previous insertion
+    // only if that was for the same field; otherwise nothing is inserted.
+    void RP(const QString& field, const QString& value) override;
+
+    // Loads programFolder/YRN_TEMPLATE.RTF; "Template Error" box on failure.
+    bool LoadTemplate();
+    // Saves the client folder copy, then the ClientReports copy. False when the
+    // client folder copy could not be written ("Report Save Error") or the document
+    // is not a freshly filled template. A missing or unsafe client folder throws
+    // ProgramError, which GenerateReport reports as its own program error.
+    bool SaveReport();
+    // True when both the template and the client's report file load.
+    bool CheckDocs();
+    // Loads the template, fills names, pronouns and every section's narrative and
+    // saves. True when the report was made and saved.
+    bool GenerateReport();
+    // The making half of GenerateReport, from any template file: load it ("Template
+    // Error" box on failure), fill names, pronouns and every section's narrative.
+    // True when the report is made; it is then in document(), not yet saved.
+    bool makeReport(const QString& templateFile);
+    int OpenDocument(const QString& path);
+
+    // programFolder/YRNDirectory/YRNDirectory.RTF
+    QString clientReportPath() const;
+    // programFolder/ClientReports/YRNDirectory.RTF
+    QString sharedReportPath() const;
+    QString templatePath() const;
+    const QString& programFolder() const { return programFolder_; }
+
+    RtfDocument& document() { return document_; }
+    const RtfDocument& document() const { return document_; }
+
+  private:
+    bool loadTemplateFile(const QString& path);
+
+    Interview& interview_;
+    QString programFolder_;
+    DocumentOpener& opener_;
+    RtfDocument document_;
+    bool templateLoaded_ = false;
+    QString lastField_;
+};
+
+// The name and pronoun placeholders, each filled as often as the template holds it.
+void fillNameFields(ReportWriter& report, const ClientIdentity& identity);
+void fillPronounFields(ReportWriter& report, const Pronouns& pronouns);
+
+}  // namespace yrn

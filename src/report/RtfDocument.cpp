@@ -1,0 +1,288 @@
+#include "report/RtfDocument.h"
+
+#include <QChar>
+#include <QFile>
+#include <QFileInfo>
+#include <map>
+
+#include "interview/AtomicFile.h"
+#include "report/RtfParser.h"
+
+namespace yrn {
+
+namespace {
+
+// Marks a character of the search text that a replacement removed.
+constexpr char16_t kRemoved = 0xFFFF;
+
+char16_t folded(char16_t ch) {
+    return char16_t(QChar::toCaseFolded(char32_t(ch)));
+}
+
+// Does the RTF end in a control word with no delimiter after it ("\b0", "\par")?
+// Text appended to it would then run into the word.
+bool endsInBareWord(const QByteArray& rtf) {
+    qsizetype i = rtf.size();
+    while (i > 0 && rtf[i - 1] >= '0' && rtf[i - 1] <= '9')
+        --i;
+    if (i > 0 && i < rtf.size() && rtf[i - 1] == '-') --i;
+    const qsizetype lettersEnd = i;
+    while (i > 0 &&
+           ((rtf[i - 1] >= 'a' && rtf[i - 1] <= 'z') || (rtf[i - 1] >= 'A' && rtf[i - 1] <= 'Z')))
+        --i;
+    if (i == lettersEnd || i == 0 || rtf[i - 1] != '\\') return false;
+    // "\\par" is a backslash followed by text, not a control word.
+    qsizetype backslashes = 0;
+    while (i - backslashes > 0 && rtf[i - 1 - backslashes] == '\\')
+        ++backslashes;
+    return backslashes % 2 == 1;
+}
+
+}  // namespace
+
+struct RtfDocument::Impl {
+    // Text that a replacement put in: its RTF and its visible characters.
+    struct Piece {
+        QByteArray rtf;
+        QString text;
+    };
+    enum State : std::uint8_t { Removed = 1, Barrier = 2 };
+
+    bool loaded = false;
+    QByteArray data;
+    rtf::Parsed parsed;
+    // The template's own characters, case-folded, for find(); removed ones are kRemoved.
+    QString searchText;
+    // Per template character: removed, and whether a replacement stands right
+    // before it (a match may not run across that point).
+    std::vector<std::uint8_t> state;
+    // The inserted pieces standing before template character i (i == size: at the end).
+    std::map<int, std::vector<Piece>> pieces;
+
+    // The selection: it starts before template character selUnit, after the first
+    // selPiece pieces standing there, and covers selLength template characters.
+    int selUnit = 0;
+    int selPiece = 0;
+    int selLength = 0;
+
+    void clear() { *this = Impl{}; }
+    int unitCount() const { return int(parsed.units.size()); }
+    bool alive(int i) const { return !(state[std::size_t(i)] & Removed); }
+    Piece makePiece(const QString& plain) const;
+};
+
+RtfDocument::Impl::Piece RtfDocument::Impl::makePiece(const QString& plain) const {
+    Piece piece;
+    QByteArray body;
+    bool unicode = false;
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        const char16_t ch = plain.at(i).unicode();
+        switch (ch) {
+            case u'\\':
+                body += "\\\\";
+                piece.text += QChar(ch);
+                continue;
+            case u'{':
+                body += "\\{";
+                piece.text += QChar(ch);
+                continue;
+            case u'}':
+                body += "\\}";
+                piece.text += QChar(ch);
+                continue;
+            case u'\t':
+                body += "\\tab ";
+                piece.text += QChar(ch);
+                continue;
+            case u'\r':
+            case u'\n':
+                // CR LF, a lone CR and a lone LF each end a paragraph.
+                if (ch == u'\r' && i + 1 < plain.size() && plain.at(i + 1) == u'\n') ++i;
+                body += "\\par ";
+                piece.text += u'\n';
+                continue;
+            default:
+                break;
+        }
+        if (ch < 0x20 || ch == 0x7F) continue;  // control characters have no place in text
+        piece.text += QChar(ch);
+        if (ch < 0x80) {
+            body += char(ch);
+            continue;
+        }
+        unicode = true;
+        body += "\\u" + QByteArray::number(qint16(ch));
+        const unsigned char fallback = parsed.codePage.encode(ch);
+        if (fallback) {
+            static const char hex[] = "0123456789abcdef";
+            body += "\\'";
+            body += hex[fallback >> 4];
+            body += hex[fallback & 15];
+        } else {
+            body += '?';
+        }
+    }
+    // A group of its own: it takes the format in force where it stands, cannot run
+    // into a control word before it, and its \uc1 ends with it.
+    piece.rtf = "{" + QByteArray(unicode ? "\\uc1 " : "") + body + "}";
+    return piece;
+}
+
+RtfDocument::RtfDocument() : d(std::make_unique<Impl>()) {}
+RtfDocument::~RtfDocument() = default;
+RtfDocument::RtfDocument(const RtfDocument& other) : d(std::make_unique<Impl>(*other.d)) {}
+RtfDocument& RtfDocument::operator=(const RtfDocument& other) {
+    if (this != &other) *d = *other.d;
+    return *this;
+}
+RtfDocument::RtfDocument(RtfDocument&& other) noexcept : d(std::move(other.d)) {
+    other.d = std::make_unique<Impl>();
+}
+RtfDocument& RtfDocument::operator=(RtfDocument&& other) noexcept {
+    std::swap(d, other.d);
+    return *this;
+}
+
+bool RtfDocument::load(const QString& path) {
+    d->clear();
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || file.size() > rtf::kMaxRtfBytes) return false;
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    // Read at most one byte past the limit, whatever the file claims its size is.
+    const QByteArray bytes = file.read(rtf::kMaxRtfBytes + 1);
+    if (file.error() != QFileDevice::NoError) return false;
+    return loadFromData(bytes);
+}
+
+bool RtfDocument::loadFromData(const QByteArray& rtfData) {
+    d->clear();
+    if (!rtf::parse(rtfData, d->parsed)) return false;
+    d->data = rtfData;
+    const auto& units = d->parsed.units;
+    d->searchText.resize(qsizetype(units.size()));
+    char16_t* out = reinterpret_cast<char16_t*>(d->searchText.data());
+    for (std::size_t i = 0; i < units.size(); ++i)
+        out[i] = folded(units[i].ch);
+    d->state.assign(units.size(), 0);
+    d->loaded = true;
+    return true;
+}
+
+bool RtfDocument::isLoaded() const {
+    return d->loaded;
+}
+
+QByteArray RtfDocument::toRtf() const {
+    if (!d->loaded) return {};
+    if (d->pieces.empty()) return d->data;
+    const auto& units = d->parsed.units;
+    QByteArray out;
+    out.reserve(d->data.size() + d->data.size() / 4);
+    qint32 from = 0;
+    const auto copyUpTo = [&](qint32 to) {
+        out.append(d->data.constData() + from, to - from);
+        from = to;
+    };
+    for (int i = 0; i < d->unitCount(); ++i) {
+        const auto piecesHere = d->pieces.find(i);
+        const bool removed = !d->alive(i);
+        if (piecesHere == d->pieces.end() && !removed) continue;
+        copyUpTo(units[std::size_t(i)].begin);
+        if (piecesHere != d->pieces.end())
+            for (const auto& piece : piecesHere->second)
+                out += piece.rtf;
+        if (removed) {
+            // What follows the removed character must not run into a control
+            // word before it: a blank ends the word and is no text.
+            if (endsInBareWord(out)) out += ' ';
+            from = units[std::size_t(i)].end;
+        }
+    }
+    copyUpTo(d->parsed.endAnchor);
+    if (const auto atEnd = d->pieces.find(d->unitCount()); atEnd != d->pieces.end())
+        for (const auto& piece : atEnd->second)
+            out += piece.rtf;
+    copyUpTo(qint32(d->data.size()));
+    return out;
+}
+
+bool RtfDocument::save(const QString& path) const {
+    if (!d->loaded) return false;
+    return writeFileAtomically(path, toRtf());
+}
+
+QString RtfDocument::visibleText() const {
+    QString text;
+    if (!d->loaded) return text;
+    text.reserve(d->searchText.size());
+    auto piece = d->pieces.begin();
+    const auto& units = d->parsed.units;
+    for (int i = 0; i <= d->unitCount(); ++i) {
+        if (piece != d->pieces.end() && piece->first == i) {
+            for (const auto& p : piece->second)
+                text += p.text;
+            ++piece;
+        }
+        if (i < d->unitCount() && d->alive(i)) text += QChar(units[std::size_t(i)].ch);
+    }
+    return text;
+}
+
+bool RtfDocument::find(const QString& text) {
+    if (!d->loaded || text.isEmpty()) return false;
+    QString needle = text;
+    for (QChar& ch : needle)
+        ch = QChar(folded(ch.unicode()));
+    const auto n = needle.size();
+    for (qsizetype from = 0;;) {
+        const qsizetype at = d->searchText.indexOf(needle, from, Qt::CaseSensitive);
+        if (at < 0) return false;
+        bool whole = true;
+        for (qsizetype k = 0; k < n && whole; ++k) {
+            const std::uint8_t s = d->state[std::size_t(at + k)];
+            whole = !(s & Impl::Removed) && (k == 0 || !(s & Impl::Barrier));
+        }
+        if (whole) {
+            d->selUnit = int(at);
+            const auto here = d->pieces.find(d->selUnit);
+            d->selPiece = here == d->pieces.end() ? 0 : int(here->second.size());
+            d->selLength = int(n);
+            return true;
+        }
+        from = at + 1;
+    }
+}
+
+void RtfDocument::replaceSelection(const QString& plain) {
+    if (!d->loaded) return;
+    auto& here = d->pieces[d->selUnit];
+    here.insert(here.begin() + d->selPiece, d->makePiece(plain));
+    const auto& units = d->parsed.units;
+    for (int i = d->selUnit; i < d->selUnit + d->selLength; ++i) {
+        if (units[std::size_t(i)].flags & rtf::Unit::Structural) continue;
+        d->state[std::size_t(i)] |= Impl::Removed;
+        d->searchText[i] = QChar(kRemoved);
+    }
+    if (d->selUnit < d->unitCount()) d->state[std::size_t(d->selUnit)] |= Impl::Barrier;
+    ++d->selPiece;
+    d->selLength = 0;
+}
+
+int RtfDocument::selectionStart() const {
+    if (!d->loaded) return 0;
+    int position = 0;
+    for (int i = 0; i < d->selUnit; ++i)
+        position += d->alive(i) ? 1 : 0;
+    for (auto it = d->pieces.begin(); it != d->pieces.end() && it->first <= d->selUnit; ++it) {
+        const int count = it->first < d->selUnit ? int(it->second.size()) : d->selPiece;
+        for (int k = 0; k < count; ++k)
+            position += int(it->second[std::size_t(k)].text.size());
+    }
+    return position;
+}
+
+int RtfDocument::selectionLength() const {
+    return d->loaded ? d->selLength : 0;
+}
+
+}  // namespace yrn

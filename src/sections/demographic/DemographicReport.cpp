@@ -1,0 +1,177 @@
+// The demographic part of the client report and the functions other report
+// narratives ask of this pane.
+#include <algorithm>
+
+#include "interview/CalendarDate.h"
+#include "interview/NumericCheck.h"
+#include "interview/ReportWriter.h"
+#include "report/Phrases.h"
+#include "sections/demographic/DemographicLists.h"
+#include "sections/demographic/DemographicSection.h"
+
+namespace yrn {
+
+QString DemographicSection::BirthDate() const {
+    return text(QStringLiteral("txtBDateMonth")) + '-' + text(QStringLiteral("txtBDateDay")) + '-' +
+           text(QStringLiteral("txtBDateYear"));
+}
+
+QString DemographicSection::GetRace() const {
+    return demographic::raceWord(field(QStringLiteral("cboRace")).code());
+}
+
+QString DemographicSection::JailDays() const {
+    return text(QStringLiteral("txtJailDays"));
+}
+
+int DemographicSection::Age() const {
+    const auto birth = calendarDate(text(QStringLiteral("txtBDateMonth")) + '/' +
+                                    text(QStringLiteral("txtBDateDay")) + '/' +
+                                    text(QStringLiteral("txtBDateYear")));
+    const auto assessed = calendarDate(interview().identity().AssessmentDate());
+    if (!birth || !assessed) return 0;
+    // Completed years: the birthday of the assessment year counts once it is reached.
+    int years = assessed->year() - birth->year();
+    if (assessed->month() < birth->month() ||
+        (assessed->month() == birth->month() && assessed->day() < birth->day()))
+        --years;
+    return std::max(years, 0);
+}
+
+std::optional<int> DemographicSection::childCount() const {
+    const auto count = roundedValue(text(QStringLiteral("txtChildren")));
+    if (!count) return std::nullopt;
+    return static_cast<int>(std::clamp<qint64>(*count, 0, 1000));
+}
+
+QString DemographicSection::childChartRow(int row) const {
+    const Field& gender = field(arr(QStringLiteral("optGender"), row));
+    const QString genderWord = gender.choice >= 0 && gender.choice < gender.captions.size()
+                                   ? gender.captions.at(gender.choice)
+                                   : QString();
+    const QString born = text(arr(QStringLiteral("txtChildsDOBM"), row)) + '/' +
+                         text(arr(QStringLiteral("txtChildsDOBD"), row)) + '/' +
+                         text(arr(QStringLiteral("txtChildsDOBY"), row));
+    const QString status = arr(QStringLiteral("cboCustudyStatus"), row);
+    return ChildLine(genderWord, born, listText(arr(QStringLiteral("cboCustody"), row)),
+                     position(status), listText(status),
+                     text(arr(QStringLiteral("txtVisitationDays"), row)),
+                     listText(arr(QStringLiteral("cboChildSupport"), row)));
+}
+
+QString DemographicSection::controlledEnvironments() const {
+    struct Row {
+        const char* option;
+        QString label;
+        const char* days;
+    };
+    const Row rows[] = {
+        {"optJail", QStringLiteral("Jail"), "txtJailDays"},
+        {"optAlc", QStringLiteral("Alcohol or Drugs Treatment"), "txtAlcDrugDays"},
+        {"optMed", QStringLiteral("Medical Treatment"), "txtMedicalDays"},
+        {"optPsy", QStringLiteral("Psychiatric Treatment"), "txtPsychiatricDays"},
+        {"optOther", text(QStringLiteral("txtOther")), "txtOtherDays"},
+    };
+    QString list;
+    for (const Row& row : rows)
+        if (!chosen(QString::fromLatin1(row.option), 0))
+            list += DaysLine(row.label, text(QString::fromLatin1(row.days))) + kCrLf;
+    return list;
+}
+
+void DemographicSection::ClientReport(ReportWriter& report) {
+    guard(QStringLiteral("ctlDemographic.ClientReport"), [&] {
+        const QString firstName = interview().identity().FirstName();
+        const bool yesCE = chosen(QStringLiteral("optContEnv"), 1);
+
+        report.RP(QStringLiteral("DateOfBirth"), BirthDate());
+        report.RP(QStringLiteral("SSN"), text(QStringLiteral("txtSSN")));
+        report.RP(QStringLiteral("Age"), QString::number(Age()));
+        report.RP(QStringLiteral("Race"), GetRace());
+        if (chosen(QStringLiteral("optOrigin"), 0))
+            report.RP(QStringLiteral("BornIn"), QStringLiteral("born in U.S."));
+        else if (chosen(QStringLiteral("optOrigin"), 1))
+            report.RP(QStringLiteral("BornIn"), QStringLiteral("non U.S. born"));
+        if (chosen(QStringLiteral("optSex"), 0))
+            report.RP(QStringLiteral("Gender"), QStringLiteral("male"));
+        else if (chosen(QStringLiteral("optSex"), 1))
+            report.RP(QStringLiteral("Gender"), QStringLiteral("female"));
+
+        const int language = position(QStringLiteral("cboLanguage"));
+        report.RP(QStringLiteral("Language"), language == demographic::kLanguageOther
+                                                  ? QStringLiteral("an unspecified language")
+                                              : language == demographic::kLanguageUnknown
+                                                  ? QStringLiteral("an unknown language")
+                                                  : listText(QStringLiteral("cboLanguage")));
+        const int religion = position(QStringLiteral("cboReligion"));
+        report.RP(QStringLiteral("Religion"),
+                  religion == demographic::kReligionOther ? QStringLiteral("an unspecified")
+                  : religion == demographic::kReligionNone
+                      ? QStringLiteral("no")
+                      : "the " + listText(QStringLiteral("cboReligion")));
+
+        // The number of children is taken by its value: "00" is no child and "01" one;
+        // an empty box keeps the texts of an unanswered question; the table has ten rows.
+        const QString typed = text(QStringLiteral("txtChildren"));
+        const auto count = childCount();
+        const bool hasChildren = count && *count > 0;
+        if (count == 1)
+            report.RP(QStringLiteral("NumberOfChildren"), QStringLiteral("one child"));
+        else
+            report.RP(QStringLiteral("NumberOfChildren"),
+                      (count ? QString::number(*count) : typed) + QStringLiteral(" children"));
+        report.RP(QStringLiteral("ChildChartTop"),
+                  hasChildren ? kCrLf +
+                                    QStringLiteral("Gender  D/O/B      Custody          Custody "
+                                                   "Status  #Days  Child Support") +
+                                    kCrLf + kCrLf
+                              : QString());
+        if (hasChildren) {
+            // Each row after the first is placed where the one before it ended.
+            for (int i = 0; i < std::min(*count, kChildRows); ++i)
+                report.RP(QStringLiteral("ChildChart"), childChartRow(i));
+        } else {
+            report.RP(QStringLiteral("ChildChart"), QString());
+        }
+        report.RP(QStringLiteral("DaysSpent"),
+                  hasChildren
+                      ? QStringLiteral("*Days represents days spent with child in last month.")
+                      : QString());
+        int supported = 0;
+        for (int i = 0; i < kChildRows; ++i) {
+            const int support = position(arr(QStringLiteral("cboChildSupport"), i));
+            if (support >= 0 && support < demographic::kSupportCountedPositions) ++supported;
+        }
+        report.RP(QStringLiteral("ChildSupportSentence"),
+                  hasChildren && supported > 0
+                      ? kCrLf + kCrLf + "At this time " + firstName + " is ordered to pay $" +
+                            text(QStringLiteral("txtChildSupportOrdered")) +
+                            " in child support per month and currently is paying $" +
+                            text(QStringLiteral("txtChildSupportActual")) +
+                            " per month of this total." + kCrLf
+                      : kCrLf);
+
+        if (chosen(QStringLiteral("optContEnv"), 0))
+            report.RP(QStringLiteral("HasHasNotCE"), QStringLiteral("has not"));
+        else if (yesCE)
+            report.RP(QStringLiteral("HasHasNotCE"), QStringLiteral("has"));
+        report.RP(QStringLiteral("SpecificCE"),
+                  yesCE ? "Specifically " + heshe() + " has been in:" + kCrLf + kCrLf : QString());
+        report.RP(QStringLiteral("CE"), yesCE ? controlledEnvironments() : QString());
+        report.RP(QStringLiteral("Explanation"),
+                  yesCE ? kCrLf + kCrLf + firstName +
+                              " was in a controlled environment in the past 30 days, all "
+                              "questions referring to past 30 days refer to the past 30 days on "
+                              "the street (i.e., not including the time spent in the controlled "
+                              "environment)."
+                        : QString());
+        report.RP(QStringLiteral("OtherChildren"),
+                  chosen(QStringLiteral("optOtherChildren"), 1)
+                      ? QStringLiteral(" and takes care of additional children")
+                      : QString());
+        report.RP(QStringLiteral("DemographicComments"),
+                  CapitalizeFirst(text(QStringLiteral("txtDemographicInformation"))));
+    });
+}
+
+}  // namespace yrn

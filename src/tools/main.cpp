@@ -1,0 +1,131 @@
+// yrn-tool: the client reports and answers of a client folder, without a window.
+#include <QCoreApplication>
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cstdio>
+#include <optional>
+
+#include "interview/Interview.h"
+#include "interview/Section.h"
+#include "records/ClientFolder.h"
+#include "report/ReportAssembly.h"
+#include "sections/Sections.h"
+#include "tools/AnswerExport.h"
+#include "tools/ToolPrompts.h"
+
+using namespace yrn;
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kFailed = 1;
+constexpr int kWrongArguments = 2;
+
+const char kUsage[] =
+    "Usage: yrn-tool report <client-folder> -o <out.rtf> [--template <file>]\n"
+    "       yrn-tool export <client-folder>\n"
+    "\n"
+    "report  reads the client folder's section files and writes the client report;\n"
+    "        the template defaults to YRN_TEMPLATE.RTF beside this program.\n"
+    "export  writes every answer of the client folder as JSON on stdout.\n"
+    "Messages go to stderr as \"Title: text\". Exit status: 0 done, 1 no section file,\n"
+    "no usable template or no report written, 2 wrong arguments.\n";
+
+int wrongArguments(const QString& why) {
+    std::fprintf(stderr, "yrn-tool: %s\n\n%s", why.toUtf8().constData(), kUsage);
+    return kWrongArguments;
+}
+
+struct Arguments {
+    QString command;
+    QString folder;
+    std::optional<QString> output;
+    std::optional<QString> templateFile;
+};
+
+// Parses the arguments after the program name; an error text when they are wrong.
+QString parse(const QStringList& args, Arguments& out) {
+    if (args.isEmpty()) return QStringLiteral("no command given");
+    out.command = args.first();
+    if (out.command != "report" && out.command != "export")
+        return "unknown command \"" + out.command + "\"";
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (out.command == "report" && (arg == "-o" || arg == "--template")) {
+            auto& slot = arg == "-o" ? out.output : out.templateFile;
+            if (slot) return arg + " given twice";
+            if (i + 1 >= args.size() || args.at(i + 1).isEmpty()) return arg + " needs a file name";
+            slot = args.at(++i);
+        } else if (arg.startsWith('-') && arg != "-") {
+            return "unknown option \"" + arg + "\"";
+        } else if (out.folder.isEmpty()) {
+            out.folder = arg;
+        } else {
+            return "more than one client folder given";
+        }
+    }
+    if (out.folder.isEmpty()) return QStringLiteral("no client folder given");
+    if (out.command == "report" && !out.output) return QStringLiteral("no output file (-o) given");
+    return {};
+}
+
+// Reads the client folder as the open-client dialog does; false when it holds
+// no section file (the "Invalid directory" message is then on stderr).
+bool openClient(Interview& interview, const QString& folder,
+                QList<ClientFolder::SectionFile>& files) {
+    ClientFolder client(interview, QCoreApplication::applicationDirPath());
+    files = client.sectionFiles(folder);
+    return client.openClient(folder).found;
+}
+
+int report(const Arguments& args) {
+    ToolPrompts prompts;
+    auto interview = makeInterview(prompts);
+    QList<ClientFolder::SectionFile> files;
+    if (!openClient(*interview, args.folder, files)) return kFailed;
+
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString templateFile =
+        args.templateFile.value_or(QDir(programFolder).filePath("YRN_TEMPLATE.RTF"));
+    struct NoOpener : DocumentOpener {
+        int open(const QString&) override { return 2; }
+    } opener;
+    ReportAssembly assembly(*interview, programFolder, opener);
+    if (!assembly.makeReport(templateFile)) return kFailed;
+    if (!assembly.document().save(*args.output)) {
+        prompts.critical("Report Save Error",
+                         "Unable to save report.\r\nPlease close all open reports and save again.");
+        return kFailed;
+    }
+    return kDone;
+}
+
+int exportAnswers(const Arguments& args) {
+    ToolPrompts prompts;
+    auto interview = makeInterview(prompts);
+    QList<ClientFolder::SectionFile> files;
+    if (!openClient(*interview, args.folder, files)) return kFailed;
+    QJsonObject all;
+    for (const ClientFolder::SectionFile& file : files)
+        if (const Section* section = interview->section(file.module))
+            all.insert(section->info().fileName, sectionAnswers(*section));
+    const QByteArray json = QJsonDocument(all).toJson(QJsonDocument::Indented);
+    std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
+    return std::fflush(stdout) == 0 ? kDone : kFailed;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments();
+    args.removeFirst();
+    if (args.size() == 1 && (args.first() == "--help" || args.first() == "-h")) {
+        std::fputs(kUsage, stdout);
+        return kDone;
+    }
+    Arguments parsed;
+    if (const QString why = parse(args, parsed); !why.isEmpty()) return wrongArguments(why);
+    return parsed.command == "report" ? report(parsed) : exportAnswers(parsed);
+}

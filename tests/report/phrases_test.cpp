@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "report/Phrases.h"
+
+using namespace yrn;
+
+TEST(Phrases, WordsAndCapitals) {
+    EXPECT_EQ(CapitalizeFirst("he"), "he");  // two characters stay as they are
+    EXPECT_EQ(CapitalizeFirst("she said"), "She said");
+    EXPECT_EQ(CapitalizeFirst("her"), "Her");
+    EXPECT_EQ(CapitalizeFirst(""), "");
+    EXPECT_EQ(CapitalizeFirst("éte"), "Éte");
+    EXPECT_EQ(CapitalizeFirst("already Up"), "Already Up");
+
+    EXPECT_EQ(HasPhrase(""), "has not");
+    EXPECT_EQ(HasPhrase("0"), "has not");
+    EXPECT_EQ(HasPhrase("00"), "has");  // a text test, not a number test
+    EXPECT_EQ(HasPhrase(" 0"), "has");
+    EXPECT_EQ(HasPhrase("3"), "has");
+
+    EXPECT_EQ(DoesPhrase(true), "does not");
+    EXPECT_EQ(DoesPhrase(false), "does");
+}
+
+TEST(Phrases, PaddedColumnsAreNeverCut) {
+    EXPECT_EQ(padded("ab", 5), "ab   ");
+    EXPECT_EQ(padded("abcde", 5), "abcde");
+    EXPECT_EQ(padded("abcdefg", 5), "abcdefg");
+    EXPECT_EQ(padded("", 0), "");
+
+    const QString label29(29, 'x');
+    EXPECT_EQ(DaysLine(label29, "4"), label29 + "4 days");
+    EXPECT_EQ(DaysLine(label29 + "y", "4"), label29 + "y4 days");
+    EXPECT_EQ(DaysLine("Alcohol", ""), "Alcohol" + QString(22, ' ') + " days");
+
+    EXPECT_EQ(FamilyTableLine("Mother", "Yes", "No", "-"),
+              "Mother" + QString(14, ' ') + "Yes" + QString(13, ' ') + "No" + QString(14, ' ') +
+                  "-" + QString(15, ' ') + "\r\n");
+    const QString long21(21, 'a');
+    EXPECT_EQ(FamilyTableLine(long21, "", "", ""), long21 + QString(48, ' ') + "\r\n");
+
+    EXPECT_EQ(DrugTableLine("Alcohol", "2", "10", "Oral route"),
+              "Alcohol" + QString(20, ' ') + "2" + QString(7, ' ') + "10" + QString(9, ' ') +
+                  "Oral route\r\n");
+    EXPECT_EQ(MoneyLine("Employment (net income)", "250"),
+              "Employment (net income)" + QString(22, ' ') + "$250\r\n");
+    EXPECT_EQ(MoneyLine(QString(50, 'm'), ""), QString(50, 'm') + "$\r\n");
+    EXPECT_EQ(ComboLine("Usual employment pattern", "Full time"),
+              "Usual employment pattern" + QString(21, ' ') + "Full time\r\n");
+}
+
+TEST(Phrases, ChildLineMeasuresTheCustodyWordWithoutItsBlanks) {
+    const QString start =
+        "Anna" + QString(4, ' ') + "05/01/1990" + QString(2, ' ') + "Female" + QString(15, ' ');
+    // Six letters and two trailing blanks measure six: 13 blanks follow the untrimmed text.
+    EXPECT_EQ(ChildLine("Anna", "05/01/1990", "Female", 2, "Mother  ", "Yes", "3"),
+              start + "Mother  " + QString(13, ' ') + "Yes  3\r\n\r\n");
+    // The first two positions have words of their own, whatever the list shows.
+    EXPECT_EQ(ChildLine("Anna", "05/01/1990", "Female", 0, "Joint", "", ""),
+              start + "Joint--w/mother" + QString(4, ' ') + QString(5, ' ') + "\r\n\r\n");
+    EXPECT_EQ(ChildLine("Anna", "05/01/1990", "Female", 1, "", "", ""),
+              start + "Joint--w/father" + QString(4, ' ') + QString(5, ' ') + "\r\n\r\n");
+    // No position chosen, and a word of 19 or more characters: no blanks.
+    EXPECT_EQ(ChildLine("", "", "", -1, "", "", ""),
+              QString(41, ' ') + QString(19, ' ') + QString(5, ' ') + "\r\n\r\n");
+    const QString long20(20, 'c');
+    EXPECT_EQ(ChildLine("", "", "", 4, long20, "", ""),
+              QString(41, ' ') + long20 + QString(5, ' ') + "\r\n\r\n");
+}

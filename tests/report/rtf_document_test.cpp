@@ -1,0 +1,281 @@
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "report/RtfDocument.h"
+
+using yrn::RtfDocument;
+
+namespace {
+
+// A document with most of what word processors put around the text: tables of
+// fonts, colours and styles, a description, a revision table, a picture with hex
+// and binary data, a field, a table, escapes and Unicode with its fallbacks.
+const QByteArray kTricky =
+    "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\r\n"
+    "{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fmodern{\\*\\panose 02070309}Courier;}}\r\n"
+    "{\\colortbl;\\red0\\green0\\blue0;}\r\n"
+    "{\\stylesheet{\\s0 Normal;}{\\s1\\b heading 1;}}\r\n"
+    "{\\*\\revtbl{Unknown;}{Jane Editor;}}\r\n"
+    "{\\info{\\title The title}{\\author Somebody}}\r\n"
+    "{\\*\\generator Some writer 1.0;}\r\n"
+    "\\pard\\plain Caf\\'e9 {\\b bold {\\i nested}} text\\par\r\n"
+    "Dash\\u8212?dash, \\u-4064?private, {\\uc2\\u8364\\'80\\'80euro} end\\par\r\n"
+    "A\\~B\\-C\\_D\\tab E\\line F\\{G\\}H\\\\I\\par\r\n"
+    "{\\pict\\wmetafile8\\picw10 0123456789abcdef}{\\*\\shppict{\\pict\\bin4 \x01}{\x02}}"
+    "{\\field{\\*\\fldinst PAGE}{\\fldrslt 7}}\\par\r\n"
+    "\\trowd\\cellx1000\\cellx2000 a1\\cell b1\\cell\\row\r\n"
+    "\\pard #First{\\b Na}me# and #Last{\\revised\\revauth1 Na}me#, "
+    "#Mid{\\*\\bkmkstart x}{\\*\\bkmkend x}Name#\\par\r\n"
+    "}\r\n";
+
+const QString kTrickyText = QString::fromUtf8(
+    "Café bold nested text\n"
+    "Dash—dash, \uF020private, €euro end\n"
+    "A\u00A0B\u00ADC\u2011D\tE\nF{G}H\\I\n"
+    "7\n"
+    "a1\tb1\t\n"
+    "#FirstName# and #LastName#, #MidName#\n");
+
+RtfDocument loaded(const QByteArray& rtf) {
+    RtfDocument doc;
+    EXPECT_TRUE(doc.loadFromData(rtf)) << rtf.constData();
+    return doc;
+}
+
+// The visible text of RTF written by the engine, read back by the engine.
+QString reread(const RtfDocument& doc) {
+    RtfDocument again;
+    EXPECT_TRUE(again.loadFromData(doc.toRtf())) << doc.toRtf().constData();
+    return again.visibleText();
+}
+
+}  // namespace
+
+TEST(RtfDocument, VisibleTextSkipsTablesPicturesAndStarredGroups) {
+    RtfDocument doc = loaded(kTricky);
+    EXPECT_EQ(doc.visibleText(), kTrickyText);
+    // Right after loading the selection is empty at the start.
+    EXPECT_EQ(doc.selectionStart(), 0);
+    EXPECT_EQ(doc.selectionLength(), 0);
+
+    // \ucN counts the fallback characters; \uc0 has none.
+    EXPECT_EQ(loaded("{\\rtf1 {\\uc0\\u233 x}{\\uc3\\u233 abcd}}").visibleText(), u"éxéd");
+    // A line end after a backslash ends a paragraph; bare line ends are no text.
+    EXPECT_EQ(loaded("{\\rtf1 a\r\nb\\\r\nc}").visibleText(), "ab\nc");
+    // The document's code page decodes \'hh.
+    if (QStringDecoder("windows-1251").isValid()) {
+        EXPECT_EQ(loaded("{\\rtf1\\ansi\\ansicpg1251 \\'e9}").visibleText(), u"й");
+    }
+}
+
+TEST(RtfDocument, FindIgnoresCaseAndFormattingRuns) {
+    RtfDocument doc = loaded(kTricky);
+    const QString text = doc.visibleText();
+
+    ASSERT_TRUE(doc.find("#firstNAME#"));
+    EXPECT_EQ(doc.selectionStart(), text.indexOf("#FirstName#"));
+    EXPECT_EQ(doc.selectionLength(), 11);
+    ASSERT_TRUE(doc.find("#LASTNAME#"));  // split by a revision mark
+    EXPECT_EQ(doc.selectionStart(), text.indexOf("#LastName#"));
+    ASSERT_TRUE(doc.find("#midname#"));  // bookmarks inside
+    EXPECT_EQ(doc.selectionStart(), text.indexOf("#MidName#"));
+    ASSERT_TRUE(doc.find("CAFÉ"));  // non-ASCII folds too
+    EXPECT_EQ(doc.selectionStart(), 0);
+
+    // Text of skipped groups is not found; a failed search keeps the selection.
+    EXPECT_FALSE(doc.find("Times New Roman"));
+    EXPECT_FALSE(doc.find("Jane Editor"));
+    EXPECT_FALSE(doc.find("PAGE"));
+    EXPECT_FALSE(doc.find(""));
+    EXPECT_EQ(doc.selectionStart(), 0);
+    EXPECT_EQ(doc.selectionLength(), 4);
+}
+
+TEST(RtfDocument, ReplacementTakesTheFormatOfTheFirstCharacter) {
+    // The value goes where the first placeholder character stands: inside the
+    // bold group, so it is bold; the rest of the placeholder's runs stay as they were.
+    RtfDocument doc = loaded("{\\rtf1 A {\\b #Fir}st# B}");
+    ASSERT_TRUE(doc.find("#first#"));
+    doc.replaceSelection("John");
+    EXPECT_EQ(doc.toRtf(), "{\\rtf1 A {\\b {John}} B}");
+    EXPECT_EQ(doc.visibleText(), "A John B");
+    EXPECT_EQ(doc.selectionStart(), 6);
+    EXPECT_EQ(doc.selectionLength(), 0);
+
+    // A formatting switch inside the placeholder still applies after it.
+    doc = loaded("{\\rtf1 #X\\b Y# tail}");
+    ASSERT_TRUE(doc.find("#XY#"));
+    doc.replaceSelection("v");
+    EXPECT_EQ(doc.toRtf(), "{\\rtf1 {v}\\b  tail}");
+    EXPECT_EQ(reread(doc), "v tail");
+
+    // Removing a character that ended a control word must not glue the word to
+    // what follows ("\bY" would be another word and swallow the Y).
+    doc = loaded("{\\rtf1 #X\\b#Y\\par\\par Z}");
+    ASSERT_TRUE(doc.find("#X#"));
+    doc.replaceSelection("J");
+    EXPECT_EQ(reread(doc), "JY\n\nZ");
+    ASSERT_TRUE(doc.find("\n\nz"));
+    doc.replaceSelection("");
+    EXPECT_EQ(reread(doc), "JY");
+
+    // A table cell end is kept: removing it would break the table.
+    doc = loaded("{\\rtf1\\trowd\\cellx100 a\\cell b\\cell\\row}");
+    ASSERT_TRUE(doc.find("a\tb"));
+    doc.replaceSelection("X");
+    EXPECT_EQ(doc.visibleText(), "X\t\t\n");
+    EXPECT_EQ(reread(doc), "X\t\t\n");
+}
+
+TEST(RtfDocument, InsertedTextIsEscaped) {
+    RtfDocument doc = loaded("{\\rtf1\\ansi {\\b #V#}}");
+    ASSERT_TRUE(doc.find("#V#"));
+    const QString value =
+        QString::fromUtf8("a\\b{c}\td\u00e9\u2014\u4e2d\U0001F600 \r\nnext\nthird\x01");
+    doc.replaceSelection(value);
+    const QByteArray rtf = doc.toRtf();
+    EXPECT_TRUE(rtf.contains("a\\\\b\\{c\\}\\tab d")) << rtf.constData();
+    EXPECT_TRUE(rtf.contains("\\u233\\'e9\\u8212\\'97\\u20013?\\u-10179?\\u-8704?"))
+        << rtf.constData();
+    EXPECT_TRUE(rtf.contains(" \\par next\\par third}")) << rtf.constData();
+    for (const char ch : rtf)
+        EXPECT_LT(static_cast<unsigned char>(ch), 0x80);
+    const QString expected =
+        QString::fromUtf8("a\\b{c}\td\u00e9\u2014\u4e2d\U0001F600 \nnext\nthird");
+    EXPECT_EQ(doc.visibleText(), expected);
+    EXPECT_EQ(reread(doc), expected);
+
+    // A \uc2 in force where the value goes does not eat its characters.
+    doc = loaded("{\\rtf1\\uc2 #V#x}");
+    ASSERT_TRUE(doc.find("#V#"));
+    doc.replaceSelection(QString::fromUtf8("é!"));
+    EXPECT_EQ(reread(doc), QString::fromUtf8("é!x"));
+}
+
+TEST(RtfDocument, SearchCoversOnlyTheTemplatesOwnText) {
+    RtfDocument doc = loaded("{\\rtf1 #A# then #B# then #A#}");
+    ASSERT_TRUE(doc.find("#A#"));
+    doc.replaceSelection("says #A# and #B#");
+    // The inserted placeholders are text of the value, not of the template.
+    ASSERT_TRUE(doc.find("#a#"));
+    EXPECT_EQ(doc.selectionStart(), doc.visibleText().lastIndexOf("#A#"));
+    ASSERT_TRUE(doc.find("#B#"));
+    EXPECT_EQ(doc.selectionStart(), doc.visibleText().indexOf(" then #B#") + 6);
+    doc.replaceSelection("2");
+    EXPECT_FALSE(doc.find("#B#"));
+    EXPECT_EQ(doc.visibleText(), "says #A# and #B# then 2 then #A#");
+
+    // Text that meets only because something between was replaced is no match.
+    doc = loaded("{\\rtf1 #Fir#X#stName#}");
+    ASSERT_TRUE(doc.find("#X#"));
+    doc.replaceSelection("");
+    EXPECT_EQ(doc.visibleText(), "#FirstName#");
+    EXPECT_FALSE(doc.find("#FirstName#"));
+    EXPECT_TRUE(doc.find("stName#"));
+
+    // An empty selection inserts where the previous insertion ended, in order.
+    doc = loaded("{\\rtf1 [{\\b #R#}] end}");
+    ASSERT_TRUE(doc.find("#R#"));
+    doc.replaceSelection("one\r\n");
+    doc.replaceSelection("two\r\n");
+    EXPECT_EQ(doc.visibleText(), "[one\ntwo\n] end");
+    EXPECT_EQ(doc.selectionStart(), 9);
+    EXPECT_EQ(doc.toRtf(), "{\\rtf1 [{\\b {one\\par }{two\\par }}] end}");
+}
+
+TEST(RtfDocument, RoundTripKeepsTheDocument) {
+    RtfDocument doc = loaded(kTricky);
+    EXPECT_EQ(doc.toRtf(), kTricky);  // nothing replaced: byte for byte
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("out.rtf");
+    ASSERT_TRUE(doc.find("#FirstName#"));
+    doc.replaceSelection("Jane");
+    ASSERT_TRUE(doc.save(path));
+    RtfDocument again;
+    ASSERT_TRUE(again.load(path));
+    EXPECT_EQ(again.visibleText(), doc.visibleText());
+    EXPECT_EQ(QFile(path).permissions() & (QFile::ReadOther | QFile::ReadGroup), 0);
+}
+
+TEST(RtfDocument, DamagedInputFailsCleanly) {
+    const QList<QByteArray> damaged = {
+        QByteArray(),
+        "plain text, not RTF",
+        "{\\rtf1 truncated",                         // group never closed
+        kTricky.left(kTricky.size() / 2),            // cut in the middle
+        kTricky.left(kTricky.indexOf("\\'e9") + 2),  // cut inside an escape
+        "{\\rtf1 a}}",                               // one brace too many
+        "{\\rtf1 a} trailing text",                  // text after the end
+        "{\\rtf1 bad \\'zz hex}",
+        "{\\rtf1 {\\pict\\bin99999 abc}}",            // binary data past the end
+        "{\\rtf1 \\" + QByteArray(100, 'a') + " x}",  // overlong control word
+        "{\\rtf1 \\li123456789012 x}",                // overlong number
+        QByteArray("{\\rtf1 a\0b}", 11),              // zero byte
+        "{\\rtf1 " + QByteArray(100000, '{') + QByteArray(100000, '}') + "}",  // deep nesting
+        "{\\rtf1 x\\",
+    };
+    for (const QByteArray& rtf : damaged) {
+        RtfDocument doc;
+        EXPECT_FALSE(doc.loadFromData(rtf)) << rtf.left(80).constData();
+        EXPECT_FALSE(doc.isLoaded());
+        EXPECT_TRUE(doc.visibleText().isEmpty());
+        EXPECT_FALSE(doc.find("a"));
+        doc.replaceSelection("x");  // harmless on an empty document
+        EXPECT_TRUE(doc.toRtf().isEmpty());
+    }
+
+    // Damaged copies of a real document: never a crash, and whatever loads must save
+    // as RTF that reads back to the same text after a replacement.
+    auto* random = QRandomGenerator::global();
+    for (int round = 0; round < 2000; ++round) {
+        QByteArray damagedCopy = kTricky;
+        for (int k = 0, n = int(random->bounded(1, 4)); k < n; ++k) {
+            const int at = int(random->bounded(damagedCopy.size()));
+            switch (random->bounded(3)) {
+                case 0:
+                    damagedCopy[at] = "\\{}#ab 0-'*?\r\n"[random->bounded(14)];
+                    break;
+                case 1:
+                    damagedCopy.remove(at, int(random->bounded(1, 8)));
+                    break;
+                default:
+                    damagedCopy.insert(
+                        at, damagedCopy.mid(int(random->bounded(damagedCopy.size())), 6));
+            }
+        }
+        RtfDocument doc;
+        if (!doc.loadFromData(damagedCopy)) continue;
+        const QString text = doc.visibleText();
+        if (text.size() > 4) {
+            ASSERT_TRUE(doc.find(text.mid(int(random->bounded(text.size() - 3)), 3)));
+            doc.replaceSelection(round % 2 ? "x\\y" : "");
+        }
+        EXPECT_EQ(reread(doc), doc.visibleText()) << damagedCopy.constData();
+    }
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    RtfDocument doc;
+    ASSERT_TRUE(doc.loadFromData(kTricky));
+    EXPECT_FALSE(doc.load(dir.filePath("missing.rtf")));
+    EXPECT_FALSE(doc.isLoaded());  // a failed load leaves nothing of the old document
+    EXPECT_FALSE(doc.save(dir.filePath("x.rtf")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.rtf")));
+    EXPECT_FALSE(doc.load(dir.path()));  // a folder
+
+    // A 50 MB file is refused without being read into memory whole.
+    QFile big(dir.filePath("big.rtf"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write("{\\rtf1 ");
+    ASSERT_TRUE(big.resize(50 * 1024 * 1024));
+    big.close();
+    EXPECT_FALSE(doc.load(big.fileName()));
+    EXPECT_FALSE(doc.loadFromData(QByteArray(50 * 1024 * 1024, 'a').prepend("{\\rtf1 ")));
+}

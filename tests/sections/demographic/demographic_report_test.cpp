@@ -1,0 +1,220 @@
+// The demographic part of the client report, the race words and the pronouns.
+#include "report/Phrases.h"
+#include "sections/demographic/DemographicFixture.h"
+
+namespace yrn::test {
+namespace {
+
+const QString kTwoBreaks = QStringLiteral("\r\n\r\n");
+
+class DemographicReport : public ::testing::Test {
+  protected:
+    Client c;
+    DemographicSection& dem = c.dem;
+
+    void dates(const QStringList& birth, const QStringList& assessed) {
+        for (int i = 0; i < 3; ++i) {
+            dem.setText(QStringList{"txtBDateMonth", "txtBDateDay", "txtBDateYear"}.at(i),
+                        birth.at(i));
+            c.locator.setText("txtAssessmentDate" + QString::number(i + 1), assessed.at(i));
+        }
+    }
+    RecordingReport report() {
+        RecordingReport r;
+        dem.ClientReport(r);
+        return r;
+    }
+};
+
+TEST_F(DemographicReport, AFullClientFillsEveryPlaceholderInOrder) {
+    c.locator.setText("txtFirstName", "Jane");
+    dates({"03", "09", "1970"}, {"05", "07", "2001"});
+    dem.setText("txtSSN", "123-45-6789");
+    dem.choose("optSex", 1);
+    dem.choose("optOrigin", 1);
+    dem.setPosition("cboRace", 3);
+    dem.setPosition("cboLanguage", 3);
+    dem.setPosition("cboReligion", 1);
+    dem.choose("optContEnv", 1);
+    dem.choose("optJail", 1);
+    c.type("txtJailDays", "4");
+    dem.choose("optAlc", 0);
+    dem.choose("optOther", 1);
+    c.type("txtOther", "Shelter");
+    c.type("txtChildren", "2");
+    dem.choose(arr("optGender", 0), 0);
+    c.type(arr("txtChildsDOBM", 0), "1");
+    c.type(arr("txtChildsDOBD", 0), "2");
+    c.type(arr("txtChildsDOBY", 0), "1999");
+    dem.setPosition(arr("cboCustody", 0), 0);
+    dem.setPosition(arr("cboCustudyStatus", 0), 0);
+    c.type(arr("txtVisitationDays", 0), "3");
+    dem.setPosition(arr("cboChildSupport", 0), 3);
+    dem.setPosition(arr("cboCustudyStatus", 1), 3);
+    dem.setPosition(arr("cboChildSupport", 1), 2);
+    c.type("txtChildSupportOrdered", "300");
+    c.type("txtChildSupportActual", "150");
+    dem.choose("optOtherChildren", 1);
+    dem.setText("txtDemographicInformation", "cooperative");
+
+    const RecordingReport r = report();
+    EXPECT_EQ(r.fields, (QStringList{"DateOfBirth",
+                                     "SSN",
+                                     "Age",
+                                     "Race",
+                                     "BornIn",
+                                     "Gender",
+                                     "Language",
+                                     "Religion",
+                                     "NumberOfChildren",
+                                     "ChildChartTop",
+                                     "ChildChart",
+                                     "ChildChart",
+                                     "DaysSpent",
+                                     "ChildSupportSentence",
+                                     "HasHasNotCE",
+                                     "SpecificCE",
+                                     "CE",
+                                     "Explanation",
+                                     "OtherChildren",
+                                     "DemographicComments"}));
+    EXPECT_EQ(r.values.mid(0, 10),
+              (QStringList{"03-09-1970", "123-45-6789", "31", "white", "non U.S. born", "female",
+                           "Haitian Creole", "the Catholic", "2 children",
+                           "\r\nGender  D/O/B      Custody          Custody Status  #Days  Child "
+                           "Support\r\n\r\n"}));
+    // One row per child, in table order, each ending in two line breaks.
+    EXPECT_EQ(r.all("ChildChart"),
+              (QStringList{"Male    01/02/1999  Respondent           Joint--w/mother    03   "
+                           "NO, not court ordered\r\n\r\n",
+                           QString(8, ' ') + "//" + QString(10 + 21, ' ') + "Sole mother" +
+                               QString(8 + 5, ' ') + "NO, court ordered\r\n\r\n"}));
+    EXPECT_EQ(
+        r.values.mid(12),
+        (QStringList{
+            "*Days represents days spent with child in last month.",
+            kTwoBreaks + "At this time Jane is ordered to pay $300 in child support per "
+                         "month and currently is paying $150 per month of this total.\r\n",
+            "has", "Specifically she has been in:" + kTwoBreaks,
+            // Every row but those answered "No", unanswered ones too.
+            DaysLine("Jail", "4") + "\r\n" + DaysLine("Medical Treatment", "") + "\r\n" +
+                DaysLine("Psychiatric Treatment", "") + "\r\n" + DaysLine("Shelter", "") + "\r\n",
+            kTwoBreaks + "Jane was in a controlled environment in the past 30 days, all "
+                         "questions referring to past 30 days refer to the past 30 days on "
+                         "the street (i.e., not including the time spent in the controlled "
+                         "environment).",
+            " and takes care of additional children", "Cooperative"}));
+}
+
+TEST_F(DemographicReport, AgeIsCompletedYearsOnTheAssessmentDate) {
+    const auto age = [&](const QStringList& birth, const QStringList& assessed) {
+        dates(birth, assessed);
+        return report().value("Age");
+    };
+    const QStringList newYear{"01", "01", "2001"};
+    EXPECT_EQ(age({"12", "31", "1970"}, newYear), "30");
+    EXPECT_EQ(age({"01", "01", "1970"}, newYear), "31");  // the birthday itself counts
+    EXPECT_EQ(age({"02", "30", "1970"}, newYear), "0");   // no such day
+    EXPECT_EQ(age({"01", "02", "2001"}, newYear), "0");   // born after the assessment
+    EXPECT_EQ(age({"", "", ""}, newYear), "0");
+    EXPECT_EQ(age({"12", "31", "1970"}, {"", "", ""}), "0");
+    EXPECT_EQ(age({"02", "29", "2000"}, {"02", "28", "2005"}), "4");
+}
+
+TEST_F(DemographicReport, UnansweredAndNoAnswersGiveTheirTexts) {
+    RecordingReport r = report();
+    for (const char* marker : {"Gender", "BornIn", "HasHasNotCE"})
+        EXPECT_FALSE(r.fields.contains(marker)) << marker;  // the marker stays
+    EXPECT_EQ(r.fields.size(), 16);
+    EXPECT_EQ(r.values.mid(0, 6), (QStringList{"--", "", "0", "", "", "the "}));
+    // An empty children box keeps the texts of an unanswered question.
+    EXPECT_EQ(r.values.mid(6), (QStringList{" children", "", "", "", "\r\n", "", "", "", "", ""}));
+
+    dem.choose("optContEnv", 0);
+    dem.choose("optOrigin", 0);
+    dem.choose("optSex", 0);
+    dem.setPosition("cboLanguage", 6);
+    dem.setPosition("cboReligion", 4);
+    dem.setText("txtDemographicInformation", "ok");  // two characters stay as typed
+    r = report();
+    EXPECT_EQ((QStringList{r.value("HasHasNotCE"), r.value("BornIn"), r.value("Gender"),
+                           r.value("Language"), r.value("Religion"), r.value("CE"),
+                           r.value("DemographicComments")}),
+              (QStringList{"has not", "born in U.S.", "male", "an unspecified language",
+                           "an unspecified", "", "ok"}));
+    dem.setPosition("cboLanguage", 7);
+    dem.setPosition("cboReligion", 5);
+    EXPECT_EQ(report().value("Language") + "|" + report().value("Religion"),
+              "an unknown language|no");
+
+    // "Yes" with no row answered lists all five rows with empty days.
+    dem.choose("optContEnv", 1);
+    EXPECT_EQ(report().value("CE"),
+              DaysLine("Jail", "") + "\r\n" + DaysLine("Alcohol or Drugs Treatment", "") + "\r\n" +
+                  DaysLine("Medical Treatment", "") + "\r\n" +
+                  DaysLine("Psychiatric Treatment", "") + "\r\n" + DaysLine("", "") + "\r\n");
+}
+
+TEST_F(DemographicReport, ChildrenAreCountedByValue) {
+    c.type("txtChildren", "00");  // no child
+    RecordingReport r = report();
+    EXPECT_EQ(r.values.mid(6, 5), (QStringList{"0 children", "", "", "", "\r\n"}));
+
+    for (const char* one : {"1", "01"}) {
+        c.type("txtChildren", one);
+        dem.setPosition(arr("cboChildSupport", 0), 0);
+        r = report();
+        EXPECT_EQ(r.value("NumberOfChildren"), "one child") << one;
+        EXPECT_EQ(r.all("ChildChart").size(), 1) << one;
+        EXPECT_TRUE(r.value("ChildSupportSentence").startsWith(kTwoBreaks + "At this time "));
+    }
+
+    c.type("txtChildren", "10");
+    for (int i = 0; i < 10; ++i)
+        c.type(arr("txtVisitationDays", i), QString::number(i + 10));
+    r = report();
+    EXPECT_EQ(r.value("NumberOfChildren"), "10 children");
+    const QStringList rows = r.all("ChildChart");
+    ASSERT_EQ(rows.size(), 10);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(rows.at(i).mid(60, 2), QString::number(i + 10)) << i;
+    dem.setPosition(arr("cboChildSupport", 0), 3);  // none ordered or paid
+    EXPECT_EQ(report().value("ChildSupportSentence"), "\r\n");
+}
+
+TEST_F(DemographicReport, RaceWordsAndPronouns) {
+    const QStringList words{"African American",
+                            "Alaska Native",
+                            "Asian",
+                            "white",
+                            "American Indian",
+                            "Native Hawaiian",
+                            "Pacific Islander",
+                            "unspecified race",
+                            "multiracial"};
+    for (int i = 0; i < 9; ++i) {
+        dem.setPosition("cboRace", i);
+        EXPECT_EQ(report().value("Race"), words.at(i)) << i;
+    }
+    EXPECT_EQ(dem.listText("cboRace"), "Multi-race");
+    dem.setPosition("cboRace", -1);
+    EXPECT_EQ(dem.GetRace(), "");
+
+    const Pronouns& p = c.interview->pronouns();
+    const auto all = [&] {
+        return QStringList{p.himherself(), p.hisher(), p.HisHerC(),
+                           p.himher(),     p.heshe(),  p.HeSheC()};
+    };
+    EXPECT_EQ(all(), QStringList(6, ""));
+    dem.choose("optSex", 0);
+    EXPECT_EQ(all(), (QStringList{"himself", "his", "His", "him", "he", "He"}));
+    dem.choose("optSex", 1);
+    EXPECT_EQ(all(), (QStringList{"herself", "her", "Her", "her", "she", "She"}));
+    dem.choose("optContEnv", 1);
+    dem.choose("optJail", 1);
+    c.type("txtJailDays", "7");
+    EXPECT_EQ(dem.JailDays(), "7");
+}
+
+}  // namespace
+}  // namespace yrn::test

@@ -1,0 +1,71 @@
+#include "sections/locator/LocatorFixture.h"
+
+namespace yrn::locator_test {
+namespace {
+
+TEST_F(LocatorTest, ReportFillsEveryPlaceholderInOrder) {
+    // Each box holds its own name, so every value shows where it came from.
+    for (const QString& id : loc->fieldOrder())
+        if (loc->field(id).kind == FieldKind::Text) loc->setText(id, id.mid(3));
+    set({{"txtStreetAddress", " 12 Elm St "}, {"txtLocationInformation", "calls after 5"}});
+    loc->choose("optOwnRes", 1);
+    RecordingReport r;
+    loc->ClientReport(r);
+    // clang-format off
+    const QList<std::pair<QString, QString>> expected{
+        {"Address1", " 12 Elm St "}, {"Address2", "City, State ZipCode"}, {"Phone1", "Phone"},
+        {"Phone2", "OtherPhone"}, {"Interviewer", "Interviewer"},
+        {"DateOfInterview", "AssessmentDate1-AssessmentDate2-AssessmentDate3"},
+        {"LengthOfStay", "CurrAddressLen"}, {"IsOrIsNot", "is"},
+        {"Name1", "PhoneAnswerer1"}, {"P1Relationship1", "AnswererRelation1"},
+        {"Name2", "PhoneAnswerer2"}, {"P1Relationship2", "AnswererRelation2"},
+        {"Name3", "OtherAnswerer1"}, {"P2Relationship1", "OtherRelation1"},
+        {"Name4", "OtherAnswerer2"}, {"P2Relationship2", "OtherRelation2"},
+        {"MailingAddress1", "MStreetAddress"}, {"MailingAddress2", "MCity, MState MZipCode"},
+        {"AddName", "C1Firstname C1MI. C1Lastname"}, {"AddAddress1", "C1Address"},
+        {"AddAddress2", "C1City, C1State C1ZipCode"}, {"AddPhone", "C1Phone"},
+        {"AddRelationship", "C1Relationship"}, {"Add2Name", "C2Firstname C2MI. C2Lastname"},
+        {"Add2Address1", "C2Address"}, {"Add2Address2", "C2City, C2State C2ZipCode"},
+        {"Add2Phone", "C2Phone"}, {"Add2Relationship", "C2Relationship"},
+        {"LocatorComments", "Calls after 5"}};
+    // clang-format on
+    EXPECT_EQ(r.calls, expected);
+}
+
+TEST_F(LocatorTest, ReportEdgeCases) {
+    // Question 4 unanswered: no call, so its marker stays.
+    RecordingReport empty;
+    loc->ClientReport(empty);
+    EXPECT_EQ(empty.value("IsOrIsNot"), "<none>");
+    EXPECT_EQ(empty.calls.size(), 28);
+    EXPECT_EQ(empty.value("Address2"), ",  ") << "comma and blank stay";
+    EXPECT_EQ(empty.value("AddAddress1"), "N/A");
+
+    loc->choose("optOwnRes", 0);
+    // No street address: "N/A" and an empty second line, whatever else is typed.
+    set({{"txtC1City", "Akron"},
+         {"txtC1ZipCode", "44301"},
+         {"txtC2Firstname", "Ann"},
+         {"txtC2MI", "j"},
+         {"txtC2Lastname", "Smith"},
+         {"txtC2Address", "1 Main St"}});
+    RecordingReport r;
+    loc->ClientReport(r);
+    EXPECT_EQ(r.value("IsOrIsNot"), "is not");
+    EXPECT_EQ(r.value("AddAddress1"), "N/A");
+    EXPECT_EQ(r.value("AddAddress2"), "");
+    EXPECT_EQ(r.value("Add2Address2"), ",  ");
+    EXPECT_EQ(r.value("Add2Name"), "Ann j. Smith") << "a contact's initial as typed";
+
+    for (const auto& [typed, shown] : std::initializer_list<std::pair<QString, QString>>{
+             {"x", "x"}, {"ok", "ok"}, {"fine", "Fine"}, {"\u00e9t\u00e9", "\u00c9t\u00e9"}}) {
+        loc->setText("txtLocationInformation", typed);
+        RecordingReport c;
+        loc->ClientReport(c);
+        EXPECT_EQ(c.value("LocatorComments"), shown) << typed.toStdString();
+    }
+    EXPECT_TRUE(prompts.boxes.isEmpty());
+}
+
+}  // namespace
+}  // namespace yrn::locator_test

@@ -1,0 +1,233 @@
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "interview/RecordingPrompts.h"
+#include "interview/Section.h"
+#include "records/ClientFolder.h"
+#include "report/RtfDocument.h"
+#include "sections/Sections.h"
+
+using namespace yrn;
+
+namespace {
+
+const QString kTool = QStringLiteral(YRN_PROGRAM_DIR "/yrn-tool");
+const QString kUsage = QStringLiteral("Usage: yrn-tool report <client-folder>");
+
+struct ToolRun {
+    int exitCode = -1;
+    QByteArray out;
+    QStringList errLines;
+};
+
+ToolRun run(const QStringList& args, const QString& program = kTool) {
+    QProcess process;
+    process.start(program, args);
+    ToolRun result;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        ADD_FAILURE() << "yrn-tool did not finish: " << args.join(' ').toStdString();
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    result.out = process.readAllStandardOutput();
+    result.errLines =
+        QString::fromUtf8(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+    return result;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const QByteArray kTemplate =
+    "{\\rtf1\\ansi{\\fonttbl{\\f0 Times;}}\\pard Report of {\\b #WholeName#}: the client "
+    "#himherself# says #himher# home is at #Address1#.\\par}";
+
+class YrnToolTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(QFile::exists(kTool));
+        writeFile(dir.filePath("template.rtf"), kTemplate);
+    }
+
+    // Saves a client as the program does and returns its folder.
+    QString saveClient() {
+        interview = makeInterview(prompts);
+        Section* locator = interview->section("ctlLocatorInformation");
+        Section* demographic = interview->section("ctlDemographic");
+        interview->BeginLoading();
+        locator->setText("txtAssessmentDate1", "05");
+        locator->setText("txtAssessmentDate2", "07");
+        locator->setText("txtAssessmentDate3", "2001");
+        locator->setText("txtLastName", "Doe");
+        locator->setText("txtFirstName", "Jane");
+        locator->setText("txtStreetAddress", "12 Elm St {rear}");
+        locator->setPosition("cboSite", 2);
+        demographic->choose("optSex", 1);
+        demographic->setPosition("cboLanguage", 1);
+        interview->EndLoading();
+        ClientFolder folder(*interview, dir.path());
+        const ClientFolder::SaveOutcome saved = folder.SaveClientYRN();
+        EXPECT_TRUE(saved.allWritten) << saved.notSaved.join(", ").toStdString();
+        return saved.folder;
+    }
+
+    QTemporaryDir dir;
+    RecordingPrompts prompts;
+    std::unique_ptr<Interview> interview;
+};
+
+}  // namespace
+
+TEST_F(YrnToolTest, WrongArgumentsGiveTheUsageAndStatus2) {
+    const QList<QStringList> wrong = {
+        {},
+        {"print", "x"},
+        {"report", "folder"},                     // no -o
+        {"report", "folder", "-o"},               // -o without a file
+        {"report", "a", "b", "-o", "out.rtf"},    // two folders
+        {"report", "a", "-o", "x", "-o", "y"},    // -o twice
+        {"report", "a", "-o", "x", "--verbose"},  // unknown option
+        {"export"},
+        {"export", "a", "b"},
+        {"export", "a", "-o", "x"},  // no output option for export
+    };
+    for (const QStringList& args : wrong) {
+        const ToolRun result = run(args);
+        EXPECT_EQ(result.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(result.errLines.join('\n').contains(kUsage)) << args.join(' ').toStdString();
+        EXPECT_TRUE(result.out.isEmpty());
+    }
+    const ToolRun help = run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(QString::fromUtf8(help.out).contains(kUsage));
+}
+
+TEST_F(YrnToolTest, ReportIsWrittenFromTheClientFolder) {
+    const QString client = saveClient();
+    const QString out = dir.filePath("out.rtf");
+    ToolRun result = run({"report", client, "-o", out, "--template", dir.filePath("template.rtf")});
+    EXPECT_EQ(result.exitCode, 0) << result.errLines.join('\n').toStdString();
+    EXPECT_TRUE(result.errLines.isEmpty()) << result.errLines.join('\n').toStdString();
+    RtfDocument report;
+    ASSERT_TRUE(report.load(out));
+    EXPECT_EQ(report.visibleText(),
+              "Report of Jane Doe: the client herself says her home is at 12 Elm St {rear}.\n");
+
+    // Without --template the template beside the program is used.
+    QTemporaryDir program;
+    ASSERT_TRUE(QFile::copy(kTool, program.filePath("yrn-tool")));
+    QFile::setPermissions(program.filePath("yrn-tool"), QFile::ReadOwner | QFile::ExeOwner);
+    result = run({"report", client, "-o", out}, program.filePath("yrn-tool"));
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.errLines,
+              QStringList{"Template Error: Unable to load template! Please close template file "
+                          "if opened."});
+    writeFile(program.filePath("YRN_TEMPLATE.RTF"), "{\\rtf1 Own template for #WholeName#}");
+    result = run({"report", "-o", out, client}, program.filePath("yrn-tool"));
+    EXPECT_EQ(result.exitCode, 0);
+    ASSERT_TRUE(report.load(out));
+    EXPECT_EQ(report.visibleText(), "Own template for Jane Doe");
+}
+
+TEST_F(YrnToolTest, ReportFailuresAreMessagesOnStderr) {
+    const QString client = saveClient();
+    const QString out = dir.filePath("out.rtf");
+    const QString templateFile = dir.filePath("template.rtf");
+
+    // A folder without section files.
+    QDir(dir.path()).mkdir("empty");
+    ToolRun result = run({"report", dir.filePath("empty"), "-o", out, "--template", templateFile});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.errLines,
+              QStringList{"Invalid directory: This directory contains no YRN files!!"});
+    result = run({"report", dir.filePath("no such folder"), "-o", out});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_FALSE(QFile::exists(out));
+
+    // A damaged template, a missing one.
+    writeFile(dir.filePath("bad.rtf"), "{\\rtf1 {\\b never closed");
+    for (const QString& bad : {dir.filePath("bad.rtf"), dir.filePath("missing.rtf")}) {
+        result = run({"report", client, "-o", out, "--template", bad});
+        EXPECT_EQ(result.exitCode, 1);
+        ASSERT_EQ(result.errLines.size(), 1);
+        EXPECT_TRUE(result.errLines.first().startsWith("Template Error: "));
+        EXPECT_FALSE(QFile::exists(out));
+    }
+
+    // An output file that cannot be written.
+    result = run(
+        {"report", client, "-o", dir.filePath("no/such/dir/out.rtf"), "--template", templateFile});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.errLines,
+              QStringList{"Report Save Error: Unable to save report. Please close all open "
+                          "reports and save again."});
+
+    // Damaged section files: what can be read makes the report, and the message
+    // about them is one line.
+    writeFile(client + "/Demographic.YRN", QByteArray("\x00\x01\xff junk\r\n", 10));
+    QFile::resize(client + "/Location.YRN", 40);
+    result = run({"report", client, "-o", out, "--template", templateFile});
+    EXPECT_EQ(result.exitCode, 0);
+    ASSERT_FALSE(result.errLines.isEmpty());
+    for (const QString& line : result.errLines)
+        EXPECT_TRUE(line.contains(": ")) << line.toStdString();
+    EXPECT_TRUE(result.errLines.join('\n').contains("Location.YRN"));
+    EXPECT_TRUE(QFile::exists(out));
+}
+
+TEST_F(YrnToolTest, ExportGivesEveryAnswerAsJson) {
+    const QString client = saveClient();
+    QFile::remove(client + "/Medical.YRN");
+    const ToolRun result = run({"export", client});
+    ASSERT_EQ(result.exitCode, 0) << result.errLines.join('\n').toStdString();
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(result.out, &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    const QJsonObject all = json.object();
+
+    // Only the sections whose file was found, under the names the program writes.
+    EXPECT_TRUE(all.contains("Location.YRN"));
+    EXPECT_TRUE(all.contains("Demographic.YRN"));
+    EXPECT_FALSE(all.contains("Medical.YRN"));
+    for (const QString& name : all.keys())
+        EXPECT_TRUE(QFile::exists(client + "/" + name)) << name.toStdString();
+
+    const QJsonObject locator = all.value("Location.YRN").toObject();
+    EXPECT_EQ(locator.value("txtFirstName"), QJsonValue("Jane"));
+    EXPECT_EQ(locator.value("txtMI"), QJsonValue(""));
+    EXPECT_EQ(locator.value("optOwnRes"), QJsonValue(QJsonValue::Null));
+    const Field& site = interview->section("ctlLocatorInformation")->field("cboSite");
+    EXPECT_EQ(locator.value("cboSite"),
+              QJsonValue(QJsonObject{{"code", site.code()}, {"text", site.listText()}}));
+
+    const QJsonObject demographic = all.value("Demographic.YRN").toObject();
+    EXPECT_EQ(demographic.value("optSex"), QJsonValue(1));
+    const Field& language = interview->section("ctlDemographic")->field("cboLanguage");
+    EXPECT_EQ(demographic.value("cboLanguage"),
+              QJsonValue(QJsonObject{{"position", 1}, {"text", language.listText()}}));
+    EXPECT_EQ(demographic.value("cboReligion"), QJsonValue(QJsonValue::Null));
+    EXPECT_EQ(demographic.value("chkD1"), QJsonValue(false));
+    // Control arrays: one array per stem, in index order.
+    const QJsonArray genders = demographic.value("optGender").toArray();
+    const QJsonArray months = demographic.value("txtChildsDOBM").toArray();
+    EXPECT_FALSE(genders.isEmpty());
+    EXPECT_EQ(genders.size(), months.size());
+    for (const QJsonValue& gender : genders)
+        EXPECT_TRUE(gender.isNull());
+    for (const QJsonValue& month : months)
+        EXPECT_EQ(month, QJsonValue(""));
+    EXPECT_FALSE(demographic.contains("optGender(0)"));
+}
