@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "interview/FolderName.h"
 #include "interview/Interview.h"
 #include "interview/ProgramError.h"
 #include "interview/Prompts.h"
@@ -34,18 +35,7 @@ QString ClientFolder::clientFolderPath() const {
     return QDir(programFolder_).filePath(interview_.identity().YRNDirectory());
 }
 
-bool ClientFolder::isSafeFolderName(const QString& name) {
-    if (name.isEmpty() || name.size() > 200) return false;
-    if (name.contains(QStringLiteral(".."))) return false;
-    if (name.endsWith('.') || name.endsWith(' ') || name.startsWith(' ')) return false;
-    for (QChar c : name) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0)) return false;
-        if (QStringLiteral("/\\<>:\"|?*").contains(c)) return false;
-        if (c.isSurrogate() || u == 0x2028 || u == 0x2029 || u == 0xFEFF) return false;
-    }
-    return true;
-}
+bool ClientFolder::isSafeFolderName(const QString& name) { return yrn::isSafeFolderName(name); }
 
 ClientFolder::SaveOutcome ClientFolder::SaveClientYRN() {
     SaveOutcome outcome;

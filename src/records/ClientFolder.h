@@ -35,8 +35,7 @@ class ClientFolder {
     // The client folder of the client on screen: programFolder/YRNDirectory.
     QString clientFolderPath() const;
 
-    // A folder name typed by a person is safe when it names one plain folder:
-    // no separator, no "." or "..", no control or reserved character, not empty.
+    // See interview/FolderName.h.
     static bool isSafeFolderName(const QString& name);
 
     struct SectionFile {

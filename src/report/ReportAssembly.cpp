@@ -5,6 +5,7 @@
 #include <QProcess>
 
 #include "interview/AtomicFile.h"
+#include "interview/FolderName.h"
 #include "interview/Interview.h"
 #include "interview/ProgramError.h"
 #include "interview/Prompts.h"
@@ -21,15 +22,6 @@ const QString kSharedFolder = QStringLiteral("ClientReports");
 constexpr int kOpened = 42;
 constexpr int kFileNotFound = 2;
 constexpr int kNoApplication = 31;
-
-// The client folder name comes from typed names; a report is written only into
-// one plain folder right under the program folder.
-bool isPlainFolderName(const QString& name) {
-    if (name.isEmpty() || name == "." || name == "..") return false;
-    for (const QChar ch : name)
-        if (ch == '/' || ch == '\\' || ch.unicode() < 0x20 || ch.unicode() == 0x7F) return false;
-    return true;
-}
 
 }  // namespace
 
@@ -94,7 +86,7 @@ bool ReportAssembly::SaveReport() {
     // the document holds an earlier report.
     if (!templateLoaded_ || !document_.isLoaded()) return false;
     const QString name = interview_.identity().YRNDirectory();
-    if (!isPlainFolderName(name))
+    if (!isSafeFolderName(name))
         throw ProgramError(QStringLiteral("The client folder name is not valid."));
     if (!QFileInfo(programFolder_ + "/" + name).isDir())
         throw ProgramError(QStringLiteral("Path not found"));
