@@ -14,6 +14,8 @@ MentalHealthSection::MentalHealthSection(Interview& interview)
                        QStringLiteral("cmdBackMH"), QStringLiteral("&Save && Exit"));
     addPage(0).heading(QStringLiteral("Mental Health Information"));
     addPage(4).heading(QStringLiteral("Interviewer Ratings"));
+    addPage(3).nav(QStringLiteral("&Interviewer Ratings"), kPreviousPage,
+                   QStringLiteral("cmdNextMH(3)"), QStringLiteral("cmdBackMH(3)"));
     addPage(4).caption(QStringLiteral("Halverin Drug Court YRN -- Interviewer Ratings"), 8);
     addPage(5)
         .button(QStringLiteral("cmdSave"), QStringLiteral("&Save / View Report"))

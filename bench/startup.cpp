@@ -1,0 +1,92 @@
+// Start-up and pane switching of the main window, measured in-process on the
+// offscreen platform (bench/startup.sh measures the whole process on a display).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include "app/ClientDialog.h"
+#include "app/MainWindow.h"
+#include "app/PaneView.h"
+#include "interview/RecordingPrompts.h"
+#include "interview/Section.h"
+#include "report/ReportAssembly.h"
+
+using namespace yrn;
+
+namespace {
+
+struct NoOpener : DocumentOpener {
+    int open(const QString&) override { return 42; }
+};
+
+// Everything the window does from its construction until it is laid out and
+// painted with the open-client dialog beside it.
+void BM_MainWindowReady(benchmark::State& state) {
+    QTemporaryDir program;
+    for (auto _ : state) {
+        RecordingPrompts prompts;
+        NoOpener opener;
+        MainWindow window(prompts, program.path(), &opener);
+        window.setExitHandler([] {});
+        window.startUp();
+        window.repaint();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.currentPane());
+        state.PauseTiming();
+        window.clientDialog().hide();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_MainWindowReady)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// One View menu switch to another section, painted.
+void BM_SwitchPane(benchmark::State& state) {
+    QTemporaryDir program;
+    RecordingPrompts prompts;
+    NoOpener opener;
+    MainWindow window(prompts, program.path(), &opener);
+    window.setExitHandler([] {});
+    window.startUp();
+    window.clientDialog().hide();
+    QApplication::processEvents();
+    int item = 0;
+    for (auto _ : state) {
+        item = (item + 1) % 9;
+        window.view(item);
+        window.repaint();
+        benchmark::DoNotOptimize(window.currentPane());
+    }
+}
+BENCHMARK(BM_SwitchPane)->Unit(benchmark::kMillisecond);
+
+// Next through a whole section and back (page switches within a pane).
+void BM_PageNavigation(benchmark::State& state) {
+    QTemporaryDir program;
+    RecordingPrompts prompts;
+    NoOpener opener;
+    MainWindow window(prompts, program.path(), &opener);
+    window.setExitHandler([] {});
+    window.startUp();
+    window.clientDialog().hide();
+    for (auto _ : state) {
+        window.view(5);
+        PaneView* pane = window.currentPane();
+        while (pane && pane->currentPage() != pane->section().lastPage()) {
+            pane->next();
+            window.repaint();
+        }
+    }
+}
+BENCHMARK(BM_PageNavigation)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

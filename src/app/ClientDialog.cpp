@@ -1,0 +1,245 @@
+#include "app/ClientDialog.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStorageInfo>
+#include <QTimer>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "interview/Prompts.h"
+
+namespace yrn {
+
+// The folder tree's model: folders only, and a folder that holds section files
+// stands out (bold, in the highlight colour, with a count in its tip), so that
+// a client is found at a glance.
+class SectionFolderModel : public QFileSystemModel {
+  public:
+    using QFileSystemModel::QFileSystemModel;
+
+    // The section files ("*.yrn" in any letter case) of a folder.
+    static int sectionFileCount(const QString& folder) {
+        return static_cast<int>(
+            QDir(folder).entryList({QStringLiteral("*.yrn")}, QDir::Files | QDir::Hidden).size());
+    }
+
+    void forget() { counts_.clear(); }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (index.column() == 0 &&
+            (role == Qt::FontRole || role == Qt::ForegroundRole || role == Qt::ToolTipRole)) {
+            const int count = countFor(filePath(index));
+            if (count > 0) {
+                if (role == Qt::FontRole) {
+                    QFont font;
+                    font.setBold(true);
+                    return font;
+                }
+                if (role == Qt::ForegroundRole) return QColor(0, 70, 150);
+                return tr("Client folder: %n section file(s)", nullptr, count);
+            }
+        }
+        return QFileSystemModel::data(index, role);
+    }
+
+  private:
+    int countFor(const QString& path) const {
+        const auto it = counts_.constFind(path);
+        if (it != counts_.cend()) return it.value();
+        const int count = sectionFileCount(path);
+        counts_.insert(path, count);
+        return count;
+    }
+    mutable QHash<QString, int> counts_;
+};
+
+ClientDialog::ClientDialog(QString programFolder, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), programFolder_(std::move(programFolder)), prompts_(prompts) {
+    setObjectName(QStringLiteral("frmDialog"));
+    setWindowTitle(QStringLiteral("QMT-YRN Client Assessments"));
+    setModal(false);
+    resize(560, 520);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(8);
+    auto* volumeRow = new QHBoxLayout();
+    auto* volumeLabel = new QLabel(tr("Drive:"), this);
+    volumes_ = new QComboBox(this);
+    volumes_->setObjectName(QStringLiteral("drvYRN"));
+    volumeLabel->setBuddy(volumes_);
+    volumeRow->addWidget(volumeLabel);
+    volumeRow->addWidget(volumes_, 1);
+    layout->addLayout(volumeRow);
+
+    auto* hint = new QLabel(QStringLiteral("Select clients folder"), this);
+    layout->addWidget(hint);
+    model_ = new SectionFolderModel(this);
+    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    model_->setReadOnly(true);
+    tree_ = new QTreeView(this);
+    tree_->setObjectName(QStringLiteral("dirYRN"));
+    tree_->setToolTip(QStringLiteral("Select clients folder"));
+    tree_->setModel(model_);
+    for (int column = 1; column < model_->columnCount(); ++column)
+        tree_->hideColumn(column);
+    tree_->header()->hide();
+    tree_->setUniformRowHeights(true);
+    layout->addWidget(tree_, 1);
+    status_ = new QLabel(this);
+    status_->setWordWrap(true);
+    status_->setTextFormat(Qt::PlainText);
+    layout->addWidget(status_);
+
+    auto* buttons = new QHBoxLayout();
+    load_ = new QPushButton(QStringLiteral("&Load Assessment"), this);
+    load_->setObjectName(QStringLiteral("cmdOKButton"));
+    load_->setDefault(true);
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_->setObjectName(QStringLiteral("cmdCancelButton"));
+    new_ = new QPushButton(QStringLiteral("&New Assessment"), this);
+    new_->setObjectName(QStringLiteral("cmdNewYRN"));
+    buttons->addStretch(1);
+    buttons->addWidget(load_);
+    buttons->addWidget(cancel_);
+    buttons->addWidget(new_);
+    layout->addLayout(buttons);
+    setTabOrder(load_, cancel_);
+    setTabOrder(cancel_, new_);
+    setTabOrder(new_, volumes_);
+    setTabOrder(volumes_, tree_);
+    offerNewAssessment(true);
+
+    connect(load_, &QPushButton::clicked, this, [this] { emit loadRequested(folder_); });
+    connect(cancel_, &QPushButton::clicked, this, [this] { emit cancelRequested(); });
+    connect(new_, &QPushButton::clicked, this, [this] { emit newRequested(); });
+    connect(volumes_, &QComboBox::activated, this, &ClientDialog::chooseVolume);
+    connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (!current.isValid()) return;
+                following_ = false;  // the person chose; stop following the loading
+                folder_ = model_->filePath(current);
+                describeFolder();
+            });
+
+    // The tree fills in as folders are read; keep the chosen folder in sight.
+    connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
+        if (!following_ || !folder_.startsWith(path)) return;
+        // The rows are laid out after this signal; scroll once they are.
+        QTimer::singleShot(20, this, [this] {
+            const QModelIndex index = model_->index(folder_);
+            if (!following_ || !index.isValid()) return;
+            const QSignalBlocker quiet(tree_->selectionModel());
+            tree_->setCurrentIndex(index);
+            tree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+        });
+    });
+
+    fillVolumes();
+    setCurrentFolder(programFolder_);
+    load_->setFocus();
+}
+
+ClientDialog::~ClientDialog() = default;
+
+void ClientDialog::fillVolumes() {
+    volumes_->clear();
+    const QString programRoot = QStorageInfo(programFolder_).rootPath();
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (!volume.isValid()) continue;
+        const QString root = volume.rootPath();
+        // Pseudo file systems hold no clients.
+        const QByteArray type = volume.fileSystemType();
+        if (root != programRoot && (type == "proc" || type == "sysfs" || type == "tmpfs" ||
+                                    type == "devtmpfs" || type == "cgroup2" || type == "overlay"))
+            continue;
+        const QString name = volume.displayName();
+        const QString text =
+            name == root ? QDir::toNativeSeparators(root)
+                         : QStringLiteral("%1  (%2)").arg(QDir::toNativeSeparators(root), name);
+        volumes_->addItem(text, root);
+    }
+    if (volumes_->findData(programRoot) < 0) volumes_->insertItem(0, programRoot, programRoot);
+    volume_ = volumes_->findData(programRoot);
+    volumes_->setCurrentIndex(volume_);
+}
+
+void ClientDialog::chooseVolume(int index) {
+    const QString root = volumes_->itemData(index).toString();
+    const QStorageInfo info(root);
+    const QFileInfo dir(root);
+    if (root.isEmpty() || !info.isValid() || !info.isReady() || !dir.isDir() || !dir.isReadable() ||
+        !dir.isExecutable()) {
+        prompts_.critical(QStringLiteral("Drive Error"), QStringLiteral("Drive not available!"));
+        volumes_->setCurrentIndex(volume_);
+        return;
+    }
+    volume_ = index;
+    // A volume that holds the program folder opens there; another at its root.
+    const QString programRoot = QStorageInfo(programFolder_).rootPath();
+    showFolder(root == programRoot ? programFolder_ : root);
+}
+
+void ClientDialog::setCurrentFolder(const QString& folder) {
+    folder_ = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    const QString root = QStorageInfo(folder_).rootPath();
+    if (const int index = volumes_->findData(root); index >= 0) {
+        volume_ = index;
+        volumes_->setCurrentIndex(index);
+    }
+    showFolder(folder_);
+}
+
+void ClientDialog::showFolder(const QString& folder) {
+    following_ = true;
+    const QString root = QStorageInfo(folder).rootPath();
+    model_->setRootPath(root.isEmpty() ? folder : root);
+    tree_->setRootIndex(model_->index(root.isEmpty() ? folder : root));
+    const QModelIndex index = model_->index(folder);
+    folder_ = QDir::cleanPath(folder);
+    if (index.isValid()) {
+        const QSignalBlocker quiet(tree_->selectionModel());
+        tree_->setCurrentIndex(index);
+        tree_->expand(index);
+        tree_->scrollTo(index, QAbstractItemView::PositionAtTop);
+    }
+    describeFolder();
+}
+
+void ClientDialog::describeFolder() {
+    const int count = SectionFolderModel::sectionFileCount(folder_);
+    const QString where = QDir::toNativeSeparators(folder_);
+    status_->setText(count > 0 ? tr("%1\nholds %n section file(s).", nullptr, count).arg(where)
+                               : tr("%1\nholds no section files.").arg(where));
+}
+
+void ClientDialog::offerNewAssessment(bool offer) {
+    new_->setVisible(offer);
+    cancel_->setVisible(!offer);
+}
+
+void ClientDialog::showEvent(QShowEvent* event) {
+    // Folders may have been saved since the last showing.
+    model_->forget();
+    describeFolder();
+    QDialog::showEvent(event);
+}
+
+void ClientDialog::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    emit cancelRequested();
+}
+
+void ClientDialog::reject() {
+    emit cancelRequested();
+}
+
+}  // namespace yrn

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+#include <QString>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTreeView;
+
+namespace yrn {
+
+class Prompts;
+class SectionFolderModel;
+
+// The open-client dialog: a volume chooser and a folder tree that starts in the
+// program folder (folders that hold section files are shown in bold with a
+// count), and the buttons Load Assessment, Cancel and New Assessment. It only
+// shows and asks; the main window does the opening, since it owns the client.
+class ClientDialog : public QDialog {
+    Q_OBJECT
+  public:
+    ClientDialog(QString programFolder, Prompts& prompts, QWidget* parent = nullptr);
+    ~ClientDialog() override;
+
+    // The folder chosen in the tree.
+    QString currentFolder() const { return folder_; }
+    void setCurrentFolder(const QString& folder);
+    // Offers New Assessment (first showing after start-up) or Cancel instead.
+    void offerNewAssessment(bool offer);
+
+    QPushButton* loadButton() const { return load_; }
+    QPushButton* cancelButton() const { return cancel_; }
+    QPushButton* newButton() const { return new_; }
+    QComboBox* volumes() const { return volumes_; }
+    QTreeView* folders() const { return tree_; }
+
+    // A volume chosen in the chooser; "Drive Error" when it cannot be read.
+    void chooseVolume(int index);
+
+  signals:
+    void loadRequested(const QString& folder);
+    void newRequested();
+    void cancelRequested();
+
+  protected:
+    // The window's close control and Escape act as Cancel.
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void fillVolumes();
+    void showFolder(const QString& folder);
+    void describeFolder();
+
+    QString programFolder_;
+    Prompts& prompts_;
+    QString folder_;
+    int volume_ = -1;
+    bool following_ = true;  // keep the chosen folder in sight while the tree loads
+    QComboBox* volumes_;
+    QTreeView* tree_;
+    SectionFolderModel* model_;
+    QLabel* status_;
+    QPushButton* load_;
+    QPushButton* cancel_;
+    QPushButton* new_;
+};
+
+}  // namespace yrn

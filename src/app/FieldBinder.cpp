@@ -1,0 +1,392 @@
+#include "app/FieldBinder.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QTimer>
+#include <algorithm>
+
+#include "interview/Section.h"
+
+namespace yrn {
+
+namespace {
+
+// Box widths follow the longest answer a box takes, within sensible bounds.
+constexpr int kDefaultChars = 28;
+constexpr int kWidestChars = 44;
+constexpr int kUnlimited = 32767;
+
+int boxWidth(const QWidget* widget, int chars) {
+    const QFontMetrics metrics(widget->font());
+    return metrics.horizontalAdvance(QLatin1Char('0')) * (chars + 1) + 16;
+}
+
+// "optSymptoms" + 1 + index 3 -> "optSymptoms1(3)": the control name of one button.
+QString buttonName(const Field& field, int button) {
+    QString name = field.stem + QString::number(button);
+    if (field.index >= 0) name += '(' + QString::number(field.index) + ')';
+    return name;
+}
+
+}  // namespace
+
+void paintBackground(QWidget* widget, Background background) {
+    if (background == Background::Normal) {
+        if (widget->testAttribute(Qt::WA_SetPalette)) widget->setPalette(QPalette());
+        widget->setAutoFillBackground(false);
+        return;
+    }
+    const QColor back =
+        background == Background::NotApplicable ? QColor(192, 0, 0) : QColor(0, 0, 255);
+    const QColor fore = background == Background::NotApplicable
+                            ? QColor(Qt::white)
+                            : QApplication::palette().color(QPalette::Active, QPalette::Base);
+    QPalette palette = widget->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (const auto role : {QPalette::Base, QPalette::Button, QPalette::Window})
+            palette.setColor(group, role, back);
+        for (const auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+            palette.setColor(group, role, fore);
+    }
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+FieldBinder::FieldBinder(Section& section, QObject* parent) : QObject(parent), section_(section) {
+    observer_ = section_.observe([this](const QString& id) { refresh(id); });
+}
+
+FieldBinder::~FieldBinder() {
+    section_.unobserve(observer_);
+}
+
+QString FieldBinder::modelText(const QString& shownText) {
+    QString out = shownText;
+    out.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return out;
+}
+
+QString FieldBinder::shownText(const QString& modelText) {
+    QString out = modelText;
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    out.replace('\r', '\n');
+    return out;
+}
+
+// --- Making the widgets ---
+
+QWidget* FieldBinder::createField(const QString& id, QWidget* parent) {
+    if (!section_.has(id)) {
+        qWarning("Pane %s places an undeclared field %s", qPrintable(section_.info().module),
+                 qPrintable(id));
+        return nullptr;
+    }
+    const Field& field = section_.field(id);
+    View view;
+    switch (field.kind) {
+        case FieldKind::Text:
+            view = field.multiLine ? makeMultiLine(id, parent) : makeText(id, parent);
+            break;
+        case FieldKind::Option:
+            view = makeOption(id, parent);
+            break;
+        case FieldKind::List:
+            view = makeList(id, parent);
+            break;
+        case FieldKind::Check:
+            view = makeCheck(id, parent);
+            break;
+    }
+    if (!field.tip.isEmpty()) view.root->setToolTip(field.tip);
+    // A field placed twice keeps its first widgets; the second place shows a copy
+    // bound the same way would need a list, and no questionnaire does that.
+    if (fields_.contains(id)) {
+        qWarning("Pane %s places field %s twice", qPrintable(section_.info().module),
+                 qPrintable(id));
+        view.root->setEnabled(false);
+        return view.root;
+    }
+    fields_.insert(id, view);
+    refreshField(id);
+    return view.root;
+}
+
+FieldBinder::View FieldBinder::makeText(const QString& id, QWidget* parent) {
+    const Field& field = section_.field(id);
+    View view;
+    view.line = new QLineEdit(parent);
+    view.line->setObjectName(id);
+    const int chars = field.maxLength > 0 ? std::min(field.maxLength, kWidestChars) : kDefaultChars;
+    const int width = boxWidth(view.line, std::max(chars, 2));
+    if (field.maxLength > 0 && field.maxLength <= 6) {
+        view.line->setFixedWidth(width);
+        view.line->setAlignment(Qt::AlignCenter);
+    } else {
+        view.line->setMinimumWidth(std::min(width, boxWidth(view.line, 12)));
+        view.line->setMaximumWidth(width);
+    }
+    view.root = view.line;
+    connect(view.line, &QLineEdit::textEdited, this, [this, id](const QString& text) {
+        if (updating_) return;
+        forward(id, [this, id, text] { section_.setText(id, text); });
+    });
+    watch(view.line, id);
+    return view;
+}
+
+FieldBinder::View FieldBinder::makeMultiLine(const QString& id, QWidget* parent) {
+    View view;
+    view.multi = new QPlainTextEdit(parent);
+    view.multi->setObjectName(id);
+    view.multi->setTabChangesFocus(true);
+    const QFontMetrics metrics(view.multi->font());
+    view.multi->setMinimumHeight(metrics.lineSpacing() * 6 + 12);
+    view.multi->setMinimumWidth(boxWidth(view.multi, 40));
+    view.root = view.multi;
+    connect(view.multi, &QPlainTextEdit::textChanged, this, [this, id] {
+        if (updating_) return;
+        const QString text = modelText(fields_.value(id).multi->toPlainText());
+        forward(id, [this, id, text] { section_.setText(id, text); });
+    });
+    watch(view.multi, id);
+    watch(view.multi->viewport(), id);
+    return view;
+}
+
+FieldBinder::View FieldBinder::makeOption(const QString& id, QWidget* parent) {
+    const Field& field = section_.field(id);
+    View view;
+    view.root = new QWidget(parent);
+    view.root->setObjectName(id);
+    auto* layout = new QHBoxLayout(view.root);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(14);
+    view.group = new QButtonGroup(view.root);
+    for (int b = 0; b < field.captions.size(); ++b) {
+        auto* radio = new QRadioButton(field.captions.at(b), view.root);
+        radio->setObjectName(buttonName(field, b));
+        view.group->addButton(radio, b);
+        view.radios.append(radio);
+        layout->addWidget(radio);
+    }
+    layout->addStretch(1);
+    connect(view.group, &QButtonGroup::idClicked, this, [this, id](int button) {
+        if (updating_) return;
+        // A click on the chosen button changes nothing and fires nothing.
+        if (section_.choice(id) != button)
+            forward(id, [this, id, button] { section_.choose(id, button); });
+        refreshField(id);
+    });
+    return view;
+}
+
+FieldBinder::View FieldBinder::makeList(const QString& id, QWidget* parent) {
+    View view;
+    view.combo = new QComboBox(parent);
+    view.combo->setObjectName(id);
+    view.combo->setEditable(false);
+    view.combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    view.combo->setMinimumWidth(boxWidth(view.combo, 10));
+    view.root = view.combo;
+    // activated comes only from the person (mouse, keys, wheel); the program's
+    // own changes arrive through the model.
+    connect(view.combo, &QComboBox::activated, this, [this, id](int position) {
+        if (updating_) return;
+        if (section_.position(id) != position)
+            forward(id, [this, id, position] { section_.setPosition(id, position); });
+        refreshField(id);
+    });
+    return view;
+}
+
+FieldBinder::View FieldBinder::makeCheck(const QString& id, QWidget* parent) {
+    View view;
+    view.check = new QCheckBox(section_.field(id).caption, parent);
+    view.check->setObjectName(id);
+    view.root = view.check;
+    connect(view.check, &QCheckBox::clicked, this, [this, id](bool checked) {
+        if (updating_) return;
+        const CheckState state = checked ? CheckState::Ticked : CheckState::Clear;
+        forward(id, [this, id, state] { section_.setCheck(id, state); });
+        refreshField(id);
+    });
+    return view;
+}
+
+QLabel* FieldBinder::createLabel(const QString& labelId, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(labelId);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    labels_[labelId].append(label);
+    refresh(labelId);
+    return label;
+}
+
+void FieldBinder::bindFrame(const QString& frameId, QGroupBox* box) {
+    frames_[frameId].append(box);
+    refresh(frameId);
+}
+
+void FieldBinder::watch(QObject* object, const QString& id) {
+    watched_.insert(object, id);
+    object->installEventFilter(this);
+    connect(object, &QObject::destroyed, this, [this, object] { watched_.remove(object); });
+}
+
+// --- Model to widgets ---
+
+void FieldBinder::refresh(const QString& id) {
+    if (fields_.contains(id)) refreshField(id);
+    if (const auto it = labels_.constFind(id); it != labels_.cend()) {
+        QString text;
+        try {
+            text = section_.label(id);
+        } catch (const ProgramError&) {
+            text.clear();  // a label the section never declared stays empty
+        }
+        for (QLabel* label : it.value())
+            if (label->text() != text) label->setText(text);
+    }
+    if (const auto it = frames_.constFind(id); it != frames_.cend()) {
+        const bool enabled = section_.frameEnabled(id);
+        for (QGroupBox* box : it.value())
+            box->setEnabled(enabled);
+        for (const QString& member : section_.frameMembers(id))
+            if (fields_.contains(member)) refreshField(member);
+    }
+}
+
+void FieldBinder::refreshField(const QString& id) {
+    auto it = fields_.find(id);
+    if (it == fields_.end()) return;
+    const QScopedValueRollback<bool> guard(updating_, true);
+    refreshView(id, it.value());
+}
+
+void FieldBinder::refreshView(const QString& id, View& view) {
+    const Field& field = section_.field(id);
+    view.root->setEnabled(section_.usable(id));
+    if (view.line) {
+        // The limit holds for typing only: a longer text that the program put in
+        // (a file written elsewhere) is shown whole, never cut.
+        const int limit = field.maxLength > 0
+                              ? std::max<int>(field.maxLength, static_cast<int>(field.text.size()))
+                              : kUnlimited;
+        if (view.line->maxLength() != limit) view.line->setMaxLength(limit);
+        if (view.line->text() != field.text) view.line->setText(field.text);
+        paintBackground(view.line, field.background);
+    } else if (view.multi) {
+        const QString shown = shownText(field.text);
+        if (view.multi->toPlainText() != shown) view.multi->setPlainText(shown);
+        paintBackground(view.multi, field.background);
+    } else if (view.group) {
+        // An exclusive group cannot show "none chosen" on its own.
+        view.group->setExclusive(false);
+        for (int b = 0; b < view.radios.size(); ++b)
+            view.radios.at(b)->setChecked(b == field.choice);
+        view.group->setExclusive(true);
+        for (QRadioButton* radio : std::as_const(view.radios))
+            paintBackground(radio, field.background);
+    } else if (view.combo) {
+        if (view.items != field.items) {
+            view.combo->clear();
+            view.combo->addItems(field.items);
+            view.items = field.items;
+        }
+        if (view.combo->currentIndex() != field.position)
+            view.combo->setCurrentIndex(field.position);
+        paintBackground(view.combo, field.background);
+    } else if (view.check) {
+        const Qt::CheckState state = field.check == CheckState::Ticked ? Qt::Checked
+                                     : field.check == CheckState::Grey ? Qt::PartiallyChecked
+                                                                       : Qt::Unchecked;
+        if (state == Qt::PartiallyChecked) view.check->setTristate(true);
+        if (view.check->checkState() != state) view.check->setCheckState(state);
+        paintBackground(view.check, field.background);
+    }
+}
+
+// --- Widgets to model ---
+
+void FieldBinder::forward(const QString& id, const std::function<void()>& action) {
+    Q_UNUSED(id);
+    section_.guard(section_.info().module, action);
+}
+
+bool FieldBinder::eventFilter(QObject* watched, QEvent* event) {
+    const auto it = watched_.constFind(watched);
+    if (it == watched_.cend()) return false;
+    const QString id = it.value();
+    if (event->type() == QEvent::FocusOut) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        // A box is left only when the focus goes to another widget of the same
+        // window: not when a menu or message box opens, nor when the program
+        // itself moves the focus back after a failed check.
+        if (movingFocus_ || leaving_ || reason == Qt::ActiveWindowFocusReason ||
+            reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason)
+            return false;
+        QWidget* next = QApplication::focusWidget();
+        if (!widget || !next || next == widget || next->window() != widget->window()) return false;
+        // The check may show a modal box; let the focus change finish first.
+        QTimer::singleShot(0, this, [this, id] { runLeave(id); });
+    } else if (event->type() == QEvent::MouseButtonPress) {
+        QTimer::singleShot(0, this,
+                           [this, id] { forward(id, [this, id] { section_.textClick(id); }); });
+    }
+    return false;
+}
+
+void FieldBinder::runLeave(const QString& id) {
+    if (leaving_) return;
+    const QScopedValueRollback<bool> guard(leaving_, true);
+    forward(id, [this, id] { section_.leave(id); });
+}
+
+void FieldBinder::focusField(const QString& id) {
+    QTimer::singleShot(0, this, [this, id] {
+        QWidget* target = focusWidget(id);
+        if (!target || !target->isVisible() || !target->isEnabled()) return;
+        const QScopedValueRollback<bool> guard(movingFocus_, true);
+        target->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+// --- Access ---
+
+QWidget* FieldBinder::fieldWidget(const QString& id) const {
+    return fields_.value(id).root;
+}
+
+QWidget* FieldBinder::focusWidget(const QString& id) const {
+    const auto it = fields_.constFind(id);
+    if (it == fields_.cend()) return nullptr;
+    const View& view = it.value();
+    if (view.group) {
+        const int chosen = section_.choice(id);
+        if (chosen >= 0 && chosen < view.radios.size()) return view.radios.at(chosen);
+        return view.radios.isEmpty() ? nullptr : view.radios.first();
+    }
+    return view.root;
+}
+
+QList<QRadioButton*> FieldBinder::optionButtons(const QString& id) const {
+    return fields_.value(id).radios;
+}
+
+QList<QLabel*> FieldBinder::labelWidgets(const QString& labelId) const {
+    return labels_.value(labelId);
+}
+
+}  // namespace yrn

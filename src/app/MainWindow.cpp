@@ -1,0 +1,580 @@
+#include "app/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QWindow>
+
+#include "app/ClientDialog.h"
+#include "app/HelpMenu.h"
+#include "app/PaneView.h"
+#include "app/QtDocumentOpener.h"
+#include "interview/Interview.h"
+#include "interview/ProgramError.h"
+#include "interview/Prompts.h"
+#include "interview/Section.h"
+#include "records/ClientFolder.h"
+#include "report/ReportAssembly.h"
+#include "sections/Sections.h"
+
+namespace yrn {
+
+namespace {
+
+const QString kInitialCaption = QStringLiteral("Halverin Drug Court YRN ");
+constexpr double kStartWidth = 12000;  // twips: the size the window restores to
+constexpr double kStartHeight = 8500;
+constexpr int kViewReport = 9;
+constexpr int kFileNotFound = 2;
+
+const QStringList kViewCaptions{
+    QStringLiteral("&Locator Information"),
+    QStringLiteral("&Demographic Information"),
+    QStringLiteral("&Medical Health Information"),
+    QStringLiteral("&Education &&Employment "),
+    QStringLiteral("&Drug && Alcohol"),
+    QStringLiteral("&Criminal Justice Information"),
+    QStringLiteral("&Family Social History "),
+    QStringLiteral("Mental &Health Information"),
+    QStringLiteral("&Interview Ratings"),
+    QStringLiteral("&View Report"),
+};
+
+// The order in which the panes are re-sized when the window changes size.
+const QStringList kResizeOrder{
+    QStringLiteral("CriminalJustice"),
+    QStringLiteral("Demographic"),
+    QStringLiteral("Drugs"),
+    QStringLiteral("Employment"),
+    QStringLiteral("FamilySocialHistory"),
+    QStringLiteral("LocatorInformation"),
+    QStringLiteral("Medical"),
+    QStringLiteral("MentalHealth"),
+};
+
+const QString kCompletedTitle = QStringLiteral("YRN Completed");
+const QString kCompletedText =
+    QStringLiteral("Assessment completed.\r\nThank you for using the Halverin Drug Court YRN!!");
+
+}  // namespace
+
+// Boxes go to the prompts the window was given; focus requests and the
+// hourglass are also carried out by the window.
+class MainWindow::RoutingPrompts : public Prompts {
+  public:
+    RoutingPrompts(MainWindow& window, Prompts& outer) : window_(window), outer_(outer) {}
+    void information(const QString& title, const QString& text) override {
+        outer_.information(title, text);
+    }
+    void critical(const QString& title, const QString& text) override {
+        outer_.critical(title, text);
+    }
+    bool yesNo(const QString& title, const QString& text) override {
+        return outer_.yesNo(title, text);
+    }
+    bool okCancel(const QString& title, const QString& text) override {
+        return outer_.okCancel(title, text);
+    }
+    void focus(const QString& module, const QString& fieldId) override {
+        window_.focusField(module, fieldId);
+        outer_.focus(module, fieldId);
+    }
+    void busy(bool on) override {
+        window_.setBusy(on);
+        outer_.busy(on);
+    }
+
+  private:
+    MainWindow& window_;
+    Prompts& outer_;
+};
+
+MainWindow::MainWindow(Prompts& prompts, QString programFolder, DocumentOpener* opener,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      outer_(prompts),
+      prompts_(std::make_unique<RoutingPrompts>(*this, prompts)),
+      programFolder_(std::move(programFolder)),
+      exitHandler_([] { QCoreApplication::quit(); }) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(kInitialCaption);
+    if (!opener) {
+        ownOpener_ = std::make_unique<QtDocumentOpener>();
+        opener = ownOpener_.get();
+    }
+    opener_ = opener;
+    interview_ = makeInterview(*prompts_);
+    clientFolder_ = std::make_unique<ClientFolder>(*interview_, programFolder_);
+    report_ = std::make_unique<ReportAssembly>(*interview_, programFolder_, *opener_);
+
+    auto* central = new QWidget(this);
+    auto* stack = new QGridLayout(central);
+    stack->setContentsMargins(0, 0, 0, 0);
+    for (Section* section : interview_->sections()) {
+        auto* pane = new PaneView(*section, *this, central);
+        pane->hide();
+        stack->addWidget(pane, 0, 0);
+        panes_.append(pane);
+    }
+    setCentralWidget(central);
+    buildMenus();
+
+    // The dialog is a window of its own, so that it stays usable while the main
+    // window is disabled behind it.
+    dialog_ = std::make_unique<ClientDialog>(programFolder_, *prompts_);
+    connect(dialog_.get(), &ClientDialog::newRequested, this, &MainWindow::dialogNew);
+    connect(dialog_.get(), &ClientDialog::cancelRequested, this, &MainWindow::dialogCancel);
+    connect(dialog_.get(), &ClientDialog::loadRequested, this, &MainWindow::dialogLoad);
+}
+
+MainWindow::~MainWindow() {
+    setBusy(false);
+    // The panes unbind from the sections before the interview goes.
+    for (PaneView* pane : std::as_const(panes_))
+        delete pane;
+    panes_.clear();
+}
+
+void MainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    const auto addFile = [&](const QString& name, const QString& caption,
+                             void (MainWindow::*slot)()) {
+        QAction* action = file->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, slot);
+        fileActions_.append(action);
+    };
+    addFile(QStringLiteral("mnuNewClient"), QStringLiteral("&New Client"), &MainWindow::newClient);
+    addFile(QStringLiteral("mnuOpenClient"), QStringLiteral("&Open Client ..."),
+            &MainWindow::openClient);
+    addFile(QStringLiteral("mnuSaveClient"), QStringLiteral("&Save Client"),
+            &MainWindow::saveClient);
+    file->addSeparator();
+    addFile(QStringLiteral("mnuClientExit"), QStringLiteral("E&xit"), &MainWindow::exitItem);
+
+    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    viewMenu->setObjectName(QStringLiteral("mnuView"));
+    for (int i = 0; i < kViewCaptions.size(); ++i) {
+        if (i == kViewReport) viewMenu->addSeparator();
+        QAction* action = viewMenu->addAction(kViewCaptions.at(i));
+        action->setObjectName(QStringLiteral("mnuViewSub(%1)").arg(i));
+        action->setCheckable(i != kViewReport);
+        connect(action, &QAction::triggered, this, [this, i] {
+            // The menu ticks an item by itself; the check mark is the panes' business.
+            checkViewItem(checkedItem_);
+            view(i);
+        });
+        viewActions_.append(action);
+    }
+
+    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    helpMenu->setObjectName(QStringLiteral("mnuHelp"));
+    const QList<HelpItem>& items = helpItems();
+    for (int i = 0; i < items.size(); ++i) {
+        if (i == items.size() - 1) helpMenu->addSeparator();
+        QAction* action = helpMenu->addAction(items.at(i).caption);
+        action->setObjectName(items.at(i).name);
+        connect(action, &QAction::triggered, this, [this, i] { help(i); });
+        helpActions_.append(action);
+    }
+}
+
+void MainWindow::run(const QString& site, const std::function<void()>& action) {
+    guarded(*prompts_, ErrorSite::module(site), action);
+}
+
+// --- Start-up ---
+
+void MainWindow::startUp() {
+    guarded(*prompts_, ErrorSite{QStringLiteral("frmmain.Form_Load"), false}, [this] {
+        show();
+        // The size the window takes when restored from maximized.
+        const QSize frame = frameGeometry().size() - geometry().size();
+        resize(twips::toPixels(kStartWidth, dpi()) - frame.width(),
+               twips::toPixels(kStartHeight, dpi()) - frame.height());
+        showMaximized();
+        if (windowHandle()) {
+            dialog_->winId();
+            if (dialog_->windowHandle())
+                dialog_->windowHandle()->setTransientParent(windowHandle());
+        }
+        HideControls();
+        const twips::Rect work = workArea();
+        for (PaneView* pane : std::as_const(panes_))
+            pane->setPaneTwips(twips::PaneSettings(work.top, work.left, work.height, work.width));
+        for (PaneView* pane : std::as_const(panes_))
+            pane->FSettings();
+        showLocator();
+        newClient();
+        dialog_->offerNewAssessment(true);
+        if (const QScreen* s = screen())
+            dialog_->move(s->availableGeometry().center() - dialog_->rect().center());
+        dialog_->show();
+        dialog_->raise();
+        started_ = true;
+        resizeRule();
+    });
+    started_ = true;
+}
+
+// --- Geometry ---
+
+double MainWindow::dpi() const {
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return s ? s->logicalDotsPerInchY() : 96.0;
+}
+
+twips::Rect MainWindow::workArea() const {
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s) return {};
+    const QRect area = s->availableGeometry();
+    const double x = s->logicalDotsPerInchX();
+    const double y = s->logicalDotsPerInchY();
+    return {twips::fromPixels(area.top(), y), twips::fromPixels(area.left(), x),
+            twips::fromPixels(area.height(), y), twips::fromPixels(area.width(), x)};
+}
+
+twips::Size MainWindow::mainSize() const {
+    const QRect outer = frameGeometry();
+    return {twips::fromPixels(outer.height(), dpi()), twips::fromPixels(outer.width(), dpi())};
+}
+
+float MainWindow::SystemSettingsHeight() const {
+    return static_cast<float>(workArea().height);
+}
+float MainWindow::SystemSettingsLeft() const {
+    return static_cast<float>(workArea().left);
+}
+float MainWindow::SystemSettingsTop() const {
+    return static_cast<float>(workArea().top);
+}
+float MainWindow::SystemSettingsWidth() const {
+    return static_cast<float>(workArea().width);
+}
+float MainWindow::MainWidth() const {
+    return static_cast<float>(mainSize().width);
+}
+float MainWindow::MainHeight() const {
+    return static_cast<float>(mainSize().height);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (started_) resizeRule();
+}
+
+void MainWindow::resizeRule() {
+    run(QStringLiteral("frmMain.Form_Resize"), [this] {
+        for (const QString& name : kResizeOrder)
+            if (PaneView* p = pane(name)) p->ResizeFrames();
+    });
+}
+
+// --- Panes ---
+
+PaneView* MainWindow::pane(const QString& name) const {
+    for (PaneView* p : panes_)
+        if (p->section().info().module == name || p->section().info().controlName == name) return p;
+    return nullptr;
+}
+
+QList<PaneView*> MainWindow::visiblePanes() const {
+    QList<PaneView*> out;
+    for (PaneView* p : panes_)
+        if (p->isVisibleTo(this)) out.append(p);
+    return out;
+}
+
+PaneView* MainWindow::currentPane() const {
+    const QList<PaneView*> visible = visiblePanes();
+    return visible.size() == 1 ? visible.first() : nullptr;
+}
+
+void MainWindow::HideControls() {
+    for (PaneView* p : std::as_const(panes_))
+        p->hide();
+}
+
+void MainWindow::showPane(PaneView* pane, bool atEnd) {
+    if (!pane) return;
+    HideControls();
+    pane->show();
+    if (atEnd)
+        pane->Finish();
+    else
+        pane->Start();
+}
+
+void MainWindow::showLocator() {
+    showPane(panes_.value(0));
+}
+
+void MainWindow::handOver(PaneView& from, bool forward) {
+    const qsizetype at = panes_.indexOf(&from);
+    if (at < 0) return;
+    if (forward) {
+        if (at + 1 < panes_.size())
+            showPane(panes_.at(at + 1));
+        else
+            saveAndExit();  // Next on the interview's last page
+    } else if (at > 0) {
+        showPane(panes_.at(at - 1), true);
+    }
+}
+
+void MainWindow::pageButton(PaneView&, const QString& name) {
+    if (name == QStringLiteral("cmdSave"))
+        saveAndViewReport();
+    else if (name == QStringLiteral("cmdSaveNew"))
+        saveAndNew();
+    else
+        qWarning("No action for page button %s", qPrintable(name));
+}
+
+void MainWindow::setCaption(const QString& caption) {
+    setWindowTitle(caption);
+}
+
+void MainWindow::checkViewItem(int item) {
+    checkedItem_ = item;
+    for (int i = 0; i < viewActions_.size(); ++i)
+        if (i != kViewReport) viewActions_.at(i)->setChecked(i == item);
+}
+
+int MainWindow::checkedViewItem() const {
+    int checked = -1;
+    for (int i = 0; i < viewActions_.size(); ++i) {
+        if (!viewActions_.at(i)->isChecked()) continue;
+        if (checked != -1) return -2;
+        checked = i;
+    }
+    return checked;
+}
+
+QString MainWindow::captionName() const {
+    return interview_->identity().frmMainCaptionName();
+}
+
+void MainWindow::focusField(const QString& module, const QString& fieldId) {
+    if (PaneView* p = pane(module)) p->focusField(fieldId);
+}
+
+// --- Menus ---
+
+QAction* MainWindow::fileAction(const QString& name) const {
+    for (QAction* action : fileActions_)
+        if (action->objectName() == name) return action;
+    return nullptr;
+}
+
+QList<QMenu*> MainWindow::menus() const {
+    QList<QMenu*> out;
+    for (QAction* action : menuBar()->actions())
+        if (action->menu()) out.append(action->menu());
+    return out;
+}
+
+void MainWindow::newClient() {
+    run(QStringLiteral("frmMain.mnuNewClient_Click"), [this] {
+        clientFolder_->NewClientYRN();
+        showLocator();
+    });
+}
+
+void MainWindow::openClient() {
+    run(QStringLiteral("frmMain.mnuOpenClient_Click"), [this] {
+        setEnabled(false);
+        dialog_->show();
+        dialog_->raise();
+        dialog_->activateWindow();
+    });
+}
+
+void MainWindow::saveClient() {
+    run(QStringLiteral("frmMain.mnuSaveClient_Click"), [this] {
+        const ClientFolder::SaveOutcome outcome = clientFolder_->SaveClientYRN();
+        if (!interview_->identity().CheckSaveValues()) {
+            showLocator();  // so that the name or date can be filled in
+            return;
+        }
+        if (!outcome.allWritten) return;  // the save box said what is missing
+        report_->GenerateReport();
+    });
+}
+
+void MainWindow::exitItem() {
+    UnloadForm();
+}
+
+void MainWindow::view(int item) {
+    run(QStringLiteral("frmMain.mnuViewSub_Click"), [this, item] {
+        HideControls();
+        if (item == kViewReport) {
+            const ClientFolder::SaveOutcome outcome = clientFolder_->SaveClientYRN();
+            showLocator();
+            if (!interview_->identity().CheckSaveValues()) {
+                prompts_->information(
+                    QStringLiteral("Report Generating Error"),
+                    QStringLiteral("Not enough information provided to generate a report."));
+                return;
+            }
+            // A client that is not on disk gets no report, and an old report is
+            // not opened in place of one that could not be made.
+            if (!outcome.allWritten || !report_->GenerateReport()) return;
+            if (report_->OpenDocument(report_->clientReportPath()) == kFileNotFound)
+                prompts_->information(QStringLiteral("Report Not Found or Unavailable"),
+                                      QStringLiteral("Unable to open this report!"));
+            return;
+        }
+        for (PaneView* p : std::as_const(panes_)) {
+            if (p->hasCaptionPage(item)) {
+                p->show();
+                p->Start();
+                p->HideFrames();
+                p->Frame3();
+                return;
+            }
+        }
+        for (PaneView* p : std::as_const(panes_)) {
+            if (p->section().info().viewMenuItem == item) {
+                showPane(p);
+                return;
+            }
+        }
+    });
+}
+
+void MainWindow::help(int item) {
+    if (item < 0 || item >= helpItems().size()) return;
+    run(QStringLiteral("frmMain.") + helpItems().at(item).name + QStringLiteral("_Click"),
+        [this, item] { openHelp(programFolder_, helpItems().at(item), *opener_, *prompts_); });
+}
+
+// --- The closing save ---
+
+bool MainWindow::closingSave() {
+    const ClientFolder::SaveOutcome outcome = clientFolder_->SaveClientYRN();
+    if (!interview_->identity().CheckSaveValues()) {
+        showLocator();
+        return false;
+    }
+    // After a failed save nothing goes on: the answers stay on screen to be saved again.
+    return outcome.allWritten;
+}
+
+void MainWindow::saveAndExit() {
+    run(QStringLiteral("ctlMental"), [this] {
+        if (!closingSave()) return;
+        prompts_->information(kCompletedTitle, kCompletedText);
+        report_->GenerateReport();
+        UnloadForm();
+    });
+}
+
+void MainWindow::saveAndViewReport() {
+    run(QStringLiteral("ctlMental.cmdSave_Click"), [this] {
+        if (!closingSave()) return;
+        if (!report_->GenerateReport()) return;
+        if (report_->CheckDocs()) {
+            prompts_->information(QStringLiteral("Report Information"),
+                                  QStringLiteral("Please run spell check options before printing "
+                                                 "report."));
+            report_->OpenDocument(report_->clientReportPath());
+        }
+    });
+}
+
+void MainWindow::saveAndNew() {
+    run(QStringLiteral("ctlMental.cmdSaveNew_Click"), [this] {
+        if (!closingSave()) return;
+        report_->GenerateReport();
+        if (!interview_->identity().CheckSaveValues()) {
+            showLocator();
+            return;
+        }
+        prompts_->information(kCompletedTitle, kCompletedText);
+        HideControls();
+        clientFolder_->NewClientYRN();
+        showLocator();
+    });
+}
+
+// --- The open-client dialog ---
+
+void MainWindow::dialogNew() {
+    dialog_->offerNewAssessment(false);
+    setEnabled(true);
+    dialog_->hide();
+}
+
+void MainWindow::dialogCancel() {
+    dialog_->hide();
+    setEnabled(true);
+    dialog_->offerNewAssessment(false);
+}
+
+void MainWindow::dialogLoad(const QString& folder) {
+    guarded(*prompts_, ErrorSite::module(QStringLiteral("frmDialog.cmdOKButton_Click")),
+            [this, &folder] {
+                const ClientFolder::OpenOutcome outcome = clientFolder_->openClient(folder);
+                if (!outcome.found) return;  // "Invalid directory": the dialog stays
+                dialog_->offerNewAssessment(false);
+                setEnabled(true);
+                dialog_->hide();
+                showLocator();
+            });
+    // Whatever happened, the pointer, the loading flag and the window come back.
+    setBusy(false);
+    interview_->EndLoading();
+    setEnabled(true);
+}
+
+void MainWindow::setBusy(bool on) {
+    if (on == busy_) return;
+    busy_ = on;
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+// --- Exit ---
+
+void MainWindow::UnloadForm() {
+    if (prompts_->yesNo(QStringLiteral("Exit YRN"),
+                        QStringLiteral("Do you really wish to end this session?")))
+        endProgram();
+}
+
+void MainWindow::endProgram() {
+    exiting_ = true;
+    dialog_->hide();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible()) window->hide();
+    close();
+    exitHandler_();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (exiting_) {
+        event->accept();
+        return;
+    }
+    if (!prompts_->yesNo(QStringLiteral("Exit YRN"),
+                         QStringLiteral("Do you really wish to end this session?"))) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    exiting_ = true;
+    dialog_->hide();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible()) window->hide();
+    exitHandler_();
+}
+
+}  // namespace yrn

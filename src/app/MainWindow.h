@@ -1,0 +1,144 @@
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "app/PaneHost.h"
+
+class QAction;
+class QMenu;
+
+namespace yrn {
+
+class ClientDialog;
+class ClientFolder;
+class DocumentOpener;
+class Interview;
+class PaneView;
+class Prompts;
+class ReportAssembly;
+
+// The main window frmMain: the menus, the eight section panes (one on screen at a
+// time), the client operations of the File menu, the View menu, the help
+// documents, the closing save of the last page, and the exit question. Message
+// boxes go to the given prompts; focus requests of the sections are carried out
+// here and passed on to the prompts as well.
+class MainWindow : public QMainWindow, public PaneHost {
+    Q_OBJECT
+  public:
+    // The program folder holds the template, the help documents, "ClientReports"
+    // and the client folders. Without an opener, documents open through the desktop.
+    MainWindow(Prompts& prompts, QString programFolder, DocumentOpener* opener = nullptr,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The start-up after the splash: the window at its size and maximized, the
+    // panes placed and laid out, a new client on the locator pane, the open-client
+    // dialog beside it, and the pages sized to the window.
+    void startUp();
+
+    // --- Operations of the main window ---
+    void HideControls();
+    // The exit question; Yes ends the program.
+    void UnloadForm();
+    float SystemSettingsHeight() const;
+    float SystemSettingsLeft() const;
+    float SystemSettingsTop() const;
+    float SystemSettingsWidth() const;
+    float MainWidth() const;
+    float MainHeight() const;
+
+    // --- Menu items ---
+    void newClient();
+    void openClient();
+    void saveClient();
+    void exitItem();
+    void view(int item);
+    void help(int item);
+
+    // --- The closing page's buttons ---
+    void saveAndViewReport();
+    void saveAndNew();
+    void saveAndExit();
+
+    // --- Looking in ---
+    Interview& interview() const { return *interview_; }
+    ClientFolder& clientFolder() const { return *clientFolder_; }
+    ReportAssembly& report() const { return *report_; }
+    ClientDialog& clientDialog() const { return *dialog_; }
+    const QString& programFolder() const { return programFolder_; }
+    const QList<PaneView*>& panes() const { return panes_; }
+    PaneView* pane(const QString& name) const;
+    // The one visible pane, or nullptr.
+    PaneView* currentPane() const;
+    QList<PaneView*> visiblePanes() const;
+    // The View item carrying the check mark, -1 for none, -2 for more than one.
+    int checkedViewItem() const;
+    QAction* viewAction(int item) const { return viewActions_.value(item); }
+    QAction* helpAction(int item) const { return helpActions_.value(item); }
+    QAction* fileAction(const QString& name) const;
+    QList<QMenu*> menus() const;
+
+    // What ends the program (tests put a recorder here).
+    void setExitHandler(std::function<void()> handler) { exitHandler_ = std::move(handler); }
+
+    // --- PaneHost ---
+    void setCaption(const QString& caption) override;
+    void checkViewItem(int item) override;
+    QString captionName() const override;
+    twips::Rect workArea() const override;
+    twips::Size mainSize() const override;
+    // The screen's logical resolution, which turns twips into pixels.
+    double dpi() const;
+    void handOver(PaneView& from, bool forward) override;
+    void pageButton(PaneView& pane, const QString& name) override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    class RoutingPrompts;
+
+    void buildMenus();
+    void showPane(PaneView* pane, bool atEnd = false);
+    void showLocator();
+    void resizeRule();
+    void endProgram();
+    void setBusy(bool on);
+    void focusField(const QString& module, const QString& fieldId);
+    // Runs a menu or button action under the program's error handler.
+    void run(const QString& site, const std::function<void()>& action);
+    // The closing save's common start: true when the client is saved and the
+    // button may go on.
+    bool closingSave();
+
+    // dialog buttons
+    void dialogNew();
+    void dialogCancel();
+    void dialogLoad(const QString& folder);
+
+    Prompts& outer_;
+    std::unique_ptr<RoutingPrompts> prompts_;
+    QString programFolder_;
+    std::unique_ptr<DocumentOpener> ownOpener_;
+    DocumentOpener* opener_;
+    std::unique_ptr<Interview> interview_;
+    std::unique_ptr<ClientFolder> clientFolder_;
+    std::unique_ptr<ReportAssembly> report_;
+    std::unique_ptr<ClientDialog> dialog_;
+    QList<PaneView*> panes_;
+    QList<QAction*> viewActions_;
+    QList<QAction*> helpActions_;
+    QList<QAction*> fileActions_;
+    std::function<void()> exitHandler_;
+    bool started_ = false;
+    bool exiting_ = false;
+    bool busy_ = false;
+    int checkedItem_ = -1;  // the View item the panes last checked
+};
+
+}  // namespace yrn

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+class QGridLayout;
+class QVBoxLayout;
+class QWidget;
+
+namespace yrn {
+
+struct Block;
+struct Page;
+class FieldBinder;
+
+// Lays out the declared blocks of one page as widgets: headings, questions with
+// their answers (aligned in one column of boxes), tables with column headings
+// and row labels, notes, and frames as group boxes. The answer widgets come
+// from the binder, which keeps them in step with the model.
+class PageRenderer {
+  public:
+    PageRenderer(FieldBinder& binder, QWidget* content, QVBoxLayout* column);
+    void render(const Page& page);
+
+  private:
+    QWidget* host() const;
+    QVBoxLayout* target() const;
+    void enterFrame(const Block& block);
+    void heading(const Block& block);
+    void question(const Block& block);
+    void table(const Block& block);
+    void note(const Block& block);
+    QWidget* compactAnswers(const Block& block, QWidget* parent);
+    bool isCompact(const Block& block) const;
+
+    FieldBinder& binder_;
+    QWidget* content_;
+    QVBoxLayout* column_;
+    QString frame_;                // the frame being filled, if any
+    QWidget* frameBox_ = nullptr;  // its group box
+    QVBoxLayout* frameLayout_ = nullptr;
+    QGridLayout* grid_ = nullptr;  // the question grid being filled
+    int gridRow_ = 0;
+};
+
+}  // namespace yrn

@@ -1,0 +1,285 @@
+#include "app/PaneView.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/FieldBinder.h"
+#include "app/PageRenderer.h"
+#include "app/PaneHost.h"
+#include "interview/Interview.h"
+#include "interview/Section.h"
+
+namespace yrn {
+
+namespace {
+
+// Forms lay out in a readable column on wide screens.
+constexpr int kColumnWidth = 1180;
+
+QPushButton* commandButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setMinimumWidth(150);
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+PaneView::PaneView(Section& section, PaneHost& host, QWidget* parent)
+    : QWidget(parent), section_(section), host_(host), binder_(new FieldBinder(section, this)) {
+    setObjectName(section_.info().controlName);
+    for (const Page& page : section_.pages()) {
+        QWidget* widget = buildPage(page);
+        widget->hide();
+        pages_.insert(page.index, widget);
+        order_.append(page.index);
+    }
+}
+
+PaneView::~PaneView() = default;
+
+QWidget* PaneView::buildPage(const Page& page) {
+    auto* widget = new QWidget(this);
+    widget->setObjectName(QStringLiteral("page%1").arg(page.index));
+    auto* outer = new QVBoxLayout(widget);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    // The questions scroll, so that nothing is cut off on a small screen; the
+    // buttons stay in sight below them.
+    auto* scroll = new QScrollArea(widget);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget(scroll);
+    auto* centre = new QHBoxLayout(content);
+    centre->setContentsMargins(28, 18, 28, 18);
+    auto* columnWidget = new QWidget(content);
+    columnWidget->setMaximumWidth(kColumnWidth);
+    auto* column = new QVBoxLayout(columnWidget);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(12);
+    centre->addStretch(1);
+    centre->addWidget(columnWidget, 100);
+    centre->addStretch(1);
+    PageRenderer(*binder_, columnWidget, column).render(page);
+    column->addStretch(1);
+    scroll->setWidget(content);
+    outer->addWidget(scroll, 1);
+
+    auto* rule = new QFrame(widget);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    outer->addWidget(rule);
+    auto* bar = new QWidget(widget);
+    auto* buttons = new QHBoxLayout(bar);
+    buttons->setContentsMargins(16, 8, 16, 10);
+    buttons->setSpacing(10);
+    const int index = page.index;
+    if (!page.backCaption.isEmpty()) {
+        QPushButton* back = commandButton(page.backButton, page.backCaption, bar);
+        connect(back, &QPushButton::clicked, this, [this, index] { goBack(index); });
+        buttons->addWidget(back);
+        buttons_.insert(page.backButton, back);
+    }
+    buttons->addStretch(1);
+    for (const auto& [name, caption] : page.buttons) {
+        QPushButton* extra = commandButton(name, caption, bar);
+        connect(extra, &QPushButton::clicked, this,
+                [this, name = name] { host_.pageButton(*this, name); });
+        buttons->addWidget(extra);
+        buttons_.insert(name, extra);
+    }
+    if (!page.nextCaption.isEmpty()) {
+        QPushButton* next = commandButton(page.nextButton, page.nextCaption, bar);
+        connect(next, &QPushButton::clicked, this, [this, index] { goNext(index); });
+        buttons->addWidget(next);
+        buttons_.insert(page.nextButton, next);
+    }
+    outer->addWidget(bar);
+    return widget;
+}
+
+QString PaneView::buttonSite() const {
+    // The mental health pane reports its page buttons under its short form name.
+    const QString module = section_.info().module;
+    return module == QStringLiteral("ctlMentalHealth") ? QStringLiteral("ctlMental") : module;
+}
+
+// --- The pane contract ---
+
+void PaneView::Start() {
+    section_.guard(section_.info().module + QStringLiteral(".Start"), [this] {
+        // The first pane's Start ends any client loading that is still flagged.
+        const QList<Section*> sections = section_.interview().sections();
+        if (!sections.isEmpty() && sections.first() == &section_) section_.interview().EndLoading();
+        HideFrames();
+        FSettings();
+        showPage(section_.firstPage());
+        Caption();
+        host_.checkViewItem(section_.info().viewMenuItem);
+    });
+}
+
+void PaneView::Finish() {
+    section_.guard(section_.info().module + QStringLiteral(".Finish"), [this] {
+        HideFrames();
+        showPage(section_.lastPage());
+        Caption();
+        host_.checkViewItem(section_.info().viewMenuItem);
+    });
+}
+
+void PaneView::Caption() {
+    host_.setCaption(section_.info().caption + host_.captionName());
+}
+
+void PaneView::HideFrames() {
+    for (QWidget* page : std::as_const(pages_))
+        page->hide();
+}
+
+void PaneView::ShowFrames() {
+    for (QWidget* page : std::as_const(pages_))
+        page->show();
+}
+
+void PaneView::FSettings() {
+    const twips::Rect work = host_.workArea();
+    pageTwips_ = twips::FrameSettings(work.height, work.width);
+    applyPageSize();
+}
+
+void PaneView::ResizeFrames() {
+    const twips::Size main = host_.mainSize();
+    const twips::Size size = twips::FrameResize(main.height, main.width);
+    pageTwips_.height = size.height;
+    pageTwips_.width = size.width;
+    applyPageSize();
+}
+
+bool PaneView::hasCaptionPage(int viewItem) const {
+    return std::any_of(
+        section_.pages().cbegin(), section_.pages().cend(),
+        [viewItem](const Page& p) { return !p.caption.isEmpty() && p.viewMenuItem == viewItem; });
+}
+
+void PaneView::Frame3() {
+    section_.guard(buttonSite(), [this] {
+        for (const Page& page : section_.pages()) {
+            if (page.caption.isEmpty()) continue;
+            HideFrames();
+            showPage(page.index);
+            host_.setCaption(page.caption + host_.captionName());
+            host_.checkViewItem(page.viewMenuItem);
+            return;
+        }
+    });
+}
+
+// --- Navigation ---
+
+void PaneView::next() {
+    const int page = currentPage();
+    if (page >= 0) goNext(page);
+}
+
+void PaneView::back() {
+    const int page = currentPage();
+    if (page >= 0) goBack(page);
+}
+
+void PaneView::goNext(int from) {
+    const int to = section_.nextPage(from);
+    if (to < 0) {
+        host_.handOver(*this, true);
+        return;
+    }
+    section_.guard(buttonSite(), [this, to] {
+        HideFrames();
+        showPage(to);
+        const Page* page = section_.page(to);
+        if (page && !page->caption.isEmpty()) {
+            host_.setCaption(page->caption + host_.captionName());
+            host_.checkViewItem(page->viewMenuItem);
+        }
+    });
+}
+
+void PaneView::goBack(int from) {
+    const int to = section_.backPage(from);
+    if (to < 0) {
+        host_.handOver(*this, false);
+        return;
+    }
+    section_.guard(buttonSite(), [this, from, to] {
+        HideFrames();
+        showPage(to);
+        // Leaving a page with a caption of its own gives the section its own back.
+        const Page* page = section_.page(from);
+        if (page && !page->caption.isEmpty()) {
+            Caption();
+            host_.checkViewItem(section_.info().viewMenuItem);
+        }
+    });
+}
+
+void PaneView::showPage(int index) {
+    QWidget* page = pages_.value(index);
+    if (!page)
+        throw ProgramError(QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+    applyPageSize();
+    page->show();
+    page->raise();
+}
+
+// --- Geometry ---
+
+void PaneView::applyPageSize() {
+    // The layout rules size a page from the work area (at Start) or from the
+    // window (after a resize); both aim at the part of the window below the menu
+    // bar, which is exactly what the pane shows. A page therefore fills the pane:
+    // the buttons stay in one place whichever rule ran last, and what does not
+    // fit scrolls instead of being cut off.
+    for (QWidget* page : std::as_const(pages_))
+        page->setGeometry(rect());
+}
+
+void PaneView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    applyPageSize();
+}
+
+// --- Looking in ---
+
+int PaneView::currentPage() const {
+    for (int index : order_)
+        if (pages_.value(index)->isVisibleTo(this)) return index;
+    return -1;
+}
+
+QList<int> PaneView::visiblePages() const {
+    QList<int> out;
+    for (int index : order_)
+        if (pages_.value(index)->isVisibleTo(this)) out.append(index);
+    return out;
+}
+
+QWidget* PaneView::pageWidget(int index) const {
+    return pages_.value(index);
+}
+
+QPushButton* PaneView::button(const QString& name) const {
+    return buttons_.value(name);
+}
+
+void PaneView::focusField(const QString& id) {
+    binder_->focusField(id);
+}
+
+}  // namespace yrn

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+#include "app/Twips.h"
+
+class QPushButton;
+
+namespace yrn {
+
+class FieldBinder;
+class PaneHost;
+class Section;
+struct Page;
+
+// One section pane: renders the section's declared pages, binds their answer
+// widgets to the model, and fulfils the pane contract (Start, Finish, Caption,
+// HideFrames, ShowFrames, FSettings, ResizeFrames) with Next / Back navigation
+// and the section's page skips. Exactly one page is visible while the pane is.
+class PaneView : public QWidget {
+    Q_OBJECT
+  public:
+    PaneView(Section& section, PaneHost& host, QWidget* parent = nullptr);
+    ~PaneView() override;
+
+    Section& section() const { return section_; }
+    FieldBinder& binder() const { return *binder_; }
+
+    // --- The pane contract ---
+    void Start();
+    void Finish();
+    void FSettings();
+    void Caption();
+    void HideFrames();
+    void ShowFrames();
+    void ResizeFrames();
+    // Shows the page that carries a caption of its own (the interviewer ratings
+    // page of the mental health pane) with that caption and check mark.
+    void Frame3();
+    // True when one of the pages carries its own caption and View item.
+    bool hasCaptionPage(int viewItem) const;
+
+    // The Next and Back buttons of the page on screen.
+    void next();
+    void back();
+
+    // --- Looking in (the window and the tests) ---
+    // The page on screen, or -1.
+    int currentPage() const;
+    QList<int> visiblePages() const;
+    QWidget* pageWidget(int index) const;
+    // A command button by control name ("cmdNextMH(5)", "cmdSave").
+    QPushButton* button(const QString& name) const;
+    // Where the pane was placed and the page size last applied, in twips.
+    void setPaneTwips(const twips::Rect& rect) { paneTwips_ = rect; }
+    twips::Rect paneTwips() const { return paneTwips_; }
+    twips::Rect pageTwips() const { return pageTwips_; }
+    // Moves the keyboard to a field of this pane (when it can take it).
+    void focusField(const QString& id);
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    QWidget* buildPage(const Page& page);
+    void showPage(int index);
+    void goNext(int from);
+    void goBack(int from);
+    void applyPageSize();
+    // The module text of the pane's page buttons in a "Program Error" box.
+    QString buttonSite() const;
+
+    Section& section_;
+    PaneHost& host_;
+    FieldBinder* binder_;
+    QHash<int, QWidget*> pages_;
+    QList<int> order_;
+    QHash<QString, QPushButton*> buttons_;
+    twips::Rect paneTwips_;
+    twips::Rect pageTwips_;
+};
+
+}  // namespace yrn

@@ -1,0 +1,55 @@
+#include "app/WidgetPrompts.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace yrn {
+
+namespace {
+
+int showBox(QMessageBox::Icon icon, const QString& title, const QString& text,
+            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, title, WidgetPrompts::shown(text), buttons, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
+    // A box must be answerable even while the hourglass is up.
+    const bool hourglass = QGuiApplication::overrideCursor() != nullptr;
+    if (hourglass) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int answer = box.exec();
+    if (hourglass) QGuiApplication::restoreOverrideCursor();
+    return answer;
+}
+
+}  // namespace
+
+QString WidgetPrompts::shown(const QString& text) {
+    QString out = text;
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    out.replace('\r', '\n');
+    return out;
+}
+
+void WidgetPrompts::information(const QString& title, const QString& text) {
+    showBox(QMessageBox::Information, title, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void WidgetPrompts::critical(const QString& title, const QString& text) {
+    showBox(QMessageBox::Critical, title, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool WidgetPrompts::yesNo(const QString& title, const QString& text) {
+    return showBox(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                   QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+bool WidgetPrompts::okCancel(const QString& title, const QString& text) {
+    return showBox(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel,
+                   QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+void WidgetPrompts::focus(const QString&, const QString&) {}
+
+void WidgetPrompts::busy(bool) {}
+
+}  // namespace yrn
