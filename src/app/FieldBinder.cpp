@@ -355,10 +355,16 @@ void FieldBinder::runLeave(const QString& id) {
 }
 
 void FieldBinder::focusField(const QString& id) {
-    QTimer::singleShot(0, this, [this, id] {
+    // A request made while a box is being left sends the focus back after a failed
+    // check (or to a box a leave rule names): the box the person had gone to is not
+    // left in turn, so two refused boxes never pull the focus to and fro. Any other
+    // request (the automatic advance while typing) leaves the box like a Tab does,
+    // so a value typed there is still checked.
+    const bool returning = leaving_;
+    QTimer::singleShot(0, this, [this, id, returning] {
         QWidget* target = focusWidget(id);
         if (!target || !target->isVisible() || !target->isEnabled()) return;
-        const QScopedValueRollback<bool> guard(movingFocus_, true);
+        const QScopedValueRollback<bool> guard(movingFocus_, returning);
         target->setFocus(Qt::OtherFocusReason);
     });
 }

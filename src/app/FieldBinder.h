@@ -97,7 +97,7 @@ class FieldBinder : public QObject {
     QHash<QString, QList<QGroupBox*>> frames_;
     QHash<QObject*, QString> watched_;
     bool updating_ = false;     // the widgets are being brought up to the model
-    bool movingFocus_ = false;  // the program moves the focus: no leave checks
+    bool movingFocus_ = false;  // the program sends the focus back: no leave check
     bool leaving_ = false;      // a leave check is running (its box may be up)
 };
 
