@@ -35,7 +35,9 @@ QString ClientFolder::clientFolderPath() const {
     return QDir(programFolder_).filePath(interview_.identity().YRNDirectory());
 }
 
-bool ClientFolder::isSafeFolderName(const QString& name) { return yrn::isSafeFolderName(name); }
+bool ClientFolder::isSafeFolderName(const QString& name) {
+    return yrn::isSafeFolderName(name);
+}
 
 ClientFolder::SaveOutcome ClientFolder::SaveClientYRN() {
     SaveOutcome outcome;

@@ -30,7 +30,7 @@ void SectionWriter::writeLine(bool last, const QString& value) {
 
 void SectionWriter::PrintText(bool last, const QString& id) {
     const QString& text = section_.field(id).text;
-    writeLine(last, text.isEmpty() ? numberForm(-1) : escapeValue(text));
+    writeLine(last, IsNull(text) ? numberForm(-1) : escapeValue(text));
 }
 
 void SectionWriter::printOption(bool last, const QString& id, int buttons) {

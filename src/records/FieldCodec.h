@@ -35,6 +35,12 @@ class SectionWriter {
     QStringList lines_;
 };
 
+// True when a text box holds nothing at all (a text of blanks is not empty); such a
+// box is written as the empty answer "-1 ".
+inline bool IsNull(const QString& text) {
+    return text.isEmpty();
+}
+
 // Number form: " 5 " for 5, "-1 " for -1.
 QString numberForm(qint64 value);
 

@@ -47,8 +47,8 @@ QString ChildLine(const QString& a, const QString& b, const QString& c, int cust
     if (custodyPosition == 1) custody = QStringLiteral("Joint--w/father");
     const qsizetype n = custody.trimmed().size();
     const QString custodyPadded = custody + QString(n < 19 ? 19 - n : 0, ' ');
-    return padded(a, 8) + padded(b, 12) + padded(c, 21) + custodyPadded + padded(e, 5) + f +
-           kCrLf + kCrLf;
+    return padded(a, 8) + padded(b, 12) + padded(c, 21) + custodyPadded + padded(e, 5) + f + kCrLf +
+           kCrLf;
 }
 
 }  // namespace yrn
