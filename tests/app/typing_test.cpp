@@ -22,6 +22,11 @@ class TypingTest : public test::AppTest {
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        // The dialog going away may take the activation with it a moment later.
+        QTest::qWait(50);
+        window->activateWindow();
+        QApplication::setActiveWindow(window.get());
+        QTRY_VERIFY(window->isActiveWindow());
     }
     QLineEdit* box(const QString& id) { return window->findChild<QLineEdit*>(id); }
     void settle() {
@@ -34,6 +39,7 @@ class TypingTest : public test::AppTest {
         ASSERT_NE(b, nullptr) << qPrintable(id);
         QTest::mouseClick(b, Qt::LeftButton);
         settle();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(b));
         QTest::keyClicks(QApplication::focusWidget(), text);
         settle();
     }

@@ -3,10 +3,10 @@
 namespace yrn::demographic {
 
 const QList<Race>& races() {
-    // The words stand between the age and the gender of the report's opening
-    // sentence, so they are adjectives that read there: "a 30 year old white male".
-    // "Other" says only that none of the listed races fits, hence "unspecified
-    // race"; "Multi-race" reads as "multiracial".
+    // The words end the report's sentence "... describes her race as <word>.", so
+    // they are words that read there: "as white", "as African American". "Other"
+    // says only that none of the listed races fits, hence "other"; "Multi-race"
+    // reads as "multiracial".
     static const QList<Race> list{
         {QStringLiteral("Black or African American"), 30, QStringLiteral("African American")},
         {QStringLiteral("Alaska Native"), 35, QStringLiteral("Alaska Native")},
@@ -15,7 +15,7 @@ const QList<Race>& races() {
         {QStringLiteral("American Indian"), 50, QStringLiteral("American Indian")},
         {QStringLiteral("Native Hawaiian"), 55, QStringLiteral("Native Hawaiian")},
         {QStringLiteral("Other Pacific Islander"), 60, QStringLiteral("Pacific Islander")},
-        {QStringLiteral("Other"), 70, QStringLiteral("unspecified race")},
+        {QStringLiteral("Other"), 70, QStringLiteral("other")},
         {QStringLiteral("Multi-race"), 65, QStringLiteral("multiracial")},
     };
     return list;

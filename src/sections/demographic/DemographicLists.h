@@ -8,7 +8,7 @@ namespace yrn::demographic {
 
 // One race of the race list: the item shown, the code the section file keeps
 // (the code, not the position, survives a re-ordered list) and the word the report
-// uses in "... is a 30 year old <word> <gender> ...".
+// uses in "... describes her race as <word>.".
 struct Race {
     QString item;
     int code;

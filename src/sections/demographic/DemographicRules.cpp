@@ -1,4 +1,5 @@
 // The follow-up rules, checks and page skips of the demographic pane, and its reset.
+#include <algorithm>
 #include <array>
 
 #include "interview/CalendarDate.h"
@@ -230,8 +231,16 @@ void DemographicSection::declarePregnancies() {
     // No pregnancy gives no live birth, and the live-births box is then closed, so it
     // is never left: the children page it skips is reset here, once the count is
     // final, or it would keep (and report) children of an earlier answer.
+    onChange(pregnancies, [this, pregnancies] {
+        pregnanciesTurnedZero_ = !IsLoading() && text(pregnancies) == QStringLiteral("0");
+    });
     onLeave(pregnancies, [this, pregnancies] {
-        if (text(pregnancies) == QStringLiteral("0") && liveBirthsZero()) resetChildrenPage();
+        // Only a "0" the person just typed: leaving an unchanged "0" keeps the
+        // answers of the children page (the child support amounts among them).
+        const bool turnedZero = pregnanciesTurnedZero_;
+        pregnanciesTurnedZero_ = false;
+        if (turnedZero && text(pregnancies) == QStringLiteral("0") && liveBirthsZero())
+            resetChildrenPage();
     });
     // "00" skips the children page as "0" does, so it resets the page as well.
     onLeave(kLiveBirths, [this] {
@@ -269,7 +278,7 @@ void DemographicSection::declareChildren() {
     onClick(
         kChildren, [this](int) { applyChildCount(false); },
         QStringLiteral("ctlDemographic.txtChildren_Click"));
-    onLeave(kChildren, [this] { applyChildCount(true); });
+    onLeave(kChildren, [this] { finishChildCount(); });
 }
 
 // A final count of 0 closes and empties every row, as no live birth does, so that
@@ -292,6 +301,26 @@ void DemographicSection::applyChildCount(bool final) {
         else
             holdChildRow(i);
     }
+    heldFrom_ = final ? kChildRows : static_cast<int>(std::min<qint64>(*count, kChildRows));
+}
+
+// The count is final: the rows past it lose their answers. A box left empty (a
+// refused count is emptied) ends the rows the last count typed had closed.
+void DemographicSection::finishChildCount() {
+    if (!text(kChildren).isEmpty()) {
+        applyChildCount(true);
+        return;
+    }
+    for (int i = heldFrom_; i < kChildRows; ++i)
+        clearChildRow(i);
+    heldFrom_ = kChildRows;
+}
+
+bool DemographicSection::SaveYRN(const QString& path) {
+    // A count typed but never left (saved straight from the menu) is final now, so
+    // the file and the report never hold the answers of rows past it.
+    guard(info().module + ".SaveYRN", [this] { finishChildCount(); });
+    return DeclaredSection::SaveYRN(path);
 }
 
 void DemographicSection::closeChildRows() {
@@ -384,6 +413,8 @@ int DemographicSection::backPage(int page) const {
 // question 12's wording, frames); the lists are built anew, and every row of the
 // children table is closed, its gender buttons too.
 void DemographicSection::resetAnswers() {
+    heldFrom_ = kChildRows;
+    pregnanciesTurnedZero_ = false;
     ClearLists();
     FillLists();
     for (int i = 0; i < kChildRows; ++i)

@@ -24,6 +24,8 @@ class DemographicSection : public DeclaredSection, public Pronouns {
     int backPage(int page) const override;
 
     void ClientReport(ReportWriter& report) override;
+    // The children count typed last is final once the client is saved.
+    bool SaveYRN(const QString& path) override;
 
     // month + "-" + day + "-" + year, as typed.
     QString BirthDate() const;
@@ -50,6 +52,11 @@ class DemographicSection : public DeclaredSection, public Pronouns {
     void resetAnswers() override;
 
   private:
+    // Rows from this one on are closed by a children count still being typed but
+    // keep their answers until the count is final.
+    int heldFrom_ = kChildRows;
+    // The pregnancies were changed to "0" by the person since the box was entered.
+    bool pregnanciesTurnedZero_ = false;
     // Questionnaire (DemographicSection.cpp)
     void declarePage0();
     void declarePage1();
@@ -72,6 +79,7 @@ class DemographicSection : public DeclaredSection, public Pronouns {
     bool liveBirthsZero() const;
     void resetChildrenPage();
     void applyChildCount(bool final);
+    void finishChildCount();
     void closeChildRows();
     void openChildRow(int row);
     void holdChildRow(int row);

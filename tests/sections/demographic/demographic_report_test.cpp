@@ -190,7 +190,7 @@ TEST_F(DemographicReport, RaceWordsAndPronouns) {
                             "American Indian",
                             "Native Hawaiian",
                             "Pacific Islander",
-                            "unspecified race",
+                            "other",
                             "multiracial"};
     for (int i = 0; i < 9; ++i) {
         dem.setPosition("cboRace", i);

@@ -220,6 +220,45 @@ TEST_F(DemographicRules, ChildrenCountOpensRowsAndLosesNoneWhileTyped) {
     EXPECT_TRUE(c.prompts.boxes.at(1).text.endsWith("between 1 and 10"));
 }
 
+// A count typed but never left is final once the client is saved; a refused count
+// (emptied) ends the rows the count typed before it had closed.
+TEST_F(DemographicRules, ACountNotLeftIsFinalWhenSavedAndARefusedCountEndsHeldRows) {
+    c.type("txtChildren", "3");
+    for (int i = 0; i < 3; ++i)
+        fillRow(i);
+    dem.setText("txtChildren", "1");  // saved straight from the menu
+    ASSERT_TRUE(dem.SaveYRN(dir.filePath("Demographic.YRN")));
+    EXPECT_TRUE(rowFilled(0));
+    EXPECT_TRUE(rowEmptyAndClosed(1) && rowEmptyAndClosed(2));
+    Client other;
+    ASSERT_TRUE(other.load(dir.filePath("Demographic.YRN")).complete);
+    EXPECT_EQ(other.dem.position(arr("cboChildSupport", 1)), -1);
+
+    c.type("txtChildren", "3");
+    fillRow(1);
+    fillRow(2);
+    dem.setText("txtChildren", "1");
+    dem.setText("txtChildren", "11");  // refused and emptied
+    EXPECT_EQ(dem.text("txtChildren"), "");
+    dem.leave("txtChildren");
+    EXPECT_TRUE(rowFilled(0));
+    EXPECT_TRUE(rowEmptyAndClosed(1) && rowEmptyAndClosed(2));
+}
+
+// Leaving an unchanged "0" of pregnancies keeps the children page's answers; a "0"
+// just typed resets it.
+TEST_F(DemographicRules, OnlyANewlyTypedZeroOfPregnanciesResetsTheChildrenPage) {
+    dem.choose("optSex", 1);
+    c.type("txtPregnancies", "0");
+    c.type("txtChildSupportOrdered", "200");
+    dem.setText("txtPregnancies", "0");
+    dem.leave("txtPregnancies");
+    EXPECT_EQ(dem.text("txtChildSupportOrdered"), "200");
+    c.type("txtPregnancies", "2");
+    c.type("txtPregnancies", "0");
+    EXPECT_EQ(dem.text("txtChildSupportOrdered"), "");
+}
+
 TEST_F(DemographicRules, OtherChildrenAndTheDependentRows) {
     dem.choose("optOtherChildren", 1);
     EXPECT_TRUE(dem.frameEnabled("fmeOtherChildren"));
