@@ -73,7 +73,7 @@ QStringList sectionPlaceholders() {
     static const QSet<QString> filledFirst = {"wholename", "firstname", "himherself", "hisher",
                                               "himher",    "heshe",     "hisherc",    "heshec"};
     QStringList fields;
-    auto it = QRegularExpression("#([A-Za-z0-9_]+)#").globalMatch(doc.visibleText());
+    auto it = QRegularExpression("#([A-Za-z0-9_$]+)#").globalMatch(doc.visibleText());
     while (it.hasNext()) {
         const QString field = it.next().captured(1);
         if (!filledFirst.contains(field.toLower())) fields << field;
@@ -113,7 +113,7 @@ void BM_GenerateReport_EveryPlaceholder(benchmark::State& state) {
     for (auto _ : state)
         if (!folder.ready || !report.GenerateReport()) state.SkipWithError("no report");
     state.counters["placeholders left"] =
-        double(report.document().visibleText().count(QRegularExpression("#[A-Za-z0-9_]+#")));
+        double(report.document().visibleText().count(QRegularExpression("#[A-Za-z0-9_$]+#")));
 }
 BENCHMARK(BM_GenerateReport_EveryPlaceholder)->Unit(benchmark::kMillisecond);
 

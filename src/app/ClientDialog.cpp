@@ -26,10 +26,16 @@ class SectionFolderModel : public QFileSystemModel {
   public:
     using QFileSystemModel::QFileSystemModel;
 
-    // The section files ("*.yrn" in any letter case) of a folder.
-    static int sectionFileCount(const QString& folder) {
+    // The section files of a folder, counted as an open would recognise them; until
+    // the window says how, every "*.yrn" file (in any letter case) counts.
+    int sectionFileCount(const QString& folder) const {
+        if (counter_) return counter_(folder);
         return static_cast<int>(
             QDir(folder).entryList({QStringLiteral("*.yrn")}, QDir::Files | QDir::Hidden).size());
+    }
+    void setCounter(ClientDialog::SectionCounter counter) {
+        counter_ = std::move(counter);
+        forget();
     }
 
     void forget() { counts_.clear(); }
@@ -60,6 +66,7 @@ class SectionFolderModel : public QFileSystemModel {
         return count;
     }
     mutable QHash<QString, int> counts_;
+    ClientDialog::SectionCounter counter_;
 };
 
 ClientDialog::ClientDialog(QString programFolder, Prompts& prompts, QWidget* parent)
@@ -215,10 +222,15 @@ void ClientDialog::showFolder(const QString& folder) {
 }
 
 void ClientDialog::describeFolder() {
-    const int count = SectionFolderModel::sectionFileCount(folder_);
+    const int count = model_->sectionFileCount(folder_);
     const QString where = QDir::toNativeSeparators(folder_);
     status_->setText(count > 0 ? tr("%1\nholds %n section file(s).", nullptr, count).arg(where)
                                : tr("%1\nholds no section files.").arg(where));
+}
+
+void ClientDialog::setSectionCounter(SectionCounter counter) {
+    model_->setCounter(std::move(counter));
+    describeFolder();
 }
 
 void ClientDialog::offerNewAssessment(bool offer) {

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QHash>
 #include <QString>
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -27,6 +28,9 @@ class ClientDialog : public QDialog {
     // The folder chosen in the tree.
     QString currentFolder() const { return folder_; }
     void setCurrentFolder(const QString& folder);
+    // How the folder tree counts a folder's section files (the open's own rule).
+    using SectionCounter = std::function<int(const QString& folder)>;
+    void setSectionCounter(SectionCounter counter);
     // Offers New Assessment (first showing after start-up) or Cancel instead.
     void offerNewAssessment(bool offer);
 

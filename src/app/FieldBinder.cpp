@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QTimer>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "interview/Section.h"
@@ -190,9 +191,30 @@ FieldBinder::View FieldBinder::makeOption(const QString& id, QWidget* parent) {
     return view;
 }
 
+namespace {
+
+// A list turns with the wheel only when it has the focus: a person scrolling the
+// page with the pointer over a list must not change the answer.
+class PageComboBox : public QComboBox {
+  public:
+    using QComboBox::QComboBox;
+
+  protected:
+    void wheelEvent(QWheelEvent* event) override {
+        if (!hasFocus()) {
+            event->ignore();
+            return;
+        }
+        QComboBox::wheelEvent(event);
+    }
+};
+
+}  // namespace
+
 FieldBinder::View FieldBinder::makeList(const QString& id, QWidget* parent) {
     View view;
-    view.combo = new QComboBox(parent);
+    view.combo = new PageComboBox(parent);
+    view.combo->setFocusPolicy(Qt::StrongFocus);
     view.combo->setObjectName(id);
     view.combo->setEditable(false);
     view.combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);

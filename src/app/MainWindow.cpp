@@ -11,7 +11,6 @@
 #include "app/ClientDialog.h"
 #include "app/HelpMenu.h"
 #include "app/PaneView.h"
-#include "app/QtDocumentOpener.h"
 #include "interview/Interview.h"
 #include "interview/ProgramError.h"
 #include "interview/Prompts.h"
@@ -102,7 +101,7 @@ MainWindow::MainWindow(Prompts& prompts, QString programFolder, DocumentOpener* 
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kInitialCaption);
     if (!opener) {
-        ownOpener_ = std::make_unique<QtDocumentOpener>();
+        ownOpener_ = std::make_unique<DesktopOpener>();
         opener = ownOpener_.get();
     }
     opener_ = opener;
@@ -125,6 +124,9 @@ MainWindow::MainWindow(Prompts& prompts, QString programFolder, DocumentOpener* 
     // The dialog is a window of its own, so that it stays usable while the main
     // window is disabled behind it.
     dialog_ = std::make_unique<ClientDialog>(programFolder_, *prompts_);
+    dialog_->setSectionCounter([this](const QString& folder) {
+        return static_cast<int>(clientFolder_->sectionFiles(folder).size());
+    });
     connect(dialog_.get(), &ClientDialog::newRequested, this, &MainWindow::dialogNew);
     connect(dialog_.get(), &ClientDialog::cancelRequested, this, &MainWindow::dialogCancel);
     connect(dialog_.get(), &ClientDialog::loadRequested, this, &MainWindow::dialogLoad);

@@ -1,6 +1,7 @@
 #include "report/ReportAssembly.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -10,6 +11,7 @@
 #include "interview/ProgramError.h"
 #include "interview/Prompts.h"
 #include "interview/Section.h"
+#include "report/PlaceholderManifest.h"
 
 namespace yrn {
 
@@ -98,7 +100,12 @@ bool ReportAssembly::SaveReport() {
             "Unable to save report.\r\nPlease close all open reports and save again.");
         return false;
     }
-    const bool sharedFolder = QDir(programFolder_).mkpath(kSharedFolder);
+    // The report names are the clients' names: the folder is its owner's only.
+    const bool sharedFolder =
+        QDir(programFolder_).mkpath(kSharedFolder) &&
+        QFile::setPermissions(programFolder_ + "/" + kSharedFolder, QFileDevice::ReadOwner |
+                                                                        QFileDevice::WriteOwner |
+                                                                        QFileDevice::ExeOwner);
     if (!sharedFolder || !writeFileAtomically(sharedReportPath(), rtf)) {
         interview_.prompts().information(
             "Report Copy Not Saved",
@@ -142,23 +149,27 @@ int ReportAssembly::OpenDocument(const QString& path) {
     return opener_.open(path);
 }
 
+// The name and pronoun fields are filled as often as the manifest says the
+// template holds them (WholeName 1, FirstName 65; himherself 1, hisher 14, himher 1,
+// heshe 11, HisHerC 2, HeSheC 6), each value fetched anew for every call.
 void fillNameFields(ReportWriter& report, const ClientIdentity& identity) {
-    report.RP("WholeName", identity.WholeName());
-    for (int i = 0; i < 65; ++i)
+    for (int i = placeholderCount(u"WholeName"); i > 0; --i)
+        report.RP("WholeName", identity.WholeName());
+    for (int i = placeholderCount(u"FirstName"); i > 0; --i)
         report.RP("FirstName", identity.FirstName());
 }
 
 void fillPronounFields(ReportWriter& report, const Pronouns& pronouns) {
-    const auto fill = [&](const QString& field, int calls, QString (Pronouns::*value)() const) {
-        for (int i = 0; i < calls; ++i)
+    const auto fill = [&](const QString& field, QString (Pronouns::*value)() const) {
+        for (int i = placeholderCount(field); i > 0; --i)
             report.RP(field, (pronouns.*value)());
     };
-    fill("himherself", 1, &Pronouns::himherself);
-    fill("hisher", 14, &Pronouns::hisher);
-    fill("himher", 1, &Pronouns::himher);
-    fill("heshe", 11, &Pronouns::heshe);
-    fill("HisHerC", 2, &Pronouns::HisHerC);
-    fill("HeSheC", 6, &Pronouns::HeSheC);
+    fill("himherself", &Pronouns::himherself);
+    fill("hisher", &Pronouns::hisher);
+    fill("himher", &Pronouns::himher);
+    fill("heshe", &Pronouns::heshe);
+    fill("HisHerC", &Pronouns::HisHerC);
+    fill("HeSheC", &Pronouns::HeSheC);
 }
 
 }  // namespace yrn

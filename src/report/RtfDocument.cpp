@@ -154,8 +154,11 @@ bool RtfDocument::load(const QString& path) {
     return loadFromData(bytes);
 }
 
-bool RtfDocument::loadFromData(const QByteArray& rtfData) {
+bool RtfDocument::loadFromData(const QByteArray& bytes) {
     d->clear();
+    // A template saved by an editor that marks its files as UTF-8 starts with a
+    // byte-order mark, which is no part of the RTF.
+    const QByteArray rtfData = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
     if (!rtf::parse(rtfData, d->parsed)) return false;
     d->data = rtfData;
     const auto& units = d->parsed.units;

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -381,6 +382,31 @@ TEST_F(PaneViewTest, NavigationFollowsSkipsCaptionPagesAndHandOvers) {
     EXPECT_DOUBLE_EQ(pane->pageTwips().height, 7948);
     EXPECT_DOUBLE_EQ(pane->pageTwips().width, 11892);
     EXPECT_LE(pane->pageWidget(2)->height(), pane->height());
+}
+
+}  // namespace
+}  // namespace yrn
+
+namespace yrn {
+namespace {
+
+// Scrolling the page with the pointer over a list that does not have the focus
+// leaves the answer alone; once the person has the list focused, the wheel turns it.
+TEST_F(PaneViewTest, TheWheelTurnsOnlyAFocusedList) {
+    showActive();
+    auto* level = widget<QComboBox>("cboLevel");
+    ASSERT_NE(level, nullptr);
+    const auto wheel = [level] {
+        QWheelEvent event(QPointF(5, 5), level->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(level, &event);
+    };
+    wheel();
+    EXPECT_EQ(section->position("cboLevel"), -1);
+    level->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    wheel();
+    EXPECT_NE(section->position("cboLevel"), -1);
 }
 
 }  // namespace
