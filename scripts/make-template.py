@@ -26,6 +26,7 @@ import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 TEMPLATE = ROOT / "resources" / "YRN_TEMPLATE.RTF"
+MANIFEST = ROOT / "src" / "report" / "PlaceholderManifest.cpp"
 
 # How often the report fills the fields that occur more than once; every other
 # field is filled exactly once. Kept equal to src/report/PlaceholderManifest.cpp.
@@ -198,60 +199,63 @@ def build():
     d.para("Client Intake Assessment Report", sa=60, align="c", font=2, fs=36, bold=True)
     d.para("Confidential -- for the use of the drug court team", sa=240, align="c",
            italic=True, fs=20, color=3)
-    d.label_line("Client:", "#WholeName#", indent=0)
-    d.label_line("Date of interview:", "#DateOfInterview#", indent=0)
-    d.label_line("Interviewer:", "#Interviewer#", indent=0, last=True)
+    d.label_line("Client:", "#WholeName#", indent=0, last=True)
     d.prose(
         "This report summarizes the intake interview held with %s for the drug court "
         "program. It describes %s's contact information, background, medical status, "
         "education and employment, drug and alcohol use, criminal justice involvement, "
         "family and social relationships and mental health, and it closes with the "
-        "interviewer's observations. Unless stated otherwise, the information is what %s "
-        "reported about #himherself# during the interview. Questions about the past 30 days "
-        "refer to the 30 days before the interview or, for a client who was recently in a "
-        "controlled environment, to the last 30 days spent on the street." % (FN, FN, FN),
+        "interviewer's observations; the date of the interview and the interviewer are given "
+        "in section 1. Unless stated otherwise, the information is what %s reported about "
+        "#himherself# during the interview. Questions about the past 30 days refer to the 30 "
+        "days before the interview or, for a client who was recently in a controlled "
+        "environment, to the last 30 days spent on the street." % (FN, FN, FN),
         sb=120, border_bottom=True, sa=120)
 
     # 1. Locator ------------------------------------------------------------
     d.heading("1.  Locator Information")
     d.prose(
-        "At the time of the interview %s was living at #Address1#, #Address2#. #HeSheC# has "
-        "lived at this address for #LengthOfStay# year(s), and the residence #IsOrIsNot# "
-        "owned by %s or #hisher# family. %s's best mailing address is #MailingAddress1#, "
-        "#MailingAddress2#." % (FN, FN, FN))
+        "At the time of the interview %s was living at #Address1#, #Address2#, and could be "
+        "reached by telephone at #Phone1# or at #Phone2#. The interview was conducted by "
+        "#Interviewer# on #DateOfInterview#." % FN)
     d.prose(
-        "The best telephone number for reaching %s is #Phone1#; this phone may also be "
-        "answered by #Name1# (#P1Relationship1#) or #Name2# (#P1Relationship2#). #HeSheC# can "
-        "also be reached at #Phone2#, where the phone may be answered by #Name3# "
-        "(#P2Relationship1#) or #Name4# (#P2Relationship2#)." % FN)
+        "#HeSheC# has lived at this address for #LengthOfStay# year(s), and the residence "
+        "#IsOrIsNot# owned by %s or #hisher# family. Calls to the first telephone number may "
+        "also be answered by #Name1# (#P1Relationship1#) or #Name2# (#P1Relationship2#), calls "
+        "to the second by #Name3# (#P2Relationship1#) or #Name4# (#P2Relationship2#). "
+        "#HisHerC# best mailing address is #MailingAddress1#, #MailingAddress2#." % FN)
     d.prose(
         "%s named the following people, who usually know where #heshe# is and how to reach "
         "#himher#:" % FN, keepn=True)
     for title, prefix in (("First contact", "Add"), ("Second contact", "Add2")):
         d.para("**%s**" % title, sa=20, li=360, keepn=True)
         d.label_line("Name:", "#%sName#" % prefix)
-        d.label_line("Relationship:", "#%sRelationship#" % prefix)
         d.label_line("Address:", "#%sAddress1#" % prefix)
         d.label_line("", "#%sAddress2#" % prefix)
-        d.label_line("Telephone:", "#%sPhone#" % prefix, last=True)
+        d.label_line("Telephone:", "#%sPhone#" % prefix)
+        d.label_line("Relationship:", "#%sRelationship#" % prefix, last=True)
     d.comment("Interviewer's comments:", "#LocatorComments#")
 
     # 2. Demographic ------------------------------------------------------
     d.heading("2.  Demographic Information")
     d.prose(
-        "%s was born on #DateOfBirth# and was #Age# years old at the time of the interview. "
-        "#HisHerC# social security number is #SSN#. %s is a #Gender# client who describes "
-        "#hisher# race as #Race#. %s was #BornIn#, usually speaks #Language# and follows "
-        "#Religion# religion." % (FN, FN, FN))
+        "%s was born on #DateOfBirth#. #HisHerC# social security number is #SSN#. %s was "
+        "#Age# years old at the time of the interview and describes #hisher# race as #Race#. "
+        "#HeSheC# was #BornIn# and is a #Gender# client. %s usually speaks #Language# and "
+        "follows #Religion# religion." % (FN, FN, FN))
     # The children sentence, the chart and the child support sentence run on in one
     # paragraph: the chart heading and the support sentence bring their own line breaks.
     d.prose(
-        "%s has #NumberOfChildren##OtherChildren#."
+        "%s has #NumberOfChildren#."
         "^^#ChildChartTop##ChildChart##DaysSpent#^^#ChildSupportSentence#" % FN, sa=0)
     d.prose(
         "%s #HasHasNotCE# been in a controlled environment, such as a jail or a hospital but "
         "not a shelter, during the past 30 days. #SpecificCE#~~#CE#~~#Explanation#" % FN,
         sa=0)
+    # The answer on other children living with the client comes after the controlled
+    # environments; the sentence reads whole with and without its ending.
+    d.prose("%s lives in the circumstances described in section 7#OtherChildren#." % FN,
+            sb=120)
     d.comment("Interviewer's comments:", "#DemographicComments#")
 
     # 3. Medical ------------------------------------------------------------
@@ -267,8 +271,11 @@ def build():
     d.prose(
         "%s has been covered by some type of health insurance for #MonthsInsured# of the "
         "last year and reports #IPrograms#. #HeSheC# #IsIsNotPM# taking prescribed medication "
-        "on a regular basis for a physical problem#TypesMedicine#. %s #SmokingSentence#. "
-        "#SleepsLateSentence#" % (FN, FN))
+        "on a regular basis for a physical problem#TypesMedicine#. %s #SmokingSentence#."
+        % (FN, FN), sa=60)
+    # Only the "does not sleep late" form of this sentence ends with a full stop; as a
+    # note after a label both forms read.
+    d.comment("Sleeping habits:", "#SleepsLateSentence#", sb=0)
     d.prose(
         "In the past 30 days %s has experienced medical problems on #MProblemsDays#. %s has "
         "been #MedTResponse# troubled or bothered by medical problems in that time and "
@@ -278,24 +285,25 @@ def build():
 
     # 4. Employment -----------------------------------------------------------
     d.heading("4.  Education and Employment")
+    d.label_line("Driver's license number:", "#DLN#", indent=0, last=True)
     d.prose(
         "%s has completed #SchoolYears# of education and #TechEdMonths# of training or "
         "technical education. #HeSheC# #ProfessionalSkill#." % FN)
     d.prose(
-        "%s #DoesDoesNotDL# a valid driver's license#DriversLicenseReason#. The driver's "
-        "license number on record is #DLN#. %s #DoesDoesNotAuto# have an automobile "
-        "available for use." % (FN, FN))
+        "%s #DoesDoesNotDL# a valid driver's license#DriversLicenseReason#. %s "
+        "#DoesDoesNotAuto# have an automobile available for use." % (FN, FN))
     d.prose("%s #IsIsNotCE# currently employed. #JobSentence1##JobSentence2#" % FN)
     d.prose(
         "#ContributorSentence#. Over the past 12 months %s's usual employment pattern has "
         "been: #EmploymentPattern#." % FN)
     d.prose(
-        "In the past 30 days %s was paid for working on #DaysWorked# and received "
-        "$#NetIncome# in net income from employment. #HeSheC# provides the majority of food "
-        "and shelter for #Dependents#." % FN)
-    d.prose("Money %s received in the past 30 days, by source:" % FN, sa=60, keepn=True)
+        "In the past 30 days %s received $#NetIncome# in net income from employment. All "
+        "money #heshe# received in that time, by source:" % FN, sa=60, keepn=True)
     d.chart_line("#MoneySources#")
-    d.prose("Debts %s currently owes:" % FN, sb=120, sa=60, keepn=True)
+    d.prose(
+        "%s worked for pay on #DaysWorked# of the past 30 days and provides the majority of "
+        "food and shelter for #Dependents#." % FN, sb=120)
+    d.prose("Debts %s currently owes:" % FN, sa=60, keepn=True)
     d.chart_line("#AmountOwed#")
     d.prose(
         "In the past 30 days %s has experienced employment problems #EmploymentProblems#. "
@@ -320,12 +328,13 @@ def build():
         "year; in the past 30 days #heshe# has attended such meetings on #AADays#."
         % (FN, FN))
     d.prose(
-        "In the past 30 days %s spent $#$Alcohol# on alcohol and $#$Drugs# on drugs, and "
-        "#heshe# had alcohol problems on #AlcProblemsDays# and drug problems on "
-        "#DrugProblemsDays#. %s has been #AlcTroubled# troubled or bothered by alcohol "
-        "problems and considers treatment for them #AlcNecessary# important. %s has been "
-        "#DrugsTroubled# troubled or bothered by drug problems and considers treatment for "
-        "them #DrugsNecessary# important." % (FN, FN, FN))
+        "In the past 30 days %s spent $#$Alcohol# on alcohol and had alcohol problems on "
+        "#AlcProblemsDays#. #HeSheC# has been #AlcTroubled# troubled or bothered by alcohol "
+        "problems and considers treatment for them #AlcNecessary# important." % FN)
+    d.prose(
+        "In the same period %s spent $#$Drugs# on drugs and had drug problems on "
+        "#DrugProblemsDays#. %s has been #DrugsTroubled# troubled or bothered by drug "
+        "problems and considers treatment for them #DrugsNecessary# important." % (FN, FN))
     d.prose("Substances %s reports having used:" % FN, sa=60, keepn=True)
     d.chart_line("**Substance                  Age at  Days in    Years**", keepn=True)
     d.chart_line("**                           1st use last 30    of use**", keepn=True)
@@ -341,20 +350,26 @@ def build():
     d.prose(
         "%s reports the following charges in #hisher# lifetime: #Charges#. %s was convicted on "
         "#NumCharges# of these charges." % (FN, FN))
-    d.prose(
-        "%s has #NeverInc# been incarcerated #LenIncarMonths# in #hisher# life. #HisHerC# "
-        "#LenLastIncar#." % FN, sa=60)
-    d.comment("Reasons for the last incarceration:", "#LastCrimes#", sb=0)
+    # Incarceration values read only after a label: the lifetime one is "never" or
+    # "for <period>" (side by side, one of the two is empty), the current-or-last one
+    # a predicate ("is currently incarcerated") or a clause ("last incarceration was
+    # for <period>").
+    d.comment("Incarcerated in %s's lifetime:" % FN, "#NeverInc##LenIncarMonths#", sb=0,
+              sa=20)
+    d.comment("Incarceration status:", "#LenLastIncar#", sb=0, sa=20)
+    d.comment("Reasons for #hisher# last incarceration:", "#LastCrimes#", sb=0)
     d.prose("%s #IsIsNotProb# currently on probation or parole." % FN, sa=60)
     d.comment("Awaiting charges, trial or sentence for:", "#CurrCharge#", sb=0)
     d.prose(
         "In the past 30 days %s was engaged in illegal activities for profit on "
-        "#IllegalDays# and spent #JailDays# in jail. %s feels that #hisher# present legal problems are "
+        "#IllegalDays#. %s feels that #hisher# present legal problems are "
         "#CriminalTroubled# serious and considers counseling or referral for them "
         "#CriminalNecessary# important." % (FN, FN))
     d.comment("Interviewer's comments:", "#CriminalComments#")
+    d.comment("Days %s spent in jail in the past 30 days (see section 2):" % FN, "#JailDays#",
+              sb=0)
     d.comment("Interviewer's rating of the need for legal services or counseling:",
-              "#IRLegal#")
+              "#IRLegal#", sb=0)
 
     # 7. Family and social ----------------------------------------------------
     d.heading("7.  Family and Social Relationships")
@@ -403,13 +418,14 @@ def build():
         "problems#Medications#." % (FN, FN))
     d.prose(
         "%s was asked about significant periods, not the direct result of drug or alcohol "
-        "use, in which #heshe# had psychological or emotional problems:" % FN, sa=60,
+        "use, in which #heshe# had psychological or emotional problems." % FN, sa=60,
         keepn=True)
-    d.label_line("In %s's lifetime:" % FN, "#ExperiencedProblems#")
-    d.label_line("In the past 30 days:", "#PEProblems#", last=True)
+    d.comment("Such periods in %s's lifetime:" % FN, "#ExperiencedProblems#", sb=0)
     d.prose(
         "%s #HasHasNotPMM# been prescribed or taken medication for a psychological or "
-        "emotional problem #MedicationsM# in the past 30 days." % FN)
+        "emotional problem #MedicationsM# in the past 30 days." % FN, sa=60, keepn=True)
+    d.comment("Periods of psychological or emotional problems in the past 30 days:",
+              "#PEProblems#", sb=0, sa=20)
     d.comment("Past experiences that have bothered %s a little in the past 30 days:" % FN,
               "#BotheredBy30#", sb=0)
     d.prose(
@@ -488,7 +504,31 @@ def check(rtf):
         problems.append("%d markers, not %d" % (total, MARKER_TOTAL))
     if text.count("#") != 2 * total:
         problems.append("a '#' outside a placeholder")
+    problems += check_order(text)
     return problems, counts
+
+
+def check_order(text):
+    """Each section's fields must first appear in the order the manifest lists them,
+    which is the order the sections fill them; the name and pronoun fields are filled
+    before any section and may stand anywhere."""
+    manifest = re.findall(r'\{"([^"]+)", \d+\}', MANIFEST.read_text())
+    if not manifest:
+        return ["no fields found in %s" % MANIFEST]
+    first = {}
+    for m in MARKER.finditer(text):
+        first.setdefault(m.group(1).lower(), m.start())
+    problems = []
+    previous, previous_at = None, -1
+    for field in manifest:
+        if field in REPEATED:
+            continue
+        at = first.get(field.lower(), -1)
+        if at < previous_at:
+            problems.append("%s stands before %s" % (field, previous))
+        else:
+            previous, previous_at = field, at
+    return problems
 
 
 # ---------------------------------------------------------------------------
@@ -659,7 +699,7 @@ def other_sample_values():
     v.update({
         "WholeName": "Robert Alvarez", "FirstName": fn, "himherself": "himself",
         "hisher": "his", "himher": "him", "heshe": "he", "HisHerC": "His", "HeSheC": "He",
-        "IsOrIsNot": "is", "Add2Address1": "N/A", "Race": "Black or African American",
+        "IsOrIsNot": "is", "Add2Address1": "N/A", "Race": "African American",
         "BornIn": "non U.S. born", "Gender": "male", "Language": "an unspecified language",
         "Religion": "no", "NumberOfChildren": "0 children", "ChildChartTop": "",
         "ChildChart": "", "DaysSpent": "", "ChildSupportSentence": CRLF,

@@ -109,6 +109,39 @@ TEST(ReportTemplate, HoldsEveryPlaceholderExactlyAsOftenAsTheReportFillsIt) {
     EXPECT_EQ(text.count(QLatin1Char('#')), 2 * 278);
 }
 
+TEST(ReportTemplate, HoldsEachSectionsFieldsInTheOrderItsNarrativeFillsThem) {
+    const QString text = loadedTemplate().visibleText();
+    // Where each field first stands in the text, scanning marker by marker so that
+    // neighbouring markers ("#NeverInc##LenIncarMonths#") are told apart.
+    static const QRegularExpression marker(QStringLiteral("#([A-Za-z0-9$]+)#"));
+    QMap<QString, qsizetype> firstAt;
+    for (const QRegularExpressionMatch& m : marker.globalMatch(text)) {
+        const QString field = m.captured(1).toLower();
+        if (!firstAt.contains(field)) firstAt.insert(field, m.capturedStart());
+    }
+
+    // The name and pronoun fields are filled before any section, so their places are
+    // free; every other field comes in manifest order, which is the order in which the
+    // sections, one after another, fill them.
+    const QSet<QString> nameAndPronouns{"wholename", "firstname", "himherself", "hisher",
+                                        "himher",    "heshe",     "hisherc",    "heshec"};
+    qsizetype previousAt = -1;
+    QString previous = QStringLiteral("(start)");
+    int sectionFields = 0;
+    for (const PlaceholderCount& entry : placeholderManifest()) {
+        const QString field = QString::fromLatin1(entry.field);
+        if (nameAndPronouns.contains(field.toLower())) continue;
+        ++sectionFields;
+        ASSERT_TRUE(firstAt.contains(field.toLower())) << entry.field;
+        const qsizetype at = firstAt.value(field.toLower());
+        EXPECT_GT(at, previousAt) << "#" << entry.field << "# stands before #"
+                                  << previous.toStdString() << "#";
+        previousAt = at;
+        previous = field;
+    }
+    EXPECT_EQ(sectionFields, 185 - 8);
+}
+
 TEST(ReportTemplate, EveryMarkerIsFoundAndFilledLikeTheReportDoes) {
     RtfDocument doc = loadedTemplate();
     // Fill as the report does: each field as many times as the manifest says, each
