@@ -10,7 +10,6 @@
 
 #include "AppFixture.h"
 #include "app/ClientDialog.h"
-#include "records/ClientFolder.h"
 
 namespace yrn::test {
 namespace {
@@ -18,10 +17,10 @@ namespace {
 class ClientFilesTest : public AppTest {
   protected:
     // File, Open Client, then Load Assessment on a folder.
-    void openFolder(const QString& folder) {
+    void openFolder(const QString& path) {
         window->fileAction("mnuOpenClient")->trigger();
         EXPECT_FALSE(window->isEnabled());
-        window->clientDialog().setCurrentFolder(folder);
+        window->clientDialog().setCurrentFolder(path);
         window->clientDialog().loadButton()->click();
     }
     // What every way out of an open leaves behind.
@@ -30,21 +29,23 @@ class ClientFilesTest : public AppTest {
         EXPECT_FALSE(window->interview().IsLoading());
         EXPECT_TRUE(window->isEnabled());
     }
-    QStringList files(const QString& folder) const {
-        return QDir(folder).entryList(QDir::Files, QDir::Name);
+    // The closing page of the interview, ready for its buttons.
+    void toClosingPage() {
+        window->view(8);
+        current()->next();
     }
 };
 
 TEST_F(ClientFilesTest, SaveAndOpenRoundTripThroughTheDialog) {
+    ASSERT_TRUE(hasTemplate);
     typeClient();
     locator().setText("txtCity", "Springfield");
     window->fileAction("mnuSaveClient")->trigger();
-    EXPECT_TRUE(prompts.boxes.isEmpty()) << prompts.last().text.toStdString();
-    EXPECT_TRUE(files(clientFolder()).contains("Location.YRN"));
-    if (hasTemplate) {
-        EXPECT_TRUE(QFileInfo::exists(clientFolder() + "/DoeJaneQ05-07-2001.RTF"));
-        EXPECT_TRUE(QFileInfo::exists(program + "/ClientReports/DoeJaneQ05-07-2001.RTF"));
-    }
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
+    EXPECT_TRUE(QFileInfo::exists(clientFolder() + "/Location.YRN"));
+    EXPECT_EQ(QFile::permissions(clientFolder()) & (QFile::ReadGroup | QFile::ReadOther), 0);
+    EXPECT_TRUE(QFileInfo::exists(clientFolder() + "/DoeJaneQ05-07-2001.RTF"));
+    EXPECT_TRUE(QFileInfo::exists(program + "/ClientReports/DoeJaneQ05-07-2001.RTF"));
     // The New Assessment button of the first showing goes, Cancel comes.
     window->clientDialog().newButton()->click();
     EXPECT_FALSE(window->clientDialog().isVisible());
@@ -56,59 +57,44 @@ TEST_F(ClientFilesTest, SaveAndOpenRoundTripThroughTheDialog) {
     window->view(3);
 
     openFolder(clientFolder());
-    EXPECT_TRUE(prompts.boxes.isEmpty()) << prompts.last().text.toStdString();
-    EXPECT_EQ(locator().text("txtLastName"), "Doe");
-    EXPECT_EQ(locator().text("txtCity"), "Springfield");
-    EXPECT_EQ(locator().text("txtAssessmentDate3"), "2001");
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
+    EXPECT_TRUE(
+        shows(locator(), {"txtLastName=Doe", "txtCity=Springfield", "txtAssessmentDate3=2001"}));
     EXPECT_FALSE(window->clientDialog().isVisible());
-    EXPECT_FALSE(window->clientDialog().cancelButton()->isHidden());
-    EXPECT_EQ(currentName(), "LocatorInformation");
-    EXPECT_EQ(currentPage(), 0);
+    EXPECT_EQ(where(), "LocatorInformation:0");
     EXPECT_EQ(window->windowTitle(),
               "Halverin Drug Court YRN -- Locator Information   [Doe, Jane Q]");
     expectOpenEndedCleanly();
 
-    // Saving twice into the existing folder works the same; View Report saves,
+    // Saving again into the existing folder works the same; View Report saves,
     // makes the report and opens the one in the client folder.
-    window->saveClient();
-    EXPECT_TRUE(prompts.boxes.isEmpty());
-    if (hasTemplate) {
-        window->viewAction(9)->trigger();
-        EXPECT_TRUE(prompts.boxes.isEmpty()) << prompts.last().text.toStdString();
-        EXPECT_EQ(opener.opened, QStringList{window->report().clientReportPath()});
-        EXPECT_EQ(currentName(), "LocatorInformation");
-    }
+    window->viewAction(9)->trigger();
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
+    EXPECT_EQ(opener.opened, QStringList{window->report().clientReportPath()});
+    EXPECT_EQ(currentName(), "LocatorInformation");
 }
 
 TEST_F(ClientFilesTest, PartialFoldersAndLowerCaseNamesOpen) {
     typeClient();
     window->saveClient();
-    ASSERT_TRUE(QFileInfo::exists(clientFolder() + "/Location.YRN"));
-
     // A folder holding only the locator file, its name in lower case.
     const QString lower = program + "/lower";
     QDir().mkpath(lower);
-    QFile::copy(clientFolder() + "/Location.YRN", lower + "/location.yrn");
+    ASSERT_TRUE(QFile::copy(clientFolder() + "/Location.YRN", lower + "/location.yrn"));
     window->newClient();
     openFolder(lower);
     EXPECT_EQ(locator().text("txtLastName"), "Doe");
     expectOpenEndedCleanly();
 
-    // A folder with only "Drugs.YRN": the other panes stay as for a new client.
+    // A folder with only "Drugs.YRN": the other panes are reset as for a new client.
     const QString drugs = program + "/drugs";
     QDir().mkpath(drugs);
-    if (QFileInfo::exists(clientFolder() + "/Drugs.YRN"))
-        QFile::copy(clientFolder() + "/Drugs.YRN", drugs + "/Drugs.YRN");
-    else {
-        QFile file(drugs + "/Drugs.YRN");
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
+    writeFile(drugs + "/Drugs.YRN", {});
     prompts.clear();
     openFolder(drugs);
     EXPECT_FALSE(prompts.titles().contains("Invalid directory"));
     EXPECT_EQ(locator().text("txtLastName"), "");
-    EXPECT_EQ(currentName(), "LocatorInformation");
-    EXPECT_EQ(currentPage(), 0);
+    EXPECT_EQ(where(), "LocatorInformation:0");
     EXPECT_FALSE(window->clientDialog().isVisible());
     expectOpenEndedCleanly();
 }
@@ -117,51 +103,33 @@ TEST_F(ClientFilesTest, AFolderWithoutSectionFilesKeepsTheClientOnScreen) {
     typeClient();
     const QString empty = program + "/empty";
     QDir().mkpath(empty);
+    writeFile(empty + "/notes.txt", "x");
     openFolder(empty);
-    EXPECT_EQ(prompts.titles(), QStringList{"Invalid directory"});
-    EXPECT_EQ(prompts.last().kind, RecordingPrompts::Kind::Critical);
-    EXPECT_EQ(prompts.last().text, "This directory contains no YRN files!!");
+    EXPECT_EQ(prompts.boxes.size(), 1);
+    EXPECT_EQ(lastBox(prompts),
+              "Critical|Invalid directory|This directory contains no YRN files!!");
     EXPECT_EQ(locator().text("txtLastName"), "Doe");
     EXPECT_TRUE(window->clientDialog().isVisible());
     expectOpenEndedCleanly();
-
-    // The automatic focus moves still work afterwards.
-    prompts.clear();
-    window->clientDialog().cancelButton()->click();
-    locator().setText("txtAssessmentDate1", "1");
-    locator().setText("txtAssessmentDate1", "12");
-    ASSERT_FALSE(prompts.focusRequests.isEmpty());
-    EXPECT_EQ(prompts.focusRequests.last().fieldId, "txtAssessmentDate2");
 }
 
 TEST_F(ClientFilesTest, ADamagedFileIsNamedAndTheOthersLoadFully) {
     typeClient();
     locator().setText("txtCity", "Springfield");
     window->saveClient();
-    QStringList saved = files(clientFolder());
-    saved.removeAll("DoeJaneQ05-07-2001.RTF");
-    ASSERT_TRUE(saved.contains("Location.YRN"));
-
-    // Cut the last section file written (other than the locator's) in half; if
-    // the locator's is the only one, cut that.
-    QString victim = "Location.YRN";
-    for (const QString& name : saved)
-        if (name != "Location.YRN") victim = name;
-    QFile file(clientFolder() + "/" + victim);
+    QFile file(clientFolder() + "/Demographic.YRN");
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    const QByteArray bytes = file.readAll();
-    file.resize(bytes.size() / 2);
+    file.resize(file.size() / 2);
     file.close();
 
     window->newClient();
     prompts.clear();
     openFolder(clientFolder());
     ASSERT_EQ(prompts.boxes.size(), 1);
-    EXPECT_TRUE(prompts.last().text.contains(victim)) << prompts.last().text.toStdString();
-    if (victim != "Location.YRN") {
-        EXPECT_EQ(locator().text("txtCity"), "Springfield");
-        EXPECT_EQ(locator().text("txtLastName"), "Doe");
-    }
+    EXPECT_EQ(prompts.last().kind, RecordingPrompts::Kind::Information);
+    EXPECT_TRUE(prompts.last().text.contains("Demographic.YRN"));
+    EXPECT_TRUE(prompts.last().text.contains("Saving this client will replace them"));
+    EXPECT_TRUE(shows(locator(), {"txtLastName=Doe", "txtCity=Springfield"}));
     EXPECT_EQ(currentName(), "LocatorInformation");
     expectOpenEndedCleanly();
 }
@@ -170,34 +138,27 @@ TEST_F(ClientFilesTest, AFailedSaveStopsEveryCaller) {
     typeClient();
     // A program folder that cannot be written to. Root writes anywhere, so there
     // a file stands where the client folder should go, which fails the same way.
-    const bool root = geteuid() == 0;
-    if (root) {
-        QFile blocker(clientFolder());
-        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    } else {
-        ASSERT_TRUE(QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    }
+    if (geteuid() == 0)
+        writeFile(clientFolder(), {});
+    else
+        ASSERT_TRUE(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
     const auto restore = qScopeGuard([&] {
-        QFile::setPermissions(
-            program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     });
     window->view(2);
     window->saveClient();
     EXPECT_EQ(prompts.titles(), QStringList{"Save Error"});
     EXPECT_TRUE(prompts.last().text.contains("DoeJaneQ05-07-2001"));
-    EXPECT_FALSE(QFileInfo::exists(program + "/ClientReports"));
     EXPECT_EQ(currentName(), "Medical");  // the answers stay where they were
 
     prompts.clear();
     window->viewAction(9)->trigger();
     EXPECT_EQ(prompts.titles(), QStringList{"Save Error"});
-    EXPECT_TRUE(opener.opened.isEmpty());
 
     // The closing buttons: no completion box, no report, no reset, no exit question.
     for (const QString button : {"cmdSave", "cmdSaveNew", "cmdNextMH(5)"}) {
         prompts.clear();
-        window->view(8);
-        current()->next();
+        toClosingPage();
         current()->button(button)->click();
         EXPECT_EQ(prompts.titles(), QStringList{"Save Error"}) << button.toStdString();
         EXPECT_EQ(locator().text("txtLastName"), "Doe");
@@ -208,97 +169,77 @@ TEST_F(ClientFilesTest, AFailedSaveStopsEveryCaller) {
     EXPECT_FALSE(QFileInfo::exists(program + "/ClientReports"));
 }
 
-TEST_F(ClientFilesTest, ASectionFileThatCannotBeWrittenIsNamed) {
-    typeClient();
-    QDir().mkpath(clientFolder() + "/Location.YRN");  // a folder in the file's place
-    window->saveClient();
-    ASSERT_EQ(prompts.titles(), QStringList{"Save Error"});
-    EXPECT_TRUE(prompts.last().text.contains("Location.YRN"));
-    EXPECT_FALSE(QFileInfo::exists(program + "/ClientReports"));
-}
-
 TEST_F(ClientFilesTest, UnsafeFolderNamesAreRefusedWithNothingWritten) {
-    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QDir root(folder.root.path());
+    const auto entries = [](const QDir& d) {
+        return d.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    };
     for (const QString last : {"../Evil", "Do/e", ".."}) {
         prompts.clear();
         typeClient(last);
         window->saveClient();
         EXPECT_EQ(prompts.titles(), QStringList{"Save Error"}) << last.toStdString();
-        EXPECT_EQ(QDir(program).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                  QStringList{"YRN_TEMPLATE.RTF"}.mid(hasTemplate ? 0 : 1));
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+        EXPECT_EQ(entries(QDir(program)), QStringList{"YRN_TEMPLATE.RTF"});
+        EXPECT_EQ(entries(root), QStringList{"program"});
     }
 }
 
 TEST_F(ClientFilesTest, TheClosingButtonsFinishTheInterview) {
-    typeClient();
-    window->view(8);
-    current()->next();
-
+    ASSERT_TRUE(hasTemplate);
     // Save & New: the completion box, then a fresh client on the locator.
+    typeClient();
+    toClosingPage();
     current()->button("cmdSaveNew")->click();
-    EXPECT_TRUE(prompts.titles().contains("YRN Completed"));
-    EXPECT_EQ(prompts.boxes.at(prompts.titles().indexOf("YRN Completed")).text,
-              "Assessment completed.\r\nThank you for using the Halverin Drug Court YRN!!");
+    EXPECT_EQ(lastBox(prompts),
+              "Information|YRN Completed|Assessment completed.\r\nThank you "
+              "for using the Halverin Drug Court YRN!!");
     EXPECT_EQ(locator().text("txtLastName"), "");
-    EXPECT_EQ(currentName(), "LocatorInformation");
-    EXPECT_EQ(currentPage(), 0);
+    EXPECT_EQ(where(), "LocatorInformation:0");
     EXPECT_TRUE(QFileInfo::exists(clientFolder() + "/Location.YRN"));
 
     // Save / View Report: the spell-check notice and the report opened.
-    if (hasTemplate) {
-        prompts.clear();
-        typeClient();
-        window->view(8);
-        current()->next();
-        current()->button("cmdSave")->click();
-        EXPECT_EQ(prompts.titles(), QStringList{"Report Information"});
-        EXPECT_EQ(prompts.last().text, "Please run spell check options before printing report.");
-        ASSERT_EQ(opener.opened.size(), 1);
-        EXPECT_EQ(opener.opened.first(), window->report().clientReportPath());
-        EXPECT_EQ(currentName(), "MentalHealth");
-    }
+    prompts.clear();
+    typeClient();
+    toClosingPage();
+    current()->button("cmdSave")->click();
+    EXPECT_EQ(prompts.titles(), QStringList{"Report Information"});
+    EXPECT_EQ(prompts.last().text, "Please run spell check options before printing report.");
+    EXPECT_EQ(opener.opened, QStringList{window->report().clientReportPath()});
+    EXPECT_EQ(currentName(), "MentalHealth");
 
     // Save & Exit: the completion box, then the exit question; No keeps going.
     prompts.clear();
-    typeClient();
-    window->view(8);
-    current()->next();
-    prompts.answer({false});
+    prompts.answer({false, true});
     current()->button("cmdNextMH(5)")->click();
-    QStringList expected{"YRN Completed", "Exit YRN"};
-    if (!hasTemplate) expected.insert(1, "Template Error");
-    EXPECT_EQ(prompts.titles(), expected);
+    EXPECT_EQ(prompts.titles(), (QStringList{"YRN Completed", "Exit YRN"}));
     EXPECT_EQ(exits, 0);
-    prompts.answer({true});
     current()->button("cmdNextMH(5)")->click();
     EXPECT_EQ(exits, 1);
 }
 
 TEST_F(ClientFilesTest, ClosingTheDialogNeverLeavesTheWindowDisabled) {
+    ClientDialog& dialog = window->clientDialog();
     window->fileAction("mnuOpenClient")->trigger();
     EXPECT_FALSE(window->isEnabled());
-    EXPECT_TRUE(window->clientDialog().isVisible());
+    EXPECT_TRUE(dialog.isVisible());
     QCloseEvent close;
-    QApplication::sendEvent(&window->clientDialog(), &close);
-    EXPECT_FALSE(window->clientDialog().isVisible());
+    QApplication::sendEvent(&dialog, &close);
+    EXPECT_FALSE(dialog.isVisible());
     EXPECT_TRUE(window->isEnabled());
-    EXPECT_TRUE(window->clientDialog().newButton()->isHidden());
-    EXPECT_FALSE(window->clientDialog().cancelButton()->isHidden());
+    EXPECT_TRUE(dialog.newButton()->isHidden());
+    EXPECT_FALSE(dialog.cancelButton()->isHidden());
 
     window->fileAction("mnuOpenClient")->trigger();
-    window->clientDialog().cancelButton()->click();
+    dialog.cancelButton()->click();
     EXPECT_TRUE(window->isEnabled());
-    EXPECT_FALSE(window->clientDialog().isVisible());
+    EXPECT_FALSE(dialog.isVisible());
 
     // A volume that cannot be read: "Drive Error", and the chooser goes back.
-    ClientDialog& dialog = window->clientDialog();
     const int before = dialog.volumes()->currentIndex();
-    dialog.volumes()->addItem("gone", dir.path() + "/no-such-volume");
+    dialog.volumes()->addItem("gone", folder.root.path() + "/no-such-volume");
     dialog.chooseVolume(dialog.volumes()->count() - 1);
-    EXPECT_EQ(prompts.titles(), QStringList{"Drive Error"});
-    EXPECT_EQ(prompts.last().kind, RecordingPrompts::Kind::Critical);
-    EXPECT_EQ(prompts.last().text, "Drive not available!");
+    EXPECT_EQ(prompts.boxes.size(), 1);
+    EXPECT_EQ(lastBox(prompts), "Critical|Drive Error|Drive not available!");
     EXPECT_EQ(dialog.volumes()->currentIndex(), before);
     EXPECT_EQ(QDir(dialog.currentFolder()), QDir(program));
 }

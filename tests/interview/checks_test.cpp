@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "interview/CalendarDate.h"
-#include "interview/Interview.h"
 #include "interview/NumericCheck.h"
-#include "interview/RecordingPrompts.h"
 #include "support/SampleSection.h"
+#include "support/TestSupport.h"
 
 using namespace yrn;
-using yrn::test::SampleSection;
+using namespace yrn::test;
 
 namespace {
 
@@ -23,46 +22,41 @@ struct CheckTest : ::testing::Test {
         CD(s, "txtDays", min, max, pad);
         return s.text("txtDays");
     }
-    bool failed() const { return !prompts.boxes.isEmpty(); }
 };
 
 TEST_F(CheckTest, AcceptsPlainNumbersInRangeAndPadsOneDigit) {
-    EXPECT_EQ(check("", 0, 30), "");
-    EXPECT_FALSE(failed());
-    EXPECT_EQ(check("5", 0, 12, true), "05");
-    EXPECT_EQ(check("0", 0, 12, true), "00");
-    EXPECT_EQ(check("05", 0, 12, true), "05");
-    EXPECT_EQ(check("5", 0, 12, false), "5");
-    EXPECT_EQ(check("12.5", 0, 31), "12.5");  // taken as 12, kept as typed
-    EXPECT_FALSE(failed());
-    EXPECT_EQ(check("30", 0, 30), "30");
-    EXPECT_EQ(check("-5", -10, 10, true), "-5");  // two characters: not padded
-    EXPECT_EQ(check(" 7 ", 0, 10), " 7 ");
-    EXPECT_EQ(check("+3", 0, 10), "+3");
-    EXPECT_FALSE(failed());
-}
-
-TEST_F(CheckTest, RefusesOutOfRangeAndNonNumbersEmptyingTheBoxAndAskingForTheFocus) {
-    for (const QString text : {"31.6", "-1", "abc", "1e2", "1,000", "$5", "12abc", ".", "-"}) {
-        EXPECT_EQ(check(text, 0, 30), "") << qPrintable(text);
-        ASSERT_EQ(prompts.boxes.size(), 1) << qPrintable(text);
-        EXPECT_EQ(prompts.last().kind, RecordingPrompts::Kind::Critical);
-        EXPECT_EQ(prompts.last().title, "Input Error");
-        EXPECT_EQ(prompts.last().text,
-                  "Invalid data range or type!\r\nMust be a numeric value between 0 and 30");
-        ASSERT_EQ(prompts.focusRequests.size(), 1);
-        EXPECT_EQ(prompts.focusRequests[0].fieldId, "txtDays");
+    struct Case {
+        const char* typed;
+        int min, max;
+        bool pad;
+        const char* kept;
+    } const cases[] = {
+        {"", 0, 30, false, ""},         {"5", 0, 12, true, "05"},   {"0", 0, 12, true, "00"},
+        {"05", 0, 12, true, "05"},      {"5", 0, 12, false, "5"},   {"30", 0, 30, false, "30"},
+        {"12.5", 0, 31, false, "12.5"},  // taken as 12, kept as typed
+        {"-5", -10, 10, true, "-5"},     // two characters: not padded
+        {" 7 ", 0, 10, false, " 7 "},   {"+3", 0, 10, false, "+3"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(check(c.typed, c.min, c.max, c.pad), c.kept) << c.typed;
+        EXPECT_TRUE(prompts.boxes.isEmpty()) << c.typed;
     }
 }
 
-TEST_F(CheckTest, NumbersBeyondThirtyTwoBitsFailLikeAnyOtherOutOfRangeValue) {
-    EXPECT_EQ(check("123456789012", 0, 99999), "");
-    EXPECT_EQ(prompts.last().title, "Input Error");
+TEST_F(CheckTest, RefusesOutOfRangeAndNonNumbersEmptyingTheBoxAndAskingForTheFocus) {
+    // Numbers beyond 32 bits fail like any other value out of range.
+    for (const QString text : {"31.6", "-1", "abc", "1e2", "1,000", "$5", "12abc", ".", "-",
+                               "123456789012", "99999999999999999999999999"}) {
+        EXPECT_EQ(check(text, 0, 30), "") << qPrintable(text);
+        ASSERT_EQ(prompts.boxes.size(), 1) << qPrintable(text);
+        EXPECT_EQ(lastBox(prompts),
+                  "Critical|Input Error|Invalid data range or type!"
+                  "\r\nMust be a numeric value between 0 and 30");
+        EXPECT_EQ(focused(prompts), QStringList{"txtDays"});
+    }
     EXPECT_EQ(check("99999999999999999999999999", -2147483647 - 1, 2147483647), "");
-    EXPECT_EQ(prompts.last().title, "Input Error");
-}
 
-TEST_F(CheckTest, NoFocusRequestForADisabledBox) {
+    // No focus request for a disabled box.
     s.setEnabled("txtDays", false);
     EXPECT_EQ(check("99", 0, 30), "");
     EXPECT_EQ(prompts.boxes.size(), 1);
@@ -83,35 +77,22 @@ TEST_F(CheckTest, DeclaredRangeChecksRunOnTheirEventBeforeTheRules) {
 }
 
 TEST(RoundingTest, TiesGoToEvenAndParsingIsExact) {
-    EXPECT_EQ(roundedValue("12.5"), 12);
-    EXPECT_EQ(roundedValue("13.5"), 14);
-    EXPECT_EQ(roundedValue("2.5000001"), 3);
-    EXPECT_EQ(roundedValue("-2.5"), -2);
-    EXPECT_EQ(roundedValue("-3.5"), -4);
-    EXPECT_EQ(roundedValue(".5"), 0);
-    EXPECT_EQ(roundedValue("0.51"), 1);
-    EXPECT_EQ(roundedValue("007"), 7);
-    EXPECT_EQ(roundedValue("5."), 5);
-    EXPECT_FALSE(roundedValue("1234567890123456789").has_value());
-    EXPECT_FALSE(roundedValue("").has_value());
-    EXPECT_FALSE(roundedValue("1 2").has_value());
-    EXPECT_FALSE(roundedValue("١٢").has_value());  // digits of other scripts are letters here
+    const std::pair<const char*, int> rounded[] = {{"12.5", 12}, {"13.5", 14}, {"2.5000001", 3},
+                                                   {"-2.5", -2}, {"-3.5", -4}, {".5", 0},
+                                                   {"0.51", 1},  {"007", 7},   {"5.", 5}};
+    for (const auto& [text, value] : rounded)
+        EXPECT_EQ(roundedValue(text), value) << text;
+    // Digits of other scripts are letters here.
+    for (const char* text : {"1234567890123456789", "", "1 2", "١٢"})
+        EXPECT_FALSE(roundedValue(QString::fromUtf8(text)).has_value()) << text;
 }
 
 TEST(CalendarDateTest, ADateExactlyWhenThatDayExists) {
-    EXPECT_TRUE(isCalendarDate("05/07/2001"));
-    EXPECT_TRUE(isCalendarDate("5/7/2001"));
-    EXPECT_TRUE(isCalendarDate("02/29/2000"));
-    EXPECT_FALSE(isCalendarDate("02/29/2001"));
-    EXPECT_FALSE(isCalendarDate("02/30/2001"));
-    EXPECT_FALSE(isCalendarDate("13/01/2001"));
-    EXPECT_FALSE(isCalendarDate("00/10/2001"));
-    EXPECT_FALSE(isCalendarDate("04/31/2001"));
-    EXPECT_FALSE(isCalendarDate("/07/2001"));
-    EXPECT_FALSE(isCalendarDate("05/07/"));
-    EXPECT_FALSE(isCalendarDate("05/07/20011"));
-    EXPECT_FALSE(isCalendarDate("5a/07/2001"));
-    EXPECT_FALSE(isCalendarDate("05-07-2001"));
+    for (const char* date : {"05/07/2001", "5/7/2001", "02/29/2000"})
+        EXPECT_TRUE(isCalendarDate(date)) << date;
+    for (const char* date : {"02/29/2001", "02/30/2001", "13/01/2001", "00/10/2001", "04/31/2001",
+                             "/07/2001", "05/07/", "05/07/20011", "5a/07/2001", "05-07-2001"})
+        EXPECT_FALSE(isCalendarDate(date)) << date;
     EXPECT_EQ(calendarDate("12/31/1970"), QDate(1970, 12, 31));  // month first in every locale
 }
 

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "interview/Interview.h"
-#include "interview/RecordingPrompts.h"
 #include "support/SampleSection.h"
+#include "support/TestSupport.h"
 
 using namespace yrn;
-using yrn::test::SampleSection;
+using namespace yrn::test;
 
 namespace {
 
@@ -35,7 +34,7 @@ TEST_F(ModelTest, RulesRunOnEveryChangeWhoeverMadeItButNotWhenAGroupIsCleared) {
     EXPECT_EQ(s.choice("optWorking"), -1);
 }
 
-TEST_F(ModelTest, RulesMayChangeOtherFieldsAndEachRunsTheirOwnRules) {
+TEST_F(ModelTest, RulesChangeOtherFieldsWhoseRulesRunInTurnAndFramesGuardTheFocus) {
     s.onClick("optWorking", [&](int b) {
         if (b == 0)
             s.clearField("txtWorkPlace");
@@ -44,28 +43,26 @@ TEST_F(ModelTest, RulesMayChangeOtherFieldsAndEachRunsTheirOwnRules) {
     });
     int changes = 0;
     s.onChange("txtWorkPlace", [&] { ++changes; });
-    s.setFrameEnabled("fmeWork", true);
-    s.setText("txtWorkPlace", "Mill");
-    s.choose("optWorking", 0);
-    EXPECT_EQ(s.text("txtWorkPlace"), "");
-    EXPECT_FALSE(s.field("txtWorkPlace").enabled);
-    EXPECT_EQ(s.field("txtWorkPlace").background, Background::NotApplicable);
-    EXPECT_EQ(changes, 2);
-    s.choose("optWorking", 1);
-    EXPECT_TRUE(s.usable("txtWorkPlace"));
-    EXPECT_EQ(s.field("txtWorkPlace").background, Background::Normal);
-}
 
-TEST_F(ModelTest, FramesDisableTheirMembersAndFocusIsNeverSentToAnUnusableField) {
-    EXPECT_TRUE(s.field("txtWorkPlace").enabled);
-    EXPECT_FALSE(s.usable("txtWorkPlace"));
+    // A closed frame makes its members unusable: no focus is sent there.
+    EXPECT_TRUE(s.field("txtWorkPlace").enabled && !s.usable("txtWorkPlace"));
     s.requestFocus("txtWorkPlace");
     EXPECT_TRUE(prompts.focusRequests.isEmpty());
     s.setFrameEnabled("fmeWork", true);
     s.requestFocus("txtWorkPlace");
-    ASSERT_EQ(prompts.focusRequests.size(), 1);
-    EXPECT_EQ(prompts.focusRequests[0].module, "ctlSample");
-    EXPECT_EQ(prompts.focusRequests[0].fieldId, "txtWorkPlace");
+    EXPECT_EQ(focused(prompts), QStringList{"txtWorkPlace"});
+    EXPECT_EQ(prompts.focusRequests.value(0).module, "ctlSample");
+
+    s.setText("txtWorkPlace", "Mill");
+    s.choose("optWorking", 0);
+    EXPECT_TRUE(shows(s, {"txtWorkPlace= (off)"}));
+    EXPECT_EQ(s.field("txtWorkPlace").background, Background::NotApplicable);
+    EXPECT_EQ(changes, 2);
+    s.requestFocus("txtWorkPlace");
+    EXPECT_EQ(prompts.focusRequests.size(), 1);
+    s.choose("optWorking", 1);
+    EXPECT_TRUE(shows(s, {"txtWorkPlace="}));
+    EXPECT_EQ(s.field("txtWorkPlace").background, Background::Normal);
 }
 
 TEST_F(ModelTest, ResetRestoresTheStartStateOfFieldsLabelsAndFramesWithoutRunningRules) {
@@ -83,16 +80,13 @@ TEST_F(ModelTest, ResetRestoresTheStartStateOfFieldsLabelsAndFramesWithoutRunnin
 
     s.NewYRN();
     EXPECT_EQ(fired, 0);
-    EXPECT_EQ(s.text("txtName"), "");
-    EXPECT_EQ(s.choice("optWorking"), -1);
-    EXPECT_TRUE(s.field("txtDays").enabled);
+    EXPECT_TRUE(
+        shows(s, {"txtName=", "optWorking=-1", "txtDays=", "cboRace=", "txtWorkPlace= (off)"}));
     EXPECT_EQ(s.field("txtDays").background, Background::Normal);
     EXPECT_EQ(s.label("lblQuestion"), "Choose the gender first.");
-    EXPECT_FALSE(s.frameEnabled("fmeWork"));
-    EXPECT_EQ(s.position("cboRace"), -1);
 }
 
-TEST_F(ModelTest, ObserversHearEveryChangeAndAFaultInARuleIsReportedAsProgramError) {
+TEST_F(ModelTest, ObserversHearEveryChangeAndFaultsAreReportedAsProgramError) {
     QStringList seen;
     const int handle = s.observe([&](const QString& id) { seen << id; });
     s.setText("txtName", "x");
@@ -106,14 +100,23 @@ TEST_F(ModelTest, ObserversHearEveryChangeAndAFaultInARuleIsReportedAsProgramErr
     s.onChange(
         "txtName", [&] { s.setText("txtNoSuchBox", "1"); }, "ctlSample.txtName_Change");
     s.setText("txtName", "again");
-    ASSERT_EQ(prompts.boxes.size(), 1);
-    EXPECT_EQ(prompts.last().title, "Program Error");
-    EXPECT_TRUE(prompts.last().text.startsWith(
-        "Error in module ctlSample.txtName_Change\r\nError description:  "));
+    EXPECT_EQ(prompts.boxes.size(), 1);
+    EXPECT_TRUE(lastBox(prompts).startsWith(
+        "Critical|Program Error|Error in module ctlSample.txtName_Change\r\nError description:  "));
     EXPECT_EQ(s.text("txtName"), "again");
+
+    // The shared module's texts name the procedure only.
+    EXPECT_EQ(ErrorSite::shared("LoadCombo").message("Overflow"),
+              "Error in module MainModule.LoadCombo");
+    EXPECT_EQ(ErrorSite::module("frmDialog.cmdOKButton_Click").message("Path not found"),
+              "Error in module frmDialog.cmdOKButton_Click\r\nError description:  Path not found");
+    prompts.clear();
+    EXPECT_FALSE(guarded(prompts, ErrorSite::shared("CD"), [] { throw std::runtime_error("x"); }));
+    EXPECT_TRUE(guarded(prompts, ErrorSite::shared("CD"), [] {}));
+    EXPECT_EQ(prompts.titles(), QStringList({"Program Error"}));
 }
 
-TEST_F(ModelTest, ListsReportTheirTextAndCode) {
+TEST_F(ModelTest, ListsReportTheirTextAndCodeAndArraysTheirStem) {
     s.setPosition("cboRace", 3);
     EXPECT_EQ(s.listText("cboRace"), "Multi-race");
     EXPECT_EQ(s.field("cboRace").code(), 65);
@@ -125,31 +128,11 @@ TEST_F(ModelTest, ListsReportTheirTextAndCode) {
     EXPECT_EQ(s.field("txtCharges(2)").index, 2);
 }
 
-TEST(ProgramErrorTest, SharedModuleAndPaneTextsDiffer) {
-    EXPECT_EQ(ErrorSite::shared("LoadCombo").message("Overflow"),
-              "Error in module MainModule.LoadCombo");
-    EXPECT_EQ(ErrorSite::module("frmDialog.cmdOKButton_Click").message("Path not found"),
-              "Error in module frmDialog.cmdOKButton_Click\r\nError description:  Path not found");
-    RecordingPrompts prompts;
-    EXPECT_FALSE(guarded(prompts, ErrorSite::shared("CD"), [] { throw std::runtime_error("x"); }));
-    EXPECT_TRUE(guarded(prompts, ErrorSite::shared("CD"), [] {}));
-    EXPECT_EQ(prompts.titles(), QStringList({"Program Error"}));
-}
-
-TEST(InterviewTest, LoadingFlagAndEmptyIdentity) {
+TEST(InterviewTest, WithoutSectionsTheIdentityAndPronounsAreEmpty) {
     RecordingPrompts prompts;
     Interview interview(prompts);
-    EXPECT_FALSE(interview.IsLoading());
-    interview.BeginLoading();
-    EXPECT_TRUE(interview.IsLoading());
-    interview.EndLoading();
-    EXPECT_FALSE(interview.IsLoading());
     EXPECT_FALSE(interview.identity().CheckSaveValues());
     EXPECT_EQ(interview.pronouns().heshe(), "");
-    interview.add(std::make_unique<SampleSection>(interview));
-    EXPECT_NE(interview.section("ctlSample"), nullptr);
-    EXPECT_NE(interview.section("Sample"), nullptr);
-    EXPECT_NE(interview.find<SampleSection>(), nullptr);
 }
 
 }  // namespace

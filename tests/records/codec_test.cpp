@@ -1,38 +1,36 @@
+// The field codec: byte-exact writing, hand-written Windows files, every typed
+// text back exactly, the encodings, old raw line breaks, and damaged files.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QTemporaryDir>
+#include <QRandomGenerator>
 
-#include "interview/AtomicFile.h"
-#include "interview/Interview.h"
-#include "interview/RecordingPrompts.h"
 #include "records/FieldCodec.h"
 #include "records/SectionFile.h"
 #include "records/TextEncoding.h"
 #include "support/SampleSection.h"
+#include "support/TestSupport.h"
 
 using namespace yrn;
-using yrn::test::SampleSection;
+using namespace yrn::test;
 
 namespace {
 
 // Every kind once, the last field flagged last.
-FileLayout sampleLayout() {
-    return {{Codec::Text, "txtName"},           {Codec::Opt, "optWorking"},
-            {Codec::Opt3, "optLiving"},         {Codec::Opt4, "optFamily"},
-            {Codec::Combo, "cboLanguage"},      {Codec::ComboNew, "cboRace"},
-            {Codec::CheckBox, "chkAbstinence"}, {Codec::Text, "txtComments", true}};
-}
+const FileLayout kLayout = {{Codec::Text, "txtName"},           {Codec::Opt, "optWorking"},
+                            {Codec::Opt3, "optLiving"},         {Codec::Opt4, "optFamily"},
+                            {Codec::Combo, "cboLanguage"},      {Codec::ComboNew, "cboRace"},
+                            {Codec::CheckBox, "chkAbstinence"}, {Codec::Text, "txtComments", true}};
 
 struct CodecTest : ::testing::Test {
     RecordingPrompts prompts;
     Interview interview{prompts};
     Section& s = interview.add(std::make_unique<SampleSection>(interview));
 
-    QByteArray write() { return sectionFileBytes(s, sampleLayout()); }
-    LoadResult read(const QByteArray& bytes) {
+    QByteArray write(const FileLayout& layout = kLayout) { return sectionFileBytes(s, layout); }
+    LoadResult read(const QByteArray& bytes, const FileLayout& layout = kLayout) {
         s.NewYRN();
-        return readSectionBytes(s, sampleLayout(), bytes);
+        prompts.clear();
+        return readSectionBytes(s, layout, bytes);
     }
 };
 
@@ -44,33 +42,45 @@ TEST_F(CodecTest, WritesTheValueLinesByteForByte) {
     s.setPosition("cboRace", 3);
     s.setCheck("chkAbstinence", CheckState::Grey);
     EXPECT_EQ(write(),
-              QByteArray("Main St.\r\n;\r\n1\r\n;\r\n-1\r\n;\r\n3\r\n;\r\n 2 \r\n;\r\n 65 \r\n;\r\n"
-                         " 1 \r\n;\r\n-1 \r\n"));
+              "Main St.\r\n;\r\n1\r\n;\r\n-1\r\n;\r\n3\r\n;\r\n 2 \r\n;\r\n 65 \r\n;\r\n"
+              " 1 \r\n;\r\n-1 \r\n");
     s.NewYRN();
     EXPECT_EQ(write(),
-              QByteArray("-1 \r\n;\r\n-1\r\n;\r\n-1\r\n;\r\n-1\r\n;\r\n-1 \r\n;\r\n-1 \r\n;"
-                         "\r\n 0 \r\n;\r\n-1 \r\n"));
+              "-1 \r\n;\r\n-1\r\n;\r\n-1\r\n;\r\n-1\r\n;\r\n-1 \r\n;\r\n-1 \r\n;\r\n"
+              " 0 \r\n;\r\n-1 \r\n");
+
+    // A last field without its flag ends with a separator and reads back.
+    const FileLayout two = {{Codec::Text, "txtName"}, {Codec::Opt, "optWorking"}};
+    s.setText("txtName", "x");
+    s.choose("optWorking", 0);
+    EXPECT_EQ(write(two), "x\r\n;\r\n0\r\n;\r\n");
+    EXPECT_TRUE(read(write(two), two).complete);
+    EXPECT_EQ(s.choice("optWorking"), 0);
 }
 
 TEST_F(CodecTest, ReadsAHandWrittenWindowsFileExactly) {
     // "Muñoz" and "café – déjà" in Windows-1252, CR LF lines, blanks around values.
-    const QByteArray file =
-        "  Mu\xf1oz  \r\n;\r\n0\r\n;\r\n2\r\n;\r\n 1 \r\n;\r\n 1 \r\n;\r\n 40 \r\n;\r\n 0 \r\n;\r\n"
-        "caf\xe9 \x96 d\xe9j\xe0 \x93ok\x94\r\n";
-    const LoadResult result = read(file);
-    EXPECT_TRUE(result.complete);
-    EXPECT_EQ(s.text("txtName"), QString::fromUtf8("Muñoz"));
-    EXPECT_EQ(s.choice("optWorking"), 0);
-    EXPECT_EQ(s.choice("optLiving"), 2);
-    EXPECT_EQ(s.choice("optFamily"), 1);
-    EXPECT_EQ(s.position("cboLanguage"), 1);
-    EXPECT_EQ(s.listText("cboRace"), "Asian");
-    EXPECT_EQ(s.checkState("chkAbstinence"), CheckState::Clear);
-    EXPECT_EQ(s.text("txtComments"), QString::fromUtf8("café – déjà “ok”"));
+    EXPECT_TRUE(read("  Mu\xf1oz  \r\n;\r\n0\r\n;\r\n2\r\n;\r\n 1 \r\n;\r\n 1 \r\n;\r\n 40 \r\n;"
+                     "\r\n 0 \r\n;\r\ncaf\xe9 \x96 d\xe9j\xe0 \x93ok\x94\r\n")
+                    .complete);
+    EXPECT_TRUE(shows(
+        s, {"txtName=Muñoz", "optWorking=0", "optLiving=2", "optFamily=1", "cboLanguage=Spanish",
+            "cboRace=Asian", "chkAbstinence=0", "txtComments=café – déjà “ok”"}));
     EXPECT_TRUE(prompts.boxes.isEmpty());
     // And it is written back the same way, in Windows-1252.
     s.setText("txtName", QString::fromUtf8("Muñoz"));
     EXPECT_TRUE(write().startsWith("Mu\xf1oz\r\n;\r\n"));
+
+    // Three blanks and "-1" read as empty; "2" leaves a two-button group alone;
+    // a check box reads any non-zero value as ticked; a list position ties to even.
+    EXPECT_TRUE(read("   \r\n;\r\n2\r\n;\r\n3\r\n;\r\n4\r\n;\r\n 0.5 \r\n;\r\n 12 \r\n;\r\n 7 "
+                     "\r\n;\r\n-1\r\n")
+                    .complete);
+    EXPECT_TRUE(shows(s, {"txtName=", "optWorking=-1", "optLiving=-1", "optFamily=-1",
+                          "cboLanguage=English",  // 0.5 -> 0
+                          "cboRace=",             // no item has code 12
+                          "chkAbstinence=1", "txtComments="}));
+    EXPECT_TRUE(prompts.boxes.isEmpty());
 }
 
 TEST_F(CodecTest, EveryTypedOrPastedTextComesBackExactly) {
@@ -78,18 +88,17 @@ TEST_F(CodecTest, EveryTypedOrPastedTextComesBackExactly) {
         "C:\\temp\\new\\file.txt; a, b, \"c\"",
         "-1",
         " -1 ",
+        "-1 ",
         "   ",
+        ";",
         " leading and trailing ",
         "line one\nline two\r\nline three\rend",
         "\n\nstarts with breaks\n",
+        "\\n is not a line break",
         QString::fromUtf8("pilcrow ¶ and ␤ ␍ ␛ ␛u0041 symbols"),
         QString::fromUtf8("tab\there, nul \0 bell \a esc \x1b ff \f vt \v", 42),
         QString::fromUtf8("next line \u0085 line sep \u2028 para sep \u2029 done"),
-        QString::fromUtf8("emoji 😀 and Ελληνικά and 中文"),
-        ";",
-        "-1 ",
-        "\\n is not a line break",
-    };
+        QString::fromUtf8("emoji 😀 and Ελληνικά and 中文")};
     for (const QString& text : texts) {
         s.setText("txtComments", text);
         s.setText("txtName", text);
@@ -122,74 +131,64 @@ TEST_F(CodecTest, EncodingIsWindows1252WhenEverythingFitsAndUtf8Otherwise) {
     EXPECT_EQ(toWindows1252(fromWindows1252(all)), all);
 }
 
-TEST_F(CodecTest, OldRawLineBreaksInATextAreJoinedBack) {
-    const QByteArray file =
-        "first\r\nsecond line\r\n;\r\n1\r\n;\r\n-1\r\n;\r\n-1\r\n;\r\n-1 \r\n;\r\n-1 \r\n;\r\n 1 "
-        "\r\n;"
-        "\r\ncomment\r\nruns on\r\n\r\nto the end\r\n";
-    EXPECT_TRUE(read(file).complete);
-    EXPECT_EQ(s.text("txtName"), "first\nsecond line");
-    EXPECT_EQ(s.choice("optWorking"), 1);
-    EXPECT_EQ(s.checkState("chkAbstinence"), CheckState::Ticked);
-    EXPECT_EQ(s.text("txtComments"), "comment\nruns on\n\nto the end");
-}
-
-TEST_F(CodecTest, ReaderEdgeCases) {
-    // Three blanks and "-1" typed in an old file read as empty; "2" leaves a
-    // two-button group alone; a check box reads any non-zero value as ticked;
-    // a list position ties to even.
-    const QByteArray file =
-        "   \r\n;\r\n2\r\n;\r\n3\r\n;\r\n4\r\n;\r\n 0.5 \r\n;\r\n 12 \r\n;\r\n 7 \r\n;\r\n-1\r\n";
-    s.choose("optWorking", 0);
-    EXPECT_TRUE(read(file).complete);
-    EXPECT_EQ(s.text("txtName"), "");
-    EXPECT_EQ(s.choice("optWorking"), -1);
-    EXPECT_EQ(s.choice("optLiving"), -1);
-    EXPECT_EQ(s.choice("optFamily"), -1);
-    EXPECT_EQ(s.position("cboLanguage"), 0);  // 0.5 -> 0
-    EXPECT_EQ(s.position("cboRace"), -1);     // no item has code 12
-    EXPECT_EQ(s.checkState("chkAbstinence"), CheckState::Ticked);
-    EXPECT_EQ(s.text("txtComments"), "");
-    EXPECT_TRUE(prompts.boxes.isEmpty());
-}
-
-TEST_F(CodecTest, ALastFieldWithoutItsFlagEndsWithASeparatorAndReadsBack) {
-    FileLayout layout = {{Codec::Text, "txtName"}, {Codec::Opt, "optWorking"}};
-    s.setText("txtName", "x");
-    s.choose("optWorking", 0);
-    const QByteArray bytes = sectionFileBytes(s, layout);
-    EXPECT_EQ(bytes, QByteArray("x\r\n;\r\n0\r\n;\r\n"));
-    s.NewYRN();
-    EXPECT_TRUE(readSectionBytes(s, layout, bytes).complete);
-    EXPECT_EQ(s.choice("optWorking"), 0);
-}
-
-TEST_F(CodecTest, ReadersReplayTheRulesAsTheyGo) {
+TEST_F(CodecTest, OldRawLineBreaksInATextAreJoinedBackAndRulesReplay) {
     s.onClick("optWorking", [&](int b) {
-        if (b == 0) s.clearField("txtComments");
+        if (b == 0) s.clearField("txtDays");
     });
-    s.setText("txtComments", "kept?");
-    s.choose("optWorking", 0);
-    const QByteArray bytes = write();
-    read(bytes);
-    EXPECT_FALSE(s.field("txtComments").enabled);
-    EXPECT_EQ(s.field("txtComments").background, Background::NotApplicable);
+    EXPECT_TRUE(read("first\r\nsecond line\r\n;\r\n0\r\n;\r\n-1\r\n;\r\n-1\r\n;\r\n-1 \r\n;\r\n"
+                     "-1 \r\n;\r\n 1 \r\n;\r\ncomment\r\nruns on\r\n\r\nto the end\r\n")
+                    .complete);
+    // The readers run the rules as the person's clicks would: txtDays is closed.
+    EXPECT_TRUE(shows(s, {"txtName=first\nsecond line", "optWorking=0", "chkAbstinence=1",
+                          "txtComments=comment\nruns on\n\nto the end", "txtDays= (off)"}));
+    EXPECT_EQ(s.field("txtDays").background, Background::NotApplicable);
 }
 
-TEST(SectionFileTest, WritesThroughATemporaryFileOwnerOnly) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Sample.YRN");
-    ASSERT_TRUE(writeFileAtomically(path, "old\r\n"));
-    EXPECT_EQ(QFile::permissions(path) & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
-              QFileDevice::Permissions());
-    ASSERT_TRUE(writeFileAtomically(path, "new\r\n"));
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), "new\r\n");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"Sample.YRN"}));
-    QString why;
-    EXPECT_FALSE(writeFileAtomically(dir.filePath("missing/Sample.YRN"), "x", &why));
-    EXPECT_FALSE(why.isEmpty());
+TEST_F(CodecTest, AFileThatEndsEarlyOrLosesStepKeepsWhatWasRead) {
+    EXPECT_FALSE(read("Doe\r\n;\r\n1\r\n;\r\n-1\r\n;\r\n-1\r\n;\r\n 1 \r\n;\r\n 40").complete);
+    // The race's value came, its separator did not.
+    EXPECT_TRUE(shows(s, {"txtName=Doe", "optWorking=1", "cboLanguage=Spanish", "cboRace=Asian",
+                          "chkAbstinence=0"}));
+    EXPECT_TRUE(prompts.boxes.isEmpty());
+    EXPECT_FALSE(read("").complete);
+
+    // A separator line that is not ";" stops the reading there.
+    EXPECT_FALSE(read("Doe\r\n;\r\n1\r\nX\r\n-1\r\n;\r\n-1\r\n;\r\n 1 \r\n;\r\n 40 \r\n;\r\n 1 "
+                      "\r\n;\r\nend\r\n")
+                     .complete);
+    EXPECT_TRUE(shows(s, {"optWorking=1", "cboLanguage=", "txtComments="}));
+    // A separator item followed by a comma leaves the rest of its line as the next line.
+    EXPECT_TRUE(read("Doe\r\n;, 1 \r\n;\r\n-1\r\n;\r\n-1\r\n;\r\n 2 \r\n;\r\n-1 \r\n;\r\n 0 "
+                     "\r\n;\r\nend\r\n")
+                    .complete);
+    EXPECT_TRUE(shows(s, {"optWorking=1", "cboLanguage=French"}));
+}
+
+TEST_F(CodecTest, ABadListValueIsReportedAndSkippedAndTheRestStillReads) {
+    const auto file = [](const QByteArray& language, const QByteArray& race) {
+        return "Doe\r\n;\r\n1\r\n;\r\n-1\r\n;\r\n-1\r\n;\r\n" + language + "\r\n;\r\n" + race +
+               "\r\n;\r\n 1 \r\n;\r\nend\r\n";
+    };
+    for (const char* bad : {"abc", " 7 ", " 40000 ", " -2 ", " 1e3 ", "\x01\x02\xff\xfe"}) {
+        EXPECT_FALSE(read(file(bad, " 40 ")).complete) << bad;
+        EXPECT_EQ(prompts.boxes.size(), 1) << bad;
+        EXPECT_EQ(lastBox(prompts), "Critical|Program Error|Error in module MainModule.LoadCombo");
+        EXPECT_TRUE(shows(s, {"cboLanguage=", "cboRace=Asian", "txtComments=end"})) << bad;
+    }
+    read(file(" 1 ", "xyz"));
+    EXPECT_EQ(prompts.last().text, "Error in module MainModule.LoadComboNew");
+    EXPECT_EQ(s.text("txtComments"), "end");
+}
+
+TEST_F(CodecTest, JunkAndHugeInputsNeverCrashOrHang) {
+    QByteArray junk(64 * 1024, '\0');
+    for (char& c : junk)
+        c = char(QRandomGenerator::global()->bounded(256));
+    read(junk);  // whatever it holds: no crash
+    EXPECT_LE(s.text("txtName").size(), junk.size());
+
+    EXPECT_FALSE(read(QByteArray(50 * 1024 * 1024, 'A') + "\r\n;\r\n").complete);
+    EXPECT_EQ(s.text("txtName"), "");
 }
 
 }  // namespace

@@ -5,28 +5,22 @@
 using namespace yrn;
 
 TEST(Phrases, WordsAndCapitals) {
-    EXPECT_EQ(CapitalizeFirst("he"), "he");  // two characters stay as they are
-    EXPECT_EQ(CapitalizeFirst("she said"), "She said");
-    EXPECT_EQ(CapitalizeFirst("her"), "Her");
-    EXPECT_EQ(CapitalizeFirst(""), "");
-    EXPECT_EQ(CapitalizeFirst("éte"), "Éte");
-    EXPECT_EQ(CapitalizeFirst("already Up"), "Already Up");
-
-    EXPECT_EQ(HasPhrase(""), "has not");
-    EXPECT_EQ(HasPhrase("0"), "has not");
-    EXPECT_EQ(HasPhrase("00"), "has");  // a text test, not a number test
-    EXPECT_EQ(HasPhrase(" 0"), "has");
-    EXPECT_EQ(HasPhrase("3"), "has");
-
-    EXPECT_EQ(DoesPhrase(true), "does not");
-    EXPECT_EQ(DoesPhrase(false), "does");
+    // Two characters stay as they are.
+    QStringList capitals;
+    for (const char* text : {"he", "she said", "her", "", "éte", "already Up"})
+        capitals << CapitalizeFirst(QString::fromUtf8(text));
+    EXPECT_EQ(capitals, (QStringList{"he", "She said", "Her", "", "Éte", "Already Up"}));
+    // "Has" is a test of the text, not of the number.
+    QStringList has;
+    for (const char* text : {"", "0", "00", " 0", "3"})
+        has << HasPhrase(text);
+    EXPECT_EQ(has, (QStringList{"has not", "has not", "has", "has", "has"}));
+    EXPECT_EQ(DoesPhrase(true) + "|" + DoesPhrase(false), "does not|does");
 }
 
 TEST(Phrases, PaddedColumnsAreNeverCut) {
-    EXPECT_EQ(padded("ab", 5), "ab   ");
-    EXPECT_EQ(padded("abcde", 5), "abcde");
-    EXPECT_EQ(padded("abcdefg", 5), "abcdefg");
-    EXPECT_EQ(padded("", 0), "");
+    EXPECT_EQ(padded("ab", 5) + padded("abcde", 5) + padded("abcdefg", 5) + padded("", 0),
+              "ab   abcdeabcdefg");
 
     const QString label29(29, 'x');
     EXPECT_EQ(DaysLine(label29, "4"), label29 + "4 days");

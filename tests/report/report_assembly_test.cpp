@@ -1,54 +1,16 @@
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
+// RP, the name and pronoun fields, GenerateReport and its failures, CheckDocs and
+// OpenDocument, on small templates of the test's own.
 #include <QThread>
 #include <functional>
-#include <memory>
 
-#include <gtest/gtest.h>
-
-#include "interview/Interview.h"
 #include "interview/ProgramError.h"
-#include "interview/RecordingPrompts.h"
-#include "interview/Section.h"
-#include "report/ReportAssembly.h"
+#include "support/ProgramFolder.h"
+#include "support/TestSupport.h"
 
 using namespace yrn;
+using namespace yrn::test;
 
 namespace {
-
-struct FakeIdentity : ClientIdentity {
-    QString folder = "DoeJaneQ05-07-2001";
-    QString first = "Jane";
-    mutable int firstNameCalls = 0;
-    bool CheckSaveValues() const override { return true; }
-    QString YRNDirectory() const override { return folder; }
-    QString frmMainCaptionName() const override { return "Doe, Jane"; }
-    QString FirstName() const override {
-        ++firstNameCalls;
-        return first;
-    }
-    QString WholeName() const override { return "Jane Q Doe"; }
-    QString AssessmentDate() const override { return "05/07/2001"; }
-};
-
-struct FakePronouns : Pronouns {
-    QString himherself() const override { return "herself"; }
-    QString hisher() const override { return "her"; }
-    QString HisHerC() const override { return "Her"; }
-    QString himher() const override { return "her"; }
-    QString heshe() const override { return "she"; }
-    QString HeSheC() const override { return "She"; }
-};
-
-struct FakeOpener : DocumentOpener {
-    QStringList paths;
-    int open(const QString& path) override {
-        paths << path;
-        return 42;
-    }
-};
 
 // A section whose narrative is a function of the test.
 class NarrativeSection : public Section {
@@ -63,66 +25,49 @@ class NarrativeSection : public Section {
     std::function<void(ReportWriter&)> narrative_;
 };
 
-struct Call {
-    QString field;
-    QString value;
-};
-struct CallRecorder : ReportWriter {
-    QList<Call> calls;
-    void RP(const QString& field, const QString& value) override { calls.append({field, value}); }
-};
-
-// A template holding every name and pronoun placeholder as often as they are filled.
+// A template holding every name and pronoun placeholder as often as they are
+// filled (some in another case or in bold), then the section text.
 QByteArray fullTemplate(const QByteArray& sectionText) {
-    QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Times;}}\\pard #WholeName#\\par ";
-    for (int i = 0; i < 65; ++i)
-        rtf += (i % 2 ? "{\\b #FirstName#} " : "#firstname# ");
-    const std::pair<const char*, int> pronouns[] = {{"himherself", 1}, {"hisher", 14},
-                                                    {"himher", 1},     {"heshe", 11},
-                                                    {"HisHerC", 2},    {"HeSheC", 6}};
-    for (const auto& [field, count] : pronouns)
+    QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Times;}}\\pard ";
+    const std::pair<QString, int> nameFields[] = {
+        {"WholeName", 1}, {"FirstName", 65}, {"himherself", 1}, {"hisher", 14},
+        {"himher", 1},    {"heshe", 11},     {"HisHerC", 2},    {"HeSheC", 6}};
+    for (const auto& [field, count] : nameFields)
         for (int i = 0; i < count; ++i)
-            rtf += QByteArray("#") + field + "# ";
+            rtf += i % 2 ? "{\\b #" + field.toLatin1() + "#} "
+                         : "#" + field.toLower().toLatin1() + "# ";
     return rtf + "\\par " + sectionText + "}";
 }
 
 class ReportAssemblyTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
         interview.setIdentity(&identity);
         interview.setPronouns(&pronouns);
-        ASSERT_TRUE(QDir(dir.path()).mkdir(identity.folder));
+        ASSERT_TRUE(QDir(dir).mkdir(identity.folder));
     }
-
-    void writeTemplate(const QByteArray& rtf) {
-        QFile file(dir.filePath("YRN_TEMPLATE.RTF"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(rtf);
+    void addNarrative(const QString& name, std::function<void(ReportWriter&)> narrative) {
+        interview.add(std::make_unique<NarrativeSection>(interview, name, std::move(narrative)));
     }
+    void writeTemplate(const QByteArray& rtf) { writeFile(dir + "/YRN_TEMPLATE.RTF", rtf); }
     QString clientCopy() const {
-        return dir.filePath(identity.folder + "/" + identity.folder + ".RTF");
+        return dir + "/" + identity.folder + "/" + identity.folder + ".RTF";
     }
-    QString sharedCopy() const { return dir.filePath("ClientReports/" + identity.folder + ".RTF"); }
+    QString sharedCopy() const { return dir + "/ClientReports/" + identity.folder + ".RTF"; }
     static QString visibleTextOf(const QString& path) {
         RtfDocument doc;
         return doc.load(path) ? doc.visibleText() : QString();
     }
-    static QByteArray bytesOf(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 
-    QTemporaryDir dir;
+    QTemporaryDir temporary;
+    const QString dir = temporary.path();
     RecordingPrompts prompts;
     Interview interview{prompts};
     FakeIdentity identity;
     FakePronouns pronouns;
-    FakeOpener opener;
-    ReportAssembly report{interview, dir.path(), opener};
+    RecordingOpener opener;
+    ReportAssembly report{interview, dir, opener};
 };
-
-}  // namespace
 
 TEST_F(ReportAssemblyTest, RpFillsTheTemplatesPlaceholdersOnly) {
     writeTemplate(
@@ -157,37 +102,23 @@ TEST_F(ReportAssemblyTest, RpFillsTheTemplatesPlaceholdersOnly) {
     EXPECT_FALSE(report.document().visibleText().contains('x'));
 }
 
-TEST_F(ReportAssemblyTest, NameAndPronounFieldsAreFilledAsOftenAsTheTemplateHoldsThem) {
-    CallRecorder recorder;
-    fillNameFields(recorder, identity);
-    fillPronounFields(recorder, pronouns);
-    EXPECT_EQ(identity.firstNameCalls, 65);  // fetched anew for each call
-    QList<std::pair<QString, int>> runs;
-    for (const Call& call : recorder.calls) {
-        if (runs.isEmpty() || runs.last().first != call.field) runs.append({call.field, 0});
-        ++runs.last().second;
-    }
-    const QList<std::pair<QString, int>> expected = {
-        {"WholeName", 1}, {"FirstName", 65}, {"himherself", 1}, {"hisher", 14},
-        {"himher", 1},    {"heshe", 11},     {"HisHerC", 2},    {"HeSheC", 6}};
-    EXPECT_EQ(runs, expected);
-}
-
 TEST_F(ReportAssemblyTest, GenerateReportFillsAndSavesBothCopies) {
-    interview.add(std::make_unique<NarrativeSection>(
-        interview, "First", [](ReportWriter& r) { r.RP("Order", "first"); }));
-    interview.add(std::make_unique<NarrativeSection>(
-        interview, "Second", [](ReportWriter& r) { r.RP("Order", "second"); }));
+    addNarrative("First", [](ReportWriter& r) { r.RP("Order", "first"); });
+    addNarrative("Second", [](ReportWriter& r) { r.RP("Order", "second"); });
     writeTemplate(fullTemplate("#Order# then #Order#."));
 
     ASSERT_TRUE(report.GenerateReport());
-    EXPECT_TRUE(prompts.boxes.isEmpty()) << prompts.last().text.toStdString();
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
     const QString text = visibleTextOf(clientCopy());
     EXPECT_FALSE(text.contains('#')) << text.toStdString();
-    EXPECT_TRUE(text.startsWith("Jane Q Doe\nJane Jane "));
+    EXPECT_TRUE(text.startsWith("Jane Q Doe Jane Jane "));
     EXPECT_TRUE(text.contains("herself her her her"));
+    // Each name and pronoun value exactly as often as the template holds it.
+    EXPECT_EQ((QList<qsizetype>{text.count("Jane"), text.count("her"), text.count("Her"),
+                                text.count("she"), text.count("She")}),
+              (QList<qsizetype>{1 + 65, 1 + 14 + 1, 2, 11, 6}));
     EXPECT_TRUE(text.endsWith("She She \nfirst then second."));
-    EXPECT_EQ(bytesOf(clientCopy()), bytesOf(sharedCopy()));
+    EXPECT_EQ(readFile(clientCopy()), readFile(sharedCopy()));
     EXPECT_EQ(report.clientReportPath(), clientCopy());
 
     // A second report of the same client replaces both files.
@@ -195,24 +126,22 @@ TEST_F(ReportAssemblyTest, GenerateReportFillsAndSavesBothCopies) {
     ASSERT_TRUE(report.GenerateReport());
     EXPECT_TRUE(visibleTextOf(clientCopy()).contains("Janet Janet"));
     EXPECT_TRUE(visibleTextOf(sharedCopy()).contains("Janet Janet"));
-    EXPECT_EQ(QDir(dir.filePath("ClientReports")).entryList(QDir::Files).size(), 1);
-    EXPECT_EQ(QDir(dir.filePath(identity.folder)).entryList(QDir::Files).size(), 1);
-    EXPECT_TRUE(opener.paths.isEmpty());
+    EXPECT_EQ(QDir(dir + "/ClientReports").entryList(QDir::Files).size(), 1);
+    EXPECT_EQ(QDir(dir + "/" + identity.folder).entryList(QDir::Files).size(), 1);
+    EXPECT_TRUE(opener.opened.isEmpty());
 }
 
 TEST_F(ReportAssemblyTest, TemplateThatCannotBeLoadedGivesNoReport) {
-    const QString templateError =
-        "Unable to load template!\r\nPlease close template file if opened.";
     for (const QByteArray& damage : {QByteArray("missing"), QByteArray("{\\rtf1 cut #FirstName#"),
                                      QByteArray("\x7f"
                                                 "ELF junk")}) {
         prompts.clear();
         if (damage != "missing") writeTemplate(damage);
         EXPECT_FALSE(report.GenerateReport());
-        ASSERT_EQ(prompts.boxes.size(), 1);
-        EXPECT_EQ(prompts.last().kind, RecordingPrompts::Kind::Critical);
-        EXPECT_EQ(prompts.last().title, "Template Error");
-        EXPECT_EQ(prompts.last().text, templateError);
+        EXPECT_EQ(prompts.boxes.size(), 1);
+        EXPECT_EQ(lastBox(prompts),
+                  "Critical|Template Error|Unable to load template!\r\n"
+                  "Please close template file if opened.");
         EXPECT_FALSE(QFile::exists(clientCopy()));
         EXPECT_FALSE(QFile::exists(sharedCopy()));
         EXPECT_FALSE(report.SaveReport());  // nothing built on a failed template is saved
@@ -226,55 +155,45 @@ TEST_F(ReportAssemblyTest, FailedSavesAreReported) {
     // "Report Save Error", and the ClientReports copy is not written either.
     ASSERT_TRUE(QDir().mkpath(clientCopy()));
     EXPECT_FALSE(report.GenerateReport());
-    EXPECT_EQ(prompts.titles(), QStringList{"Report Save Error"});
-    EXPECT_EQ(prompts.last().kind, RecordingPrompts::Kind::Critical);
-    EXPECT_EQ(prompts.last().text,
-              "Unable to save report.\r\nPlease close all open reports and save again.");
+    EXPECT_EQ(prompts.boxes.size(), 1);
+    EXPECT_EQ(lastBox(prompts),
+              "Critical|Report Save Error|Unable to save report.\r\n"
+              "Please close all open reports and save again.");
     EXPECT_FALSE(QFile::exists(sharedCopy()));
     ASSERT_TRUE(QDir().rmdir(clientCopy()));
 
-    // The ClientReports copy cannot be written: the client copy is saved, and
-    // a notice says which copy is missing.
+    // The ClientReports copy cannot be written: the client copy is saved, and a
+    // notice says which copy is missing.
     prompts.clear();
-    QFile blocker(dir.filePath("ClientReports"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    writeFile(dir + "/ClientReports", {});
     EXPECT_TRUE(report.GenerateReport());
-    ASSERT_EQ(prompts.boxes.size(), 1);
-    EXPECT_EQ(prompts.last().kind, RecordingPrompts::Kind::Information);
-    EXPECT_EQ(prompts.last().title, "Report Copy Not Saved");
+    EXPECT_EQ(prompts.boxes.size(), 1);
+    EXPECT_TRUE(lastBox(prompts).startsWith("Information|Report Copy Not Saved|"));
     EXPECT_TRUE(prompts.last().text.contains("saved in the client folder"));
     EXPECT_TRUE(prompts.last().text.contains(identity.folder + ".RTF"));
     EXPECT_TRUE(QFileInfo(clientCopy()).isFile());
 }
 
-TEST_F(ReportAssemblyTest, MissingOrUnsafeClientFolderEndsTheReport) {
+TEST_F(ReportAssemblyTest, MissingOrUnsafeClientFolderOrAFailingNarrativeEndsTheReport) {
     writeTemplate(fullTemplate("end"));
-    const QString programError = "Error in module MainModule.GenerateReport";
-
-    identity.folder = "NoSuchClient";
-    EXPECT_FALSE(report.GenerateReport());
-    EXPECT_EQ(prompts.titles(), QStringList{"Program Error"});
-    EXPECT_EQ(prompts.last().text, programError);
-    EXPECT_FALSE(QDir(dir.filePath("ClientReports")).exists());
-
     // A typed name that would leave the program folder is never written to.
-    for (const QString& name : {QString("../escape"), QString(".."), QString()}) {
+    for (const QString& name :
+         {QString("NoSuchClient"), QString("../escape"), QString(".."), QString()}) {
         prompts.clear();
         identity.folder = name;
         EXPECT_FALSE(report.GenerateReport());
-        EXPECT_EQ(prompts.last().text, programError);
+        EXPECT_EQ(prompts.titles(), QStringList{"Program Error"});
+        EXPECT_EQ(prompts.last().text, "Error in module MainModule.GenerateReport");
     }
-    EXPECT_FALSE(QFile::exists(dir.filePath("../escape.RTF")));
-    EXPECT_FALSE(QFile::exists(dir.filePath(".RTF")));
+    EXPECT_FALSE(QDir(dir + "/ClientReports").exists());
+    EXPECT_FALSE(QFile::exists(dir + "/../escape.RTF"));
+    EXPECT_FALSE(QFile::exists(dir + "/.RTF"));
 
-    // A narrative that fails unexpectedly ends the report unsaved, too.
     identity.folder = "DoeJaneQ05-07-2001";
-    interview.add(std::make_unique<NarrativeSection>(
-        interview, "Broken", [](ReportWriter&) { throw ProgramError("broken"); }));
+    addNarrative("Broken", [](ReportWriter&) { throw ProgramError("broken"); });
     prompts.clear();
     EXPECT_FALSE(report.GenerateReport());
-    EXPECT_EQ(prompts.last().text, programError);
+    EXPECT_EQ(prompts.last().text, "Error in module MainModule.GenerateReport");
     EXPECT_FALSE(QFile::exists(clientCopy()));
 }
 
@@ -288,36 +207,34 @@ TEST_F(ReportAssemblyTest, CheckDocsNeedsTemplateAndReport) {
     EXPECT_TRUE(prompts.boxes.isEmpty());
 
     // The document now holds the old report, not a fresh template: not saved again.
-    const QByteArray before = bytesOf(clientCopy());
+    const QByteArray before = readFile(clientCopy());
     report.document().find("Jane");
     report.document().replaceSelection("Changed");
     EXPECT_FALSE(report.SaveReport());
-    EXPECT_EQ(bytesOf(clientCopy()), before);
+    EXPECT_EQ(readFile(clientCopy()), before);
 }
 
 TEST_F(ReportAssemblyTest, OpenDocumentHandsThePathOverAsOneArgument) {
-    EXPECT_EQ(report.OpenDocument("/some/report.rtf"), 42);
-    EXPECT_EQ(opener.paths, QStringList{"/some/report.rtf"});
+    EXPECT_EQ(report.OpenDocument(clientCopy()), 2);
+    EXPECT_EQ(opener.opened, QStringList{clientCopy()});
 
     // A stand-in for the desktop's opener that records its arguments.
-    const QString log = dir.filePath("args.log");
-    const QString script = dir.filePath("opener.sh");
-    QFile file(script);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(("#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > '" + log + "'\n").toUtf8());
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-
+    const QString log = dir + "/args.log";
+    const QString script = dir + "/opener.sh";
+    writeFile(script, ("#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > '" + log + "'\n").toUtf8());
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     DesktopOpener desktop(script);
-    EXPECT_EQ(desktop.open(dir.filePath("missing; touch x.rtf")), 2);
-    const QString odd = dir.filePath("a report; $(touch pwned) 'q'.rtf");
-    QFile(odd).open(QIODevice::WriteOnly);
+    EXPECT_EQ(desktop.open(dir + "/missing; touch x.rtf"), 2);
+    const QString odd = dir + "/a report; $(touch pwned) 'q'.rtf";
+    writeFile(odd, {});
     EXPECT_GT(desktop.open(odd), 32);
     for (int i = 0; i < 100 && !QFileInfo(log).size(); ++i)
         QThread::msleep(20);
-    EXPECT_EQ(QString::fromUtf8(bytesOf(log)), "1|" + odd + "|");
+    EXPECT_EQ(QString::fromUtf8(readFile(log)), "1|" + odd + "|");
 
-    const int noProgram = DesktopOpener(dir.filePath("no-such-opener")).open(odd);
+    const int noProgram = DesktopOpener(dir + "/no-such-opener").open(odd);
     EXPECT_LE(noProgram, 32);
     EXPECT_NE(noProgram, 2);
 }
+
+}  // namespace

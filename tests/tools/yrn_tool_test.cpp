@@ -1,20 +1,17 @@
-#include <QDir>
-#include <QFile>
+// The headless tool, run as its own process on client folders saved as the
+// program saves them.
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-#include "interview/RecordingPrompts.h"
-#include "interview/Section.h"
 #include "records/ClientFolder.h"
 #include "report/RtfDocument.h"
 #include "sections/Sections.h"
+#include "support/TestSupport.h"
 
 using namespace yrn;
+using namespace yrn::test;
 
 namespace {
 
@@ -44,67 +41,43 @@ ToolRun run(const QStringList& args, const QString& program = kTool) {
     return result;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-const QByteArray kTemplate =
-    "{\\rtf1\\ansi{\\fonttbl{\\f0 Times;}}\\pard Report of {\\b #WholeName#}: the client "
-    "#himherself# says #himher# home is at #Address1#.\\par}";
-
 class YrnToolTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
         ASSERT_TRUE(QFile::exists(kTool));
-        writeFile(dir.filePath("template.rtf"), kTemplate);
-    }
-
-    // Saves a client as the program does and returns its folder.
-    QString saveClient() {
-        interview = makeInterview(prompts);
-        Section* locator = interview->section("ctlLocatorInformation");
-        Section* demographic = interview->section("ctlDemographic");
+        writeFile(templateFile,
+                  "{\\rtf1\\ansi{\\fonttbl{\\f0 Times;}}\\pard Report of {\\b #WholeName#}: the "
+                  "client #himherself# says #himher# home is at #Address1#.\\par}");
+        Section& locator = *interview->section("ctlLocatorInformation");
+        Section& demographic = *interview->section("ctlDemographic");
         interview->BeginLoading();
-        locator->setText("txtAssessmentDate1", "05");
-        locator->setText("txtAssessmentDate2", "07");
-        locator->setText("txtAssessmentDate3", "2001");
-        locator->setText("txtLastName", "Doe");
-        locator->setText("txtFirstName", "Jane");
-        locator->setText("txtStreetAddress", "12 Elm St {rear}");
-        locator->setPosition("cboSite", 2);
-        demographic->choose("optSex", 1);
-        demographic->setPosition("cboLanguage", 1);
+        nameClient(locator, "Doe", "Jane", "");
+        locator.setText("txtStreetAddress", "12 Elm St {rear}");
+        locator.setPosition("cboSite", 2);
+        demographic.choose("optSex", 1);
+        demographic.setPosition("cboLanguage", 1);
         interview->EndLoading();
-        ClientFolder folder(*interview, dir.path());
-        const ClientFolder::SaveOutcome saved = folder.SaveClientYRN();
-        EXPECT_TRUE(saved.allWritten) << saved.notSaved.join(", ").toStdString();
-        return saved.folder;
+        const ClientFolder::SaveOutcome saved =
+            ClientFolder(*interview, dir.path()).SaveClientYRN();
+        ASSERT_TRUE(saved.allWritten) << saved.notSaved.join(", ").toStdString();
+        client = saved.folder;
     }
 
     QTemporaryDir dir;
+    const QString templateFile = dir.filePath("template.rtf");
+    const QString out = dir.filePath("out.rtf");
     RecordingPrompts prompts;
-    std::unique_ptr<Interview> interview;
+    std::unique_ptr<Interview> interview = makeInterview(prompts);
+    QString client;
 };
 
-}  // namespace
-
 TEST_F(YrnToolTest, WrongArgumentsGiveTheUsageAndStatus2) {
-    const QList<QStringList> wrong = {
-        {},
-        {"print", "x"},
-        {"report", "folder"},                     // no -o
-        {"report", "folder", "-o"},               // -o without a file
-        {"report", "a", "b", "-o", "out.rtf"},    // two folders
-        {"report", "a", "-o", "x", "-o", "y"},    // -o twice
-        {"report", "a", "-o", "x", "--verbose"},  // unknown option
-        {"export"},
-        {"export", "a", "b"},
-        {"export", "a", "-o", "x"},  // no output option for export
-    };
-    for (const QStringList& args : wrong) {
+    // No -o, -o without a file, two folders, -o twice, an unknown option; export
+    // takes one folder and no output option.
+    for (const char* line : {"", "print x", "report folder", "report folder -o",
+                             "report a b -o out.rtf", "report a -o x -o y",
+                             "report a -o x --verbose", "export", "export a b", "export a -o x"}) {
+        const QStringList args = QString(line).split(' ', Qt::SkipEmptyParts);
         const ToolRun result = run(args);
         EXPECT_EQ(result.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(result.errLines.join('\n').contains(kUsage)) << args.join(' ').toStdString();
@@ -116,10 +89,8 @@ TEST_F(YrnToolTest, WrongArgumentsGiveTheUsageAndStatus2) {
 }
 
 TEST_F(YrnToolTest, ReportIsWrittenFromTheClientFolder) {
-    const QString client = saveClient();
-    const QString out = dir.filePath("out.rtf");
-    ToolRun result = run({"report", client, "-o", out, "--template", dir.filePath("template.rtf")});
-    EXPECT_EQ(result.exitCode, 0) << result.errLines.join('\n').toStdString();
+    ToolRun result = run({"report", client, "-o", out, "--template", templateFile});
+    EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.errLines.isEmpty()) << result.errLines.join('\n').toStdString();
     RtfDocument report;
     ASSERT_TRUE(report.load(out));
@@ -128,33 +99,28 @@ TEST_F(YrnToolTest, ReportIsWrittenFromTheClientFolder) {
 
     // Without --template the template beside the program is used.
     QTemporaryDir program;
-    ASSERT_TRUE(QFile::copy(kTool, program.filePath("yrn-tool")));
-    QFile::setPermissions(program.filePath("yrn-tool"), QFile::ReadOwner | QFile::ExeOwner);
-    result = run({"report", client, "-o", out}, program.filePath("yrn-tool"));
+    const QString tool = program.filePath("yrn-tool");
+    ASSERT_TRUE(QFile::copy(kTool, tool));
+    QFile::setPermissions(tool, QFile::ReadOwner | QFile::ExeOwner);
+    result = run({"report", client, "-o", out}, tool);
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.errLines,
               QStringList{"Template Error: Unable to load template! Please close template file "
                           "if opened."});
     writeFile(program.filePath("YRN_TEMPLATE.RTF"), "{\\rtf1 Own template for #WholeName#}");
-    result = run({"report", "-o", out, client}, program.filePath("yrn-tool"));
-    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(run({"report", "-o", out, client}, tool).exitCode, 0);
     ASSERT_TRUE(report.load(out));
     EXPECT_EQ(report.visibleText(), "Own template for Jane Doe");
 }
 
 TEST_F(YrnToolTest, ReportFailuresAreMessagesOnStderr) {
-    const QString client = saveClient();
-    const QString out = dir.filePath("out.rtf");
-    const QString templateFile = dir.filePath("template.rtf");
-
-    // A folder without section files.
+    // A folder without section files, or none at all.
     QDir(dir.path()).mkdir("empty");
     ToolRun result = run({"report", dir.filePath("empty"), "-o", out, "--template", templateFile});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.errLines,
               QStringList{"Invalid directory: This directory contains no YRN files!!"});
-    result = run({"report", dir.filePath("no such folder"), "-o", out});
-    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(run({"report", dir.filePath("no such folder"), "-o", out}).exitCode, 1);
     EXPECT_FALSE(QFile::exists(out));
 
     // A damaged template, a missing one.
@@ -175,7 +141,7 @@ TEST_F(YrnToolTest, ReportFailuresAreMessagesOnStderr) {
               QStringList{"Report Save Error: Unable to save report. Please close all open "
                           "reports and save again."});
 
-    // Damaged section files: what can be read makes the report, and the message
+    // Damaged section files: what can be read makes the report, and each message
     // about them is one line.
     writeFile(client + "/Demographic.YRN", QByteArray("\x00\x01\xff junk\r\n", 10));
     QFile::resize(client + "/Location.YRN", 40);
@@ -189,18 +155,15 @@ TEST_F(YrnToolTest, ReportFailuresAreMessagesOnStderr) {
 }
 
 TEST_F(YrnToolTest, ExportGivesEveryAnswerAsJson) {
-    const QString client = saveClient();
     QFile::remove(client + "/Medical.YRN");
     const ToolRun result = run({"export", client});
     ASSERT_EQ(result.exitCode, 0) << result.errLines.join('\n').toStdString();
     QJsonParseError error;
-    const QJsonDocument json = QJsonDocument::fromJson(result.out, &error);
+    const QJsonObject all = QJsonDocument::fromJson(result.out, &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
-    const QJsonObject all = json.object();
 
     // Only the sections whose file was found, under the names the program writes.
-    EXPECT_TRUE(all.contains("Location.YRN"));
-    EXPECT_TRUE(all.contains("Demographic.YRN"));
+    EXPECT_TRUE(all.contains("Location.YRN") && all.contains("Demographic.YRN"));
     EXPECT_FALSE(all.contains("Medical.YRN"));
     for (const QString& name : all.keys())
         EXPECT_TRUE(QFile::exists(client + "/" + name)) << name.toStdString();
@@ -225,9 +188,9 @@ TEST_F(YrnToolTest, ExportGivesEveryAnswerAsJson) {
     const QJsonArray months = demographic.value("txtChildsDOBM").toArray();
     EXPECT_FALSE(genders.isEmpty());
     EXPECT_EQ(genders.size(), months.size());
-    for (const QJsonValue& gender : genders)
-        EXPECT_TRUE(gender.isNull());
-    for (const QJsonValue& month : months)
-        EXPECT_EQ(month, QJsonValue(""));
+    for (int i = 0; i < genders.size(); ++i)
+        EXPECT_TRUE(genders.at(i).isNull() && months.at(i) == QJsonValue(""));
     EXPECT_FALSE(demographic.contains("optGender(0)"));
 }
+
+}  // namespace

@@ -1,23 +1,22 @@
 // The demographic part of the client report, the race words and the pronouns.
 #include "report/Phrases.h"
-#include "sections/demographic/DemographicFixture.h"
+#include "sections/ClientFixture.h"
 
 namespace yrn::test {
 namespace {
 
 const QString kTwoBreaks = QStringLiteral("\r\n\r\n");
 
-class DemographicReport : public ::testing::Test {
+class DemographicReport : public ::testing::Test, public Client<DemographicSection> {
   protected:
-    Client c;
-    DemographicSection& dem = c.dem;
+    DemographicSection& dem = pane;
 
     void dates(const QStringList& birth, const QStringList& assessed) {
-        for (int i = 0; i < 3; ++i) {
-            dem.setText(QStringList{"txtBDateMonth", "txtBDateDay", "txtBDateYear"}.at(i),
-                        birth.at(i));
-            c.locator.setText("txtAssessmentDate" + QString::number(i + 1), assessed.at(i));
-        }
+        set({{"txtBDateMonth", birth.at(0)},
+             {"txtBDateDay", birth.at(1)},
+             {"txtBDateYear", birth.at(2)}});
+        for (int i = 0; i < 3; ++i)
+            locator.setText("txtAssessmentDate" + QString::number(i + 1), assessed.at(i));
     }
     RecordingReport report() {
         RecordingReport r;
@@ -27,58 +26,14 @@ class DemographicReport : public ::testing::Test {
 };
 
 TEST_F(DemographicReport, AFullClientFillsEveryPlaceholderInOrder) {
-    c.locator.setText("txtFirstName", "Jane");
-    dates({"03", "09", "1970"}, {"05", "07", "2001"});
-    dem.setText("txtSSN", "123-45-6789");
-    dem.choose("optSex", 1);
-    dem.choose("optOrigin", 1);
-    dem.setPosition("cboRace", 3);
-    dem.setPosition("cboLanguage", 3);
-    dem.setPosition("cboReligion", 1);
-    dem.choose("optContEnv", 1);
-    dem.choose("optJail", 1);
-    c.type("txtJailDays", "4");
-    dem.choose("optAlc", 0);
-    dem.choose("optOther", 1);
-    c.type("txtOther", "Shelter");
-    c.type("txtChildren", "2");
-    dem.choose(arr("optGender", 0), 0);
-    c.type(arr("txtChildsDOBM", 0), "1");
-    c.type(arr("txtChildsDOBD", 0), "2");
-    c.type(arr("txtChildsDOBY", 0), "1999");
-    dem.setPosition(arr("cboCustody", 0), 0);
-    dem.setPosition(arr("cboCustudyStatus", 0), 0);
-    c.type(arr("txtVisitationDays", 0), "3");
-    dem.setPosition(arr("cboChildSupport", 0), 3);
-    dem.setPosition(arr("cboCustudyStatus", 1), 3);
-    dem.setPosition(arr("cboChildSupport", 1), 2);
-    c.type("txtChildSupportOrdered", "300");
-    c.type("txtChildSupportActual", "150");
-    dem.choose("optOtherChildren", 1);
-    dem.setText("txtDemographicInformation", "cooperative");
-
+    answerDemographic(locator, dem);
     const RecordingReport r = report();
-    EXPECT_EQ(r.fields, (QStringList{"DateOfBirth",
-                                     "SSN",
-                                     "Age",
-                                     "Race",
-                                     "BornIn",
-                                     "Gender",
-                                     "Language",
-                                     "Religion",
-                                     "NumberOfChildren",
-                                     "ChildChartTop",
-                                     "ChildChart",
-                                     "ChildChart",
-                                     "DaysSpent",
-                                     "ChildSupportSentence",
-                                     "HasHasNotCE",
-                                     "SpecificCE",
-                                     "CE",
-                                     "Explanation",
-                                     "OtherChildren",
-                                     "DemographicComments"}));
-    EXPECT_EQ(r.values.mid(0, 10),
+    EXPECT_EQ(r.fields(),
+              QString("DateOfBirth SSN Age Race BornIn Gender Language Religion NumberOfChildren "
+                      "ChildChartTop ChildChart ChildChart DaysSpent ChildSupportSentence "
+                      "HasHasNotCE SpecificCE CE Explanation OtherChildren DemographicComments")
+                  .split(' '));
+    EXPECT_EQ(r.values().mid(0, 10),
               (QStringList{"03-09-1970", "123-45-6789", "31", "white", "non U.S. born", "female",
                            "Haitian Creole", "the Catholic", "2 children",
                            "\r\nGender  D/O/B      Custody          Custody Status  #Days  Child "
@@ -90,7 +45,7 @@ TEST_F(DemographicReport, AFullClientFillsEveryPlaceholderInOrder) {
                            QString(8, ' ') + "//" + QString(10 + 21, ' ') + "Sole mother" +
                                QString(8 + 5, ' ') + "NO, court ordered\r\n\r\n"}));
     EXPECT_EQ(
-        r.values.mid(12),
+        r.values().mid(12),
         (QStringList{
             "*Days represents days spent with child in last month.",
             kTwoBreaks + "At this time Jane is ordered to pay $300 in child support per "
@@ -124,11 +79,9 @@ TEST_F(DemographicReport, AgeIsCompletedYearsOnTheAssessmentDate) {
 TEST_F(DemographicReport, UnansweredAndNoAnswersGiveTheirTexts) {
     RecordingReport r = report();
     for (const char* marker : {"Gender", "BornIn", "HasHasNotCE"})
-        EXPECT_FALSE(r.fields.contains(marker)) << marker;  // the marker stays
-    EXPECT_EQ(r.fields.size(), 16);
-    EXPECT_EQ(r.values.mid(0, 6), (QStringList{"--", "", "0", "", "", "the "}));
-    // An empty children box keeps the texts of an unanswered question.
-    EXPECT_EQ(r.values.mid(6), (QStringList{" children", "", "", "", "\r\n", "", "", "", "", ""}));
+        EXPECT_FALSE(r.fields().contains(marker)) << marker;  // the marker stays
+    EXPECT_EQ(r.values(), (QStringList{"--", "", "0", "", "", "the ", " children", "", "", "",
+                                       "\r\n", "", "", "", "", ""}));
 
     dem.choose("optContEnv", 0);
     dem.choose("optOrigin", 0);
@@ -156,23 +109,22 @@ TEST_F(DemographicReport, UnansweredAndNoAnswersGiveTheirTexts) {
 }
 
 TEST_F(DemographicReport, ChildrenAreCountedByValue) {
-    c.type("txtChildren", "00");  // no child
-    RecordingReport r = report();
-    EXPECT_EQ(r.values.mid(6, 5), (QStringList{"0 children", "", "", "", "\r\n"}));
+    type("txtChildren", "00");  // no child
+    EXPECT_EQ(report().values().mid(6, 5), (QStringList{"0 children", "", "", "", "\r\n"}));
 
     for (const char* one : {"1", "01"}) {
-        c.type("txtChildren", one);
+        type("txtChildren", one);
         dem.setPosition(arr("cboChildSupport", 0), 0);
-        r = report();
+        const RecordingReport r = report();
         EXPECT_EQ(r.value("NumberOfChildren"), "one child") << one;
         EXPECT_EQ(r.all("ChildChart").size(), 1) << one;
         EXPECT_TRUE(r.value("ChildSupportSentence").startsWith(kTwoBreaks + "At this time "));
     }
 
-    c.type("txtChildren", "10");
+    type("txtChildren", "10");
     for (int i = 0; i < 10; ++i)
-        c.type(arr("txtVisitationDays", i), QString::number(i + 10));
-    r = report();
+        type(arr("txtVisitationDays", i), QString::number(i + 10));
+    const RecordingReport r = report();
     EXPECT_EQ(r.value("NumberOfChildren"), "10 children");
     const QStringList rows = r.all("ChildChart");
     ASSERT_EQ(rows.size(), 10);
@@ -183,15 +135,9 @@ TEST_F(DemographicReport, ChildrenAreCountedByValue) {
 }
 
 TEST_F(DemographicReport, RaceWordsAndPronouns) {
-    const QStringList words{"African American",
-                            "Alaska Native",
-                            "Asian",
-                            "white",
-                            "American Indian",
-                            "Native Hawaiian",
-                            "Pacific Islander",
-                            "other",
-                            "multiracial"};
+    const QStringList words{
+        "African American", "Alaska Native",    "Asian", "white",      "American Indian",
+        "Native Hawaiian",  "Pacific Islander", "other", "multiracial"};
     for (int i = 0; i < 9; ++i) {
         dem.setPosition("cboRace", i);
         EXPECT_EQ(report().value("Race"), words.at(i)) << i;
@@ -200,7 +146,7 @@ TEST_F(DemographicReport, RaceWordsAndPronouns) {
     dem.setPosition("cboRace", -1);
     EXPECT_EQ(dem.GetRace(), "");
 
-    const Pronouns& p = c.interview->pronouns();
+    const Pronouns& p = interview->pronouns();
     const auto all = [&] {
         return QStringList{p.himherself(), p.hisher(), p.HisHerC(),
                            p.himher(),     p.heshe(),  p.HeSheC()};
@@ -212,7 +158,7 @@ TEST_F(DemographicReport, RaceWordsAndPronouns) {
     EXPECT_EQ(all(), (QStringList{"herself", "her", "Her", "her", "she", "She"}));
     dem.choose("optContEnv", 1);
     dem.choose("optJail", 1);
-    c.type("txtJailDays", "7");
+    type("txtJailDays", "7");
     EXPECT_EQ(dem.JailDays(), "7");
 }
 

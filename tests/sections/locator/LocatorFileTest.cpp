@@ -1,10 +1,10 @@
-#include <QFile>
+// "Location.YRN": a file written on a Windows machine, the round trip, question
+// 7 replayed by the reader, and damaged files.
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
-#include "sections/locator/LocatorFixture.h"
+#include "sections/ClientFixture.h"
 
-namespace yrn::locator_test {
+namespace yrn::test {
 namespace {
 
 // Location.YRN field by field, as a Windows machine writes it (Windows-1252), and
@@ -55,84 +55,61 @@ QString valueOf(const Section& s, const QString& id) {
     return f.text;
 }
 
-class LocatorFileTest : public LocatorTest {
-  protected:
-    QString write(const QByteArray& bytes) {
-        const QString path = dir.filePath("Location.YRN");
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-    // As the open-client operation reads a file: reset, then read, while loading.
-    static LoadResult open(LocatorSection& section, const QString& path) {
-        section.interview().BeginLoading();
-        section.NewYRN();
-        const LoadResult result = section.LoadClientYRN(path);
-        section.interview().EndLoading();
-        return result;
-    }
+struct LocatorFileTest : ::testing::Test, Client<LocatorSection> {
+    LocatorSection* loc = &pane;
     QTemporaryDir dir;
+    QString write(const QByteArray& bytes) {
+        writeFile(dir.filePath("Location.YRN"), bytes);
+        return dir.filePath("Location.YRN");
+    }
 };
 
-TEST_F(LocatorFileTest, ReadsAWindowsFileExactly) {
+TEST_F(LocatorFileTest, ReadsAWindowsFileExactlyAndSavesEveryFieldBack) {
     ASSERT_EQ(kStored.size(), 57);
-    EXPECT_TRUE(open(*loc, write(windowsFile(kStored))).complete);
+    EXPECT_TRUE(load(write(windowsFile(kStored))).complete);
     for (const Stored& f : kStored)
         EXPECT_EQ(valueOf(*loc, f.id), f.reads ? f.reads : QString::fromLatin1(f.raw)) << f.id;
     EXPECT_EQ(loc->listText("cboSite"), "Franklin County");
     EXPECT_TRUE(loc->usable("txtWorkPlace"));
     EXPECT_TRUE(prompts.boxes.isEmpty());
     EXPECT_TRUE(prompts.focusRequests.isEmpty()) << "no automatic advance while reading";
-}
 
-TEST_F(LocatorFileTest, SaveThenLoadRestoresEveryField) {
-    open(*loc, write(windowsFile(kStored)));
+    // Saved and read again, every field comes back.
     set({{"txtLocationInformation", "first line\r\nsecond; line\r\n"},
          {"txtInterviewer", "\u0141ukasz"},
          {"txtC2Phone", " -1 "}});
     const QString path = dir.filePath("saved.YRN");
     ASSERT_TRUE(loc->SaveYRN(path));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QList<QByteArray> lines = readFile(path).split('\n');
     ASSERT_EQ(lines.size(), 2 * 57);  // 113 lines, each ending in CR LF
     EXPECT_EQ(lines.at(14), " 25 \r") << "the site by its code";
     EXPECT_EQ(lines.at(111), ";\r");
     EXPECT_TRUE(lines.at(112).startsWith("first line")) << "the comment last, no separator";
 
-    RecordingPrompts otherPrompts;
-    Interview other(otherPrompts);
-    auto& copy = static_cast<LocatorSection&>(other.add(std::make_unique<LocatorSection>(other)));
-    EXPECT_TRUE(open(copy, path).complete);
-    for (const QString& id : loc->fieldOrder()) {
-        const Field& a = loc->field(id);
-        const Field& b = copy.field(id);
-        EXPECT_TRUE(a.text == b.text && a.choice == b.choice && a.position == b.position &&
-                    a.enabled == b.enabled && a.background == b.background)
-            << id.toStdString();
-    }
+    Client<LocatorSection> other;
+    EXPECT_TRUE(other.load(path).complete);
+    EXPECT_TRUE(sameState(*loc, other.pane));
 }
 
 TEST_F(LocatorFileTest, QuestionSevenReplaysWhenRead) {
     // A stored "No" closes the work boxes before their (empty) answers are read.
     loc->choose("optWorking", 0);
     ASSERT_TRUE(loc->SaveYRN(dir.filePath("no.YRN")));
-    open(*loc, write(windowsFile(kStored)));
-    EXPECT_TRUE(open(*loc, dir.filePath("no.YRN")).complete);
+    load(write(windowsFile(kStored)));
+    EXPECT_TRUE(load(dir.filePath("no.YRN")).complete);
     for (const QString& id : kWorkBoxes) {
         EXPECT_FALSE(loc->usable(id));
         EXPECT_EQ(loc->field(id).background, Background::NotApplicable);
         EXPECT_EQ(loc->text(id), "");
     }
     // A stored "Yes" opens them with their answers; unanswered leaves the start state.
-    EXPECT_TRUE(open(*loc, write(windowsFile(kStored))).complete);
+    EXPECT_TRUE(load(write(windowsFile(kStored))).complete);
     for (const QString& id : kWorkBoxes)
         EXPECT_TRUE(loc->usable(id) && loc->field(id).background == Background::Normal);
     EXPECT_EQ(loc->text("txtWorkCity"), "Hudson");
     QList<Stored> unanswered = kStored;
     unanswered[31].raw = "-1";
-    open(*loc, write(windowsFile(unanswered)));
+    load(write(windowsFile(unanswered)));
     EXPECT_FALSE(loc->usable("txtWorkPlace"));
     EXPECT_TRUE(loc->usable("txtWorkState"));
     EXPECT_TRUE(prompts.boxes.isEmpty());
@@ -140,7 +117,7 @@ TEST_F(LocatorFileTest, QuestionSevenReplaysWhenRead) {
 
 TEST_F(LocatorFileTest, DamagedFilesNeverCrashAndKeepWhatWasRead) {
     const QByteArray whole = windowsFile(kStored);
-    LoadResult result = open(*loc, write(whole.left(whole.indexOf("Ana"))));
+    LoadResult result = load(write(whole.left(whole.indexOf("Ana"))));
     EXPECT_FALSE(result.complete);
     EXPECT_EQ(loc->text("txtLastName"), "Mu\u00f1oz") << "read before the cut";
     EXPECT_EQ(loc->text("txtFirstName"), "");
@@ -148,7 +125,7 @@ TEST_F(LocatorFileTest, DamagedFilesNeverCrashAndKeepWhatWasRead) {
     // A site that is no number is reported; the fields after it are still read.
     QList<Stored> fields = kStored;
     fields[7].raw = "Summit";
-    result = open(*loc, write(windowsFile(fields)));
+    result = load(write(windowsFile(fields)));
     EXPECT_FALSE(result.complete);
     EXPECT_EQ(prompts.titles(), QStringList{"Program Error"});
     EXPECT_EQ(prompts.last().text, "Error in module MainModule.LoadComboNew");
@@ -156,23 +133,23 @@ TEST_F(LocatorFileTest, DamagedFilesNeverCrashAndKeepWhatWasRead) {
 
     // A code no site has leaves the list unchosen, quietly.
     fields[7].raw = " 99 ";
-    EXPECT_TRUE(open(*loc, write(windowsFile(fields))).complete);
+    EXPECT_TRUE(load(write(windowsFile(fields))).complete);
     EXPECT_EQ(loc->position("cboSite"), -1);
     EXPECT_EQ(prompts.boxes.size(), 1);
 
     // A lost separator puts the rest out of step: the file is reported incomplete.
     QByteArray shifted = whole;
-    EXPECT_FALSE(open(*loc, write(shifted.replace("Ana\r\n;\r\n", "Ana\r\n"))).complete);
+    EXPECT_FALSE(load(write(shifted.replace("Ana\r\n;\r\n", "Ana\r\n"))).complete);
 
     QByteArray junk(4096, '\0');
     QRandomGenerator random(7);
     for (char& c : junk)
         c = static_cast<char>(random.bounded(256));
-    EXPECT_TRUE(open(*loc, write(junk)).found);
-    EXPECT_FALSE(open(*loc, write({})).complete);
-    EXPECT_FALSE(open(*loc, dir.filePath("missing.YRN")).found);
+    EXPECT_TRUE(load(write(junk)).found);
+    EXPECT_FALSE(load(write({})).complete);
+    EXPECT_FALSE(load(dir.filePath("missing.YRN")).found);
     EXPECT_TRUE(prompts.focusRequests.isEmpty());
 }
 
 }  // namespace
-}  // namespace yrn::locator_test
+}  // namespace yrn::test

@@ -1,16 +1,23 @@
-#include "sections/locator/LocatorFixture.h"
+#include "sections/ClientFixture.h"
 
-namespace yrn::locator_test {
+namespace yrn::test {
 namespace {
 
-TEST_F(LocatorTest, ReportFillsEveryPlaceholderInOrder) {
+struct LocatorReport : ::testing::Test, Client<LocatorSection> {
+    LocatorSection* loc = &pane;
+    RecordingReport report() {
+        RecordingReport r;
+        loc->ClientReport(r);
+        return r;
+    }
+};
+
+TEST_F(LocatorReport, ReportFillsEveryPlaceholderInOrder) {
     // Each box holds its own name, so every value shows where it came from.
     for (const QString& id : loc->fieldOrder())
         if (loc->field(id).kind == FieldKind::Text) loc->setText(id, id.mid(3));
     set({{"txtStreetAddress", " 12 Elm St "}, {"txtLocationInformation", "calls after 5"}});
     loc->choose("optOwnRes", 1);
-    RecordingReport r;
-    loc->ClientReport(r);
     // clang-format off
     const QList<std::pair<QString, QString>> expected{
         {"Address1", " 12 Elm St "}, {"Address2", "City, State ZipCode"}, {"Phone1", "Phone"},
@@ -29,14 +36,13 @@ TEST_F(LocatorTest, ReportFillsEveryPlaceholderInOrder) {
         {"Add2Phone", "C2Phone"}, {"Add2Relationship", "C2Relationship"},
         {"LocatorComments", "Calls after 5"}};
     // clang-format on
-    EXPECT_EQ(r.calls, expected);
+    EXPECT_EQ(report().calls, expected);
 }
 
-TEST_F(LocatorTest, ReportEdgeCases) {
+TEST_F(LocatorReport, ReportEdgeCases) {
     // Question 4 unanswered: no call, so its marker stays.
-    RecordingReport empty;
-    loc->ClientReport(empty);
-    EXPECT_EQ(empty.value("IsOrIsNot"), "<none>");
+    const RecordingReport empty = report();
+    EXPECT_EQ(empty.value("IsOrIsNot"), "<no call>");
     EXPECT_EQ(empty.calls.size(), 28);
     EXPECT_EQ(empty.value("Address2"), ",  ") << "comma and blank stay";
     EXPECT_EQ(empty.value("AddAddress1"), "N/A");
@@ -49,8 +55,7 @@ TEST_F(LocatorTest, ReportEdgeCases) {
          {"txtC2MI", "j"},
          {"txtC2Lastname", "Smith"},
          {"txtC2Address", "1 Main St"}});
-    RecordingReport r;
-    loc->ClientReport(r);
+    const RecordingReport r = report();
     EXPECT_EQ(r.value("IsOrIsNot"), "is not");
     EXPECT_EQ(r.value("AddAddress1"), "N/A");
     EXPECT_EQ(r.value("AddAddress2"), "");
@@ -60,12 +65,10 @@ TEST_F(LocatorTest, ReportEdgeCases) {
     for (const auto& [typed, shown] : std::initializer_list<std::pair<QString, QString>>{
              {"x", "x"}, {"ok", "ok"}, {"fine", "Fine"}, {"\u00e9t\u00e9", "\u00c9t\u00e9"}}) {
         loc->setText("txtLocationInformation", typed);
-        RecordingReport c;
-        loc->ClientReport(c);
-        EXPECT_EQ(c.value("LocatorComments"), shown) << typed.toStdString();
+        EXPECT_EQ(report().value("LocatorComments"), shown) << typed.toStdString();
     }
     EXPECT_TRUE(prompts.boxes.isEmpty());
 }
 
 }  // namespace
-}  // namespace yrn::locator_test
+}  // namespace yrn::test

@@ -1,13 +1,19 @@
+// The locator pane: start state, checks, automatic advances, question 7's work
+// boxes, the reset, and the names it gives the client's folder and report.
 #include <QSet>
 #include <algorithm>
 
+#include "sections/ClientFixture.h"
 #include "sections/CourtSites.h"
-#include "sections/locator/LocatorFixture.h"
 
-namespace yrn::locator_test {
+namespace yrn::test {
 namespace {
 
-TEST(CourtSites, TwentySevenCodedByPositionFirstTwentyFourSorted) {
+struct LocatorTest : ::testing::Test, Client<LocatorSection> {
+    LocatorSection* loc = &pane;
+};
+
+TEST_F(LocatorTest, StartStateAndCourtSites) {
     const QStringList& names = courtSiteNames();
     ASSERT_EQ(names.size(), 27);
     EXPECT_EQ(QSet<QString>(names.begin(), names.end()).size(), 27);
@@ -15,13 +21,11 @@ TEST(CourtSites, TwentySevenCodedByPositionFirstTwentyFourSorted) {
     EXPECT_FALSE(std::is_sorted(names.begin() + 23, names.end()));
     for (int i = 0; i < 27; ++i)
         EXPECT_EQ(courtSiteCodes().at(i), i);
-}
+    EXPECT_EQ(loc->field("cboSite").items, names);
+    EXPECT_EQ(loc->field("cboSite").codes, courtSiteCodes());
 
-TEST_F(LocatorTest, StartState) {
     for (const QString& id : kWorkBoxes)
         EXPECT_EQ(loc->usable(id), id == "txtWorkState") << id.toStdString();
-    EXPECT_EQ(loc->field("cboSite").items, courtSiteNames());
-    EXPECT_EQ(loc->field("cboSite").codes, courtSiteCodes());
     EXPECT_EQ(loc->field("txtAssessmentDate1").tip, "Range: 01 - 12");
     // Every field is on a page exactly once.
     QStringList placed;
@@ -42,11 +46,12 @@ TEST_F(LocatorTest, FullMonthDayAndHourMoveOnButNotWhileLoading) {
          {"txtAssessmentDate3", "20"},
          {"txtTime1", "10"},
          {"txtTime2", "30"}});
-    EXPECT_EQ(focused(), QStringList({"txtAssessmentDate2", "txtAssessmentDate3", "txtTime2"}));
+    EXPECT_EQ(focused(prompts),
+              QStringList({"txtAssessmentDate2", "txtAssessmentDate3", "txtTime2"}));
     prompts.clear();
-    interview.BeginLoading();
+    interview->BeginLoading();
     set({{"txtAssessmentDate1", "05"}, {"txtAssessmentDate2", "09"}, {"txtTime1", "11"}});
-    EXPECT_TRUE(focused().isEmpty());
+    EXPECT_TRUE(prompts.focusRequests.isEmpty());
 }
 
 TEST_F(LocatorTest, RangeChecksOnLeaving) {
@@ -75,12 +80,12 @@ TEST_F(LocatorTest, RangeChecksOnLeaving) {
         EXPECT_EQ(loc->text(c.id), c.kept ? c.kept : "") << where;
         EXPECT_EQ(prompts.boxes.size(), c.kept ? 0 : 1) << where << ": no date box either";
         if (!c.kept) {
-            EXPECT_EQ(focused().last(), c.id) << where;
+            EXPECT_EQ(focused(prompts).last(), c.id) << where;
         }
     }
-    EXPECT_EQ(prompts.last().title, "Input Error");
-    EXPECT_EQ(prompts.last().text,
-              "Invalid data range or type!\r\nMust be a numeric value between 0 and 50");
+    EXPECT_EQ(lastBox(prompts),
+              "Critical|Input Error|Invalid data range or type!\r\n"
+              "Must be a numeric value between 0 and 50");
 }
 
 TEST_F(LocatorTest, ImpossibleAssessmentDate) {
@@ -89,19 +94,18 @@ TEST_F(LocatorTest, ImpossibleAssessmentDate) {
          {"txtAssessmentDate3", "2001"}});
     prompts.clear();
     loc->leave("txtAssessmentDate3");
-    ASSERT_EQ(prompts.boxes.size(), 1);
-    EXPECT_EQ(prompts.last().kind, RecordingPrompts::Kind::Critical);
-    EXPECT_EQ(prompts.last().title, "Incorrect Date");
-    EXPECT_EQ(prompts.last().text,
-              "Invalid assessment date!!\r\nPlease check months and dates and change.");
-    EXPECT_EQ(focused(), QStringList{"txtAssessmentDate1"});
+    EXPECT_EQ(prompts.boxes.size(), 1);
+    EXPECT_EQ(lastBox(prompts),
+              "Critical|Incorrect Date|Invalid assessment date!!\r\n"
+              "Please check months and dates and change.");
+    EXPECT_EQ(focused(prompts), QStringList{"txtAssessmentDate1"});
     EXPECT_EQ(loc->AssessmentDate(), "02/30/2001") << "the wrong values stay";
 
-    interview.BeginLoading();  // the box, but no focus move
+    interview->BeginLoading();  // the box, but no focus move
     loc->leave("txtAssessmentDate3");
-    interview.EndLoading();
+    interview->EndLoading();
     EXPECT_EQ(prompts.boxes.size(), 2);
-    EXPECT_EQ(focused().size(), 1);
+    EXPECT_EQ(prompts.focusRequests.size(), 1);
 
     set({{"txtAssessmentDate2", "29"}, {"txtAssessmentDate3", "2000"}});
     loc->leave("txtAssessmentDate3");
@@ -110,7 +114,7 @@ TEST_F(LocatorTest, ImpossibleAssessmentDate) {
     EXPECT_EQ(prompts.boxes.size(), 2) << "a leap day and an empty year pass";
 }
 
-TEST_F(LocatorTest, QuestionSevenClosesAndReopensTheWorkBoxesInOrder) {
+TEST_F(LocatorTest, QuestionSevenClosesAndReopensTheWorkBoxesInOrderAndResetClosesThem) {
     loc->choose("optWorking", 1);
     for (const QString& id : kWorkBoxes)
         loc->setText(id, "typed");
@@ -122,24 +126,21 @@ TEST_F(LocatorTest, QuestionSevenClosesAndReopensTheWorkBoxesInOrder) {
     loc->unobserve(handle);
     EXPECT_EQ(order, kWorkBoxes);
     for (const QString& id : kWorkBoxes) {
-        EXPECT_FALSE(loc->usable(id));
+        EXPECT_TRUE(shows(*loc, {id + "= (off)"}));
         EXPECT_EQ(loc->field(id).background, Background::NotApplicable);
-        EXPECT_EQ(loc->text(id), "");
     }
-    loc->choose("optWorking", 1);
+    loc->choose("optWorking", 1);  // old answers are not brought back
     for (const QString& id : kWorkBoxes) {
-        EXPECT_TRUE(loc->usable(id));
+        EXPECT_TRUE(shows(*loc, {id + "="}));
         EXPECT_EQ(loc->field(id).background, Background::Normal);
-        EXPECT_EQ(loc->text(id), "") << "old answers are not brought back";
     }
-}
 
-TEST_F(LocatorTest, NewClientStartsFromTheStartState) {
+    // A new client starts from the start state, open work boxes closed again.
     set({{"txtAssessmentDate1", "05"}, {"txtLastName", "Doe"}, {"txtLocationInformation", "x"}});
     loc->choose("optAMPM", 1);
     loc->setPosition("cboSite", 26);
-    loc->choose("optWorking", 0);
     loc->setItems("cboSite", {"stale"});
+    loc->choose("optWorking", 0);
     reset();
     for (const QString& id : loc->fieldOrder()) {
         const Field& f = loc->field(id);
@@ -148,10 +149,46 @@ TEST_F(LocatorTest, NewClientStartsFromTheStartState) {
         EXPECT_EQ(f.enabled, !kWorkBoxes.contains(id) || id == "txtWorkState") << id.toStdString();
     }
     EXPECT_EQ(loc->field("cboSite").items, courtSiteNames());
-    loc->choose("optWorking", 1);  // open work boxes are closed again for the next client
+    loc->choose("optWorking", 1);
     reset();
     EXPECT_FALSE(loc->usable("txtWorkPlace"));
 }
 
+TEST_F(LocatorTest, SaveNeedsNameAndWholeDateAndBlanksCount) {
+    EXPECT_FALSE(loc->CheckSaveValues());
+    nameClient(*loc, "Doe", "Jane", "");
+    EXPECT_TRUE(loc->CheckSaveValues()) << "MI, time, interviewer and site are not needed";
+    for (const char* id : {"txtAssessmentDate1", "txtAssessmentDate2", "txtAssessmentDate3",
+                           "txtLastName", "txtFirstName"}) {
+        const QString kept = loc->text(id);
+        loc->setText(id, "");
+        EXPECT_FALSE(loc->CheckSaveValues()) << id;
+        loc->setText(id, " ");
+        EXPECT_TRUE(loc->CheckSaveValues()) << id << ": a blank is content";
+        loc->setText(id, kept);
+    }
+}
+
+TEST_F(LocatorTest, FolderCaptionAndReportNames) {
+    nameClient(*loc);
+    EXPECT_EQ(loc->YRNDirectory(), "DoeJaneQ05-07-2001");
+    EXPECT_EQ(interview->identity().YRNDirectory(), "DoeJaneQ05-07-2001");
+    EXPECT_EQ(loc->frmMainCaptionName(), "  [Doe, Jane Q]");
+    EXPECT_EQ(loc->AssessmentDate(), "05/07/2001");
+    set({{"txtMI", "q"}});
+    EXPECT_EQ(loc->WholeName(), "Jane Q. Doe");
+    set({{"txtMI", " "}});
+    EXPECT_EQ(loc->WholeName(), "Jane  . Doe");
+    set({{"txtMI", ""}, {"txtAssessmentDate1", "12"}, {"txtAssessmentDate2", "01"}});
+    EXPECT_EQ(loc->YRNDirectory(), "DoeJane12-01-2001");
+    EXPECT_EQ(loc->WholeName(), "Jane Doe");
+    EXPECT_EQ(loc->frmMainCaptionName(), "  [Doe, Jane ]") << "the blank before MI stays";
+    set({{"txtFirstName", " Jane "}});
+    EXPECT_EQ(loc->FirstName(), " Jane ") << "no trimming";
+    set({{"txtLastName", ""}});
+    EXPECT_EQ(loc->frmMainCaptionName(), "");
+    EXPECT_TRUE(prompts.boxes.isEmpty());
+}
+
 }  // namespace
-}  // namespace yrn::locator_test
+}  // namespace yrn::test

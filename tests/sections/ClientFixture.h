@@ -1,0 +1,86 @@
+#pragma once
+
+// A whole interview with one pane reset as at start-up, and helpers to answer it
+// and to read its section file as an open does.
+
+#include <memory>
+
+#include "sections/Sections.h"
+#include "sections/demographic/DemographicSection.h"
+#include "sections/locator/LocatorSection.h"
+#include "support/TestSupport.h"
+
+namespace yrn::test {
+
+template <class S>
+struct Client {
+    RecordingPrompts prompts;
+    std::unique_ptr<Interview> interview = makeInterview(prompts);
+    S& pane = *interview->find<S>();
+    Section& locator = *interview->section(QStringLiteral("ctlLocatorInformation"));
+
+    Client() { reset(); }
+    void reset() {
+        load({});
+        prompts.clear();
+    }
+    // Reset first, then read with the loading flag set; an empty path only resets.
+    LoadResult load(const QString& path) {
+        interview->BeginLoading();
+        pane.NewYRN();
+        const LoadResult result = path.isEmpty() ? LoadResult{} : pane.LoadClientYRN(path);
+        interview->EndLoading();
+        return result;
+    }
+    // Types a text and leaves the box.
+    void type(const QString& id, const QString& text) {
+        pane.setText(id, text);
+        pane.leave(id);
+    }
+    void set(std::initializer_list<std::pair<QString, QString>> texts) {
+        for (const auto& [id, text] : texts)
+            pane.setText(id, text);
+    }
+};
+
+// The client's name and assessment date, and an answer to every demographic
+// question: two children, a controlled environment, other children.
+inline void answerDemographic(Section& locator, Section& dem) {
+    const auto type = [&](const QString& id, const QString& text) {
+        dem.setText(id, text);
+        dem.leave(id);
+    };
+    nameClient(locator);
+    dem.setText("txtBDateMonth", "03");
+    dem.setText("txtBDateDay", "09");
+    dem.setText("txtBDateYear", "1970");
+    dem.setText("txtSSN", "123-45-6789");
+    for (const char* id : {"optSex", "optOrigin", "optContEnv", "optJail", "optOther"})
+        dem.choose(id, 1);
+    dem.choose("optAlc", 0);
+    dem.setPosition("cboRace", 3);
+    dem.setPosition("cboLanguage", 3);
+    dem.setPosition("cboReligion", 1);
+    type("txtJailDays", "4");
+    type("txtOther", "Shelter");
+    type("txtChildren", "2");
+    dem.choose(arr("optGender", 0), 0);
+    type(arr("txtChildsDOBM", 0), "1");
+    type(arr("txtChildsDOBD", 0), "2");
+    type(arr("txtChildsDOBY", 0), "1999");
+    dem.setPosition(arr("cboCustody", 0), 0);
+    dem.setPosition(arr("cboCustudyStatus", 0), 0);
+    type(arr("txtVisitationDays", 0), "3");
+    dem.setPosition(arr("cboChildSupport", 0), 3);
+    dem.setPosition(arr("cboCustudyStatus", 1), 3);
+    dem.setPosition(arr("cboChildSupport", 1), 2);
+    type("txtChildSupportOrdered", "300");
+    type("txtChildSupportActual", "150");
+    dem.choose("optOtherChildren", 1);
+    dem.setText("txtDemographicInformation", "cooperative");
+}
+
+inline const QStringList kWorkBoxes{"txtWorkPlace", "txtWorkPhone", "txtWorkAddress",
+                                    "txtWorkCity",  "txtWorkState", "txtWorkZipCode"};
+
+}  // namespace yrn::test

@@ -1,0 +1,36 @@
+#pragma once
+
+// A program folder inside a temporary folder (so that a test can see nothing is
+// written beside it) with a copy of the shipped report template, and a document
+// opener that only records what it was asked to open.
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "report/ReportAssembly.h"
+
+namespace yrn::test {
+
+struct RecordingOpener : DocumentOpener {
+    int open(const QString& path) override {
+        opened << path;
+        return QFileInfo(path).isFile() ? 42 : 2;
+    }
+    QStringList opened;
+};
+
+struct ProgramFolder {
+    ProgramFolder() {
+        QDir().mkpath(path);
+        hasTemplate =
+            QFile::copy(YRN_SOURCE_DIR "/resources/YRN_TEMPLATE.RTF", path + "/YRN_TEMPLATE.RTF");
+    }
+    QString filePath(const QString& name) const { return path + '/' + name; }
+
+    QTemporaryDir root;
+    QString path = root.path() + "/program";
+    bool hasTemplate = false;
+};
+
+}  // namespace yrn::test

@@ -1,0 +1,155 @@
+#pragma once
+
+// Helpers shared by the test programs: files, recorded boxes and focus requests,
+// a recorded report, stand-ins for the client's identity and pronouns, and what
+// a person sees of a pane.
+
+#include <gtest/gtest.h>
+#include <QFile>
+
+#include "interview/Interview.h"
+#include "interview/RecordingPrompts.h"
+#include "interview/ReportWriter.h"
+#include "interview/Section.h"
+
+namespace yrn::test {
+
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << qPrintable(path);
+    file.write(bytes);
+}
+
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The last box as "Kind|Title|Text", so that one comparison checks all three.
+inline QString lastBox(const RecordingPrompts& prompts) {
+    if (prompts.boxes.isEmpty()) return "none";
+    static const char* const kinds[] = {"Information", "Critical", "YesNo", "OkCancel"};
+    const RecordingPrompts::Box& box = prompts.boxes.last();
+    return kinds[static_cast<int>(box.kind)] + ('|' + box.title) + '|' + box.text;
+}
+
+inline QStringList focused(const RecordingPrompts& prompts) {
+    QStringList out;
+    for (const auto& request : prompts.focusRequests)
+        out << request.fieldId;
+    return out;
+}
+
+// The answers that name the client folder "DoeJaneQ05-07-2001".
+inline void nameClient(Section& locator, const QString& last = "Doe", const QString& first = "Jane",
+                       const QString& mi = "Q") {
+    const QStringList ids{"txtAssessmentDate1", "txtAssessmentDate2", "txtAssessmentDate3",
+                          "txtLastName",        "txtFirstName",       "txtMI"};
+    const QStringList texts{"05", "07", "2001", last, first, mi};
+    for (int i = 0; i < ids.size(); ++i)
+        locator.setText(ids.at(i), texts.at(i));
+}
+
+// Keeps every RP call in order.
+struct RecordingReport : ReportWriter {
+    void RP(const QString& field, const QString& value) override { calls.append({field, value}); }
+    QStringList fields() const {
+        QStringList out;
+        for (const auto& call : calls)
+            out << call.first;
+        return out;
+    }
+    QStringList values() const {
+        QStringList out;
+        for (const auto& call : calls)
+            out << call.second;
+        return out;
+    }
+    QStringList all(const QString& field) const {
+        QStringList out;
+        for (const auto& [f, v] : calls)
+            if (f == field) out << v;
+        return out;
+    }
+    QString value(const QString& field) const { return all(field).value(0, "<no call>"); }
+    QList<std::pair<QString, QString>> calls;
+};
+
+struct FakeIdentity : ClientIdentity {
+    QString folder = "DoeJaneQ05-07-2001";
+    QString first = "Jane";
+    bool CheckSaveValues() const override { return !folder.isEmpty(); }
+    QString YRNDirectory() const override { return folder; }
+    QString frmMainCaptionName() const override { return "Doe, Jane"; }
+    QString FirstName() const override { return first; }
+    QString WholeName() const override { return "Jane Q Doe"; }
+    QString AssessmentDate() const override { return "05/07/2001"; }
+};
+
+struct FakePronouns : Pronouns {
+    QString himherself() const override { return "herself"; }
+    QString hisher() const override { return "her"; }
+    QString HisHerC() const override { return "Her"; }
+    QString himher() const override { return "her"; }
+    QString heshe() const override { return "she"; }
+    QString HeSheC() const override { return "She"; }
+};
+
+// What a field shows: a text box its text, an option group the chosen button, a
+// list the text of its item, a check box 0 (clear), 1 (ticked) or 2 (grey).
+inline QString shown(const Field& f) {
+    switch (f.kind) {
+        case FieldKind::Option:
+            return QString::number(f.choice);
+        case FieldKind::List:
+            return f.listText();
+        case FieldKind::Check:
+            return QString::number(static_cast<int>(f.check));
+        default:
+            return f.text;
+    }
+}
+
+// Each "id=value" is what the field shows; " (off)" ends it when the field is
+// not usable.
+inline ::testing::AssertionResult shows(const Section& s, const QStringList& expected) {
+    QStringList wrong;
+    for (const QString& e : expected) {
+        const QString id = e.section('=', 0, 0);
+        const QString got = id + '=' + shown(s.field(id)) + (s.usable(id) ? "" : " (off)");
+        if (got != e) wrong << got + " instead of " + e;
+    }
+    if (wrong.isEmpty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << qPrintable(wrong.join('\n'));
+}
+
+// Two panes look the same to a person: every value, enabled state and colour,
+// the frames and the labels; or the lines in which they differ.
+inline ::testing::AssertionResult sameState(const Section& a, const Section& b) {
+    const auto state = [](const Section& s) {
+        QStringList out;
+        for (const QString& id : s.fieldOrder()) {
+            const Field& f = s.field(id);
+            out << QStringLiteral("%1 '%2' %3 %4 %5 enabled=%6 bg=%7")
+                       .arg(id, f.text)
+                       .arg(f.choice)
+                       .arg(f.position)
+                       .arg(static_cast<int>(f.check))
+                       .arg(f.enabled)
+                       .arg(static_cast<int>(f.background));
+        }
+        for (const QString& frame : s.frameIds())
+            out << frame + " enabled=" + QString::number(s.frameEnabled(frame));
+        for (const QString& label : s.labelIds())
+            out << label + '=' + s.label(label);
+        return out;
+    };
+    const QStringList x = state(a), y = state(b);
+    QStringList wrong;
+    for (qsizetype i = 0; i < std::max(x.size(), y.size()); ++i)
+        if (x.value(i) != y.value(i)) wrong << x.value(i) + " | " + y.value(i);
+    if (wrong.isEmpty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << qPrintable(wrong.join('\n'));
+}
+
+}  // namespace yrn::test
