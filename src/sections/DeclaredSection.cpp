@@ -12,6 +12,12 @@ void DeclaredSection::fileCustom(const QString& id, std::function<void(SectionWr
     layout_.append(FileField{Codec::Custom, id, last, std::move(write), std::move(read)});
 }
 
+void DeclaredSection::advanceWhenFull(const QString& from, const QString& to) {
+    onChange(from, [this, from, to] {
+        if (!IsLoading() && text(from).size() == 2) requestFocus(to);
+    });
+}
+
 bool DeclaredSection::SaveYRN(const QString& path) {
     saveError_.clear();
     if (layout_.isEmpty()) return true;

@@ -24,6 +24,9 @@ class DeclaredSection : public Section {
     void file(Codec codec, const QString& id, bool last = false);
     void fileCustom(const QString& id, std::function<void(SectionWriter&, bool)> write,
                     std::function<void(SectionReader&, bool)> read, bool last = false);
+    // A month, day or hour box that holds two characters hands the focus to the
+    // next box, except while a client is reset or read.
+    void advanceWhenFull(const QString& from, const QString& to);
     // Called by LoadClientYRN before the file is read (the locator shows its caption).
     virtual void beforeLoad() {}
 

@@ -119,20 +119,17 @@ void DemographicSection::declareChecks() {
 
 // Two-digit month and day boxes hand the focus on as soon as they are full.
 void DemographicSection::declareAdvances() {
-    const auto advance = [this](const QString& from, const QString& to) {
-        onChange(from, [this, from, to] {
-            if (!IsLoading() && text(from).size() == 2) requestFocus(to);
-        });
-    };
-    advance(QStringLiteral("txtBDateMonth"), QStringLiteral("txtBDateDay"));
+    advanceWhenFull(QStringLiteral("txtBDateMonth"), QStringLiteral("txtBDateDay"));
     for (int i = 0; i < kChildRows; ++i) {
-        advance(arr(QStringLiteral("txtChildsDOBM"), i), arr(QStringLiteral("txtChildsDOBD"), i));
-        advance(arr(QStringLiteral("txtChildsDOBD"), i), arr(QStringLiteral("txtChildsDOBY"), i));
+        advanceWhenFull(arr(QStringLiteral("txtChildsDOBM"), i),
+                        arr(QStringLiteral("txtChildsDOBD"), i));
+        advanceWhenFull(arr(QStringLiteral("txtChildsDOBD"), i),
+                        arr(QStringLiteral("txtChildsDOBY"), i));
     }
     for (int d = 1; d <= 3; ++d) {
         const QString stem = dependent(QStringLiteral("txtD"), d, QStringLiteral("DOB"));
-        advance(stem + 'M', stem + 'D');
-        advance(stem + 'D', stem + 'Y');
+        advanceWhenFull(stem + 'M', stem + 'D');
+        advanceWhenFull(stem + 'D', stem + 'Y');
     }
 }
 

@@ -264,12 +264,6 @@ void LocatorSection::declareRules() {
     onClick(QStringLiteral("optWorking"), [this](int button) { setWorkBoxesApply(button == 1); });
 }
 
-void LocatorSection::advanceWhenFull(const QString& from, const QString& to) {
-    onChange(from, [this, from, to] {
-        if (!IsLoading() && text(from).size() == 2) requestFocus(to);
-    });
-}
-
 void LocatorSection::checkAssessmentDate() {
     if (text(QStringLiteral("txtAssessmentDate3")).isEmpty()) return;
     if (isCalendarDate(AssessmentDate())) return;

@@ -43,7 +43,6 @@ class LocatorSection : public DeclaredSection, public ClientIdentity {
     void declarePages();
     void declareRules();
     void declareFile();
-    void advanceWhenFull(const QString& from, const QString& to);
     void checkAssessmentDate();
     void setWorkBoxesApply(bool apply);
     void writeReport(ReportWriter& report) const;
