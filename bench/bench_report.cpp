@@ -11,6 +11,7 @@
 #include "interview/Section.h"
 #include "report/ReportAssembly.h"
 #include "sections/Sections.h"
+#include "support/Fakes.h"
 
 using namespace yrn;
 
@@ -31,21 +32,6 @@ struct ProgramFolder {
         ready = dir.isValid() && QFile::copy(kTemplate, dir.filePath("YRN_TEMPLATE.RTF")) &&
                 QDir(dir.path()).mkdir(kClient);
     }
-};
-
-struct Client : ClientIdentity, Pronouns {
-    bool CheckSaveValues() const override { return true; }
-    QString YRNDirectory() const override { return kClient; }
-    QString frmMainCaptionName() const override { return "  [Doe, Jane Q]"; }
-    QString FirstName() const override { return "Jane"; }
-    QString WholeName() const override { return "Jane Q. Doe"; }
-    QString AssessmentDate() const override { return "05/07/2001"; }
-    QString himherself() const override { return "herself"; }
-    QString hisher() const override { return "her"; }
-    QString HisHerC() const override { return "Her"; }
-    QString himher() const override { return "her"; }
-    QString heshe() const override { return "she"; }
-    QString HeSheC() const override { return "She"; }
 };
 
 // Fills every placeholder of the template that the name and pronoun filling
@@ -104,9 +90,10 @@ void BM_GenerateReport_EveryPlaceholder(benchmark::State& state) {
     ProgramFolder folder;
     RecordingPrompts prompts;
     Interview interview(prompts);
-    Client client;
-    interview.setIdentity(&client);
-    interview.setPronouns(&client);
+    test::FakeIdentity identity;
+    test::FakePronouns pronouns;
+    interview.setIdentity(&identity);
+    interview.setPronouns(&pronouns);
     interview.add(std::make_unique<EveryPlaceholder>(interview, sectionPlaceholders()));
     NoOpener opener;
     ReportAssembly report(interview, folder.dir.path(), opener);

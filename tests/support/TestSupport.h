@@ -11,6 +11,7 @@
 #include "interview/RecordingPrompts.h"
 #include "interview/ReportWriter.h"
 #include "interview/Section.h"
+#include "support/Fakes.h"
 
 namespace yrn::test {
 
@@ -73,26 +74,6 @@ struct RecordingReport : ReportWriter {
     }
     QString value(const QString& field) const { return all(field).value(0, "<no call>"); }
     QList<std::pair<QString, QString>> calls;
-};
-
-struct FakeIdentity : ClientIdentity {
-    QString folder = "DoeJaneQ05-07-2001";
-    QString first = "Jane";
-    bool CheckSaveValues() const override { return !folder.isEmpty(); }
-    QString YRNDirectory() const override { return folder; }
-    QString frmMainCaptionName() const override { return "Doe, Jane"; }
-    QString FirstName() const override { return first; }
-    QString WholeName() const override { return "Jane Q Doe"; }
-    QString AssessmentDate() const override { return "05/07/2001"; }
-};
-
-struct FakePronouns : Pronouns {
-    QString himherself() const override { return "herself"; }
-    QString hisher() const override { return "her"; }
-    QString HisHerC() const override { return "Her"; }
-    QString himher() const override { return "her"; }
-    QString heshe() const override { return "she"; }
-    QString HeSheC() const override { return "She"; }
 };
 
 // What a field shows: a text box its text, an option group the chosen button, a
