@@ -1,26 +1,278 @@
 #include "interview/AtomicFile.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <cstring>
 
 namespace yrn {
 
-bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
+namespace {
+
+// A file descriptor closed when it goes out of scope.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd = -1) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    void reset(int fd) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = fd;
+    }
+    // Closes now; false (errno set) when the close reports an error, which for a
+    // file just written may be the first sign of a full disk.
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+  private:
+    int fd_;
+};
+
+QByteArray encoded(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+QString quoted(const QString& path) {
+    return '"' + QDir::toNativeSeparators(path) + '"';
+}
+
+QString systemError(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString isALink(const QString& path) {
+    return quoted(path) + QStringLiteral(" is a link; it was left as it is.");
+}
+
+QString folderIsALink(const QString& path) {
+    return quoted(path) + QStringLiteral(" is a link; nothing is written through it.");
+}
+
+QString notRegular(const QString& path) {
+    return quoted(path) + QStringLiteral(" is not a regular file; it was left as it is.");
+}
+
+int openFolder(const QString& folder, FolderLinks links) {
+    int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+    if (links == FolderLinks::Refuse) flags |= O_NOFOLLOW;
+    return ::open(encoded(folder).constData(), flags);
+}
+
+// Why the entry of a folder may not be replaced; empty when it is a regular file
+// or missing.
+QString entryRefusal(int folder, const QByteArray& name, const QString& path) {
+    struct stat st {};
+    if (::fstatat(folder, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) return {};
+    if (S_ISLNK(st.st_mode)) return isALink(path);
+    if (!S_ISREG(st.st_mode)) return notRegular(path);
+    return {};
+}
+
+// Why the folder of a file cannot be written into, after its open failed.
+QString folderRefusal(const QString& folder, int error) {
+    struct stat st {};
+    if (error == ELOOP || (::lstat(encoded(folder).constData(), &st) == 0 && S_ISLNK(st.st_mode)))
+        return folderIsALink(folder);
+    return "The folder " + quoted(folder) + " cannot be opened: " + systemError(error) + '.';
+}
+
+QByteArray temporaryName() {
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray name = kTemporaryPrefix;
+    for (int i = 0; i < 10; ++i)
+        name += letters[QRandomGenerator::system()->bounded(int(sizeof letters - 1))];
+    return name;
+}
+
+bool writeAll(int fd, const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, data, size_t(left));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = EIO;
+            return false;
+        }
+        data += n;
+        left -= n;
+    }
+    return true;
+}
+
+}  // namespace
+
+QString replaceRefusal(const QString& path, FolderLinks links) {
+    const QFileInfo info(path);
+    const Descriptor folder(openFolder(info.absolutePath(), links));
+    if (!folder.valid()) {
+        const int error = errno;
+        return error == ENOENT ? QString() : folderRefusal(info.absolutePath(), error);
+    }
+    return entryRefusal(folder.get(), encoded(info.fileName()), path);
+}
+
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error,
+                         FolderLinks links) {
     const auto fail = [&](const QString& why) {
         if (error) *error = why;
-        file.cancelWriting();
         return false;
     };
-    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (file.write(bytes) != bytes.size()) return fail(file.errorString());
-    if (!file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
+    const QFileInfo info(path);
+    const QByteArray name = encoded(info.fileName());
+    const Descriptor folder(openFolder(info.absolutePath(), links));
+    if (!folder.valid()) return fail(folderRefusal(info.absolutePath(), errno));
+    if (const QString refusal = entryRefusal(folder.get(), name, path); !refusal.isEmpty())
+        return fail(refusal);
+
+    QByteArray temporary;
+    Descriptor file;
+    for (int attempt = 0; attempt < 100 && !file.valid(); ++attempt) {
+        temporary = temporaryName();
+        file.reset(::openat(folder.get(), temporary.constData(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        if (!file.valid() && errno != EEXIST) break;
     }
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (!file.valid())
+        return fail("Cannot write in " + quoted(info.absolutePath()) + ": " + systemError(errno) +
+                    '.');
+    const auto discard = [&](int why) {
+        ::unlinkat(folder.get(), temporary.constData(), 0);
+        return fail("Cannot write " + quoted(path) + ": " + systemError(why) + '.');
+    };
+    // Every byte must reach the disk before the rename: a full disk shows itself in
+    // the write, the fsync or the close.
+    struct stat written {};
+    ::fchmod(file.get(), 0600);
+    if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 ||
+        ::fstat(file.get(), &written) != 0)
+        return discard(errno);
+    if (written.st_size != bytes.size()) return discard(EIO);
+    if (!file.close()) return discard(errno);
+    if (::renameat(folder.get(), temporary.constData(), folder.get(), name.constData()) != 0)
+        return discard(errno);
+    ::fsync(folder.get());  // the rename itself; some file systems cannot, which is no error
+
+    // What now stands under the name is the file just written, whole.
+    struct stat committed {};
+    if (::fstatat(folder.get(), name.constData(), &committed, AT_SYMLINK_NOFOLLOW) != 0 ||
+        committed.st_ino != written.st_ino || committed.st_size != bytes.size())
+        return fail("Cannot write " + quoted(path) + ": the file on disk is not the one written.");
     return true;
+}
+
+bool renameInFolder(const QString& folder, const QList<std::pair<QString, QString>>& renames,
+                    QStringList* failed) {
+    const Descriptor dir(openFolder(folder, FolderLinks::Refuse));
+    bool all = true;
+    for (const auto& [from, to] : renames) {
+        if (dir.valid() && ::renameat(dir.get(), encoded(from).constData(), dir.get(),
+                                      encoded(to).constData()) == 0)
+            continue;
+        all = false;
+        if (failed) *failed << to;
+    }
+    if (dir.valid()) ::fsync(dir.get());
+    return all;
+}
+
+bool makePrivateFolder(const QString& path, QString* error) {
+    const auto fail = [&](const QString& why) {
+        if (error) *error = why;
+        return false;
+    };
+    const QByteArray name = encoded(path);
+    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
+        return fail("The folder " + quoted(path) + " cannot be made: " + systemError(errno) + '.');
+    const Descriptor folder(
+        ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!folder.valid()) {
+        const int why = errno;
+        struct stat st {};
+        if (why == ELOOP || (::lstat(name.constData(), &st) == 0 && S_ISLNK(st.st_mode)))
+            return fail(folderIsALink(path));
+        if (why == ENOTDIR)
+            return fail(quoted(path) + QStringLiteral(" is not a folder; it was left as it is."));
+        return fail("The folder " + quoted(path) + " cannot be opened: " + systemError(why) + '.');
+    }
+    ::fchmod(folder.get(), 0700);  // a folder of another owner keeps its permissions
+    if (::faccessat(AT_FDCWD, name.constData(), W_OK | X_OK, 0) != 0)
+        return fail("The folder " + quoted(path) + " cannot be written to: " + systemError(errno) +
+                    '.');
+    return true;
+}
+
+void removeTemporaryFiles(const QString& folder) {
+    const int fd = openFolder(folder, FolderLinks::Refuse);
+    if (fd < 0) return;
+    DIR* entries = ::fdopendir(fd);  // owns fd from here on
+    if (!entries) {
+        ::close(fd);
+        return;
+    }
+    const std::size_t prefix = std::strlen(kTemporaryPrefix);
+    while (const dirent* entry = ::readdir(entries)) {
+        if (std::strncmp(entry->d_name, kTemporaryPrefix, prefix) != 0) continue;
+        struct stat st {};
+        if (::fstatat(fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)))
+            ::unlinkat(fd, entry->d_name, 0);
+    }
+    ::closedir(entries);
+}
+
+ReadOutcome readFileLimited(const QString& path, qsizetype maxBytes, QByteArray& bytes) {
+    bytes.clear();
+    const QByteArray name = encoded(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0) return ReadOutcome::Missing;
+    if (!S_ISREG(st.st_mode)) return ReadOutcome::NotRegular;
+    // Not blocking: should a FIFO have taken the file's place since, the open does
+    // not wait for a writer.
+    const Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!file.valid()) return ReadOutcome::Missing;
+    if (::fstat(file.get(), &st) != 0) return ReadOutcome::Failed;
+    if (!S_ISREG(st.st_mode)) return ReadOutcome::NotRegular;
+    if (st.st_size > maxBytes) return ReadOutcome::TooLarge;
+
+    // Read up to one byte past the limit, so a file larger than it claims is seen.
+    constexpr qsizetype kChunk = 64 * 1024;
+    bytes.reserve(qsizetype(st.st_size) + 1);
+    for (;;) {
+        const qsizetype room = std::min(kChunk, maxBytes + 1 - bytes.size());
+        if (room <= 0) {
+            bytes.clear();
+            return ReadOutcome::TooLarge;
+        }
+        const qsizetype had = bytes.size();
+        bytes.resize(had + room);
+        const ssize_t n = ::read(file.get(), bytes.data() + had, size_t(room));
+        if (n < 0 && errno == EINTR) {
+            bytes.resize(had);
+            continue;
+        }
+        if (n < 0) {
+            bytes.clear();
+            return ReadOutcome::Failed;
+        }
+        bytes.resize(had + n);
+        if (n == 0) return ReadOutcome::Read;
+    }
 }
 
 }  // namespace yrn

@@ -1,14 +1,68 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
+#include <utility>
 
 namespace yrn {
 
-// Writes a file through a temporary file in the same folder that is renamed over
-// the old one, so a crash, a kill or a full disk never leaves half a file. The
-// file is readable by its owner only: client answers and reports are confidential.
-// False (and why) when it could not be written; the old file is then untouched.
-bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+// How the program touches files on disk: section files, reports and the folders
+// they live in. A client folder may hold anything (a link planted in it, a device,
+// a FIFO, a file of any size), and a disk may fill up at any moment; nothing here
+// writes through a link, waits on a device or reads without limit, and a write
+// either lands whole or leaves the old file as it was.
+
+// Whether the folder a file is written into may itself be a link. Folders the
+// program makes (client folders, "ClientReports") may not; a folder a person names
+// on the command line may.
+enum class FolderLinks { Refuse, Follow };
+
+// Writes a file through a temporary file in the same folder that is fsynced,
+// checked and renamed over the old one, so a crash, a kill or a full disk never
+// leaves half a file. The file is readable by its owner only: client answers and
+// reports are confidential. A file that is a link or not a regular file (a
+// folder, a device, a FIFO) is refused and left alone. False (and why) when it
+// could not be written; the old file is then untouched.
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr,
+                         FolderLinks links = FolderLinks::Refuse);
+
+// Why a file may not be replaced by a write, as a sentence naming it: it is a
+// link, it is not a regular file, or (with FolderLinks::Refuse) its folder is a
+// link. Empty when it is a regular file or there is none yet.
+QString replaceRefusal(const QString& path, FolderLinks links = FolderLinks::Refuse);
+
+// Makes a folder readable by its owner only, or takes the folder that is there
+// and makes it so. False (and why, naming the folder) when it cannot be made or
+// written to, or when what is there is a link or not a folder; permissions are
+// never changed through a link.
+bool makePrivateFolder(const QString& path, QString* error = nullptr);
+
+// Renames files of one folder over others, one after another (never through a
+// link), and makes the renames durable. The names that could not be renamed are
+// added to failed; false when there was one.
+bool renameInFolder(const QString& folder, const QList<std::pair<QString, QString>>& renames,
+                    QStringList* failed = nullptr);
+
+// Every temporary file of a write starts with this; none of the program's own
+// files does.
+inline constexpr char kTemporaryPrefix[] = ".yrn-tmp-";
+// Removes the temporary files that writes killed before their rename left in a
+// folder (never following a link).
+void removeTemporaryFiles(const QString& folder);
+
+enum class ReadOutcome {
+    Read,
+    Missing,     // there is no such file, or it cannot be opened
+    NotRegular,  // a folder, a device, a FIFO, a socket, or a link to one
+    TooLarge,    // more than the limit
+    Failed,      // a read error
+};
+// Reads a whole file of at most maxBytes. Only a regular file is read (a link is
+// followed to a regular file only), never a byte more than the limit allows,
+// whatever size the file claims (files of /proc claim none), and never waiting on
+// a FIFO or a device.
+ReadOutcome readFileLimited(const QString& path, qsizetype maxBytes, QByteArray& bytes);
 
 }  // namespace yrn

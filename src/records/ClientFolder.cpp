@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "interview/AtomicFile.h"
 #include "interview/FolderName.h"
 #include "interview/Interview.h"
 #include "interview/ProgramError.h"
@@ -53,51 +54,73 @@ ClientFolder::SaveOutcome ClientFolder::SaveClientYRN() {
             return;
         }
         const QString name = identity.YRNDirectory();
-        if (!isSafeFolderName(name)) {
+        if (const QString problem = folderNameProblem(name); !problem.isEmpty()) {
             outcome.notSaved << name;
             prompts.information(
-                kSaveError,
-                "The client's name and assessment date give the folder name \"" + name +
-                    "\", which cannot be used: a folder name may not hold a path separator, "
-                    "\"..\", a control character or any of < > : \" | ? *, nor begin or end "
-                    "with a blank.\r\nPlease correct the name or the date. Nothing was saved.");
+                kSaveError, "The client's name and assessment date give the folder name \"" + name +
+                                "\", which cannot be used: it " + problem +
+                                ".\r\nPlease correct the name or the date. Nothing was saved.");
             return;
         }
         outcome.folder = clientFolderPath();
-        QDir program(programFolder_);
-        const bool made = program.exists(name) || program.mkdir(name);
-        if (!made || !QFileInfo(outcome.folder).isDir() ||
-            !QFileInfo(outcome.folder).isWritable()) {
+        QString why;
+        if (!makePrivateFolder(outcome.folder, &why)) {
             outcome.notSaved << name;
             prompts.information(kSaveError,
                                 "The client folder \"" + QDir::toNativeSeparators(outcome.folder) +
-                                    "\" could not be made or written to.\r\nNothing was saved; "
-                                    "the answers are still on screen.");
+                                    "\" could not be made or written to.\r\n" + why +
+                                    "\r\nNothing was saved; the answers are still on screen.");
             return;
         }
-        QFile::setPermissions(outcome.folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                  QFileDevice::ExeOwner);
-        // A section that fails to write keeps its older file; the others are still saved.
-        for (Section* section : interview_.sections()) {
-            const QString file = section->info().fileName;
-            if (!section->SaveYRN(QDir(outcome.folder).filePath(file))) outcome.notSaved << file;
-        }
-        if (!outcome.notSaved.isEmpty()) {
-            prompts.information(kSaveError,
-                                "These section files could not be saved in \"" +
-                                    QDir::toNativeSeparators(outcome.folder) +
-                                    "\": " + outcome.notSaved.join(QStringLiteral(", ")) +
-                                    ".\r\nThe answers are still on screen; please save again.");
-            return;
-        }
-        outcome.allWritten = true;
+        saveSections(outcome);
     });
     return outcome;
 }
 
+// Every section writes its file under a temporary name first; only when all of
+// them are on disk are they renamed into place, one after another, so that a
+// failure or a kill leaves no folder holding files of two saves (but for the
+// instant of the renames). When a section fails, every section keeps its older file.
+void ClientFolder::saveSections(SaveOutcome& outcome) {
+    const QDir folder(outcome.folder);
+    removeTemporaryFiles(outcome.folder);
+    QStringList reasons;
+    QList<std::pair<QString, QString>> staged;  // temporary name, section file name
+    for (Section* section : interview_.sections()) {
+        const QString file = section->info().fileName;
+        const QString temporary = kTemporaryPrefix + file;
+        if (const QString refusal = replaceRefusal(folder.filePath(file)); !refusal.isEmpty()) {
+            outcome.notSaved << file;
+            reasons << refusal;
+        } else if (!section->SaveYRN(folder.filePath(temporary))) {
+            outcome.notSaved << file;
+        } else if (QFileInfo::exists(folder.filePath(temporary))) {
+            staged.append({temporary, file});  // a section without a file layout writes none
+        }
+    }
+    const bool replacing = outcome.notSaved.isEmpty();
+    if (replacing) renameInFolder(outcome.folder, staged, &outcome.notSaved);
+    removeTemporaryFiles(outcome.folder);
+    if (outcome.notSaved.isEmpty()) {
+        outcome.allWritten = true;
+        return;
+    }
+    interview_.prompts().information(
+        kSaveError, "These section files could not be saved in \"" +
+                        QDir::toNativeSeparators(outcome.folder) +
+                        "\": " + outcome.notSaved.join(QStringLiteral(", ")) + ".\r\n" +
+                        (reasons.isEmpty() ? QString() : reasons.join(' ') + "\r\n") +
+                        (replacing ? QStringLiteral("The other section files were saved. ")
+                                   : QStringLiteral("No section file was replaced. ")) +
+                        "The answers are still on screen; please save again.");
+}
+
 QList<ClientFolder::SectionFile> ClientFolder::sectionFiles(const QString& folder) const {
     QList<SectionFile> found;
-    QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    // Devices, FIFOs and links to them are listed too: the open names them as
+    // files it could not read, rather than passing over them in silence.
+    QStringList names =
+        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     std::sort(names.begin(), names.end());
     for (Section* section : interview_.sections()) {
         const QString written = section->info().fileName;

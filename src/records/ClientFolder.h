@@ -28,8 +28,9 @@ class ClientFolder {
     };
     // Saves the eight section files into programFolder/YRNDirectory. A missing
     // name or date gives the "Save Error" notice of a missing name; an unsafe
-    // folder name, a folder that cannot be made and a file that cannot be written
-    // give a "Save Error" box naming what was not saved.
+    // folder name, a folder that cannot be made or is a link, and a file that
+    // cannot be written or is a link give a "Save Error" box naming what was not
+    // saved and why. The files are replaced together or not at all.
     SaveOutcome SaveClientYRN();
 
     // The client folder of the client on screen: programFolder/YRNDirectory.
@@ -58,6 +59,8 @@ class ClientFolder {
     OpenOutcome openClient(const QString& folder);
 
   private:
+    void saveSections(SaveOutcome& outcome);
+
     Interview& interview_;
     QString programFolder_;
 };

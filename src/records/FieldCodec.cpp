@@ -70,31 +70,40 @@ QByteArray SectionWriter::bytes() const {
 
 // --- Reader ---
 
+// The lines are found as the reading goes: the text is held once, and a line is
+// copied out only when it is read. CR LF, LF and a lone CR all end a line; a line
+// break at the very end starts no further line.
 SectionReader::SectionReader(Section& section, const QByteArray& bytes) : section_(section) {
     if (bytes.size() > kMaxFileBytes) {
         stopped_ = true;
         return;
     }
-    const QString text = decodeSectionText(bytes);
-    // CR LF, LF and a lone CR all end a line.
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != '\r' && c != '\n') continue;
-        lines_.append(text.mid(start, i - start));
-        if (c == '\r' && i + 1 < text.size() && text.at(i + 1) == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines_.append(text.mid(start));
+    text_ = decodeSectionText(bytes);
+}
+
+qsizetype SectionReader::lineEnd(qsizetype from) const {
+    const QChar* chars = text_.constData();
+    for (qsizetype i = from; i < text_.size(); ++i)
+        if (chars[i] == '\r' || chars[i] == '\n') return i;
+    return text_.size();
+}
+
+qsizetype SectionReader::afterLineBreak(qsizetype end) const {
+    if (end >= text_.size()) return end;
+    if (text_.at(end) == '\r' && end + 1 < text_.size() && text_.at(end + 1) == '\n')
+        return end + 2;
+    return end + 1;
 }
 
 bool SectionReader::nextLine(QString& line) {
     if (stopped_) return false;
-    if (next_ >= lines_.size() || lines_.at(next_).size() > kMaxLineChars) {
+    const qsizetype end = lineEnd(next_);
+    if (next_ >= text_.size() || end - next_ > kMaxLineChars) {
         stopped_ = true;
         return false;
     }
-    line = lines_.at(next_++);
+    line = text_.mid(next_, end - next_);
+    next_ = afterLineBreak(end);
     return true;
 }
 
@@ -105,28 +114,33 @@ bool SectionReader::readValue(QString& value) {
     return true;
 }
 
-bool SectionReader::isSeparatorLine(const QString& line) const {
-    return trimBlanks(line.section(',', 0, 0)) == QStringLiteral(";");
+// A separator line holds ";" (blanks around it, and anything after a comma, aside).
+bool SectionReader::isSeparatorAt(qsizetype from) const {
+    QStringView line = QStringView(text_).mid(from, lineEnd(from) - from);
+    const qsizetype comma = line.indexOf(u',');
+    if (comma >= 0) line = line.left(comma);
+    while (!line.isEmpty() && line.front() == u' ')
+        line = line.mid(1);
+    while (!line.isEmpty() && line.back() == u' ')
+        line.chop(1);
+    return line == u";";
 }
 
 void SectionReader::readSeparator(bool last) {
     if (last || stopped_) return;
-    if (next_ >= lines_.size()) {
-        stopped_ = true;
-        return;
-    }
-    const QString line = lines_.at(next_);
-    if (!isSeparatorLine(line)) {
+    if (next_ >= text_.size() || !isSeparatorAt(next_)) {
         stopped_ = true;
         return;
     }
     // The separator is one item: the text up to a comma or the line end. What
     // follows a comma is read as the next line.
-    const qsizetype comma = line.indexOf(',');
-    if (comma >= 0)
-        lines_[next_] = line.mid(comma + 1);
-    else
-        ++next_;
+    const qsizetype end = lineEnd(next_);
+    const qsizetype comma = QStringView(text_).mid(next_, end - next_).indexOf(u',');
+    next_ = comma >= 0 ? next_ + comma + 1 : afterLineBreak(end);
+}
+
+bool SectionReader::atEnd() const {
+    return stopped_ || next_ >= text_.size();
 }
 
 void SectionReader::fault(const QString& procedure) {
@@ -138,13 +152,27 @@ void SectionReader::LoadText(bool last, const QString& id) {
     QString line;
     if (!nextLine(line)) return;
     // A comment written raw over several lines by an older program runs on up to
-    // its separator (or to the end of the file for the last field).
-    while (next_ < lines_.size() && (last || !isSeparatorLine(lines_.at(next_)))) {
-        if (lines_.at(next_).size() > kMaxLineChars || line.size() > kMaxLineChars) {
-            stopped_ = true;
-            return;
+    // its separator (or to the end of the file for the last field). Only a
+    // multi-line box can hold such a comment: after any other box the next line
+    // must be its separator.
+    if (section_.field(id).multiLine) {
+        qsizetype end = next_;
+        while (end < text_.size() && (last || !isSeparatorAt(end)))
+            end = afterLineBreak(lineEnd(end));
+        if (end > next_) {
+            if (line.size() + (end - next_) > kMaxLineChars) {
+                stopped_ = true;
+                return;
+            }
+            line.reserve(line.size() + (end - next_) + 1);
+            for (qsizetype from = next_; from < end;) {
+                const qsizetype to = lineEnd(from);
+                line += '\n';
+                line += QStringView(text_).mid(from, to - from);
+                from = afterLineBreak(to);
+            }
+            next_ = end;
         }
-        line += '\n' + lines_.at(next_++);
     }
     const QString value = trimBlanks(line);
     section_.setText(id, value == QStringLiteral("-1") ? QString() : unescapeValue(value));

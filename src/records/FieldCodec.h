@@ -52,8 +52,8 @@ QString numberForm(qint64 value);
 // values.
 class SectionReader {
   public:
-    // Files larger than this are not a section file.
-    static constexpr qsizetype kMaxFileBytes = 64 * 1024 * 1024;
+    // Files larger than this are not a section file (which takes a few kilobytes).
+    static constexpr qsizetype kMaxFileBytes = 1024 * 1024;
     // A value line longer than this is damage.
     static constexpr qsizetype kMaxLineChars = 1024 * 1024;
 
@@ -77,7 +77,7 @@ class SectionReader {
     bool stopped() const { return stopped_; }
     // No value line is left: the reading stopped or the file ended after the
     // last separator. Lets a reader of a field that older files lack end quietly.
-    bool atEnd() const { return stopped_ || next_ >= lines_.size(); }
+    bool atEnd() const;
     // Marks a value that could not be set and shows the "Program Error" box of
     // the reader named.
     void fault(const QString& procedure);
@@ -85,11 +85,15 @@ class SectionReader {
   private:
     bool nextLine(QString& line);
     void loadOption(bool last, const QString& id, int buttons);
-    bool isSeparatorLine(const QString& line) const;
+    // The end of the line that starts at from (its line break or the text's end),
+    // and where the next line starts after a line's end.
+    qsizetype lineEnd(qsizetype from) const;
+    qsizetype afterLineBreak(qsizetype end) const;
+    bool isSeparatorAt(qsizetype from) const;
 
     Section& section_;
-    QStringList lines_;
-    qsizetype next_ = 0;
+    QString text_;
+    qsizetype next_ = 0;  // where the next line starts
     bool stopped_ = false;
     bool faulty_ = false;
 };

@@ -1,8 +1,5 @@
 #include "records/SectionFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include "interview/AtomicFile.h"
 #include "records/FieldCodec.h"
 
@@ -88,10 +85,18 @@ bool saveSectionFile(const Section& section, const FileLayout& layout, const QSt
 }
 
 LoadResult loadSectionFile(Section& section, const FileLayout& layout, const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {false, false};
-    if (file.size() > SectionReader::kMaxFileBytes) return {true, false};
-    return readSectionBytes(section, layout, file.readAll());
+    QByteArray bytes;
+    switch (readFileLimited(path, SectionReader::kMaxFileBytes, bytes)) {
+        case ReadOutcome::Read:
+            return readSectionBytes(section, layout, bytes);
+        case ReadOutcome::Missing:
+        case ReadOutcome::Failed:
+            return {false, false};
+        case ReadOutcome::NotRegular:
+        case ReadOutcome::TooLarge:
+            break;
+    }
+    return {true, false};
 }
 
 }  // namespace yrn

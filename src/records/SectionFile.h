@@ -40,7 +40,9 @@ LoadResult readSectionBytes(Section& section, const FileLayout& layout, const QB
 bool saveSectionFile(const Section& section, const FileLayout& layout, const QString& path,
                      QString* error = nullptr);
 
-// Reads a section file; a file that cannot be opened is "not found".
+// Reads a section file; a file that cannot be opened is "not found". A file
+// that is not a regular file (a device, a FIFO, a link to one) or is larger than
+// a section file can be is found but not read.
 LoadResult loadSectionFile(Section& section, const FileLayout& layout, const QString& path);
 
 }  // namespace yrn

@@ -7,6 +7,8 @@ namespace yrn {
 
 namespace {
 
+constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
+
 // Windows-1252 bytes 0x80..0x9F; the five undefined bytes map to the C1 control of
 // the same value, as Windows itself reads them, so that every byte reads back.
 constexpr std::array<char16_t, 32> kHigh = {
@@ -25,11 +27,12 @@ constexpr char16_t kEscape = 0x241B;   // SYMBOL FOR ESCAPE
 constexpr char16_t kNewLine = 0x2424;  // SYMBOL FOR NEWLINE: a line feed
 constexpr char16_t kReturn = 0x240D;   // SYMBOL FOR CARRIAGE RETURN: a carriage return
 
-// Characters that some line reader takes for a line end, and other controls that
-// do not belong in a text line; written as escape + 'u' + four hex digits.
+// Characters that some line reader takes for a line end, other controls that do
+// not belong in a text line, the invisible byte-order mark, and half a character
+// (which no encoding can write); written as escape + 'u' + four hex digits.
 bool needsCodeEscape(char16_t c) {
     return (c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F || c == 0x85 ||
-           c == 0x2028 || c == 0x2029;
+           c == 0x2028 || c == 0x2029 || c == 0xFEFF;
 }
 
 QString codeEscape(char16_t c) {
@@ -65,25 +68,15 @@ QString fromWindows1252(const QByteArray& bytes) {
 }
 
 QByteArray encodeSectionText(const QString& text) {
-    return fitsWindows1252(text) ? toWindows1252(text) : text.toUtf8();
+    return fitsWindows1252(text) ? toWindows1252(text) : kUtf8Mark + text.toUtf8();
 }
 
 QString decodeSectionText(const QByteArray& bytes) {
-    QByteArray data = bytes;
-    bool nonAscii = false;
-    for (char ch : data)
-        if (static_cast<unsigned char>(ch) >= 0x80) {
-            nonAscii = true;
-            break;
-        }
-    if (!nonAscii) return QString::fromLatin1(data);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(data);
-    if (!utf8.hasError()) {
-        if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-        return text;
-    }
-    return fromWindows1252(data);
+    if (!bytes.startsWith(kUtf8Mark)) return fromWindows1252(bytes);
+    // Only the mark is taken off: a second one is part of the text.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(QByteArrayView(bytes).sliced(qsizetype(sizeof kUtf8Mark - 1)));
 }
 
 QString escapeValue(const QString& text) {
@@ -99,7 +92,11 @@ QString escapeValue(const QString& text) {
         } else if (c == kEscape || c == kNewLine || c == kReturn) {
             out += QChar(kEscape);
             out += QChar(c);
-        } else if (needsCodeEscape(c) || edgeBlank) {
+        } else if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
+                   text.at(i + 1).isLowSurrogate()) {
+            out += QChar(c);
+            out += text.at(++i);
+        } else if (needsCodeEscape(c) || edgeBlank || QChar::isSurrogate(c)) {
             out += codeEscape(c);
         } else {
             out += QChar(c);

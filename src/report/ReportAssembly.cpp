@@ -1,7 +1,6 @@
 #include "report/ReportAssembly.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -95,22 +94,24 @@ bool ReportAssembly::SaveReport() {
 
     const QByteArray rtf = document_.toRtf();
     if (!writeFileAtomically(clientReportPath(), rtf)) {
+        // A report file that is a link or no regular file is left alone, and the box says so.
+        const QString refusal = replaceRefusal(clientReportPath());
         interview_.prompts().critical(
             "Report Save Error",
-            "Unable to save report.\r\nPlease close all open reports and save again.");
+            "Unable to save report.\r\nPlease close all open reports and save again." +
+                (refusal.isEmpty() ? QString() : "\r\n" + refusal));
         return false;
     }
     // The report names are the clients' names: the folder is its owner's only.
-    const bool sharedFolder =
-        QDir(programFolder_).mkpath(kSharedFolder) &&
-        QFile::setPermissions(programFolder_ + "/" + kSharedFolder, QFileDevice::ReadOwner |
-                                                                        QFileDevice::WriteOwner |
-                                                                        QFileDevice::ExeOwner);
-    if (!sharedFolder || !writeFileAtomically(sharedReportPath(), rtf)) {
+    const QString shared = programFolder_ + "/" + kSharedFolder;
+    QString why;
+    const bool sharedFolder = makePrivateFolder(shared, &why);
+    if (sharedFolder) removeTemporaryFiles(shared);  // left by a report save that was killed
+    if (!sharedFolder || !writeFileAtomically(sharedReportPath(), rtf, &why)) {
         interview_.prompts().information(
             "Report Copy Not Saved",
             "The report is saved in the client folder, but its copy could not be saved as:\r\n" +
-                QDir::toNativeSeparators(sharedReportPath()));
+                QDir::toNativeSeparators(sharedReportPath()) + "\r\n" + why);
     }
     return true;
 }

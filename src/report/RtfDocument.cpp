@@ -1,8 +1,6 @@
 #include "report/RtfDocument.h"
 
 #include <QChar>
-#include <QFile>
-#include <QFileInfo>
 #include <map>
 
 #include "interview/AtomicFile.h"
@@ -17,25 +15,6 @@ constexpr char16_t kRemoved = 0xFFFF;
 
 char16_t folded(char16_t ch) {
     return char16_t(QChar::toCaseFolded(char32_t(ch)));
-}
-
-// Does the RTF end in a control word with no delimiter after it ("\b0", "\par")?
-// Text appended to it would then run into the word.
-bool endsInBareWord(const QByteArray& rtf) {
-    qsizetype i = rtf.size();
-    while (i > 0 && rtf[i - 1] >= '0' && rtf[i - 1] <= '9')
-        --i;
-    if (i > 0 && i < rtf.size() && rtf[i - 1] == '-') --i;
-    const qsizetype lettersEnd = i;
-    while (i > 0 &&
-           ((rtf[i - 1] >= 'a' && rtf[i - 1] <= 'z') || (rtf[i - 1] >= 'A' && rtf[i - 1] <= 'Z')))
-        --i;
-    if (i == lettersEnd || i == 0 || rtf[i - 1] != '\\') return false;
-    // "\\par" is a backslash followed by text, not a control word.
-    qsizetype backslashes = 0;
-    while (i - backslashes > 0 && rtf[i - 1 - backslashes] == '\\')
-        ++backslashes;
-    return backslashes % 2 == 1;
 }
 
 }  // namespace
@@ -145,12 +124,8 @@ RtfDocument& RtfDocument::operator=(RtfDocument&& other) noexcept {
 
 bool RtfDocument::load(const QString& path) {
     d->clear();
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || file.size() > rtf::kMaxRtfBytes) return false;
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    // Read at most one byte past the limit, whatever the file claims its size is.
-    const QByteArray bytes = file.read(rtf::kMaxRtfBytes + 1);
-    if (file.error() != QFileDevice::NoError) return false;
+    QByteArray bytes;
+    if (readFileLimited(path, rtf::kMaxRtfBytes, bytes) != ReadOutcome::Read) return false;
     return loadFromData(bytes);
 }
 
@@ -182,25 +157,38 @@ QByteArray RtfDocument::toRtf() const {
     QByteArray out;
     out.reserve(d->data.size() + d->data.size() / 4);
     qint32 from = 0;
-    const auto copyUpTo = [&](qint32 to) {
-        out.append(d->data.constData() + from, to - from);
-        from = to;
-    };
+    // The output ends where this character of the document begins (-1: it ends in
+    // an inserted piece or a blank).
+    int tail = -1;
     for (int i = 0; i < d->unitCount(); ++i) {
         const auto piecesHere = d->pieces.find(i);
         const bool removed = !d->alive(i);
         if (piecesHere == d->pieces.end() && !removed) continue;
-        copyUpTo(units[std::size_t(i)].begin);
-        if (piecesHere != d->pieces.end())
+        const rtf::Unit& unit = units[std::size_t(i)];
+        if (unit.begin > from) {
+            out.append(d->data.constData() + from, unit.begin - from);
+            tail = i;
+        }
+        from = unit.begin;
+        if (piecesHere != d->pieces.end()) {
             for (const auto& piece : piecesHere->second)
                 out += piece.rtf;
+            tail = -1;
+        }
         if (removed) {
             // What follows the removed character must not run into a control
             // word before it: a blank ends the word and is no text.
-            if (endsInBareWord(out)) out += ' ';
-            from = units[std::size_t(i)].end;
+            if (tail >= 0 && (units[std::size_t(tail)].flags & rtf::Unit::AfterBareWord)) {
+                out += ' ';
+                tail = -1;
+            }
+            from = unit.end;
         }
     }
+    const auto copyUpTo = [&](qint32 to) {
+        out.append(d->data.constData() + from, to - from);
+        from = to;
+    };
     copyUpTo(d->parsed.endAnchor);
     if (const auto atEnd = d->pieces.find(d->unitCount()); atEnd != d->pieces.end())
         for (const auto& piece : atEnd->second)
@@ -209,9 +197,9 @@ QByteArray RtfDocument::toRtf() const {
     return out;
 }
 
-bool RtfDocument::save(const QString& path) const {
+bool RtfDocument::save(const QString& path, QString* error) const {
     if (!d->loaded) return false;
-    return writeFileAtomically(path, toRtf());
+    return writeFileAtomically(path, toRtf(), error, FolderLinks::Follow);
 }
 
 QString RtfDocument::visibleText() const {

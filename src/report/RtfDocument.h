@@ -31,8 +31,10 @@ class RtfDocument {
     bool isLoaded() const;
 
     QByteArray toRtf() const;
-    // Written to a temporary file and renamed into place.
-    bool save(const QString& path) const;
+    // Written to a temporary file and renamed into place; a file that is a link or
+    // not a regular file is refused and left alone (the folder may be reached
+    // through a link). False (and why) when it was not written.
+    bool save(const QString& path, QString* error = nullptr) const;
 
     // The visible text; paragraph breaks as "\n", tabs as "\t".
     QString visibleText() const;

@@ -149,6 +149,9 @@ class Reader {
         bool hasParam = false;
         qint64 param = 0;
         unsigned char byte = 0;
+        // A control word that ends in its last letter or digit: no blank ended it
+        // and no binary data follows it.
+        bool bare = false;
     };
     struct Group {
         bool skip = false;
@@ -163,6 +166,7 @@ class Reader {
     }
     void addUnit(const Token& t, char16_t ch, std::uint8_t flags = 0) {
         if (group().skip) return;
+        if (afterBareWord_) flags |= Unit::AfterBareWord;
         out_.units.push_back(Unit{t.begin, t.end, ch, flags});
     }
     Group& group() { return stack_.back(); }
@@ -176,6 +180,8 @@ class Reader {
     std::vector<Group> stack_;
     int pendingFallback_ = 0;
     qint64 fallbackUnit_ = -1;
+    bool lastWasBareWord_ = false;
+    bool afterBareWord_ = false;  // the token being handled follows a bare control word
     QString error_;
 };
 
@@ -252,12 +258,14 @@ bool Reader::readWord(Token& t) {
         t.hasParam = true;
         t.param = negative ? -value : value;
     }
-    if (i < n_ && p_[i] == ' ') ++i;
+    t.bare = !(i < n_ && p_[i] == ' ');
+    if (!t.bare) ++i;
     if (t.word == "bin") {
         // Binary data: its length is the parameter, and it is never text.
         if (t.param < 0 || t.param > n_ - i)
             return fail(QStringLiteral("binary data runs past the end"));
         i += qint32(t.param);
+        if (t.param > 0) t.bare = false;
     }
     t.kind = Tok::Word;
     t.end = pos_ = i;
@@ -350,6 +358,8 @@ bool Reader::run(QString* why) {
         Token t;
         if (!next(t)) return failed(error_);
         if (t.kind == Tok::End) return failed(QStringLiteral("the document is truncated"));
+        afterBareWord_ = lastWasBareWord_;
+        lastWasBareWord_ = t.kind == Tok::Word && t.bare;
         if (pendingFallback_ > 0) {
             // The characters after \uN that readers without Unicode show instead.
             if (t.kind == Tok::Ignored) continue;

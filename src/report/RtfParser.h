@@ -32,6 +32,9 @@ struct Unit {
         // A table cell or row end: removing it would break the table, so a
         // replacement keeps it.
         Structural = 1,
+        // Right before the character's bytes ends a control word with no delimiter
+        // ("\b0" in "\b0x"): text put after the word in its place would run into it.
+        AfterBareWord = 2,
     };
     qint32 begin = 0;
     qint32 end = 0;

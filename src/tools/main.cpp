@@ -3,9 +3,12 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
+#include "interview/AtomicFile.h"
 #include "interview/Interview.h"
 #include "interview/Section.h"
 #include "records/ClientFolder.h"
@@ -27,10 +30,24 @@ const char kUsage[] =
     "       yrn-tool export <client-folder>\n"
     "\n"
     "report  reads the client folder's section files and writes the client report;\n"
-    "        the template defaults to YRN_TEMPLATE.RTF beside this program.\n"
+    "        the template defaults to YRN_TEMPLATE.RTF beside this program. An\n"
+    "        output that is there already must be a regular file; \"-o -\" writes the\n"
+    "        report on stdout.\n"
     "export  writes every answer of the client folder as JSON on stdout.\n"
     "Messages go to stderr as \"Title: text\". Exit status: 0 done, 1 no section file,\n"
-    "no usable template or no report written, 2 wrong arguments.\n";
+    "no usable template, or the report or the answers not written, 2 wrong arguments.\n";
+
+// Writes all of the bytes on stdout and flushes them; false (with the message on
+// stderr) when any of it could not be written, a full disk for one.
+bool writeStdout(const QByteArray& bytes, const char* what) {
+    const bool written = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout) ==
+                             std::size_t(bytes.size()) &&
+                         std::fflush(stdout) == 0 && !std::ferror(stdout);
+    if (!written)
+        std::fprintf(stderr, "yrn-tool: %s could not be written to standard output: %s\n", what,
+                     std::strerror(errno));
+    return written;
+}
 
 int wrongArguments(const QString& why) {
     std::fprintf(stderr, "yrn-tool: %s\n\n%s", why.toUtf8().constData(), kUsage);
@@ -93,9 +110,17 @@ int report(const Arguments& args) {
     } opener;
     ReportAssembly assembly(*interview, programFolder, opener);
     if (!assembly.makeReport(templateFile)) return kFailed;
+    if (*args.output == "-")
+        return writeStdout(assembly.document().toRtf(), "the report") ? kDone : kFailed;
+    // Only a regular file is replaced: never a device, a FIFO or a link, which
+    // would carry the report somewhere else or destroy what they stand for.
     if (!assembly.document().save(*args.output)) {
+        const QString refusal = replaceRefusal(*args.output, FolderLinks::Follow);
         prompts.critical("Report Save Error",
-                         "Unable to save report.\r\nPlease close all open reports and save again.");
+                         refusal.isEmpty()
+                             ? QStringLiteral("Unable to save report.\r\nPlease "
+                                              "close all open reports and save again.")
+                             : "Unable to save report.\r\n" + refusal);
         return kFailed;
     }
     return kDone;
@@ -110,9 +135,8 @@ int exportAnswers(const Arguments& args) {
     for (const ClientFolder::SectionFile& file : files)
         if (const Section* section = interview->section(file.module))
             all.insert(section->info().fileName, sectionAnswers(*section));
-    const QByteArray json = QJsonDocument(all).toJson(QJsonDocument::Indented);
-    std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
-    return std::fflush(stdout) == 0 ? kDone : kFailed;
+    return writeStdout(QJsonDocument(all).toJson(QJsonDocument::Indented), "the answers") ? kDone
+                                                                                          : kFailed;
 }
 
 }  // namespace

@@ -1,12 +1,17 @@
-// Client folders below the window: safe folder names, a file that cannot be
-// written, and section files recognised without regard to case.
+// Client folders below the window: safe folder names, files that cannot be
+// written (a full disk, a planted link, a save that fails partway), hostile files
+// in a folder that is opened, and section files recognised without regard to case.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <iostream>
 
 #include "records/ClientFolder.h"
 #include "records/SectionFile.h"
+#include "support/Child.h"
 #include "support/SampleSection.h"
 #include "support/TestSupport.h"
 
@@ -20,14 +25,22 @@ class FileSection : public SampleSection {
   public:
     FileSection(Interview& i, const QString& module, const QString& file)
         : SampleSection(i, module, file) {}
-    bool SaveYRN(const QString& path) override { return saveSectionFile(*this, layout(), path); }
+    bool SaveYRN(const QString& path) override {
+        return !failing && saveSectionFile(*this, layout(), path);
+    }
     LoadResult LoadClientYRN(const QString& path) override {
         return loadSectionFile(*this, layout(), path);
     }
     static FileLayout layout() {
         return {{Codec::Text, "txtName"}, {Codec::Opt, "optWorking", true}};
     }
+    bool failing = false;
 };
+
+QStringList entries(const QString& dir) {
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                               QDir::NoDotAndDotDot);
+}
 
 struct ClientFolderTest : ::testing::Test {
     QTemporaryDir program;
@@ -42,16 +55,49 @@ struct ClientFolderTest : ::testing::Test {
     QString clientDir = QDir(program.path()).filePath(identity.folder);
 
     void SetUp() override { interview.setIdentity(&identity); }
+
+    // Saves answers that give files of about the sizes asked for; returns the bytes
+    // of the two files.
+    std::pair<QByteArray, QByteArray> save(char mark, int locationSize = 5000) {
+        location.setText("txtName", QString(locationSize, QChar(mark)));
+        drugs.setText("txtName", QString("drugs ") + mark);
+        EXPECT_TRUE(folder.SaveClientYRN().allWritten);
+        return {readFile(clientDir + "/Location.YRN"), readFile(clientDir + "/Drugs.YRN")};
+    }
+    void answer(char mark, int locationSize = 5000) {
+        location.setText("txtName", QString(locationSize, QChar(mark)));
+        drugs.setText("txtName", QString("drugs ") + mark);
+    }
+    std::pair<QByteArray, QByteArray> files() const {
+        return {readFile(clientDir + "/Location.YRN"), readFile(clientDir + "/Drugs.YRN")};
+    }
 };
 
 TEST_F(ClientFolderTest, UnsafeFolderNamesAreRefusedAndNothingIsWritten) {
-    for (const QString name : {"../x05-07-2001", "a/b05-07-2001", "a\\b", "..", ".", "x\ty", "x:y",
-                               "name ", "x\u2028y"}) {
+    // Each refusal says why.
+    const std::pair<QString, QString> unsafe[] = {
+        {"../x05-07-2001", "path separator"},
+        {"a/b05-07-2001", "path separator"},
+        {"a\\b", "path separator"},
+        {"..", "\"..\""},
+        {".", "begin with \".\""},
+        {".hidden05-07-2001", "begin with \".\""},
+        {"x\ty", "control character"},
+        {"x\u2028y", "control character"},
+        {"Doe\u202EeoJ05-07-2001", "bidirectional"},
+        {"\u2066Doe\u2069Jane05-07-2001", "bidirectional"},
+        {"x:y", "< > :"},
+        {"name ", "blank"},
+        {QString(252, 'A'), "too long"},
+        {QString(126, QChar(0xC9)), "too long"},  // fits in 255 bytes only as Windows-1252
+    };
+    for (const auto& [name, reason] : unsafe) {
         EXPECT_FALSE(ClientFolder::isSafeFolderName(name)) << qPrintable(name);
         identity.folder = name;
         prompts.clear();
         EXPECT_FALSE(folder.SaveClientYRN().allWritten);
         EXPECT_EQ(prompts.titles(), QStringList{"Save Error"});
+        EXPECT_TRUE(prompts.last().text.contains(reason)) << qPrintable(prompts.last().text);
     }
     QDir up(program.path());
     up.cdUp();
@@ -59,16 +105,179 @@ TEST_F(ClientFolderTest, UnsafeFolderNamesAreRefusedAndNothingIsWritten) {
     EXPECT_TRUE(QDir(program.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
     EXPECT_TRUE(ClientFolder::isSafeFolderName("O'BrienMary J05-07-2001"));
     EXPECT_TRUE(ClientFolder::isSafeFolderName(QString::fromUtf8("MuñozJosé05-07-2001")));
+    // The report file name (the folder name and ".RTF") may take up 255 bytes.
+    EXPECT_TRUE(ClientFolder::isSafeFolderName(QString(251, 'A')));
+    EXPECT_TRUE(ClientFolder::isSafeFolderName(QString(125, QChar(0xC9)) + 'x'));
 }
 
-TEST_F(ClientFolderTest, AFileThatCannotBeWrittenIsNamedAndNotReportedAsSaved) {
+TEST_F(ClientFolderTest, AFileThatCannotBeWrittenIsNamedAndNothingIsReplaced) {
+    const auto old = save('o');
+    ASSERT_TRUE(QFile::remove(clientDir + "/Drugs.YRN"));
     QDir().mkpath(clientDir + "/Drugs.YRN");  // a folder in the way of the file
+    answer('n');
+    prompts.clear();
     const auto saved = folder.SaveClientYRN();
     EXPECT_FALSE(saved.allWritten);
     EXPECT_EQ(saved.notSaved, QStringList({"Drugs.YRN"}));
-    EXPECT_EQ(prompts.last().title, "Save Error");
+    EXPECT_EQ(prompts.titles(), QStringList{"Save Error"});
     EXPECT_TRUE(prompts.last().text.contains("Drugs.YRN"));
-    EXPECT_TRUE(QFile::exists(clientDir + "/Location.YRN"));
+    EXPECT_TRUE(prompts.last().text.contains("No section file was replaced"));
+    EXPECT_EQ(readFile(clientDir + "/Location.YRN"), old.first);  // no mix of two saves
+
+    // A section that fails to write its file: the files saved before it in the same
+    // save are not replaced either.
+    ASSERT_TRUE(QDir(clientDir + "/Drugs.YRN").removeRecursively());
+    static_cast<FileSection&>(drugs).failing = true;
+    prompts.clear();
+    EXPECT_EQ(folder.SaveClientYRN().notSaved, QStringList({"Drugs.YRN"}));
+    EXPECT_EQ(readFile(clientDir + "/Location.YRN"), old.first);
+    EXPECT_EQ(entries(clientDir), QStringList({"Location.YRN"}));
+}
+
+// A full disk, as a file-size limit in a child process that ignores the signal of
+// the limit: the save says it failed and every old file stays byte for byte (the
+// small file that still fits is not replaced alone either).
+TEST_F(ClientFolderTest, AFullDiskFailsTheSaveAndEveryOldFileStays) {
+    const auto old = save('o');
+    ASSERT_GT(old.first.size(), 4096);
+    for (const int size : {4097, 5000, 100000}) {
+        const int status = runInChild([&] {
+            answer('n', size);
+            prompts.clear();
+            const rlimit limit{4096, 4096};
+            if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 2;
+            signal(SIGXFSZ, SIG_IGN);
+            const auto saved = folder.SaveClientYRN();
+            if (saved.allWritten) return 0;
+            return prompts.titles() == QStringList{"Save Error"} &&
+                           prompts.last().text.contains("Location.YRN")
+                       ? 1
+                       : 3;
+        });
+        EXPECT_EQ(status, 1) << "size " << size << " (0: reported as saved)";
+        const auto now = files();
+        EXPECT_TRUE(now.first == old.first)
+            << "size " << size << ": Location.YRN now holds " << now.first.size() << " bytes";
+        EXPECT_TRUE(now.second == old.second) << "size " << size << ": Drugs.YRN replaced";
+        EXPECT_EQ(entries(clientDir), QStringList({"Drugs.YRN", "Location.YRN"}));
+    }
+}
+
+// Links planted as a client folder or as a section file make the save refuse with
+// the path named; nothing outside is written or changes its permissions.
+TEST_F(ClientFolderTest, APlantedLinkIsRefusedAndNothingOutsideIsTouched) {
+    QTemporaryDir outside;
+    const QString precious = outside.filePath("precious.txt");
+    writeFile(precious, "precious");
+    QFile::setPermissions(precious, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    const auto permissions = QFile::permissions(precious);
+    QDir(outside.path()).mkdir("foreign");
+    const QString foreign = outside.filePath("foreign");
+    QFile::setPermissions(foreign, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                       QFile::ReadOther | QFile::ExeOther);
+    const auto foreignPermissions = QFile::permissions(foreign);
+
+    // The client folder is a link to a foreign folder.
+    ASSERT_TRUE(QFile::link(foreign, clientDir));
+    answer('n', 10);
+    EXPECT_FALSE(folder.SaveClientYRN().allWritten);
+    EXPECT_EQ(prompts.titles(), QStringList{"Save Error"});
+    EXPECT_TRUE(prompts.last().text.contains(QDir::toNativeSeparators(clientDir)));
+    EXPECT_TRUE(prompts.last().text.contains("link"));
+    EXPECT_TRUE(entries(foreign).isEmpty());
+    EXPECT_EQ(QFile::permissions(foreign), foreignPermissions);
+
+    // A section file is a link to a file outside; the other file is not replaced.
+    ASSERT_TRUE(QFile::remove(clientDir));
+    const auto old = save('o', 10);
+    ASSERT_TRUE(QFile::remove(clientDir + "/Location.YRN"));
+    ASSERT_TRUE(QFile::link(precious, clientDir + "/Location.YRN"));
+    answer('n', 10);
+    prompts.clear();
+    const auto saved = folder.SaveClientYRN();
+    EXPECT_FALSE(saved.allWritten);
+    EXPECT_EQ(saved.notSaved, QStringList({"Location.YRN"}));
+    EXPECT_EQ(prompts.titles(), QStringList{"Save Error"});
+    EXPECT_TRUE(prompts.last().text.contains("Location.YRN"));
+    EXPECT_TRUE(prompts.last().text.contains("link"));
+    EXPECT_EQ(readFile(precious), "precious");
+    EXPECT_EQ(QFile::permissions(precious), permissions);
+    EXPECT_EQ(readFile(clientDir + "/Drugs.YRN"), old.second);
+    EXPECT_TRUE(QFileInfo(clientDir + "/Location.YRN").isSymLink());
+}
+
+// A save killed before its renames leaves temporary files; the next save of the
+// folder removes them, and nothing else.
+TEST_F(ClientFolderTest, TemporaryFilesOfAnEarlierKilledSaveAreRemoved) {
+    save('o', 10);
+    const QStringList leftovers = {".yrn-tmp-Location.YRN", ".yrn-tmp-Ab12Cd34"};
+    for (const QString& name : leftovers)
+        writeFile(clientDir + '/' + name, "half a fi");
+    writeFile(clientDir + "/notes.txt", "mine");
+    writeFile(clientDir + "/.hidden", "mine");
+    save('n', 10);
+    EXPECT_EQ(entries(clientDir),
+              QStringList({".hidden", "Drugs.YRN", "Location.YRN", "notes.txt"}));
+}
+
+// Section files planted as links to a device, a FIFO or an endless /proc file are
+// never read without limit: each read ends at once (in a child process, so that a
+// read that never ends fails the test instead of hanging it).
+TEST_F(ClientFolderTest, ALinkToADeviceAFifoOrProcIsNeverReadWithoutLimit) {
+    QDir().mkpath(clientDir);
+    const QString path = clientDir + "/Location.YRN";
+    const auto plant = [&](const QString& target) {
+        QFile::remove(path);
+        if (target == "fifo") return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+        return QFile::link(target, path);
+    };
+    for (const QString target : {"/dev/zero", "/dev/urandom", "fifo", "/proc/self/pagemap"}) {
+        ASSERT_TRUE(plant(target)) << qPrintable(target);
+        const int read = runInChild(
+            [&] {
+                const LoadResult result = loadSectionFile(location, FileSection::layout(), path);
+                return result.complete ? 1 : 0;
+            },
+            10);
+        EXPECT_EQ(read, 0) << qPrintable(target) << " (-14: still reading after 10 s)";
+        const int opened = runInChild(
+            [&] {
+                folder.openClient(clientDir);
+                return prompts.titles() == QStringList{"Incomplete Client Files"} &&
+                               prompts.last().text.contains("Location.YRN")
+                           ? 0
+                           : 1;
+            },
+            10);
+        EXPECT_EQ(opened, 0) << qPrintable(target) << " (-14: still reading after 10 s)";
+    }
+}
+
+// Peak memory while a file is read stays a small multiple of the file's size, even
+// for a file of bare line feeds; a file over 1 MiB is not a section file.
+TEST_F(ClientFolderTest, ReadingKeepsMemoryASmallMultipleOfTheFile) {
+    QDir().mkpath(clientDir);
+    const QString path = clientDir + "/Location.YRN";
+    const int mib = 1024 * 1024;
+    writeFile(path, QByteArray(mib, '\n'));
+    // A one-line box reads one empty line; a multi-line box that is last joins them all.
+    const FileLayout oneLine = FileSection::layout();
+    const FileLayout multiLine = {{Codec::Text, "txtComments", true}};
+    for (const FileLayout* layout : {&oneLine, &multiLine}) {
+        const int growth = runInChild([&] {
+            if (!yrn::test::resetPeakMemory()) return 255;
+            const long before = yrn::test::peakMemoryKiB();
+            loadSectionFile(location, *layout, path);
+            return int(std::min<long>((yrn::test::peakMemoryKiB() - before) / 1024, 250));
+        });
+        ASSERT_NE(growth, 255) << "the peak memory cannot be measured here";
+        EXPECT_LE(growth, 8) << "MiB more at the peak while reading 1 MiB of line feeds";
+        std::cout << "1 MiB of line feeds read with " << growth << " MiB more at the peak\n";
+    }
+
+    writeFile(path, "X\r\n;\r\n1\r\n" + QByteArray(mib, ' '));
+    EXPECT_FALSE(loadSectionFile(location, FileSection::layout(), path).complete);
+    EXPECT_EQ(location.text("txtName"), "");
 }
 
 TEST_F(ClientFolderTest, FilesAreRecognisedWithoutRegardToCaseAndTheWrittenSpellingWins) {

@@ -113,14 +113,14 @@ TEST_F(CodecTest, EveryTypedOrPastedTextComesBackExactly) {
     }
 }
 
-TEST_F(CodecTest, EncodingIsWindows1252WhenEverythingFitsAndUtf8Otherwise) {
+TEST_F(CodecTest, EncodingIsWindows1252WhenEverythingFitsAndUtf8WithItsMarkOtherwise) {
     s.setText("txtName", QString::fromUtf8("Zoë €5"));
     EXPECT_TRUE(
         write().startsWith("Zo\xeb \x80"
                            "5\r\n"));
     s.setText("txtComments", QString::fromUtf8("Łódź"));
     const QByteArray utf8 = write();
-    EXPECT_TRUE(utf8.startsWith(QString::fromUtf8("Zoë €5").toUtf8()));
+    EXPECT_TRUE(utf8.startsWith("\xEF\xBB\xBF" + QString::fromUtf8("Zoë €5").toUtf8()));
     read(utf8);
     EXPECT_EQ(s.text("txtComments"), QString::fromUtf8("Łódź"));
     EXPECT_EQ(s.text("txtName"), QString::fromUtf8("Zoë €5"));
@@ -129,17 +129,49 @@ TEST_F(CodecTest, EncodingIsWindows1252WhenEverythingFitsAndUtf8Otherwise) {
     for (int b = 0x20; b < 0x100; ++b)
         all.append(char(b));
     EXPECT_EQ(toWindows1252(fromWindows1252(all)), all);
+
+    // A file without the mark is Windows-1252, even where its bytes would also be
+    // valid UTF-8; with the mark it is UTF-8.
+    const FileLayout name = {{Codec::Text, "txtName", true}};
+    EXPECT_TRUE(read("\xC3\xA9\r\n", name).complete);
+    EXPECT_EQ(s.text("txtName"), QString::fromUtf8("Ã©"));
+    EXPECT_TRUE(read("\xEF\xBB\xBF\xC3\xA9\r\n", name).complete);
+    EXPECT_EQ(s.text("txtName"), QString::fromUtf8("é"));
 }
 
-TEST_F(CodecTest, OldRawLineBreaksInATextAreJoinedBackAndRulesReplay) {
+// Typed answers whose characters all fit Windows-1252 come back exactly, even where
+// two of them side by side make bytes that are also valid UTF-8: every such pair.
+TEST_F(CodecTest, EveryWindows1252PairThatLooksLikeUtf8ComesBackExactly) {
+    QStringList changed;
+    int pairs = 0;
+    for (int lead = 0xC2; lead <= 0xDF; ++lead) {
+        for (int next = 0x80; next <= 0xBF; ++next) {
+            const QString pair = fromWindows1252(QByteArray(1, char(lead)) + char(next));
+            ++pairs;
+            s.setText("txtName", "JOS" + pair + "S CAR");
+            s.setText("txtComments", pair);
+            read(write());
+            if (s.text("txtName") != "JOS" + pair + "S CAR" || s.text("txtComments") != pair)
+                changed << pair + " -> " + s.text("txtComments");
+        }
+    }
+    EXPECT_EQ(pairs, 30 * 64);
+    EXPECT_TRUE(changed.isEmpty()) << changed.size() << " pairs changed, among them "
+                                   << qPrintable(changed.mid(0, 8).join(", "));
+    s.setText("txtName", QString::fromUtf8("JOSÉ’S CAR"));
+    read(write());
+    EXPECT_EQ(s.text("txtName"), QString::fromUtf8("JOSÉ’S CAR"));
+}
+
+TEST_F(CodecTest, OldRawLineBreaksInACommentAreJoinedBackAndRulesReplay) {
     s.onClick("optWorking", [&](int b) {
         if (b == 0) s.clearField("txtDays");
     });
-    EXPECT_TRUE(read("first\r\nsecond line\r\n;\r\n0\r\n;\r\n-1\r\n;\r\n-1\r\n;\r\n-1 \r\n;\r\n"
+    EXPECT_TRUE(read("first\r\n;\r\n0\r\n;\r\n-1\r\n;\r\n-1\r\n;\r\n-1 \r\n;\r\n"
                      "-1 \r\n;\r\n 1 \r\n;\r\ncomment\r\nruns on\r\n\r\nto the end\r\n")
                     .complete);
     // The readers run the rules as the person's clicks would: txtDays is closed.
-    EXPECT_TRUE(shows(s, {"txtName=first\nsecond line", "optWorking=0", "chkAbstinence=1",
+    EXPECT_TRUE(shows(s, {"txtName=first", "optWorking=0", "chkAbstinence=1",
                           "txtComments=comment\nruns on\n\nto the end", "txtDays= (off)"}));
     EXPECT_EQ(s.field("txtDays").background, Background::NotApplicable);
 }
@@ -162,6 +194,31 @@ TEST_F(CodecTest, AFileThatEndsEarlyOrLosesStepKeepsWhatWasRead) {
                      "\r\n;\r\nend\r\n")
                     .complete);
     EXPECT_TRUE(shows(s, {"optWorking=1", "cboLanguage=French"}));
+}
+
+// Continuation lines are joined only for a multi-line box: after a one-line text
+// box a line that is not ";" stops the reading like any damaged separator, and no
+// later answer lands in the wrong box.
+TEST_F(CodecTest, ADamagedSeparatorAfterAOneLineTextStopsTheReading) {
+    const FileLayout texts = {{Codec::Text, "txtName"},
+                              {Codec::Text, "txtDays"},
+                              {Codec::Opt, "optWorking"},
+                              {Codec::Text, "txtComments"},
+                              {Codec::Text, arr("txtCharges", 0), true}};
+    EXPECT_FALSE(read("Smith\r\nx\r\n 3\r\n;\r\n1\r\n;\r\n-1 \r\n;\r\nJones\r\n", texts).complete);
+    EXPECT_TRUE(shows(s, {"txtName=Smith", "txtDays=", "optWorking=-1", "txtCharges(0)="}));
+
+    // The multi-line box still joins an old raw comment up to its separator.
+    EXPECT_TRUE(read("Smith\r\n;\r\n 3 \r\n;\r\n1\r\n;\r\nline one\r\nline two\r\n;\r\n"
+                     "Jones\r\n",
+                     texts)
+                    .complete);
+    EXPECT_TRUE(shows(s, {"txtName=Smith", "txtDays=3", "optWorking=1",
+                          "txtComments=line one\nline two", "txtCharges(0)=Jones"}));
+    // A one-line box that is last reads its one line only.
+    EXPECT_TRUE(
+        read("Smith\r\n;\r\n 3 \r\n;\r\n1\r\n;\r\n-1 \r\n;\r\nJones\r\nrest\r\n", texts).complete);
+    EXPECT_EQ(s.text(arr("txtCharges", 0)), "Jones");
 }
 
 TEST_F(CodecTest, ABadListValueIsReportedAndSkippedAndTheRestStillReads) {

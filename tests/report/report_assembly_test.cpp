@@ -152,13 +152,16 @@ TEST_F(ReportAssemblyTest, FailedSavesAreReported) {
     writeTemplate(fullTemplate("end"));
 
     // The client copy cannot be written (its name is taken by a folder):
-    // "Report Save Error", and the ClientReports copy is not written either.
+    // "Report Save Error" naming the path, and the ClientReports copy is not
+    // written either.
     ASSERT_TRUE(QDir().mkpath(clientCopy()));
     EXPECT_FALSE(report.GenerateReport());
     EXPECT_EQ(prompts.boxes.size(), 1);
     EXPECT_EQ(lastBox(prompts),
               "Critical|Report Save Error|Unable to save report.\r\n"
-              "Please close all open reports and save again.");
+              "Please close all open reports and save again.\r\n\"" +
+                  QDir::toNativeSeparators(clientCopy()) +
+                  "\" is not a regular file; it was left as it is.");
     EXPECT_FALSE(QFile::exists(sharedCopy()));
     ASSERT_TRUE(QDir().rmdir(clientCopy()));
 
@@ -172,6 +175,45 @@ TEST_F(ReportAssemblyTest, FailedSavesAreReported) {
     EXPECT_TRUE(prompts.last().text.contains("saved in the client folder"));
     EXPECT_TRUE(prompts.last().text.contains(identity.folder + ".RTF"));
     EXPECT_TRUE(QFileInfo(clientCopy()).isFile());
+}
+
+// A report file or a "ClientReports" folder planted as a link is refused with the
+// path named; nothing outside is written or changes its permissions.
+TEST_F(ReportAssemblyTest, PlantedLinksAreRefusedAndNothingOutsideIsTouched) {
+    writeTemplate(fullTemplate("end"));
+    QTemporaryDir outside;
+    const QString precious = outside.filePath("precious.txt");
+    writeFile(precious, "precious");
+    QFile::setPermissions(precious, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    QDir(outside.path()).mkdir("foreign");
+    const QString foreign = outside.filePath("foreign");
+    QFile::setPermissions(foreign, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                       QFile::ReadOther | QFile::ExeOther);
+    const auto permissions = QFile::permissions(precious);
+    const auto foreignPermissions = QFile::permissions(foreign);
+
+    ASSERT_TRUE(QFile::link(precious, clientCopy()));
+    EXPECT_FALSE(report.GenerateReport());
+    EXPECT_EQ(prompts.titles(), QStringList{"Report Save Error"});
+    EXPECT_TRUE(
+        prompts.last().text.contains(QDir::toNativeSeparators(clientCopy()) + "\" is a link"))
+        << qPrintable(prompts.last().text);
+    EXPECT_FALSE(QFile::exists(sharedCopy()));
+
+    ASSERT_TRUE(QFile::remove(clientCopy()));
+    ASSERT_TRUE(QFile::link(foreign, dir + "/ClientReports"));
+    prompts.clear();
+    EXPECT_TRUE(report.GenerateReport());
+    EXPECT_EQ(prompts.titles(), QStringList{"Report Copy Not Saved"});
+    EXPECT_TRUE(prompts.last().text.contains(QDir::toNativeSeparators(dir + "/ClientReports") +
+                                             "\" is a link"))
+        << qPrintable(prompts.last().text);
+    EXPECT_TRUE(QFileInfo(clientCopy()).isFile());
+
+    EXPECT_EQ(readFile(precious), "precious");
+    EXPECT_EQ(QFile::permissions(precious), permissions);
+    EXPECT_TRUE(QDir(foreign).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    EXPECT_EQ(QFile::permissions(foreign), foreignPermissions);
 }
 
 TEST_F(ReportAssemblyTest, MissingOrUnsafeClientFolderOrAFailingNarrativeEndsTheReport) {

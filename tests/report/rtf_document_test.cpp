@@ -124,6 +124,17 @@ TEST(RtfDocument, ReplacementTakesTheFormatOfTheFirstCharacter) {
     doc.replaceSelection("");
     EXPECT_EQ(reread(doc), "JY");
 
+    // Binary data is no control word, even when it ends in a backslash and a
+    // letter: no blank is put after it, where it would be text.
+    for (const QByteArray& rtf :
+         {QByteArray("{\\rtf1 x\\bin2\\Ayz}"), QByteArray("{\\rtf1 x\\bin2 \\Ayz}"),
+          QByteArray("{\\rtf1 x\\bin3\\b1yz}")}) {
+        doc = loaded(rtf);
+        ASSERT_TRUE(doc.find("xy")) << rtf.constData();
+        doc.replaceSelection("Q");
+        EXPECT_EQ(reread(doc), "Qz") << doc.toRtf().constData();
+    }
+
     // A table cell end is kept: removing it would break the table.
     doc = loaded("{\\rtf1\\trowd\\cellx100 a\\cell b\\cell\\row}");
     ASSERT_TRUE(doc.find("a\tb"));

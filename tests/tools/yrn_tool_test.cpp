@@ -1,5 +1,6 @@
 // The headless tool, run as its own process on client folders saved as the
 // program saves them.
+#include <sys/stat.h>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -24,8 +25,10 @@ struct ToolRun {
     QStringList errLines;
 };
 
-ToolRun run(const QStringList& args, const QString& program = kTool) {
+ToolRun run(const QStringList& args, const QString& program = kTool,
+            const QString& stdoutFile = {}) {
     QProcess process;
+    if (!stdoutFile.isEmpty()) process.setStandardOutputFile(stdoutFile, QIODevice::Append);
     process.start(program, args);
     ToolRun result;
     if (!process.waitForFinished(60000)) {
@@ -152,6 +155,53 @@ TEST_F(YrnToolTest, ReportFailuresAreMessagesOnStderr) {
         EXPECT_TRUE(line.contains(": ")) << line.toStdString();
     EXPECT_TRUE(result.errLines.join('\n').contains("Location.YRN"));
     EXPECT_TRUE(QFile::exists(out));
+}
+
+// The output is replaced only where it is a regular file: a FIFO, a device or a
+// link is refused ("-" is standard output, written directly).
+TEST_F(YrnToolTest, ReportOutputThatIsNoRegularFileIsRefused) {
+    const QString fifo = dir.filePath("fifo.rtf");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString precious = dir.filePath("precious.rtf");
+    writeFile(precious, "precious");
+    const QString link = dir.filePath("link.rtf");
+    ASSERT_TRUE(QFile::link(precious, link));
+    const QString toStdout = dir.filePath("stdout.rtf");
+    ASSERT_TRUE(QFile::link("/proc/self/fd/1", toStdout));
+    const QString captured = dir.filePath("captured");
+    for (const QString& output : {fifo, link, toStdout}) {
+        writeFile(captured, "captured");
+        const ToolRun result =
+            run({"report", client, "-o", output, "--template", templateFile}, kTool, captured);
+        EXPECT_EQ(result.exitCode, 1) << qPrintable(output);
+        const QString message = result.errLines.join('\n');
+        EXPECT_TRUE(message.startsWith("Report Save Error: ")) << qPrintable(output);
+        EXPECT_TRUE(message.contains(output + "\" is ")) << qPrintable(message);
+        EXPECT_EQ(readFile(captured), "captured") << qPrintable(output);
+    }
+    EXPECT_EQ(QFileInfo(fifo).isFile(), false);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(QFileInfo(toStdout).isSymLink());
+    EXPECT_EQ(readFile(precious), "precious");
+
+    // "-o -" writes the report to standard output; a write that fails is reported.
+    const ToolRun toOut = run({"report", client, "-o", "-", "--template", templateFile});
+    EXPECT_EQ(toOut.exitCode, 0);
+    RtfDocument report;
+    ASSERT_TRUE(report.loadFromData(toOut.out));
+    EXPECT_TRUE(report.visibleText().startsWith("Report of Jane Doe"));
+    EXPECT_FALSE(QFile::exists(QDir::current().filePath("-")));
+    const ToolRun full =
+        run({"report", client, "-o", "-", "--template", templateFile}, kTool, "/dev/full");
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_EQ(full.errLines.size(), 1);
+}
+
+TEST_F(YrnToolTest, ExportToAFullDiskFails) {
+    const ToolRun result = run({"export", client}, kTool, "/dev/full");
+    EXPECT_EQ(result.exitCode, 1);
+    ASSERT_EQ(result.errLines.size(), 1);
+    EXPECT_TRUE(result.errLines.first().contains("standard output"));
 }
 
 TEST_F(YrnToolTest, ExportGivesEveryAnswerAsJson) {

@@ -1,0 +1,125 @@
+// A save killed at random moments: a child process saves a whole client again and
+// again, alternating two sets of answers, and is killed 200 times. After every
+// kill each section file is whole, the old one or the new one, never missing or
+// damaged; and the folder still opens without a complaint.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <iostream>
+
+#include "records/ClientFolder.h"
+#include "sections/Sections.h"
+#include "support/TestSupport.h"
+
+namespace yrn::test {
+namespace {
+
+const QStringList kIdentity = {"txtLastName",        "txtFirstName",       "txtMI",
+                               "txtAssessmentDate1", "txtAssessmentDate2", "txtAssessmentDate3"};
+
+// Every text box but the client's name and date holds the generation, so that every
+// section file of one save differs from the other's; the comments are long, so
+// that a save takes a while.
+void answerAll(Interview& interview, int generation) {
+    for (Section* section : interview.sections())
+        for (const QString& id : section->fieldOrder()) {
+            const Field& f = section->field(id);
+            if (f.kind != FieldKind::Text || kIdentity.contains(id)) continue;
+            const QString mark = 'g' + QString::number(generation);
+            section->setText(id, f.multiLine ? mark.repeated(500) : mark);
+        }
+    nameClient(*interview.section("ctlLocatorInformation"));
+}
+
+// The bytes of each section file in a client folder.
+QMap<QString, QByteArray> sectionFiles(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files))
+        files.insert(name, readFile(folder + '/' + name));
+    return files;
+}
+
+TEST(SaveKill, EverySectionFileIsWholeAfterAKillAtAnyMoment) {
+    RecordingPrompts prompts;
+    auto interview = makeInterview(prompts);
+    QTemporaryDir program;
+    ClientFolder folder(*interview, program.path());
+    answerAll(*interview, 1);
+    const QString client = folder.clientFolderPath();
+    const auto save = [&](int generation) {
+        answerAll(*interview, generation);
+        EXPECT_TRUE(folder.SaveClientYRN().allWritten);
+        return sectionFiles(client);
+    };
+    // The two saves the child alternates, each made from the other's answers.
+    const QMap<QString, QByteArray> first = save(1);
+    const QMap<QString, QByteArray> second = save(2);
+    ASSERT_FALSE(first.isEmpty());
+    ASSERT_EQ(first.keys(), second.keys());
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_EQ(save(1), first);
+    const qint64 saveMicros = std::max<qint64>(timer.nsecsElapsed() / 1000, 1000);
+    for (auto it = first.cbegin(); it != first.cend(); ++it)
+        ASSERT_NE(it.value(), second.value(it.key())) << qPrintable(it.key());
+
+    // A kill lands anywhere in the first two or three saves of a child.
+    const auto longestDelay = std::min<qint64>(3 * saveMicros, 120000);
+    QRandomGenerator random(20260806);
+    int kills = 0, mixed = 0, leftovers = 0;
+    QStringList damage;
+    for (int round = 0; round < 200 && damage.isEmpty(); ++round) {
+        std::fflush(nullptr);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int generation = 2;; generation = 3 - generation) {
+                answerAll(*interview, generation);
+                if (!folder.SaveClientYRN().allWritten) _exit(1);
+            }
+        }
+        usleep(useconds_t(random.bounded(longestDelay)));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child ended by itself";
+        ++kills;
+
+        QSet<int> generations;
+        for (auto it = first.cbegin(); it != first.cend(); ++it) {
+            const QByteArray bytes = readFile(client + '/' + it.key());
+            if (bytes == it.value())
+                generations << 1;
+            else if (bytes == second.value(it.key()))
+                generations << 2;
+            else
+                damage << QString("round %1: %2 is %3 (%4 bytes)")
+                              .arg(round)
+                              .arg(it.key(),
+                                   QFile::exists(client + '/' + it.key()) ? "damaged" : "missing")
+                              .arg(bytes.size());
+        }
+        if (generations.size() > 1) ++mixed;
+        if (QDir(client).entryList(QDir::Files | QDir::Hidden).size() > first.size()) ++leftovers;
+    }
+    EXPECT_TRUE(damage.isEmpty()) << qPrintable(damage.join('\n'));
+    EXPECT_EQ(kills, 200);
+    std::cout << kills << " kills (save " << saveMicros << " us, kills up to " << longestDelay
+              << " us in): " << mixed << " left files of two saves, " << leftovers
+              << " left temporary files\n";
+    RecordProperty("kills", kills);
+    RecordProperty("mixed", mixed);
+
+    // The folder opens without a complaint, and the next save tidies up.
+    prompts.clear();
+    EXPECT_TRUE(folder.openClient(client).found);
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << qPrintable(lastBox(prompts));
+    EXPECT_TRUE(folder.SaveClientYRN().allWritten);
+    EXPECT_EQ(QDir(client).entryList(QDir::Files | QDir::Hidden).size(), first.size());
+}
+
+}  // namespace
+}  // namespace yrn::test
