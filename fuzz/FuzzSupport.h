@@ -31,11 +31,12 @@ struct Client {
         auto* chosen = dynamic_cast<DeclaredSection*>(all.at(choice % all.size()));
         return chosen && !chosen->fileLayout().isEmpty() ? chosen : nullptr;
     }
-    // A new client, as an open starts, with the loading flag set until done().
-    void reset() {
+    // A new client (or a new state of one section), as an open starts, with the
+    // loading flag set until done().
+    void reset(Section* only = nullptr) {
         interview->BeginLoading();
         for (Section* s : interview->sections())
-            s->NewYRN();
+            if (!only || s == only) s->NewYRN();
         prompts.clear();
     }
     void done() { interview->EndLoading(); }

@@ -14,13 +14,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FileLayout& layout = section->fileLayout();
     const QByteArray bytes(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
 
-    client.reset();
+    client.reset(section);
     readSectionBytes(*section, layout, bytes);
     client.done();
     const QString read = fuzz::answers(*section);
     const QByteArray written = sectionFileBytes(*section, layout);
 
-    client.reset();
+    client.reset(section);
     const LoadResult again = readSectionBytes(*section, layout, written);
     client.done();
     if (!again.complete) fuzz::fail("a written file does not read back completely", written);
