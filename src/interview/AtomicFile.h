@@ -14,24 +14,25 @@ namespace yrn {
 // writes through a link, waits on a device or reads without limit, and a write
 // either lands whole or leaves the old file as it was.
 
-// Whether the folder a file is written into may itself be a link. Folders the
-// program makes (client folders, "ClientReports") may not; a folder a person names
-// on the command line may.
-enum class FolderLinks { Refuse, Follow };
+// Whether the folder a file is written into may itself be a link. Folders that
+// typed names lead to (client folders, "ClientReports") may not; a folder a person
+// names on the command line may.
+enum class FolderLinks { Follow, Refuse };
 
 // Writes a file through a temporary file in the same folder that is fsynced,
 // checked and renamed over the old one, so a crash, a kill or a full disk never
 // leaves half a file. The file is readable by its owner only: client answers and
 // reports are confidential. A file that is a link or not a regular file (a
-// folder, a device, a FIFO) is refused and left alone. False (and why) when it
-// could not be written; the old file is then untouched.
+// folder, a device, a FIFO) is refused and left alone, and so is a folder that is
+// a link when links say so. False (and why) when it could not be written; the old
+// file is then untouched.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr,
-                         FolderLinks links = FolderLinks::Refuse);
+                         FolderLinks links = FolderLinks::Follow);
 
 // Why a file may not be replaced by a write, as a sentence naming it: it is a
 // link, it is not a regular file, or (with FolderLinks::Refuse) its folder is a
 // link. Empty when it is a regular file or there is none yet.
-QString replaceRefusal(const QString& path, FolderLinks links = FolderLinks::Refuse);
+QString replaceRefusal(const QString& path, FolderLinks links = FolderLinks::Follow);
 
 // Makes a folder readable by its owner only, or takes the folder that is there
 // and makes it so. False (and why, naming the folder) when it cannot be made or

@@ -89,7 +89,8 @@ void ClientFolder::saveSections(SaveOutcome& outcome) {
     for (Section* section : interview_.sections()) {
         const QString file = section->info().fileName;
         const QString temporary = kTemporaryPrefix + file;
-        if (const QString refusal = replaceRefusal(folder.filePath(file)); !refusal.isEmpty()) {
+        if (const QString refusal = replaceRefusal(folder.filePath(file), FolderLinks::Refuse);
+            !refusal.isEmpty()) {
             outcome.notSaved << file;
             reasons << refusal;
         } else if (!section->SaveYRN(folder.filePath(temporary))) {

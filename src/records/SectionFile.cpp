@@ -81,7 +81,7 @@ LoadResult readSectionBytes(Section& section, const FileLayout& layout, const QB
 
 bool saveSectionFile(const Section& section, const FileLayout& layout, const QString& path,
                      QString* error) {
-    return writeFileAtomically(path, sectionFileBytes(section, layout), error);
+    return writeFileAtomically(path, sectionFileBytes(section, layout), error, FolderLinks::Refuse);
 }
 
 LoadResult loadSectionFile(Section& section, const FileLayout& layout, const QString& path) {

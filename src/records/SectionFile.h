@@ -36,7 +36,8 @@ QByteArray sectionFileBytes(const Section& section, const FileLayout& layout);
 // Reads the bytes of a section file into the section, field by field.
 LoadResult readSectionBytes(Section& section, const FileLayout& layout, const QByteArray& bytes);
 
-// Writes the section file; false when it could not be written.
+// Writes the section file; false when it could not be written. Neither the file
+// nor its client folder may be a link.
 bool saveSectionFile(const Section& section, const FileLayout& layout, const QString& path,
                      QString* error = nullptr);
 

@@ -93,9 +93,9 @@ bool ReportAssembly::SaveReport() {
         throw ProgramError(QStringLiteral("Path not found"));
 
     const QByteArray rtf = document_.toRtf();
-    if (!writeFileAtomically(clientReportPath(), rtf)) {
+    if (!writeFileAtomically(clientReportPath(), rtf, nullptr, FolderLinks::Refuse)) {
         // A report file that is a link or no regular file is left alone, and the box says so.
-        const QString refusal = replaceRefusal(clientReportPath());
+        const QString refusal = replaceRefusal(clientReportPath(), FolderLinks::Refuse);
         interview_.prompts().critical(
             "Report Save Error",
             "Unable to save report.\r\nPlease close all open reports and save again." +
@@ -107,7 +107,7 @@ bool ReportAssembly::SaveReport() {
     QString why;
     const bool sharedFolder = makePrivateFolder(shared, &why);
     if (sharedFolder) removeTemporaryFiles(shared);  // left by a report save that was killed
-    if (!sharedFolder || !writeFileAtomically(sharedReportPath(), rtf, &why)) {
+    if (!sharedFolder || !writeFileAtomically(sharedReportPath(), rtf, &why, FolderLinks::Refuse)) {
         interview_.prompts().information(
             "Report Copy Not Saved",
             "The report is saved in the client folder, but its copy could not be saved as:\r\n" +

@@ -199,7 +199,7 @@ QByteArray RtfDocument::toRtf() const {
 
 bool RtfDocument::save(const QString& path, QString* error) const {
     if (!d->loaded) return false;
-    return writeFileAtomically(path, toRtf(), error, FolderLinks::Follow);
+    return writeFileAtomically(path, toRtf(), error);
 }
 
 QString RtfDocument::visibleText() const {

@@ -115,7 +115,7 @@ int report(const Arguments& args) {
     // Only a regular file is replaced: never a device, a FIFO or a link, which
     // would carry the report somewhere else or destroy what they stand for.
     if (!assembly.document().save(*args.output)) {
-        const QString refusal = replaceRefusal(*args.output, FolderLinks::Follow);
+        const QString refusal = replaceRefusal(*args.output);
         prompts.critical("Report Save Error",
                          refusal.isEmpty()
                              ? QStringLiteral("Unable to save report.\r\nPlease "
