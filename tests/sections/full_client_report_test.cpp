@@ -5,6 +5,7 @@
 
 #include "report/PlaceholderManifest.h"
 #include "sections/ClientFixture.h"
+#include "sections/criminal/CriminalFixture.h"
 #include "support/ProgramFolder.h"
 
 namespace yrn::test {
@@ -31,16 +32,20 @@ TEST(FullClientReport, EveryPlaceholderOfTheAnsweredSectionsIsFilledExactlyAsOft
     Section& demographic = *interview->section("ctlDemographic");
     answerLocator(locator);
     answerDemographic(locator, demographic);
+    Section& criminal = *interview->section("ctlCriminalJustice");
+    answerCriminal(criminal);
     ASSERT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
 
-    // What the two narratives fill, and how often.
+    // What the narratives fill, and how often.
     RecordingReport recorder;
     locator.ClientReport(recorder);
     demographic.ClientReport(recorder);
+    criminal.ClientReport(recorder);
     QMap<QString, int> calls;
     for (const QString& field : recorder.fields())
         ++calls[field];
-    EXPECT_EQ(calls.size(), 27 + 2 + 19) << "locator 29 fields, demographic 19";
+    EXPECT_EQ(calls.size(), 27 + 2 + 19 + 14)
+        << "locator 29 fields, demographic 19, criminal justice 14";
     int filledMarkers = 0;
     for (auto it = calls.cbegin(); it != calls.cend(); ++it) {
         const int held = placeholderCount(it.key());
@@ -79,6 +84,7 @@ TEST(FullClientReport, EveryPlaceholderOfTheAnsweredSectionsIsFilledExactlyAsOft
     EXPECT_GE(first, 0);
     EXPECT_TRUE(text.contains("NO, not court ordered\n\n        //"));
     EXPECT_TRUE(text.contains("Jane Q. Doe"));
+    EXPECT_TRUE(text.contains("shoplifting 2 times;  DWI 1 time;  trespassing 3 times."));
 }
 
 }  // namespace
