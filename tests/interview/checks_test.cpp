@@ -85,6 +85,13 @@ TEST(RoundingTest, TiesGoToEvenAndParsingIsExact) {
     // Digits of other scripts are letters here.
     for (const char* text : {"1234567890123456789", "", "1 2", "١٢"})
         EXPECT_FALSE(roundedValue(QString::fromUtf8(text)).has_value()) << text;
+
+    // A number past 32 bits is no answer value: it never wraps round to a small one.
+    EXPECT_EQ(checkedValue("2147483647.4"), 2147483647);
+    EXPECT_EQ(checkedValue("-2147483648"), -2147483647 - 1);
+    EXPECT_EQ(checkedValue("000"), 0);
+    for (const char* text : {"2147483647.5", "4294967296", "-2147483649", "abc", ""})
+        EXPECT_FALSE(checkedValue(text).has_value()) << text;
 }
 
 TEST(CalendarDateTest, ADateExactlyWhenThatDayExists) {
