@@ -60,7 +60,7 @@ std::optional<qint64> roundedValue(const QString& text) {
     return p->negative ? -value : value;
 }
 
-std::optional<qint32> int32Value(const QString& text) {
+std::optional<qint32> checkedValue(const QString& text) {
     const auto value = roundedValue(text);
     if (!value || *value < std::numeric_limits<qint32>::min() ||
         *value > std::numeric_limits<qint32>::max())
@@ -77,7 +77,7 @@ void CD(Section& section, const QString& fieldId, qint32 minimum, qint32 maximum
     guarded(section.prompts(), ErrorSite::shared("CD"), [&] {
         const QString text = section.text(fieldId);
         if (text.isEmpty()) return;
-        const auto value = int32Value(text);
+        const auto value = checkedValue(text);
         if (!value || *value < minimum || *value > maximum) {
             section.prompts().critical("Input Error", inputErrorText(minimum, maximum));
             section.setText(fieldId, QString());

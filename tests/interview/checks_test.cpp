@@ -88,10 +88,10 @@ TEST(RoundingTest, TiesGoToEvenAndParsingIsExact) {
     for (const char* text : {"1234567890123456789", "", "1 2", "١٢"})
         EXPECT_FALSE(roundedValue(QString::fromUtf8(text)).has_value()) << text;
     // The checked conversion keeps to 32 bits: one past either end is no number.
-    EXPECT_EQ(int32Value(" 2147483647 "), 2147483647);
-    EXPECT_EQ(int32Value("-2147483648.4"), std::numeric_limits<qint32>::min());
+    EXPECT_EQ(checkedValue(" 2147483647 "), 2147483647);
+    EXPECT_EQ(checkedValue("-2147483648.4"), std::numeric_limits<qint32>::min());
     for (const char* text : {"2147483648", "2147483647.5", "-2147483649", "99999999999", "x"})
-        EXPECT_FALSE(int32Value(text).has_value()) << text;
+        EXPECT_FALSE(checkedValue(text).has_value()) << text;
 }
 
 TEST(CalendarDateTest, ADateExactlyWhenThatDayExists) {

@@ -6,6 +6,8 @@
 #include "report/PlaceholderManifest.h"
 #include "sections/ClientFixture.h"
 #include "sections/criminal/CriminalFixture.h"
+#include "sections/employment/EmploymentAnswers.h"
+#include "sections/medical/MedicalAnswers.h"
 #include "support/ProgramFolder.h"
 
 namespace yrn::test {
@@ -32,6 +34,10 @@ TEST(FullClientReport, EveryPlaceholderOfTheAnsweredSectionsIsFilledExactlyAsOft
     Section& demographic = *interview->section("ctlDemographic");
     answerLocator(locator);
     answerDemographic(locator, demographic);
+    Section& medical = *interview->section("ctlMedical");
+    Section& employment = *interview->section("ctlEmployment");
+    answerMedical(medical);
+    answerEmployment(employment);
     Section& criminal = *interview->section("ctlCriminalJustice");
     answerCriminal(criminal);
     ASSERT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
@@ -40,12 +46,14 @@ TEST(FullClientReport, EveryPlaceholderOfTheAnsweredSectionsIsFilledExactlyAsOft
     RecordingReport recorder;
     locator.ClientReport(recorder);
     demographic.ClientReport(recorder);
+    medical.ClientReport(recorder);
+    employment.ClientReport(recorder);
     criminal.ClientReport(recorder);
     QMap<QString, int> calls;
     for (const QString& field : recorder.fields())
         ++calls[field];
-    EXPECT_EQ(calls.size(), 27 + 2 + 19 + 14)
-        << "locator 29 fields, demographic 19, criminal justice 14";
+    EXPECT_EQ(calls.size(), 27 + 2 + 19 + 19 + 22 + 14)
+        << "locator 29 fields, demographic 19, medical 19, employment 22, criminal justice 14";
     int filledMarkers = 0;
     for (auto it = calls.cbegin(); it != calls.cend(); ++it) {
         const int held = placeholderCount(it.key());

@@ -27,7 +27,7 @@ QString CriminalJusticeSection::chargesList() const {
     QString list;
     for (int i = 0; i < kCrimeRows; ++i) {
         const QString count = text(arr(QStringLiteral("txtCharges"), i));
-        if (count.isEmpty() || int32Value(count) == 0) continue;
+        if (count.isEmpty() || checkedValue(count) == 0) continue;
         const QString name =
             i == kOtherRow ? text(QStringLiteral("txtOther")) : criminal::crimes().at(i).name;
         const bool once = count == QStringLiteral("1") || count == QStringLiteral("01");

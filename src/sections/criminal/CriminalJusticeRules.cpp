@@ -126,7 +126,7 @@ void CriminalJusticeSection::declareCounts() {
 // empty box, or a number beyond 32 bits, which the range check refuses) changes
 // nothing. Changing one count to another keeps the crime named.
 void CriminalJusticeSection::applyOtherCount() {
-    const auto count = int32Value(text(arr(kCharges, kOtherRow)));
+    const auto count = checkedValue(text(arr(kCharges, kOtherRow)));
     if (!count) return;
     if (*count >= 1) {
         const bool wasClosed = !field(kOtherCharge).enabled;
