@@ -5,6 +5,7 @@
 
 #include "report/PlaceholderManifest.h"
 #include "sections/ClientFixture.h"
+#include "sections/drugs/DrugsClient.h"
 #include "support/ProgramFolder.h"
 
 namespace yrn::test {
@@ -31,16 +32,19 @@ TEST(FullClientReport, EveryPlaceholderOfTheAnsweredSectionsIsFilledExactlyAsOft
     Section& demographic = *interview->section("ctlDemographic");
     answerLocator(locator);
     answerDemographic(locator, demographic);
+    auto& drugs = *interview->find<DrugsSection>();
+    answerDrugs(drugs);
     ASSERT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
 
     // What the two narratives fill, and how often.
     RecordingReport recorder;
     locator.ClientReport(recorder);
     demographic.ClientReport(recorder);
+    drugs.ClientReport(recorder);
     QMap<QString, int> calls;
     for (const QString& field : recorder.fields())
         ++calls[field];
-    EXPECT_EQ(calls.size(), 27 + 2 + 19) << "locator 29 fields, demographic 19";
+    EXPECT_EQ(calls.size(), 27 + 2 + 19 + 25) << "locator 29 fields, demographic 19, drugs 25";
     int filledMarkers = 0;
     for (auto it = calls.cbegin(); it != calls.cend(); ++it) {
         const int held = placeholderCount(it.key());
@@ -79,6 +83,9 @@ TEST(FullClientReport, EveryPlaceholderOfTheAnsweredSectionsIsFilledExactlyAsOft
     EXPECT_GE(first, 0);
     EXPECT_TRUE(text.contains("NO, not court ordered\n\n        //"));
     EXPECT_TRUE(text.contains("Jane Q. Doe"));
+    EXPECT_TRUE(
+        text.contains("Alcohol                    10      00         20\n"
+                      "Marijuana                  11      01         21\n"));
 }
 
 }  // namespace
