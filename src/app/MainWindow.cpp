@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include "app/ClientDialog.h"
+#include "app/DrugCommentDialog.h"
 #include "app/HelpMenu.h"
 #include "app/PaneView.h"
 #include "interview/Interview.h"
@@ -18,6 +19,7 @@
 #include "records/ClientFolder.h"
 #include "report/ReportAssembly.h"
 #include "sections/Sections.h"
+#include "sections/drugs/DrugsSection.h"
 
 namespace yrn {
 
@@ -130,6 +132,9 @@ MainWindow::MainWindow(Prompts& prompts, QString programFolder, DocumentOpener* 
     connect(dialog_.get(), &ClientDialog::newRequested, this, &MainWindow::dialogNew);
     connect(dialog_.get(), &ClientDialog::cancelRequested, this, &MainWindow::dialogCancel);
     connect(dialog_.get(), &ClientDialog::loadRequested, this, &MainWindow::dialogLoad);
+
+    if (auto* drugs = interview_->find<DrugsSection>())
+        drugComments_ = std::make_unique<DrugCommentDialog>(drugs->commentDialog(), *this);
 }
 
 MainWindow::~MainWindow() {
@@ -199,11 +204,14 @@ void MainWindow::startUp() {
         resize(twips::toPixels(kStartWidth, dpi()) - frame.width(),
                twips::toPixels(kStartHeight, dpi()) - frame.height());
         showMaximized();
-        if (windowHandle()) {
-            dialog_->winId();
-            if (dialog_->windowHandle())
-                dialog_->windowHandle()->setTransientParent(windowHandle());
-        }
+        // The dialogs stay over the main window.
+        const auto stayOver = [this](QWidget* dialog) {
+            dialog->winId();
+            if (windowHandle() && dialog->windowHandle())
+                dialog->windowHandle()->setTransientParent(windowHandle());
+        };
+        stayOver(dialog_.get());
+        if (drugComments_) stayOver(drugComments_.get());
         HideControls();
         const twips::Rect work = workArea();
         for (PaneView* pane : std::as_const(panes_))
@@ -507,7 +515,15 @@ void MainWindow::saveAndNew() {
 
 // --- The open-client dialog ---
 
+DrugCommentDialogModel* MainWindow::drugComment() const {
+    auto* drugs = interview_->find<DrugsSection>();
+    return drugs ? &drugs->commentDialog() : nullptr;
+}
+
+// New and Load close a comment dialog that is still up as Cancel first, so that
+// a comment of one client is never written into another client's row.
 void MainWindow::dialogNew() {
+    if (DrugCommentDialogModel* comment = drugComment()) comment->CancelButton();
     dialog_->offerNewAssessment(false);
     setEnabled(true);
     dialog_->hide();
@@ -515,11 +531,13 @@ void MainWindow::dialogNew() {
 
 void MainWindow::dialogCancel() {
     dialog_->hide();
-    setEnabled(true);
+    // A comment being written keeps the main window disabled until it is done.
+    setEnabled(!drugComment() || !drugComment()->isOpen());
     dialog_->offerNewAssessment(false);
 }
 
 void MainWindow::dialogLoad(const QString& folder) {
+    if (DrugCommentDialogModel* comment = drugComment()) comment->CancelButton();
     guarded(*prompts_, ErrorSite::module(QStringLiteral("frmDialog.cmdOKButton_Click")),
             [this, &folder] {
                 const ClientFolder::OpenOutcome outcome = clientFolder_->openClient(folder);

@@ -16,6 +16,8 @@ namespace yrn {
 class ClientDialog;
 class ClientFolder;
 class DocumentOpener;
+class DrugCommentDialog;
+class DrugCommentDialogModel;
 class Interview;
 class PaneView;
 class Prompts;
@@ -69,6 +71,8 @@ class MainWindow : public QMainWindow, public PaneHost {
     ClientFolder& clientFolder() const { return *clientFolder_; }
     ReportAssembly& report() const { return *report_; }
     ClientDialog& clientDialog() const { return *dialog_; }
+    // The drug comment dialog; nullptr without a drug and alcohol section.
+    DrugCommentDialog* drugCommentDialog() const { return drugComments_.get(); }
     const QString& programFolder() const { return programFolder_; }
     const QList<PaneView*>& panes() const { return panes_; }
     PaneView* pane(const QString& name) const;
@@ -120,6 +124,8 @@ class MainWindow : public QMainWindow, public PaneHost {
     void dialogNew();
     void dialogCancel();
     void dialogLoad(const QString& folder);
+    // The drug comment dialog's model, or nullptr.
+    DrugCommentDialogModel* drugComment() const;
 
     Prompts& outer_;
     std::unique_ptr<RoutingPrompts> prompts_;
@@ -130,6 +136,7 @@ class MainWindow : public QMainWindow, public PaneHost {
     std::unique_ptr<ClientFolder> clientFolder_;
     std::unique_ptr<ReportAssembly> report_;
     std::unique_ptr<ClientDialog> dialog_;
+    std::unique_ptr<DrugCommentDialog> drugComments_;
     QList<PaneView*> panes_;
     QList<QAction*> viewActions_;
     QList<QAction*> helpActions_;
