@@ -11,6 +11,7 @@
 #include "app/ClientDialog.h"
 #include "app/HelpMenu.h"
 #include "app/PaneView.h"
+#include "app/Recovery.h"
 #include "interview/Interview.h"
 #include "interview/ProgramError.h"
 #include "interview/Prompts.h"
@@ -212,6 +213,8 @@ void MainWindow::startUp() {
             pane->FSettings();
         showLocator();
         newClient();
+        // Before the open-client dialog: an interview a crash left unsaved.
+        if (recovery_ && recovery_->offer()) showLocator();
         dialog_->offerNewAssessment(true);
         if (const QScreen* s = screen())
             dialog_->move(s->availableGeometry().center() - dialog_->rect().center());
@@ -221,6 +224,13 @@ void MainWindow::startUp() {
         resizeRule();
     });
     started_ = true;
+}
+
+void MainWindow::keepRecoveryCopies(const QString& folder) {
+    recovery_ = std::make_unique<Recovery>(*interview_, *clientFolder_, folder);
+    for (PaneView* pane : std::as_const(panes_))
+        for (const Page& page : pane->section().pages())
+            recovery_->watchPage(pane->pageWidget(page.index));
 }
 
 // --- Geometry ---
@@ -553,6 +563,7 @@ void MainWindow::UnloadForm() {
 }
 
 void MainWindow::endProgram() {
+    if (recovery_) recovery_->discard();  // the person chose to leave the answers
     exiting_ = true;
     dialog_->hide();
     for (QWidget* window : QApplication::topLevelWidgets())
@@ -572,6 +583,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    if (recovery_) recovery_->discard();  // the person chose to leave the answers
     exiting_ = true;
     dialog_->hide();
     for (QWidget* window : QApplication::topLevelWidgets())
