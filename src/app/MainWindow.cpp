@@ -213,9 +213,11 @@ void MainWindow::startUp() {
             pane->FSettings();
         showLocator();
         newClient();
-        // Before the open-client dialog: an interview a crash left unsaved.
-        if (recovery_ && recovery_->offer()) showLocator();
-        dialog_->offerNewAssessment(true);
+        // Before the open-client dialog: an interview a crash left unsaved. Once
+        // restored, the dialog offers Cancel to keep it rather than New Assessment.
+        const bool restored = recovery_ && recovery_->offer();
+        if (restored) showLocator();
+        dialog_->offerNewAssessment(!restored);
         if (const QScreen* s = screen())
             dialog_->move(s->availableGeometry().center() - dialog_->rect().center());
         dialog_->show();

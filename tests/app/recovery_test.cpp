@@ -79,12 +79,17 @@ TEST_F(RecoveryTest, AnInterviewLeftByACrashComesBackWithEveryAnswerAndStaysUnti
     ASSERT_EQ(restored.size(), typed.size());
     for (qsizetype i = 0; i < typed.size(); ++i)
         EXPECT_TRUE(sameLines(restored.at(i), typed.at(i))) << "pane " << i;
-    // As after an open: the locator at its first page, the name in the caption; the
-    // open-client dialog follows as at every start.
+    // As after an open: the locator at its first page, the name in the caption. The
+    // open-client dialog follows as at every start, with Cancel to keep the client
+    // on screen in place of New Assessment, which would not make a new one.
     EXPECT_EQ(window->currentPane(), window->pane("LocatorInformation"));
     EXPECT_EQ(window->currentPane()->currentPage(), 0);
     EXPECT_TRUE(window->windowTitle().endsWith("[Doe, Jane Q]"));
     EXPECT_TRUE(window->clientDialog().isVisible());
+    EXPECT_TRUE(window->clientDialog().newButton()->isHidden());
+    EXPECT_FALSE(window->clientDialog().cancelButton()->isHidden());
+    window->clientDialog().cancelButton()->click();
+    EXPECT_EQ(locator().text("txtLastName"), "Doe");
 
     // The restored answers are not saved: the copy stays, and is this program's now.
     EXPECT_EQ(copies(), QStringList{copy});
@@ -111,6 +116,7 @@ TEST_F(RecoveryTest, NoRemovesTheCopyAndKeepsTheNewClient) {
     EXPECT_TRUE(copies().isEmpty());
     EXPECT_EQ(locator().text("txtLastName"), "");
     EXPECT_TRUE(window->clientDialog().isVisible());
+    EXPECT_FALSE(window->clientDialog().newButton()->isHidden());
     crash();
     start();
     EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
