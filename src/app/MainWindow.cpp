@@ -12,6 +12,7 @@
 #include "app/DrugCommentDialog.h"
 #include "app/HelpMenu.h"
 #include "app/PaneView.h"
+#include "app/Recovery.h"
 #include "interview/Interview.h"
 #include "interview/ProgramError.h"
 #include "interview/Prompts.h"
@@ -220,7 +221,11 @@ void MainWindow::startUp() {
             pane->FSettings();
         showLocator();
         newClient();
-        dialog_->offerNewAssessment(true);
+        // Before the open-client dialog: an interview a crash left unsaved. Once
+        // restored, the dialog offers Cancel to keep it rather than New Assessment.
+        const bool restored = recovery_ && recovery_->offer();
+        if (restored) showLocator();
+        dialog_->offerNewAssessment(!restored);
         if (const QScreen* s = screen())
             dialog_->move(s->availableGeometry().center() - dialog_->rect().center());
         dialog_->show();
@@ -229,6 +234,13 @@ void MainWindow::startUp() {
         resizeRule();
     });
     started_ = true;
+}
+
+void MainWindow::keepRecoveryCopies(const QString& folder) {
+    recovery_ = std::make_unique<Recovery>(*interview_, *clientFolder_, folder);
+    for (PaneView* pane : std::as_const(panes_))
+        for (const Page& page : pane->section().pages())
+            recovery_->watchPage(pane->pageWidget(page.index));
 }
 
 // --- Geometry ---
@@ -571,6 +583,7 @@ void MainWindow::UnloadForm() {
 }
 
 void MainWindow::endProgram() {
+    if (recovery_) recovery_->discard();  // the person chose to leave the answers
     exiting_ = true;
     dialog_->hide();
     for (QWidget* window : QApplication::topLevelWidgets())
@@ -590,6 +603,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    if (recovery_) recovery_->discard();  // the person chose to leave the answers
     exiting_ = true;
     dialog_->hide();
     for (QWidget* window : QApplication::topLevelWidgets())

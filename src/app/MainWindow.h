@@ -21,6 +21,7 @@ class DrugCommentDialogModel;
 class Interview;
 class PaneView;
 class Prompts;
+class Recovery;
 class ReportAssembly;
 
 // The main window frmMain: the menus, the eight section panes (one on screen at a
@@ -86,6 +87,12 @@ class MainWindow : public QMainWindow, public PaneHost {
     QAction* fileAction(const QString& name) const;
     QList<QMenu*> menus() const;
 
+    // Keeps a recovery copy of unsaved answers in the folder (the program gives
+    // Recovery::defaultFolder()). Call before startUp, which then offers a copy a
+    // crashed or killed session left behind.
+    void keepRecoveryCopies(const QString& folder);
+    Recovery* recovery() const { return recovery_.get(); }
+
     // What ends the program (tests put a recorder here).
     void setExitHandler(std::function<void()> handler) { exitHandler_ = std::move(handler); }
 
@@ -145,7 +152,8 @@ class MainWindow : public QMainWindow, public PaneHost {
     bool started_ = false;
     bool exiting_ = false;
     bool busy_ = false;
-    int checkedItem_ = -1;  // the View item the panes last checked
+    int checkedItem_ = -1;                // the View item the panes last checked
+    std::unique_ptr<Recovery> recovery_;  // last: it lets go of the interview first
 };
 
 }  // namespace yrn

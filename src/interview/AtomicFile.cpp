@@ -12,7 +12,10 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         file.cancelWriting();
         return false;
     };
-    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
+    // Unbuffered, so that a short write (a full disk, a file-size limit) shows in
+    // write()'s count: a buffered one reports every byte taken and commit() then
+    // renames the cut-off file over the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(file.errorString());
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     if (file.write(bytes) != bytes.size()) return fail(file.errorString());
     if (!file.commit()) {

@@ -29,6 +29,7 @@ void ClientFolder::NewClientYRN() {
                            [section] { section->NewYRN(); });
     });
     interview_.EndLoading();
+    tell(Event::Reset);
 }
 
 QString ClientFolder::clientFolderPath() const {
@@ -92,6 +93,7 @@ ClientFolder::SaveOutcome ClientFolder::SaveClientYRN() {
         }
         outcome.allWritten = true;
     });
+    if (outcome.allWritten) tell(Event::Saved);
     return outcome;
 }
 
@@ -138,6 +140,7 @@ ClientFolder::OpenOutcome ClientFolder::openClient(const QString& folder) {
     });
     prompts.busy(false);
     interview_.EndLoading();
+    if (outcome.found) tell(Event::Opened);
     if (!outcome.incomplete.isEmpty()) {
         prompts.information(
             QStringLiteral("Incomplete Client Files"),
