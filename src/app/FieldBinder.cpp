@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
@@ -164,6 +166,48 @@ FieldBinder::View FieldBinder::makeMultiLine(const QString& id, QWidget* parent)
     return view;
 }
 
+namespace {
+
+// An option group of one button is a command in the shape of an option button
+// (the drug "Comments" buttons): it looks and is clicked like a push button, and
+// its colour tells something (blue while the row holds a comment).
+class CommandOption : public QRadioButton {
+  public:
+    using QRadioButton::QRadioButton;
+    QSize sizeHint() const override {
+        const QStyleOptionButton option = buttonOption();
+        const QSize text = fontMetrics().size(Qt::TextShowMnemonic, this->text());
+        return style()->sizeFromContents(QStyle::CT_PushButton, &option, text, this);
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+  protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        if (!autoFillBackground()) {
+            painter.drawControl(QStyle::CE_PushButton, buttonOption());
+            return;
+        }
+        // An answer colour shows pure (styles lighten a dark button face): the
+        // background is already filled with it, so only the frame and the text.
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.drawControl(QStyle::CE_PushButtonLabel, buttonOption());
+    }
+
+  private:
+    QStyleOptionButton buttonOption() const {
+        QStyleOptionButton option;
+        option.initFrom(this);
+        option.text = text();
+        option.state |= isDown() || isChecked() ? QStyle::State_Sunken : QStyle::State_Raised;
+        return option;
+    }
+};
+
+}  // namespace
+
 FieldBinder::View FieldBinder::makeOption(const QString& id, QWidget* parent) {
     const Field& field = section_.field(id);
     View view;
@@ -174,7 +218,9 @@ FieldBinder::View FieldBinder::makeOption(const QString& id, QWidget* parent) {
     layout->setSpacing(14);
     view.group = new QButtonGroup(view.root);
     for (int b = 0; b < field.captions.size(); ++b) {
-        auto* radio = new QRadioButton(field.captions.at(b), view.root);
+        QRadioButton* radio = field.captions.size() == 1
+                                  ? new CommandOption(field.captions.at(b), view.root)
+                                  : new QRadioButton(field.captions.at(b), view.root);
         radio->setObjectName(buttonName(field, b));
         view.group->addButton(radio, b);
         view.radios.append(radio);

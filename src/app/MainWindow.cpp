@@ -9,8 +9,10 @@
 #include <QWindow>
 
 #include "app/ClientDialog.h"
+#include "app/DrugCommentDialog.h"
 #include "app/HelpMenu.h"
 #include "app/PaneView.h"
+#include "app/Recovery.h"
 #include "interview/Interview.h"
 #include "interview/ProgramError.h"
 #include "interview/Prompts.h"
@@ -18,6 +20,7 @@
 #include "records/ClientFolder.h"
 #include "report/ReportAssembly.h"
 #include "sections/Sections.h"
+#include "sections/drugs/DrugsSection.h"
 
 namespace yrn {
 
@@ -130,6 +133,9 @@ MainWindow::MainWindow(Prompts& prompts, QString programFolder, DocumentOpener* 
     connect(dialog_.get(), &ClientDialog::newRequested, this, &MainWindow::dialogNew);
     connect(dialog_.get(), &ClientDialog::cancelRequested, this, &MainWindow::dialogCancel);
     connect(dialog_.get(), &ClientDialog::loadRequested, this, &MainWindow::dialogLoad);
+
+    if (auto* drugs = interview_->find<DrugsSection>())
+        drugComments_ = std::make_unique<DrugCommentDialog>(drugs->commentDialog(), *this);
 }
 
 MainWindow::~MainWindow() {
@@ -199,11 +205,14 @@ void MainWindow::startUp() {
         resize(twips::toPixels(kStartWidth, dpi()) - frame.width(),
                twips::toPixels(kStartHeight, dpi()) - frame.height());
         showMaximized();
-        if (windowHandle()) {
-            dialog_->winId();
-            if (dialog_->windowHandle())
-                dialog_->windowHandle()->setTransientParent(windowHandle());
-        }
+        // The dialogs stay over the main window.
+        const auto stayOver = [this](QWidget* dialog) {
+            dialog->winId();
+            if (windowHandle() && dialog->windowHandle())
+                dialog->windowHandle()->setTransientParent(windowHandle());
+        };
+        stayOver(dialog_.get());
+        if (drugComments_) stayOver(drugComments_.get());
         HideControls();
         const twips::Rect work = workArea();
         for (PaneView* pane : std::as_const(panes_))
@@ -212,7 +221,11 @@ void MainWindow::startUp() {
             pane->FSettings();
         showLocator();
         newClient();
-        dialog_->offerNewAssessment(true);
+        // Before the open-client dialog: an interview a crash left unsaved. Once
+        // restored, the dialog offers Cancel to keep it rather than New Assessment.
+        const bool restored = recovery_ && recovery_->offer();
+        if (restored) showLocator();
+        dialog_->offerNewAssessment(!restored);
         if (const QScreen* s = screen())
             dialog_->move(s->availableGeometry().center() - dialog_->rect().center());
         dialog_->show();
@@ -221,6 +234,13 @@ void MainWindow::startUp() {
         resizeRule();
     });
     started_ = true;
+}
+
+void MainWindow::keepRecoveryCopies(const QString& folder) {
+    recovery_ = std::make_unique<Recovery>(*interview_, *clientFolder_, folder);
+    for (PaneView* pane : std::as_const(panes_))
+        for (const Page& page : pane->section().pages())
+            recovery_->watchPage(pane->pageWidget(page.index));
 }
 
 // --- Geometry ---
@@ -507,7 +527,15 @@ void MainWindow::saveAndNew() {
 
 // --- The open-client dialog ---
 
+DrugCommentDialogModel* MainWindow::drugComment() const {
+    auto* drugs = interview_->find<DrugsSection>();
+    return drugs ? &drugs->commentDialog() : nullptr;
+}
+
+// New and Load close a comment dialog that is still up as Cancel first, so that
+// a comment of one client is never written into another client's row.
 void MainWindow::dialogNew() {
+    if (DrugCommentDialogModel* comment = drugComment()) comment->CancelButton();
     dialog_->offerNewAssessment(false);
     setEnabled(true);
     dialog_->hide();
@@ -515,11 +543,13 @@ void MainWindow::dialogNew() {
 
 void MainWindow::dialogCancel() {
     dialog_->hide();
-    setEnabled(true);
+    // A comment being written keeps the main window disabled until it is done.
+    setEnabled(!drugComment() || !drugComment()->isOpen());
     dialog_->offerNewAssessment(false);
 }
 
 void MainWindow::dialogLoad(const QString& folder) {
+    if (DrugCommentDialogModel* comment = drugComment()) comment->CancelButton();
     guarded(*prompts_, ErrorSite::module(QStringLiteral("frmDialog.cmdOKButton_Click")),
             [this, &folder] {
                 const ClientFolder::OpenOutcome outcome = clientFolder_->openClient(folder);
@@ -553,6 +583,7 @@ void MainWindow::UnloadForm() {
 }
 
 void MainWindow::endProgram() {
+    if (recovery_) recovery_->discard();  // the person chose to leave the answers
     exiting_ = true;
     dialog_->hide();
     for (QWidget* window : QApplication::topLevelWidgets())
@@ -572,6 +603,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    if (recovery_) recovery_->discard();  // the person chose to leave the answers
     exiting_ = true;
     dialog_->hide();
     for (QWidget* window : QApplication::topLevelWidgets())

@@ -16,9 +16,12 @@ namespace yrn {
 class ClientDialog;
 class ClientFolder;
 class DocumentOpener;
+class DrugCommentDialog;
+class DrugCommentDialogModel;
 class Interview;
 class PaneView;
 class Prompts;
+class Recovery;
 class ReportAssembly;
 
 // The main window frmMain: the menus, the eight section panes (one on screen at a
@@ -69,6 +72,8 @@ class MainWindow : public QMainWindow, public PaneHost {
     ClientFolder& clientFolder() const { return *clientFolder_; }
     ReportAssembly& report() const { return *report_; }
     ClientDialog& clientDialog() const { return *dialog_; }
+    // The drug comment dialog; nullptr without a drug and alcohol section.
+    DrugCommentDialog* drugCommentDialog() const { return drugComments_.get(); }
     const QString& programFolder() const { return programFolder_; }
     const QList<PaneView*>& panes() const { return panes_; }
     PaneView* pane(const QString& name) const;
@@ -81,6 +86,12 @@ class MainWindow : public QMainWindow, public PaneHost {
     QAction* helpAction(int item) const { return helpActions_.value(item); }
     QAction* fileAction(const QString& name) const;
     QList<QMenu*> menus() const;
+
+    // Keeps a recovery copy of unsaved answers in the folder (the program gives
+    // Recovery::defaultFolder()). Call before startUp, which then offers a copy a
+    // crashed or killed session left behind.
+    void keepRecoveryCopies(const QString& folder);
+    Recovery* recovery() const { return recovery_.get(); }
 
     // What ends the program (tests put a recorder here).
     void setExitHandler(std::function<void()> handler) { exitHandler_ = std::move(handler); }
@@ -120,6 +131,8 @@ class MainWindow : public QMainWindow, public PaneHost {
     void dialogNew();
     void dialogCancel();
     void dialogLoad(const QString& folder);
+    // The drug comment dialog's model, or nullptr.
+    DrugCommentDialogModel* drugComment() const;
 
     Prompts& outer_;
     std::unique_ptr<RoutingPrompts> prompts_;
@@ -130,6 +143,7 @@ class MainWindow : public QMainWindow, public PaneHost {
     std::unique_ptr<ClientFolder> clientFolder_;
     std::unique_ptr<ReportAssembly> report_;
     std::unique_ptr<ClientDialog> dialog_;
+    std::unique_ptr<DrugCommentDialog> drugComments_;
     QList<PaneView*> panes_;
     QList<QAction*> viewActions_;
     QList<QAction*> helpActions_;
@@ -138,7 +152,8 @@ class MainWindow : public QMainWindow, public PaneHost {
     bool started_ = false;
     bool exiting_ = false;
     bool busy_ = false;
-    int checkedItem_ = -1;  // the View item the panes last checked
+    int checkedItem_ = -1;                // the View item the panes last checked
+    std::unique_ptr<Recovery> recovery_;  // last: it lets go of the interview first
 };
 
 }  // namespace yrn

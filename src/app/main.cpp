@@ -14,6 +14,7 @@
 #include <cstdio>
 
 #include "app/MainWindow.h"
+#include "app/Recovery.h"
 #include "app/Splash.h"
 #include "app/WidgetPrompts.h"
 
@@ -49,6 +50,8 @@ int main(int argc, char** argv) {
 
     yrn::WidgetPrompts prompts;
     yrn::MainWindow window(prompts, programFolder);
+    // Unsaved answers are kept in the user's own folder, never in the program folder.
+    window.keepRecoveryCopies(yrn::Recovery::defaultFolder());
     window.startUp();
 
     if (qEnvironmentVariableIsSet("YRN_READY_PROBE")) {

@@ -1,5 +1,7 @@
 #include "interview/NumericCheck.h"
 
+#include <limits>
+
 #include "interview/ProgramError.h"
 #include "interview/Prompts.h"
 #include "interview/Section.h"
@@ -58,6 +60,14 @@ std::optional<qint64> roundedValue(const QString& text) {
     return p->negative ? -value : value;
 }
 
+std::optional<qint32> checkedValue(const QString& text) {
+    const auto value = roundedValue(text);
+    if (!value || *value < std::numeric_limits<qint32>::min() ||
+        *value > std::numeric_limits<qint32>::max())
+        return std::nullopt;
+    return static_cast<qint32>(*value);
+}
+
 QString inputErrorText(qint32 minimum, qint32 maximum) {
     return "Invalid data range or type!\r\nMust be a numeric value between " +
            QString::number(minimum) + " and " + QString::number(maximum);
@@ -67,7 +77,7 @@ void CD(Section& section, const QString& fieldId, qint32 minimum, qint32 maximum
     guarded(section.prompts(), ErrorSite::shared("CD"), [&] {
         const QString text = section.text(fieldId);
         if (text.isEmpty()) return;
-        const auto value = roundedValue(text);
+        const auto value = checkedValue(text);
         if (!value || *value < minimum || *value > maximum) {
             section.prompts().critical("Input Error", inputErrorText(minimum, maximum));
             section.setText(fieldId, QString());

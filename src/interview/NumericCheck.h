@@ -19,6 +19,12 @@ bool isNumeric(const QString& text);
 // beyond 18 digits.
 std::optional<qint64> roundedValue(const QString& text);
 
+// The rounded value of a numeric text when it fits a 32-bit integer; nullopt for a
+// text that is not numeric and for a value past 32 bits, which lies outside every
+// range an answer box has. Every number an answer is taken as goes through here,
+// so a long number never wraps round to a small one (or to 0).
+std::optional<qint32> checkedValue(const QString& text);
+
 // The numeric answer check of a box: an empty box passes; a text that is not a
 // number, or whose rounded value lies outside [minimum, maximum], shows the
 // "Input Error" box, empties the box and asks for the focus back. With pad, a valid

@@ -30,6 +30,7 @@ void ClientFolder::NewClientYRN() {
                            [section] { section->NewYRN(); });
     });
     interview_.EndLoading();
+    tell(Event::Reset);
 }
 
 QString ClientFolder::clientFolderPath() const {
@@ -74,6 +75,7 @@ ClientFolder::SaveOutcome ClientFolder::SaveClientYRN() {
         }
         saveSections(outcome);
     });
+    if (outcome.allWritten) tell(Event::Saved);
     return outcome;
 }
 
@@ -162,6 +164,7 @@ ClientFolder::OpenOutcome ClientFolder::openClient(const QString& folder) {
     });
     prompts.busy(false);
     interview_.EndLoading();
+    if (outcome.found) tell(Event::Opened);
     if (!outcome.incomplete.isEmpty()) {
         prompts.information(
             QStringLiteral("Incomplete Client Files"),

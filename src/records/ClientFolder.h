@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace yrn {
 
@@ -15,6 +16,12 @@ class ClientFolder {
     ClientFolder(Interview& interview, QString programFolder);
 
     const QString& programFolder() const { return programFolder_; }
+
+    // What became of the answers on screen: reset for a new client, saved in full,
+    // or read from a client folder. Told to whoever keeps track of unsaved answers
+    // (the window's recovery copy).
+    enum class Event { Reset, Saved, Opened };
+    void setObserver(std::function<void(Event)> observer) { observer_ = std::move(observer); }
 
     // Resets every section for a new client, with the client-loading flag set.
     // (Showing the locator pane is the window's part.)
@@ -60,9 +67,13 @@ class ClientFolder {
 
   private:
     void saveSections(SaveOutcome& outcome);
+    void tell(Event event) const {
+        if (observer_) observer_(event);
+    }
 
     Interview& interview_;
     QString programFolder_;
+    std::function<void(Event)> observer_;
 };
 
 }  // namespace yrn

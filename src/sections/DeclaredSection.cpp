@@ -28,10 +28,22 @@ bool DeclaredSection::SaveYRN(const QString& path) {
 }
 
 LoadResult DeclaredSection::LoadClientYRN(const QString& path) {
+    return load([&] { return loadSectionFile(*this, layout_, path); });
+}
+
+QByteArray DeclaredSection::fileBytes() const {
+    return layout_.isEmpty() ? QByteArray() : sectionFileBytes(*this, layout_);
+}
+
+LoadResult DeclaredSection::LoadClientBytes(const QByteArray& bytes) {
+    return load([&] { return readSectionBytes(*this, layout_, bytes); });
+}
+
+LoadResult DeclaredSection::load(const std::function<LoadResult()>& read) {
     LoadResult result{true, false};
     guard(info().module + ".LoadClientYRN", [&] {
         beforeLoad();
-        result = loadSectionFile(*this, layout_, path);
+        result = read();
     });
     return result;
 }

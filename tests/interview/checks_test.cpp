@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "interview/CalendarDate.h"
 #include "interview/NumericCheck.h"
 #include "support/SampleSection.h"
@@ -85,6 +87,11 @@ TEST(RoundingTest, TiesGoToEvenAndParsingIsExact) {
     // Digits of other scripts are letters here.
     for (const char* text : {"1234567890123456789", "", "1 2", "١٢"})
         EXPECT_FALSE(roundedValue(QString::fromUtf8(text)).has_value()) << text;
+    // The checked conversion keeps to 32 bits: one past either end is no number.
+    EXPECT_EQ(checkedValue(" 2147483647 "), 2147483647);
+    EXPECT_EQ(checkedValue("-2147483648.4"), std::numeric_limits<qint32>::min());
+    for (const char* text : {"2147483648", "2147483647.5", "-2147483649", "99999999999", "x"})
+        EXPECT_FALSE(checkedValue(text).has_value()) << text;
 }
 
 TEST(CalendarDateTest, ADateExactlyWhenThatDayExists) {

@@ -5,6 +5,10 @@
 
 #include "report/PlaceholderManifest.h"
 #include "sections/ClientFixture.h"
+#include "sections/criminal/CriminalFixture.h"
+#include "sections/drugs/DrugsClient.h"
+#include "sections/employment/EmploymentAnswers.h"
+#include "sections/medical/MedicalAnswers.h"
 #include "support/ProgramFolder.h"
 
 namespace yrn::test {
@@ -31,16 +35,30 @@ TEST(FullClientReport, EveryPlaceholderOfTheAnsweredSectionsIsFilledExactlyAsOft
     Section& demographic = *interview->section("ctlDemographic");
     answerLocator(locator);
     answerDemographic(locator, demographic);
+    Section& medical = *interview->section("ctlMedical");
+    Section& employment = *interview->section("ctlEmployment");
+    answerMedical(medical);
+    answerEmployment(employment);
+    auto& drugs = *interview->find<DrugsSection>();
+    answerDrugs(drugs);
+    Section& criminal = *interview->section("ctlCriminalJustice");
+    answerCriminal(criminal);
     ASSERT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
 
-    // What the two narratives fill, and how often.
+    // What the narratives fill, and how often.
     RecordingReport recorder;
     locator.ClientReport(recorder);
     demographic.ClientReport(recorder);
+    medical.ClientReport(recorder);
+    employment.ClientReport(recorder);
+    drugs.ClientReport(recorder);
+    criminal.ClientReport(recorder);
     QMap<QString, int> calls;
     for (const QString& field : recorder.fields())
         ++calls[field];
-    EXPECT_EQ(calls.size(), 27 + 2 + 19) << "locator 29 fields, demographic 19";
+    EXPECT_EQ(calls.size(), 27 + 2 + 19 + 19 + 22 + 25 + 14)
+        << "locator 29 fields, demographic 19, medical 19, employment 22, drugs 25, "
+           "criminal justice 14";
     int filledMarkers = 0;
     for (auto it = calls.cbegin(); it != calls.cend(); ++it) {
         const int held = placeholderCount(it.key());
@@ -79,6 +97,10 @@ TEST(FullClientReport, EveryPlaceholderOfTheAnsweredSectionsIsFilledExactlyAsOft
     EXPECT_GE(first, 0);
     EXPECT_TRUE(text.contains("NO, not court ordered\n\n        //"));
     EXPECT_TRUE(text.contains("Jane Q. Doe"));
+    EXPECT_TRUE(text.contains("shoplifting 2 times;  DWI 1 time;  trespassing 3 times."));
+    EXPECT_TRUE(
+        text.contains("Alcohol                    10      00         20\n"
+                      "Marijuana                  11      01         21\n"));
 }
 
 }  // namespace

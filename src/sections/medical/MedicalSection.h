@@ -4,9 +4,51 @@
 
 namespace yrn {
 
+// The medical pane: hospitalizations, chronic problems, eight infectious diseases,
+// seizures, medication, a disability pension, smoking, sleeping late, health
+// insurance and its kinds, problem days, the client's and the interviewer's
+// ratings and the interviewer's comments.
 class MedicalSection : public DeclaredSection {
   public:
     explicit MedicalSection(Interview& interview);
+
+    static constexpr int kHealthProblems = 8;  // question 4
+    static constexpr int kInsuranceRows = 6;   // question 12; the last is "Other"
+
+    void ClientReport(ReportWriter& report) override;
+    // An answer to questions 1 or 11 typed but never left is final once saved.
+    bool SaveYRN(const QString& path) override;
+    LoadResult LoadClientYRN(const QString& path) override;
+
+  protected:
+    void resetAnswers() override;
+
+  private:
+    // Questionnaire (MedicalSection.cpp)
+    void declarePage0();
+    void declarePage1();
+    void declarePage2();
+    void declarePage3();
+
+    // Rules (MedicalRules.cpp)
+    void declareRules();
+    void hospitalizedChanged();
+    void hospitalizedFinal();
+    void insuranceLeft();
+    void insuranceFollowsMonths();
+
+    // Section file (MedicalFile.cpp)
+    void declareFile();
+
+    // Report (MedicalReport.cpp)
+    QString insurancePrograms() const;
+    QString sleepsLateSentence() const;
+
+    // The months of question 11 that question 12 was last settled for: a leave
+    // changes question 12 only when the months cross between zero and non-zero.
+    QString settledMonths_;
+    // A file is being read: a count of 0 it sets is final at once.
+    bool reading_ = false;
 };
 
 }  // namespace yrn

@@ -1,0 +1,390 @@
+#include "app/Recovery.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QUuid>
+#include <QWidget>
+#include <algorithm>
+
+#include "interview/AtomicFile.h"
+#include "interview/Interview.h"
+#include "interview/ProgramError.h"
+#include "interview/Prompts.h"
+#include "records/ClientFolder.h"
+#include "sections/DeclaredSection.h"
+
+namespace yrn {
+
+namespace {
+
+const QByteArray kHeading = "YRN recovery copy 1";
+const QByteArray kEnd = "end";
+const QByteArray kLineEnd = "\r\n";
+const QString kCopySuffix = QStringLiteral(".recovery");
+const QString kLockSuffix = QStringLiteral(".lock");
+const QString kSlotPrefix = QStringLiteral("interview-");
+constexpr int kEveryThirtySeconds = 30'000;
+
+const QString kTitle = QStringLiteral("Interview Not Saved");
+const QString kNotWrittenTitle = QStringLiteral("Recovery Copy Not Saved");
+
+// A text for one header line: line breaks and other control characters become blanks.
+QString oneLine(QString text) {
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            c = u' ';
+    return text;
+}
+
+// Reads a copy from its bytes; every step refuses what is not exactly as written.
+class CopyReader {
+  public:
+    explicit CopyReader(const QByteArray& bytes) : bytes_(bytes) {}
+
+    std::optional<QByteArray> line() {
+        const qsizetype end = bytes_.indexOf(kLineEnd, at_);
+        if (end < 0) return std::nullopt;
+        QByteArray out = bytes_.mid(at_, end - at_);
+        at_ = end + kLineEnd.size();
+        return out;
+    }
+    // The value of a line "key value".
+    std::optional<QByteArray> value(const QByteArray& key) {
+        const std::optional<QByteArray> l = line();
+        if (!l || !l->startsWith(key + ' ')) return std::nullopt;
+        return l->mid(key.size() + 1);
+    }
+    // A block of so many bytes followed by a line end.
+    std::optional<QByteArray> block(qint64 size) {
+        if (size < 0 || size > bytes_.size() - at_ - kLineEnd.size()) return std::nullopt;
+        QByteArray out = bytes_.mid(at_, size);
+        at_ += size;
+        if (bytes_.mid(at_, kLineEnd.size()) != kLineEnd) return std::nullopt;
+        at_ += kLineEnd.size();
+        return out;
+    }
+    bool atEnd() const { return at_ == bytes_.size(); }
+
+  private:
+    const QByteArray& bytes_;
+    qsizetype at_ = 0;
+};
+
+}  // namespace
+
+// --- The copy ---
+
+QList<std::pair<QString, QByteArray>> RecoveryCopy::filesOf(const Interview& interview) {
+    QList<std::pair<QString, QByteArray>> files;
+    for (const Section* section : interview.sections()) {
+        const auto* declared = dynamic_cast<const DeclaredSection*>(section);
+        if (!declared || declared->fileLayout().isEmpty()) continue;
+        files.append({section->info().fileName, declared->fileBytes()});
+    }
+    return files;
+}
+
+QByteArray RecoveryCopy::encode() const {
+    QByteArray out = kHeading + kLineEnd;
+    out += "written " + written.toUTC().toString(Qt::ISODateWithMs).toUtf8() + kLineEnd;
+    out += "name " + oneLine(name).toUtf8() + kLineEnd;
+    for (const auto& [file, bytes] : files)
+        out += "file " + oneLine(file).toUtf8() + ' ' + QByteArray::number(bytes.size()) +
+               kLineEnd + bytes + kLineEnd;
+    out += kEnd + kLineEnd;
+    return out;
+}
+
+std::optional<RecoveryCopy> RecoveryCopy::decode(const QByteArray& bytes) {
+    if (bytes.size() > kMaxBytes) return std::nullopt;
+    CopyReader reader(bytes);
+    if (reader.line() != kHeading) return std::nullopt;
+    RecoveryCopy copy;
+    const std::optional<QByteArray> written = reader.value("written");
+    if (!written) return std::nullopt;
+    copy.written = QDateTime::fromString(QString::fromLatin1(*written), Qt::ISODateWithMs);
+    if (!copy.written.isValid()) return std::nullopt;
+    const std::optional<QByteArray> name = reader.value("name");
+    if (!name) return std::nullopt;
+    copy.name = QString::fromUtf8(*name);
+    for (;;) {
+        const std::optional<QByteArray> line = reader.line();
+        if (!line) return std::nullopt;
+        if (*line == kEnd) break;
+        if (!line->startsWith("file ")) return std::nullopt;
+        const qsizetype blank = line->lastIndexOf(' ');
+        if (blank <= 5) return std::nullopt;
+        const QString file = QString::fromUtf8(line->mid(5, blank - 5));
+        bool ok = false;
+        const qint64 size = line->mid(blank + 1).toLongLong(&ok);
+        if (!ok) return std::nullopt;
+        if (std::any_of(copy.files.cbegin(), copy.files.cend(),
+                        [&](const auto& f) { return f.first == file; }))
+            return std::nullopt;
+        const std::optional<QByteArray> content = reader.block(size);
+        if (!content) return std::nullopt;
+        copy.files.append({file, *content});
+    }
+    if (!reader.atEnd()) return std::nullopt;
+    return copy;
+}
+
+QStringList RecoveryCopy::restoreInto(Interview& interview, ClientFolder& clients) const {
+    clients.NewClientYRN();
+    auto ordered = files;
+    std::sort(ordered.begin(), ordered.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    QStringList incomplete;
+    interview.BeginLoading();
+    guarded(interview.prompts(), ErrorSite::module(QStringLiteral("frmMain.RestoreInterview")),
+            [&] {
+                for (const auto& [file, bytes] : std::as_const(ordered)) {
+                    for (Section* section : interview.sections()) {
+                        auto* declared = dynamic_cast<DeclaredSection*>(section);
+                        if (!declared || section->info().fileName != file) continue;
+                        if (!declared->LoadClientBytes(bytes).complete) incomplete << file;
+                    }
+                }
+            });
+    interview.EndLoading();
+    return incomplete;
+}
+
+// --- The keeper ---
+
+QString Recovery::defaultFolder() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // A relative location would put client answers in the current folder.
+    if (data.isEmpty() || !QDir::isAbsolutePath(data)) return {};
+    return QDir(data).filePath(QStringLiteral("recovery"));
+}
+
+Recovery::Recovery(Interview& interview, ClientFolder& clients, QString folder, QObject* parent)
+    : QObject(parent), interview_(interview), clients_(clients), folder_(std::move(folder)) {
+    timer_.setSingleShot(true);
+    timer_.setInterval(kEveryThirtySeconds);
+    connect(&timer_, &QTimer::timeout, this, &Recovery::checkpoint);
+    for (Section* section : interview_.sections())
+        observers_ << section->observe([this](const QString&) { changed(); });
+    clients_.setObserver([this](ClientFolder::Event) { clientEvent(); });
+}
+
+Recovery::~Recovery() {
+    clients_.setObserver({});
+    const QList<Section*> sections = interview_.sections();
+    for (qsizetype i = 0; i < sections.size() && i < observers_.size(); ++i)
+        sections.at(i)->unobserve(observers_.at(i));
+}
+
+QString Recovery::pathOf(const QString& slot, const QString& suffix) const {
+    return QDir(folder_).filePath(slot + suffix);
+}
+
+QString Recovery::copyPath() const {
+    return slot_.isEmpty() ? QString() : pathOf(slot_, kCopySuffix);
+}
+
+// --- Start-up ---
+
+bool Recovery::offer() {
+    baseline_ = RecoveryCopy::filesOf(interview_);
+    bool restored = false;
+    Prompts& prompts = interview_.prompts();
+    guarded(prompts, ErrorSite::module(QStringLiteral("frmMain.RestoreInterview")), [&] {
+        if (folder_.isEmpty()) return;
+        for (const QString& slot : leftCopies()) {
+            std::unique_ptr<QLockFile> lock = lockSlot(slot);
+            if (!lock) continue;  // the copy of a program that is still running
+            const std::optional<RecoveryCopy> copy = read(slot);
+            if (!copy) {
+                prompts.information(kTitle,
+                                    QStringLiteral("An interview that was not saved was found, "
+                                                   "but its recovery copy is damaged and cannot "
+                                                   "be restored."));
+                dropSlot(slot, *lock);
+                continue;
+            }
+            const QString name =
+                copy->name.trimmed().isEmpty() ? QStringLiteral("no name entered") : copy->name;
+            const QString when =
+                copy->written.toLocalTime().toString(QStringLiteral("MM/dd/yyyy h:mm AP"));
+            if (!prompts.yesNo(kTitle, "An interview that was not saved was found (" + name + ", " +
+                                           when + "). Restore it?")) {
+                dropSlot(slot, *lock);
+                continue;
+            }
+            // The restored answers are not saved: the copy stays, and this program keeps it.
+            slot_ = slot;
+            lock_ = std::move(lock);
+            restore(*copy);
+            restored = true;
+            return;
+        }
+    });
+    watching_ = true;
+    return restored;
+}
+
+QStringList Recovery::leftCopies() const {
+    const QDir dir(folder_);
+    // A lock without a copy is left by a program that ended before its first write.
+    for (const QString& name :
+         dir.entryList({kSlotPrefix + '*' + kLockSuffix}, QDir::Files | QDir::Hidden)) {
+        const QString slot = name.chopped(kLockSuffix.size());
+        if (QFileInfo::exists(pathOf(slot, kCopySuffix))) continue;
+        if (std::unique_ptr<QLockFile> lock = lockSlot(slot)) lock->unlock();
+    }
+    QStringList out;
+    for (const QString& name : dir.entryList({kSlotPrefix + '*' + kCopySuffix},
+                                             QDir::Files | QDir::Hidden | QDir::System, QDir::Time))
+        out << name.chopped(kCopySuffix.size());
+    return out;
+}
+
+std::unique_ptr<QLockFile> Recovery::lockSlot(const QString& slot) const {
+    auto lock = std::make_unique<QLockFile>(pathOf(slot, kLockSuffix));
+    // A lock is stale only when its program is gone, however long that one runs.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) return nullptr;
+    return lock;
+}
+
+void Recovery::dropSlot(const QString& slot, QLockFile& lock) const {
+    QFile::remove(pathOf(slot, kCopySuffix));
+    lock.unlock();
+}
+
+std::optional<RecoveryCopy> Recovery::read(const QString& slot) const {
+    const QString path = pathOf(slot, kCopySuffix);
+    // Only a plain file is read: a link or a device could hang or flood the start.
+    const QFileInfo info(path);
+    if (info.isSymLink() || !info.isFile() || info.size() > RecoveryCopy::kMaxBytes)
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    return RecoveryCopy::decode(file.read(RecoveryCopy::kMaxBytes + 1));
+}
+
+void Recovery::restore(const RecoveryCopy& copy) {
+    const QStringList incomplete = copy.restoreInto(interview_, clients_);
+    pending_ = false;
+    if (!incomplete.isEmpty())
+        interview_.prompts().information(
+            kTitle, "Parts of the interview that was not saved could not be read in full: " +
+                        incomplete.join(QStringLiteral(", ")) +
+                        ".\r\nEverything that could be read is on screen.");
+}
+
+// --- Watching the answers ---
+
+void Recovery::watchPage(QWidget* page) {
+    if (page) page->installEventFilter(this);
+}
+
+bool Recovery::eventFilter(QObject* watched, QEvent* event) {
+    // After the page change is over, so that no box comes up in its middle.
+    if (event->type() == QEvent::Show && pending_)
+        QMetaObject::invokeMethod(this, &Recovery::checkpoint, Qt::QueuedConnection);
+    return QObject::eventFilter(watched, event);
+}
+
+void Recovery::changed() {
+    if (!watching_ || interview_.IsLoading()) return;
+    pending_ = true;
+    if (!timer_.isActive()) timer_.start();
+}
+
+void Recovery::clientEvent() {
+    if (!watching_) return;
+    baseline_ = RecoveryCopy::filesOf(interview_);
+    pending_ = false;
+    failing_ = false;
+    timer_.stop();
+    removeCopy();
+}
+
+void Recovery::checkpoint() {
+    if (!watching_ || !pending_) return;
+    if (interview_.IsLoading()) {
+        timer_.start();
+        return;
+    }
+    pending_ = false;
+    timer_.stop();
+    guarded(interview_.prompts(), ErrorSite::module(QStringLiteral("frmMain.Recovery")), [this] {
+        RecoveryCopy copy{QDateTime::currentDateTimeUtc(),
+                          interview_.identity().WholeName().trimmed(),
+                          RecoveryCopy::filesOf(interview_)};
+        // Answers changed back to the saved ones need no copy.
+        if (copy.files == baseline_)
+            removeCopy();
+        else
+            write(copy);
+    });
+}
+
+void Recovery::discard() {
+    watching_ = false;
+    pending_ = false;
+    timer_.stop();
+    removeCopy();
+    lock_.reset();
+    slot_.clear();
+}
+
+// --- Writing ---
+
+bool Recovery::makeFolder(QString* why) const {
+    if (folder_.isEmpty()) {
+        *why = QStringLiteral("the system names no folder for application data");
+        return false;
+    }
+    if (!QDir().mkpath(folder_) || !QFileInfo(folder_).isDir()) {
+        *why = QStringLiteral("the folder could not be made");
+        return false;
+    }
+    QFile::setPermissions(folder_,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return true;
+}
+
+bool Recovery::takeSlot() {
+    for (int attempt = 0; !lock_ && attempt < 3; ++attempt) {
+        const QString slot = kSlotPrefix + QUuid::createUuid().toString(QUuid::Id128);
+        if (std::unique_ptr<QLockFile> lock = lockSlot(slot)) {
+            slot_ = slot;
+            lock_ = std::move(lock);
+        }
+    }
+    return lock_ != nullptr;
+}
+
+void Recovery::write(const RecoveryCopy& copy) {
+    QString why;
+    if (!makeFolder(&why)) return writeFailed(why);
+    if (!takeSlot()) return writeFailed(QStringLiteral("its lock could not be taken"));
+    if (!writeFileAtomically(copyPath(), copy.encode(), &why)) return writeFailed(why);
+    failing_ = false;
+    ++writes_;
+}
+
+void Recovery::writeFailed(const QString& why) {
+    pending_ = true;  // tried again at the next change or page
+    if (failing_) return;
+    failing_ = true;
+    interview_.prompts().information(
+        kNotWrittenTitle, "The recovery copy of this interview could not be written in \"" +
+                              QDir::toNativeSeparators(folder_) + "\": " + why +
+                              ".\r\nThe answers are still on screen; save the client to keep "
+                              "them safe.");
+}
+
+void Recovery::removeCopy() {
+    if (!slot_.isEmpty()) QFile::remove(copyPath());
+}
+
+}  // namespace yrn

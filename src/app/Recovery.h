@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <memory>
+#include <optional>
+#include <utility>
+
+class QLockFile;
+
+namespace yrn {
+
+class ClientFolder;
+class Interview;
+
+// What a recovery copy holds: when it was written, whose interview it is, and the
+// content of every section file as the section's declared layout writes it. So a
+// section added to the interview is kept and restored without further code.
+struct RecoveryCopy {
+    QDateTime written;
+    QString name;                                 // the client's whole name; "" when none is typed
+    QList<std::pair<QString, QByteArray>> files;  // section file name, content
+
+    // The section files of the answers on screen, in interview order.
+    static QList<std::pair<QString, QByteArray>> filesOf(const Interview& interview);
+
+    QByteArray encode() const;
+    // Nothing for bytes that are not one whole copy.
+    static std::optional<RecoveryCopy> decode(const QByteArray& bytes);
+
+    // Reads the copy into the interview as an open reads a client folder: a reset
+    // for a new client, then the section files in name order with the
+    // client-loading flag set. Returns the files that were not read in full.
+    QStringList restoreInto(Interview& interview, ClientFolder& clients) const;
+
+    // Larger copies are not read.
+    static constexpr qint64 kMaxBytes = 64 * 1024 * 1024;
+};
+
+// Keeps a recovery copy of the interview on screen while its answers differ from
+// the ones last saved, opened or reset, so that a crash, a killed session or a
+// power cut does not cost them. The copy lies in a folder of the user's own,
+// readable by the owner only, and is written atomically: at most once per
+// interval while answers change, and whenever a page comes on screen after a
+// change. A complete save, a new client, an open and a confirmed exit remove it.
+//
+// Each running program holds a lock beside its copy, so a second program started
+// meanwhile leaves the first one's copy alone; a copy whose program is gone is
+// offered at the next start.
+class Recovery : public QObject {
+    Q_OBJECT
+  public:
+    // The user's own folder for recovery copies: the application data location
+    // + "/recovery"; "" when the system names none.
+    static QString defaultFolder();
+
+    Recovery(Interview& interview, ClientFolder& clients, QString folder,
+             QObject* parent = nullptr);
+    ~Recovery() override;
+    Recovery(const Recovery&) = delete;
+    Recovery& operator=(const Recovery&) = delete;
+
+    // At start-up, with a new client on screen: offers each copy left by a program
+    // that ended without saving, newest first ("Restore it?"). Yes restores it (the
+    // copy stays until the client is saved), No removes it. From then on the
+    // answers are watched. True when a copy was restored.
+    bool offer();
+
+    // A page of the window: its coming on screen writes the copy if answers changed.
+    void watchPage(QWidget* page);
+    // Writes the copy now if answers changed since the last write, or removes it
+    // when they are back to the ones last saved, opened or reset.
+    void checkpoint();
+    // The confirmed exit: the copy goes and nothing more is written.
+    void discard();
+
+    // Milliseconds between a change and the write it leads to (30 seconds).
+    void setInterval(int milliseconds) { timer_.setInterval(milliseconds); }
+    int interval() const { return timer_.interval(); }
+    const QString& folder() const { return folder_; }
+    // This program's copy, once it has one ("" before).
+    QString copyPath() const;
+    // Copies written by this program so far.
+    int writes() const { return writes_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void changed();
+    void clientEvent();
+    void write(const RecoveryCopy& copy);
+    void writeFailed(const QString& why);
+    void removeCopy();
+    bool makeFolder(QString* why) const;
+    bool takeSlot();
+    QString pathOf(const QString& slot, const QString& suffix) const;
+    // The copies in the folder, newest first, as slot names.
+    QStringList leftCopies() const;
+    std::unique_ptr<QLockFile> lockSlot(const QString& slot) const;
+    void dropSlot(const QString& slot, QLockFile& lock) const;
+    std::optional<RecoveryCopy> read(const QString& slot) const;
+    void restore(const RecoveryCopy& copy);
+
+    Interview& interview_;
+    ClientFolder& clients_;
+    QString folder_;
+    QList<std::pair<QString, QByteArray>> baseline_;  // the answers last saved, opened or reset
+    QList<int> observers_;
+    QTimer timer_;
+    QString slot_;
+    std::unique_ptr<QLockFile> lock_;
+    bool watching_ = false;
+    bool pending_ = false;  // answers changed since the last write
+    bool failing_ = false;  // the last write failed and was reported
+    int writes_ = 0;
+};
+
+}  // namespace yrn

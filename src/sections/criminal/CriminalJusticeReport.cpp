@@ -1,0 +1,116 @@
+// The criminal justice part of the client report.
+#include "interview/NumericCheck.h"
+#include "interview/ReportWriter.h"
+#include "records/FieldCodec.h"
+#include "report/Phrases.h"
+#include "sections/criminal/CriminalJusticeLists.h"
+#include "sections/criminal/CriminalJusticeSection.h"
+#include "sections/demographic/DemographicSection.h"
+
+namespace yrn {
+
+namespace {
+
+// "one day" for a count of 1, else the count as typed and " days".
+QString daysPhrase(const QString& days) {
+    if (days == QStringLiteral("1") || days == QStringLiteral("01"))
+        return QStringLiteral("one day");
+    return days + QStringLiteral(" days");
+}
+
+}  // namespace
+
+// "shoplifting 2 times;  DWI 1 time", one entry per kind of crime charged, or
+// "no charges". A count is left out when it is 0 by value ("0", "00", "000");
+// a count that is listed is printed as typed.
+QString CriminalJusticeSection::chargesList() const {
+    QString list;
+    for (int i = 0; i < kCrimeRows; ++i) {
+        const QString count = text(arr(QStringLiteral("txtCharges"), i));
+        if (count.isEmpty() || checkedValue(count) == 0) continue;
+        const QString name =
+            i == kOtherRow ? text(QStringLiteral("txtOther")) : criminal::crimes().at(i).name;
+        const bool once = count == QStringLiteral("1") || count == QStringLiteral("01");
+        list += name + ' ' + count + (once ? QStringLiteral(" time") : QStringLiteral(" times")) +
+                QStringLiteral(";  ");
+    }
+    // The last entry's ";  " goes; with an empty "Other" name leading the list, its
+    // blank goes instead and the semicolon stays.
+    if (list.size() >= 4) {
+        const qsizetype length = list.size();
+        list = trimBlanks(list).left(length - 3);
+    }
+    return list.isEmpty() ? QStringLiteral("no charges") : list;
+}
+
+// "vandalism ; DWI ": the crimes answered "Yes" in the rows of a reasons list,
+// each followed by a blank, separated by "; ".
+QString CriminalJusticeSection::reasonsList(const QString& stem, const QString& specify) const {
+    QString list;
+    int listed = 0;
+    for (int i = 0; i < kCrimeRows; ++i) {
+        if (!chosen(arr(stem, i), 1)) continue;
+        if (listed++ > 0) list += QStringLiteral("; ");
+        list += (i == kOtherRow ? text(specify) : criminal::crimes().at(i).name) + ' ';
+    }
+    return list;
+}
+
+QString CriminalJusticeSection::incarcerationList() const {
+    return reasonsList(QStringLiteral("optReasonIncar"), QStringLiteral("txtOtherIncarceration"));
+}
+
+QString CriminalJusticeSection::awaitingList() const {
+    return reasonsList(QStringLiteral("optAwaitCharges"), QStringLiteral("txtOtherChargeAwaited"));
+}
+
+void CriminalJusticeSection::ClientReport(ReportWriter& report) {
+    guard(QStringLiteral("ctlCriminalJustice.ClientReport"), [&] {
+        report.RP(QStringLiteral("Charges"), chargesList());
+        report.RP(QStringLiteral("NumCharges"), text(QStringLiteral("txtConvictions")));
+
+        // The lifetime period follows "for"; with no answer (or "Never") there is
+        // no period, and no bare "for" either.
+        const int lifetime = position(QStringLiteral("cboIncarceration"));
+        report.RP(QStringLiteral("NeverInc"),
+                  lifetime == criminal::kNeverIncarcerated ? QStringLiteral("never") : QString());
+        report.RP(QStringLiteral("LenIncarMonths"),
+                  lifetime > criminal::kNeverIncarcerated
+                      ? "for " + listText(QStringLiteral("cboIncarceration")).toLower()
+                      : QString());
+        const int last = position(QStringLiteral("cboLastIncarceration"));
+        report.RP(QStringLiteral("LenLastIncar"),
+                  last == criminal::kCurrentlyIncarcerated
+                      ? QStringLiteral("is currently incarcerated")
+                  : last >= 0 ? "last incarceration was for " +
+                                    listText(QStringLiteral("cboLastIncarceration")).toLower()
+                              : QString());
+        report.RP(QStringLiteral("LastCrimes"), incarcerationList());
+        report.RP(QStringLiteral("IsIsNotProb"), chosen(QStringLiteral("optProb"), 0)
+                                                     ? QStringLiteral("is not")
+                                                     : QStringLiteral("is"));
+        report.RP(QStringLiteral("CurrCharge"), chosen(QStringLiteral("optPresAwCharges"), 0)
+                                                    ? QStringLiteral("no criminal activities")
+                                                    : awaitingList());
+        report.RP(QStringLiteral("IllegalDays"),
+                  daysPhrase(text(QStringLiteral("txtIllegalActivities"))));
+        report.RP(QStringLiteral("CriminalTroubled"),
+                  listText(QStringLiteral("cboLegalProblems")).toLower());
+        report.RP(QStringLiteral("CriminalNecessary"),
+                  listText(QStringLiteral("cboCounselingImportance")).toLower());
+        report.RP(QStringLiteral("CriminalComments"),
+                  CapitalizeFirst(text(QStringLiteral("txtCriminalJusticeInformation"))));
+
+        const auto* demographic = interview().find<DemographicSection>();
+        const QString jailDays = demographic ? demographic->JailDays() : QString();
+        report.RP(QStringLiteral("JailDays"),
+                  jailDays.isEmpty() ? QStringLiteral("0 days") : daysPhrase(jailDays));
+
+        // "4 - Moderate problem" reads "Moderate problem"; with no rating the
+        // template's marker stays.
+        const QString rating = listText(QStringLiteral("cboNeedLegalTreatment"));
+        if (rating.size() > 4) report.RP(QStringLiteral("IRLegal"), rating.mid(4));
+    });
+}
+
+}  // namespace yrn

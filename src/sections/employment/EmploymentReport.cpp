@@ -1,0 +1,161 @@
+// The education and employment part of the client report: 22 placeholders, in
+// template order.
+#include "interview/Interview.h"
+#include "interview/NumericCheck.h"
+#include "interview/ReportWriter.h"
+#include "report/Phrases.h"
+#include "sections/Ratings.h"
+#include "sections/employment/EmploymentLists.h"
+#include "sections/employment/EmploymentSection.h"
+
+namespace yrn {
+
+namespace {
+
+bool isOne(const QString& x) {
+    return x == QStringLiteral("1") || x == QStringLiteral("01");
+}
+
+// "one year" for "1" or "01"; otherwise the count as typed and the plural.
+QString counted(const QString& x, const QString& one, const QString& plural) {
+    return isOne(x) ? one : x + plural;
+}
+
+QString years(const QString& x) {
+    return counted(x, QStringLiteral("one year"), QStringLiteral(" years"));
+}
+
+QString months(const QString& x) {
+    return counted(x, QStringLiteral("one month"), QStringLiteral(" months"));
+}
+
+}  // namespace
+
+QString EmploymentSection::professionalSkill() const {
+    if (chosen(QStringLiteral("optProfession"), 0))
+        return QStringLiteral("has no professional skills");
+    if (chosen(QStringLiteral("optProfession"), 1))
+        return "has professional skills of:  " + text(QStringLiteral("txtProfession"));
+    return {};
+}
+
+// The two sentences on the job: never employed, the last job, or the current one.
+std::pair<QString, QString> EmploymentSection::jobSentences() const {
+    const QString jobType = listText(QStringLiteral("cboJobtype")).toLower();
+    const QString started =
+        text(QStringLiteral("txtStartJobM")) + '/' + text(QStringLiteral("txtStartJobY"));
+    const Pronouns& pronouns = interview().pronouns();
+    if (position(QStringLiteral("cboJobtype")) == kNeverHadAJob)
+        return {interview().identity().FirstName() + " has never been employed in " +
+                    pronouns.hisher() + " lifetime.",
+                QString()};
+    if (chosen(QStringLiteral("optCurrEmp"), 0))
+        return {"The last job " + pronouns.heshe() + " had was for " +
+                    years(text(QStringLiteral("txtLastJobY"))) + " and " +
+                    months(text(QStringLiteral("txtLastJobM"))) + " and it was a " + jobType +
+                    " job.  ",
+                pronouns.HeSheC() + " started that job in " + started + " and ended this job in " +
+                    text(QStringLiteral("txtLeaveJobM")) + '/' +
+                    text(QStringLiteral("txtLeaveJobY")) +
+                    " because: " + listText(QStringLiteral("cboReasonLeft")) + '.'};
+    return {"This job has lasted for " + years(text(QStringLiteral("txtCurrJobY"))) + " and " +
+                months(text(QStringLiteral("txtCurrJobM"))) + " and is a " + jobType + " job.  ",
+            pronouns.HeSheC() + " started this job in " + started + " and is still working there."};
+}
+
+// Every source with an amount, as typed; an amount of 0 however it is typed ("0",
+// "00") is no income.
+QString EmploymentSection::moneySources() const {
+    const QStringList labels = employment::moneySourceLabels();
+    QString lines;
+    for (int i = 0; i < kMoneySources; ++i) {
+        const QString amount = text(arr(QStringLiteral("txtMoneySources"), i));
+        if (amount.isEmpty() || checkedValue(amount) == 0) continue;
+        lines += MoneyLine(labels.at(i), amount);
+    }
+    return lines.isEmpty() ? QStringLiteral("*No extra income received*") : lines;
+}
+
+QString EmploymentSection::amountOwed() const {
+    const QStringList names = employment::debtNames();
+    QString lines;
+    for (int i = 0; i < kDebts; ++i)
+        if (chosen(arr(QStringLiteral("optMoneyOwed"), i), 1))
+            lines += ComboLine(names.at(i), listText(arr(QStringLiteral("cboAmountOwed"), i)));
+    return lines.isEmpty() ? QStringLiteral("*Client currently has no debts*") : lines;
+}
+
+void EmploymentSection::ClientReport(ReportWriter& report) {
+    guard(QStringLiteral("ctlEmployment.ClientReport"), [&] {
+        const QString firstName = interview().identity().FirstName();
+        const QString hisher = interview().pronouns().hisher();
+
+        const QString license = text(QStringLiteral("txtDriversLicenseNumber"));
+        report.RP(QStringLiteral("DLN"), license.isEmpty() ? QStringLiteral("N/A") : license);
+        report.RP(QStringLiteral("SchoolYears"), years(text(QStringLiteral("txtEducation"))));
+        report.RP(QStringLiteral("TechEdMonths"), months(text(QStringLiteral("txtTraining"))));
+        const QString skill = professionalSkill();
+        if (!skill.isEmpty()) report.RP(QStringLiteral("ProfessionalSkill"), skill);
+
+        if (chosen(QStringLiteral("optDrLic"), 0)) {
+            report.RP(QStringLiteral("DoesDoesNotDL"), QStringLiteral("does not have"));
+            report.RP(QStringLiteral("DriversLicenseReason"),
+                      " due to the following reasons:  " +
+                          text(QStringLiteral("txtNoDriversLicenseReason")));
+        } else if (chosen(QStringLiteral("optDrLic"), 1)) {
+            report.RP(QStringLiteral("DoesDoesNotDL"), QStringLiteral("has"));
+            report.RP(QStringLiteral("DriversLicenseReason"), QString());
+        }
+        if (chosen(QStringLiteral("optAuto"), 0))
+            report.RP(QStringLiteral("DoesDoesNotAuto"), QStringLiteral("does not"));
+        else if (chosen(QStringLiteral("optAuto"), 1))
+            report.RP(QStringLiteral("DoesDoesNotAuto"), QStringLiteral("does"));
+        report.RP(QStringLiteral("IsIsNotCE"), chosen(QStringLiteral("optCurrEmp"), 0)
+                                                   ? QStringLiteral("is not")
+                                                   : QStringLiteral("is"));
+        const auto [job1, job2] = jobSentences();
+        report.RP(QStringLiteral("JobSentence1"), job1);
+        report.RP(QStringLiteral("JobSentence2"), job2);
+
+        // None of the three forms ends with a full stop: the template has it.
+        const auto supports = [&](const QString& majority) {
+            return listText(QStringLiteral("cboGreatestContributor")) + " contributes to " +
+                   firstName + "'s support which " + majority + hisher + " support";
+        };
+        if (chosen(QStringLiteral("optContributor"), 0))
+            report.RP(QStringLiteral("ContributorSentence"),
+                      "There is no one currently contributing to " + firstName + "'s support");
+        else if (chosen(QStringLiteral("optMajSupp"), 0))
+            report.RP(QStringLiteral("ContributorSentence"),
+                      supports(QStringLiteral(" does not constitute the majority of ")));
+        else if (chosen(QStringLiteral("optMajSupp"), 1))
+            report.RP(QStringLiteral("ContributorSentence"),
+                      supports(QStringLiteral(" constitutes the majority of ")));
+
+        report.RP(QStringLiteral("EmploymentPattern"),
+                  listText(QStringLiteral("cboEmploymentPattern")));
+        const QString net = text(arr(QStringLiteral("txtMoneySources"), 0));
+        report.RP(QStringLiteral("NetIncome"), net.isEmpty() ? QStringLiteral("0") : net);
+        report.RP(QStringLiteral("MoneySources"), moneySources());
+        report.RP(QStringLiteral("DaysWorked"),
+                  counted(text(QStringLiteral("txtDaysWorked")), QStringLiteral("one day"),
+                          QStringLiteral(" days")));
+        report.RP(QStringLiteral("Dependents"),
+                  counted(text(QStringLiteral("txtDependants")), QStringLiteral("one dependant"),
+                          QStringLiteral(" dependants")));
+        report.RP(QStringLiteral("AmountOwed"), amountOwed());
+        report.RP(QStringLiteral("EmploymentProblems"),
+                  counted(text(QStringLiteral("txtEmploymentProblems")), QStringLiteral("one time"),
+                          QStringLiteral(" times")));
+        report.RP(QStringLiteral("EResponse"),
+                  listText(QStringLiteral("cboEmploymentTroubleE")).toLower());
+        report.RP(QStringLiteral("EIResponse"),
+                  listText(QStringLiteral("cboImportantE")).toLower());
+        report.RP(QStringLiteral("EmploymentComments"),
+                  CapitalizeFirst(text(QStringLiteral("txtEmployment"))));
+        if (const auto rating = ratingWords(listText(QStringLiteral("cboInterviewerRatingE"))))
+            report.RP(QStringLiteral("IREmployment"), *rating);
+    });
+}
+
+}  // namespace yrn

@@ -1,0 +1,34 @@
+// The section file "Medical.YRN": 34 fields, the last without a separator. Each
+// governing answer comes before the answer it governs.
+#include "sections/medical/MedicalSection.h"
+
+namespace yrn {
+
+void MedicalSection::declareFile() {
+    file(Codec::Text, QStringLiteral("txtHospitalized"));
+    file(Codec::Combo, QStringLiteral("cboLastHospitalized"));
+    file(Codec::Opt, QStringLiteral("optChrMedProb"));
+    file(Codec::Text, QStringLiteral("txtMedicalProblems"));
+    for (int i = 0; i < kHealthProblems; ++i)
+        file(Codec::Opt, arr(QStringLiteral("optHealthProb"), i));
+    file(Codec::Opt, QStringLiteral("optFit"));
+    file(Codec::Opt, QStringLiteral("optPresMed"));
+    file(Codec::Text, QStringLiteral("txtMedication"));
+    file(Codec::Opt, QStringLiteral("optPension"));
+    file(Codec::Text, QStringLiteral("txtPension"));
+    file(Codec::Opt, QStringLiteral("optSmokes"));
+    file(Codec::Text, QStringLiteral("txtCigarettes"));
+    file(Codec::Opt, QStringLiteral("optSleepLate"));
+    file(Codec::Opt, QStringLiteral("optBecauseWork"));
+    file(Codec::Text, QStringLiteral("txtInsurance"));
+    for (int i = 0; i < kInsuranceRows; ++i)
+        file(Codec::Opt, arr(QStringLiteral("optHealthInsurance"), i));
+    file(Codec::Text, QStringLiteral("txtOtherHI"));
+    file(Codec::Combo, QStringLiteral("cboClientTroubled"));
+    file(Codec::Text, QStringLiteral("txtExperienceProblems"));
+    file(Codec::Combo, QStringLiteral("cboImportant"));
+    file(Codec::Combo, QStringLiteral("cboInterviewerRating"));
+    file(Codec::Text, QStringLiteral("txtMedicalComments"), true);
+}
+
+}  // namespace yrn

@@ -1,0 +1,171 @@
+// The criminal justice narrative: the fourteen placeholders, the charges list and
+// the two lists of crimes.
+#include "sections/ClientFixture.h"
+#include "sections/criminal/CriminalFixture.h"
+
+namespace yrn::test {
+namespace {
+
+class CriminalReport : public ::testing::Test, public Client<CriminalJusticeSection> {
+  protected:
+    CriminalJusticeSection& cj = pane;
+    Section& demographic = *interview->section("ctlDemographic");
+
+    RecordingReport report() {
+        RecordingReport r;
+        cj.ClientReport(r);
+        return r;
+    }
+    void count(int row, const QString& times) { type(arr("txtCharges", row), times); }
+};
+
+TEST_F(CriminalReport, AnAnsweredClientFillsTheFourteenPlaceholdersInOrder) {
+    demographic.setText("txtJailDays", "4");
+    answerCriminal(cj);
+    const RecordingReport r = report();
+    EXPECT_EQ(r.fields(), (QStringList{"Charges", "NumCharges", "NeverInc", "LenIncarMonths",
+                                       "LenLastIncar", "LastCrimes", "IsIsNotProb", "CurrCharge",
+                                       "IllegalDays", "CriminalTroubled", "CriminalNecessary",
+                                       "CriminalComments", "JailDays", "IRLegal"}));
+    EXPECT_EQ(
+        r.values(),
+        (QStringList{"shoplifting 2 times;  DWI 1 time;  trespassing 3 times", "4", "",
+                     "for 1-3 years", "last incarceration was for 3-6 months",
+                     "vandalism ; DWI ; loitering ", "is not", "drug charges ; unpaid fines ",
+                     "12 days", "moderately", "considerably",
+                     "Probation officer confirmed the charges.", "4 days", "Moderate problem"}));
+    EXPECT_TRUE(prompts.boxes.isEmpty());
+}
+
+TEST_F(CriminalReport, ANewClientReadsAsNoChargesAndLeavesTheRatingMarker) {
+    const RecordingReport r = report();
+    EXPECT_EQ(r.value("Charges"), "no charges");
+    EXPECT_EQ(r.value("NumCharges"), "");
+    // Nothing chosen for questions 5 and 6: no bare "for" and no bare clause.
+    EXPECT_EQ(r.value("NeverInc"), "");
+    EXPECT_EQ(r.value("LenIncarMonths"), "");
+    EXPECT_EQ(r.value("LenLastIncar"), "");
+    EXPECT_EQ(r.value("LastCrimes"), "");
+    EXPECT_EQ(r.value("IsIsNotProb"), "is");
+    EXPECT_EQ(r.value("CurrCharge"), "");
+    EXPECT_EQ(r.value("IllegalDays"), " days");
+    EXPECT_EQ(r.value("CriminalTroubled"), "");
+    EXPECT_EQ(r.value("JailDays"), "0 days");
+    EXPECT_EQ(r.fields().size(), 13);
+    EXPECT_FALSE(r.fields().contains("IRLegal"));
+}
+
+TEST_F(CriminalReport, TheChargesListNamesEveryCrimeCountedAsTyped) {
+    count(0, "01");
+    EXPECT_EQ(cj.chargesList(), "shoplifting 01 time");
+    count(0, "2");
+    count(5, "1");
+    count(18, "3");
+    type("txtOther", "trespassing");
+    EXPECT_EQ(cj.chargesList(), "shoplifting 2 times;  DWI 1 time;  trespassing 3 times");
+
+    // A count that is 0 by value is no charge; one that is listed reads as typed.
+    count(0, "000");
+    count(5, "00");
+    count(7, "007");
+    EXPECT_EQ(cj.chargesList(), "assault or domestic violence 007 times;  trespassing 3 times");
+
+    // Every row.
+    for (int i = 0; i < 18; ++i)
+        count(i, "1");
+    type("txtOther", "trespassing");
+    EXPECT_EQ(cj.chargesList(),
+              "shoplifting 1 time;  vandalism 1 time;  parole/probation violation 1 time;  "
+              "drug charges 1 time;  disorderly conduct, vagrancy, PI 1 time;  DWI 1 time;  "
+              "other major driving violation 1 time;  assault or domestic violence 1 time;  "
+              "assault not related to domestic violence 1 time;  forgery 1 time;  "
+              "weapons offense 1 time;  burglary, larceny, or BE 1 time;  robbery 1 time;  "
+              "arson 1 time;  rape 1 time;  homicide/manslaughter 1 time;  prostitution 1 time;  "
+              "contempt of court 1 time;  trespassing 3 times");
+}
+
+TEST_F(CriminalReport, AnOtherCountWithoutItsCrimeKeepsTheTrailingSemicolonAloneInTheList) {
+    count(18, "2");
+    EXPECT_EQ(cj.chargesList(), "2 times;");
+    count(1, "4");
+    EXPECT_EQ(cj.chargesList(), "vandalism 4 times;   2 times");
+    type("txtOther", "fraud");
+    EXPECT_EQ(cj.chargesList(), "vandalism 4 times;  fraud 2 times");
+}
+
+TEST_F(CriminalReport, IncarcerationAndAwaitingListsNameTheCrimesAnsweredYes) {
+    cj.setPosition("cboIncarceration", 1);
+    cj.choose(arr("optReasonIncar", 1), 1);
+    cj.choose(arr("optReasonIncar", 5), 1);
+    EXPECT_EQ(report().value("LastCrimes"), "vandalism ; DWI ");
+    cj.choose(arr("optReasonIncar", 18), 1);
+    EXPECT_EQ(report().value("LastCrimes"), "vandalism ; DWI ;  ");
+    type("txtOtherIncarceration", "loitering, fraud");
+    EXPECT_EQ(report().value("LastCrimes"), "vandalism ; DWI ; loitering, fraud ");
+
+    // Question 8: "No" whatever the rows held; "Yes" with no row is nothing.
+    cj.choose("optPresAwCharges", 1);
+    EXPECT_EQ(report().value("CurrCharge"), "");
+    cj.choose(arr("optAwaitCharges", 11), 1);
+    EXPECT_EQ(report().value("CurrCharge"), "burglary, larceny, or BE ");
+    cj.choose("optPresAwCharges", 0);
+    EXPECT_EQ(report().value("CurrCharge"), "no criminal activities");
+}
+
+TEST_F(CriminalReport, IncarcerationPeriodsReadForEveryAnswer) {
+    const QStringList lifetime{"",
+                               "for less than 1 month",
+                               "for 1-3 months",
+                               "for 3-6 months",
+                               "for 6 months to 1 year",
+                               "for 1-3 years",
+                               "for more than 3 years"};
+    for (int p = 0; p < 7; ++p) {
+        cj.setPosition("cboIncarceration", p);
+        const RecordingReport r = report();
+        EXPECT_EQ(r.value("NeverInc"), p == 0 ? "never" : "") << p;
+        EXPECT_EQ(r.value("LenIncarMonths"), lifetime.at(p)) << p;
+    }
+    const QStringList last{"last incarceration was for less than 1 month",
+                           "last incarceration was for 1-3 months",
+                           "last incarceration was for 3-6 months",
+                           "last incarceration was for 6 months to 1 year",
+                           "last incarceration was for 1-3 years",
+                           "last incarceration was for more than 3 years",
+                           "is currently incarcerated"};
+    for (int p = 0; p < 7; ++p) {
+        cj.setPosition("cboLastIncarceration", p);
+        EXPECT_EQ(report().value("LenLastIncar"), last.at(p)) << p;
+    }
+    cj.setPosition("cboLastIncarceration", -1);
+    EXPECT_EQ(report().value("LenLastIncar"), "");
+}
+
+TEST_F(CriminalReport, DaysRatingsAndCommentsReadAsTyped) {
+    for (const auto& [typed, jail, illegal] :
+         {std::tuple{"", "0 days", " days"}, std::tuple{"1", "one day", "one day"},
+          std::tuple{"01", "one day", "one day"}, std::tuple{"0", "0 days", "0 days"},
+          std::tuple{"12", "12 days", "12 days"}}) {
+        demographic.setText("txtJailDays", typed);
+        cj.setText("txtIllegalActivities", typed);
+        const RecordingReport r = report();
+        EXPECT_EQ(r.value("JailDays"), jail) << typed;
+        EXPECT_EQ(r.value("IllegalDays"), illegal) << typed;
+    }
+    cj.choose("optProb", 1);
+    cj.setPosition("cboLegalProblems", 4);
+    cj.setPosition("cboCounselingImportance", 0);
+    cj.setPosition("cboNeedLegalTreatment", 9);
+    cj.setText("txtCriminalJusticeInformation", "ok");
+    RecordingReport r = report();
+    EXPECT_EQ(r.value("IsIsNotProb"), "is");
+    EXPECT_EQ(r.value("CriminalTroubled"), "extremely");
+    EXPECT_EQ(r.value("CriminalNecessary"), "not at all");
+    EXPECT_EQ(r.value("IRLegal"), "Extreme problem");
+    EXPECT_EQ(r.value("CriminalComments"), "ok");
+    cj.setText("txtCriminalJusticeInformation", "court date is 5/12.\r\nwill attend");
+    EXPECT_EQ(report().value("CriminalComments"), "Court date is 5/12.\r\nwill attend");
+}
+
+}  // namespace
+}  // namespace yrn::test
