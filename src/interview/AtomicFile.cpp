@@ -115,6 +115,60 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
+// writeTemporary's answer when the folder takes no unnamed file.
+constexpr int kNoUnnamedFiles = -1;
+
+// Writes the bytes to a new temporary file of the folder, fsynced and checked for its
+// size, and gives it a temporary name. Unnamed, the file gets its name only when it
+// is whole. 0, or the error; kNoUnnamedFiles when an unnamed file cannot be made or
+// named here.
+int writeTemporary(int folder, const QByteArray& bytes, bool unnamed, QByteArray& temporary,
+                   struct stat& written) {
+    temporary.clear();
+    Descriptor file;
+    if (unnamed) {
+        file.reset(::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+        if (!file.valid()) return kNoUnnamedFiles;
+    } else {
+        for (int attempt = 0; attempt < 100 && !file.valid(); ++attempt) {
+            temporary = temporaryName();
+            file.reset(::openat(folder, temporary.constData(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+            if (!file.valid() && errno != EEXIST) break;
+        }
+        if (!file.valid()) {
+            temporary.clear();
+            return errno;
+        }
+    }
+    const auto failed = [&](int error) {
+        if (!temporary.isEmpty()) ::unlinkat(folder, temporary.constData(), 0);
+        temporary.clear();
+        return error;
+    };
+    // Every byte must reach the disk before the rename: a full disk shows itself in
+    // the write, the fsync or the close.
+    ::fchmod(file.get(), 0600);
+    if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 ||
+        ::fstat(file.get(), &written) != 0)
+        return failed(errno);
+    if (written.st_size != bytes.size()) return failed(EIO);
+    if (unnamed) {
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(file.get());
+        for (int attempt = 0; attempt < 100 && temporary.isEmpty(); ++attempt) {
+            const QByteArray name = temporaryName();
+            if (::linkat(AT_FDCWD, self.constData(), folder, name.constData(), AT_SYMLINK_FOLLOW) ==
+                0)
+                temporary = name;
+            else if (errno != EEXIST)
+                return kNoUnnamedFiles;
+        }
+        if (temporary.isEmpty()) return EEXIST;
+    }
+    if (!file.close()) return failed(errno);
+    return 0;
+}
+
 }  // namespace
 
 QString replaceRefusal(const QString& path, FolderLinks links) {
@@ -140,30 +194,19 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     if (const QString refusal = entryRefusal(folder.get(), name, path); !refusal.isEmpty())
         return fail(refusal);
 
+    // Written unnamed where the system allows it (O_TMPFILE), so that a kill while it
+    // is written leaves nothing behind; otherwise under a temporary name from the start.
     QByteArray temporary;
-    Descriptor file;
-    for (int attempt = 0; attempt < 100 && !file.valid(); ++attempt) {
-        temporary = temporaryName();
-        file.reset(::openat(folder.get(), temporary.constData(),
-                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-        if (!file.valid() && errno != EEXIST) break;
-    }
-    if (!file.valid())
-        return fail("Cannot write in " + quoted(info.absolutePath()) + ": " + systemError(errno) +
-                    '.');
+    struct stat written {};
+    int failure = writeTemporary(folder.get(), bytes, true, temporary, written);
+    if (failure == kNoUnnamedFiles)
+        failure = writeTemporary(folder.get(), bytes, false, temporary, written);
+    if (failure != 0)
+        return fail("Cannot write " + quoted(path) + ": " + systemError(failure) + '.');
     const auto discard = [&](int why) {
         ::unlinkat(folder.get(), temporary.constData(), 0);
         return fail("Cannot write " + quoted(path) + ": " + systemError(why) + '.');
     };
-    // Every byte must reach the disk before the rename: a full disk shows itself in
-    // the write, the fsync or the close.
-    struct stat written {};
-    ::fchmod(file.get(), 0600);
-    if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 ||
-        ::fstat(file.get(), &written) != 0)
-        return discard(errno);
-    if (written.st_size != bytes.size()) return discard(EIO);
-    if (!file.close()) return discard(errno);
     if (::renameat(folder.get(), temporary.constData(), folder.get(), name.constData()) != 0)
         return discard(errno);
     ::fsync(folder.get());  // the rename itself; some file systems cannot, which is no error

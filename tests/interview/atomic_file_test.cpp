@@ -93,7 +93,8 @@ TEST(AtomicFileTest, LinksAndSpecialFilesAreRefusedNeverWrittenThrough) {
     for (const QString& path : {client + "/Location.YRN", client + "/Dangling.YRN",
                                 client + "/Fifo.YRN", root.filePath("linked") + "/Drugs.YRN"}) {
         QString why;
-        EXPECT_FALSE(writeFileAtomically(path, "new", &why)) << qPrintable(path);
+        EXPECT_FALSE(writeFileAtomically(path, "new", &why, FolderLinks::Refuse))
+            << qPrintable(path);
         EXPECT_TRUE(why.contains("link") || why.contains("regular file")) << qPrintable(why);
     }
     EXPECT_EQ(readFile(outside), "precious");
@@ -102,6 +103,11 @@ TEST(AtomicFileTest, LinksAndSpecialFilesAreRefusedNeverWrittenThrough) {
     EXPECT_TRUE(entries(root.filePath("elsewhere")).isEmpty());
     EXPECT_EQ(entries(client), QStringList({"Dangling.YRN", "Fifo.YRN", "Location.YRN"}));
     EXPECT_TRUE(QFileInfo(client + "/Location.YRN").isSymLink());
+
+    // A folder a person names may be reached through a link; the file itself still
+    // may not be one.
+    EXPECT_TRUE(writeFileAtomically(root.filePath("linked") + "/report.rtf", "new"));
+    EXPECT_EQ(entries(root.filePath("elsewhere")), QStringList({"report.rtf"}));
 }
 
 }  // namespace
