@@ -56,20 +56,19 @@ struct ClientFolderTest : ::testing::Test {
 
     void SetUp() override { interview.setIdentity(&identity); }
 
-    // Saves answers that give files of about the sizes asked for; returns the bytes
-    // of the two files.
-    std::pair<QByteArray, QByteArray> save(char mark, int locationSize = 5000) {
-        location.setText("txtName", QString(locationSize, QChar(mark)));
-        drugs.setText("txtName", QString("drugs ") + mark);
-        EXPECT_TRUE(folder.SaveClientYRN().allWritten);
-        return {readFile(clientDir + "/Location.YRN"), readFile(clientDir + "/Drugs.YRN")};
-    }
+    // Answers that give a Location.YRN of about the size asked for.
     void answer(char mark, int locationSize = 5000) {
         location.setText("txtName", QString(locationSize, QChar(mark)));
         drugs.setText("txtName", QString("drugs ") + mark);
     }
+    // The bytes of the two section files.
     std::pair<QByteArray, QByteArray> files() const {
         return {readFile(clientDir + "/Location.YRN"), readFile(clientDir + "/Drugs.YRN")};
+    }
+    std::pair<QByteArray, QByteArray> save(char mark, int locationSize = 5000) {
+        answer(mark, locationSize);
+        EXPECT_TRUE(folder.SaveClientYRN().allWritten);
+        return files();
     }
 };
 
@@ -255,6 +254,13 @@ TEST_F(ClientFolderTest, ALinkToADeviceAFifoOrProcIsNeverReadWithoutLimit) {
 
 // Peak memory while a file is read stays a small multiple of the file's size, even
 // for a file of bare line feeds; a file over 1 MiB is not a section file.
+#if defined(__SANITIZE_ADDRESS__)
+// AddressSanitizer keeps freed blocks aside for a while: its peak counts memory
+// already given back.
+constexpr int kPeakMiB = 16;
+#else
+constexpr int kPeakMiB = 8;
+#endif
 TEST_F(ClientFolderTest, ReadingKeepsMemoryASmallMultipleOfTheFile) {
     QDir().mkpath(clientDir);
     const QString path = clientDir + "/Location.YRN";
@@ -271,7 +277,7 @@ TEST_F(ClientFolderTest, ReadingKeepsMemoryASmallMultipleOfTheFile) {
             return int(std::min<long>((yrn::test::peakMemoryKiB() - before) / 1024, 250));
         });
         ASSERT_NE(growth, 255) << "the peak memory cannot be measured here";
-        EXPECT_LE(growth, 8) << "MiB more at the peak while reading 1 MiB of line feeds";
+        EXPECT_LE(growth, kPeakMiB) << "MiB more at the peak while reading 1 MiB of line feeds";
         std::cout << "1 MiB of line feeds read with " << growth << " MiB more at the peak\n";
     }
 
