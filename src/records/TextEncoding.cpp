@@ -68,7 +68,13 @@ QString fromWindows1252(const QByteArray& bytes) {
 }
 
 QByteArray encodeSectionText(const QString& text) {
-    return fitsWindows1252(text) ? toWindows1252(text) : kUtf8Mark + text.toUtf8();
+    // A text that starts with "ï»¿" would look like the mark in Windows-1252: it is
+    // written in UTF-8, behind the mark.
+    if (fitsWindows1252(text)) {
+        QByteArray bytes = toWindows1252(text);
+        if (!bytes.startsWith(kUtf8Mark)) return bytes;
+    }
+    return kUtf8Mark + text.toUtf8();
 }
 
 QString decodeSectionText(const QByteArray& bytes) {

@@ -137,6 +137,12 @@ TEST_F(CodecTest, EncodingIsWindows1252WhenEverythingFitsAndUtf8WithItsMarkOther
     EXPECT_EQ(s.text("txtName"), QString::fromUtf8("Ã©"));
     EXPECT_TRUE(read("\xEF\xBB\xBF\xC3\xA9\r\n", name).complete);
     EXPECT_EQ(s.text("txtName"), QString::fromUtf8("é"));
+    // An answer that starts with the mark's three characters in Windows-1252 is
+    // written in UTF-8, so that it does not read as the mark.
+    s.setText("txtName", QString::fromUtf8("ï»¿ and more"));
+    EXPECT_TRUE(write(name).startsWith("\xEF\xBB\xBF" + QString::fromUtf8("ï»¿").toUtf8()));
+    read(write(name), name);
+    EXPECT_EQ(s.text("txtName"), QString::fromUtf8("ï»¿ and more"));
 }
 
 // Typed answers whose characters all fit Windows-1252 come back exactly, even where
