@@ -5,6 +5,8 @@
 
 #include "report/PlaceholderManifest.h"
 #include "sections/ClientFixture.h"
+#include "sections/family/FamilyAnswers.h"
+#include "sections/mental/MentalAnswers.h"
 #include "support/ProgramFolder.h"
 
 namespace yrn::test {
@@ -31,16 +33,21 @@ TEST(FullClientReport, EveryPlaceholderOfTheAnsweredSectionsIsFilledExactlyAsOft
     Section& demographic = *interview->section("ctlDemographic");
     answerLocator(locator);
     answerDemographic(locator, demographic);
+    Section& family = *interview->section("ctlFamilySocialHistory");
+    Section& mental = *interview->section("ctlMentalHealth");
+    answerFamily(family);
+    answerMental(mental);
     ASSERT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
 
-    // What the two narratives fill, and how often.
+    // What the narratives fill, and how often.
     RecordingReport recorder;
-    locator.ClientReport(recorder);
-    demographic.ClientReport(recorder);
+    for (Section* section : {&locator, &demographic, &family, &mental})
+        section->ClientReport(recorder);
     QMap<QString, int> calls;
     for (const QString& field : recorder.fields())
         ++calls[field];
-    EXPECT_EQ(calls.size(), 27 + 2 + 19) << "locator 29 fields, demographic 19";
+    EXPECT_EQ(calls.size(), 27 + 2 + 19 + 27 + 22)
+        << "locator 29 fields, demographic 19, family 27, mental health 22";
     int filledMarkers = 0;
     for (auto it = calls.cbegin(); it != calls.cend(); ++it) {
         const int held = placeholderCount(it.key());

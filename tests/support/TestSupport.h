@@ -104,33 +104,39 @@ inline ::testing::AssertionResult shows(const Section& s, const QStringList& exp
     return ::testing::AssertionFailure() << qPrintable(wrong.join('\n'));
 }
 
-// Two panes look the same to a person: every value, enabled state and colour,
-// the frames and the labels; or the lines in which they differ.
-inline ::testing::AssertionResult sameState(const Section& a, const Section& b) {
-    const auto state = [](const Section& s) {
-        QStringList out;
-        for (const QString& id : s.fieldOrder()) {
-            const Field& f = s.field(id);
-            out << QStringLiteral("%1 '%2' %3 %4 %5 enabled=%6 bg=%7")
-                       .arg(id, f.text)
-                       .arg(f.choice)
-                       .arg(f.position)
-                       .arg(static_cast<int>(f.check))
-                       .arg(f.enabled)
-                       .arg(static_cast<int>(f.background));
-        }
-        for (const QString& frame : s.frameIds())
-            out << frame + " enabled=" + QString::number(s.frameEnabled(frame));
-        for (const QString& label : s.labelIds())
-            out << label + '=' + s.label(label);
-        return out;
-    };
-    const QStringList x = state(a), y = state(b);
+// What a person sees of a pane, one line each: every value, enabled state and
+// colour, the frames and the labels.
+inline QStringList paneState(const Section& s) {
+    QStringList out;
+    for (const QString& id : s.fieldOrder()) {
+        const Field& f = s.field(id);
+        out << QStringLiteral("%1 '%2' %3 %4 %5 enabled=%6 bg=%7")
+                   .arg(id, f.text)
+                   .arg(f.choice)
+                   .arg(f.position)
+                   .arg(static_cast<int>(f.check))
+                   .arg(f.enabled)
+                   .arg(static_cast<int>(f.background));
+    }
+    for (const QString& frame : s.frameIds())
+        out << frame + " enabled=" + QString::number(s.frameEnabled(frame));
+    for (const QString& label : s.labelIds())
+        out << label + '=' + s.label(label);
+    return out;
+}
+
+// Two pane states are the same; or the lines in which they differ.
+inline ::testing::AssertionResult sameState(const QStringList& x, const QStringList& y) {
     QStringList wrong;
     for (qsizetype i = 0; i < std::max(x.size(), y.size()); ++i)
         if (x.value(i) != y.value(i)) wrong << x.value(i) + " | " + y.value(i);
     if (wrong.isEmpty()) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << qPrintable(wrong.join('\n'));
+}
+
+// Two panes look the same to a person.
+inline ::testing::AssertionResult sameState(const Section& a, const Section& b) {
+    return sameState(paneState(a), paneState(b));
 }
 
 }  // namespace yrn::test
