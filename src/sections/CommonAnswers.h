@@ -17,9 +17,9 @@ QStringList ratingItems();
 // chosen), in which case the narrative leaves its placeholder alone.
 QString ratingWords(const QString& ratingText);
 
-// A count typed in a box, in words: `one` for "1" or "01"; for an empty box
-// `zero` when one is given ("0 years"), else the unit after nothing (" times");
-// otherwise the text as typed followed by " " and `many`.
+// A count typed in a box, in words: `one` for "1" or "01"; otherwise the text as
+// typed, a blank and `many` ("12 years"). An empty box reads "0 years" when
+// emptyIsZero, else just the blank and `many` (" times").
 QString countPhrase(const QString& typed, const QString& one, const QString& many,
                     bool emptyIsZero);
 

@@ -31,6 +31,7 @@ QStringList pageFields(const Page& page) {
 class WholeInterview : public AppTest {
   protected:
     int answered_ = 0;
+    QStringList unanswered_;  // pages placing fields of which none could be answered
 
     int inputErrors() const {
         return static_cast<int>(
@@ -55,7 +56,9 @@ class WholeInterview : public AppTest {
     // Answers every open question of a page: the last button of a pair ("Yes"), the
     // second item of a list, a ticked box, a text the box accepts.
     void answerPage(Section& s, int index) {
-        for (const QString& id : pageFields(*s.page(index))) {
+        const QStringList fields = pageFields(*s.page(index));
+        const int before = answered_;
+        for (const QString& id : fields) {
             if (!s.has(id) || !s.usable(id)) continue;
             ++answered_;
             const Field& f = s.field(id);
@@ -82,6 +85,8 @@ class WholeInterview : public AppTest {
                     break;
             }
         }
+        if (!fields.isEmpty() && answered_ == before)
+            unanswered_ << s.info().controlName + ':' + QString::number(index);
         // The client's name and the assessment date name the client folder.
         if (&s == &locator() && index == s.firstPage()) nameClient(locator());
     }
@@ -116,6 +121,7 @@ TEST_F(WholeInterview, FromTheFirstPageToTheReportAndBack) {
         for (const Page& page : s->pages())
             if (!visited.contains(s->info().controlName + ':' + QString::number(page.index)))
                 answerPage(*s, page.index);
+    EXPECT_EQ(unanswered_, QStringList{});
     for (const auto& box : prompts.boxes)
         EXPECT_NE(box.title, "Program Error") << box.text.toStdString();
 

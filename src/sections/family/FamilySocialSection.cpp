@@ -101,6 +101,7 @@ void FamilySocialSection::declarePage0() {
         QString side;
         for (int r = 0; r < kRelatives; ++r) {
             const Relative& relative = kRelativeRows[r];
+            // The mother's and the father's side are named; siblings have no side.
             if (!relative.group.isEmpty())
                 side = r < 10 ? " (" + relative.group.toLower() + ')' : QString();
             addOption(cell(problem, r), kCellButtons).tip =
