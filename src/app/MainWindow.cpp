@@ -478,29 +478,32 @@ void MainWindow::help(int item) {
 
 // --- The closing save ---
 
+// Each closing button goes on only while every step before it succeeded. After a
+// save that failed (its "Save Error" box said so) or a report that could not be
+// made or saved (its own box said so), the button stops: nothing is announced as
+// completed, no report is opened, the answers stay on screen and no exit question
+// comes, so that the interviewer can mend the cause and press the button again.
+
 bool MainWindow::closingSave() {
     const ClientFolder::SaveOutcome outcome = clientFolder_->SaveClientYRN();
     if (!interview_->identity().CheckSaveValues()) {
         showLocator();
         return false;
     }
-    // After a failed save nothing goes on: the answers stay on screen to be saved again.
     return outcome.allWritten;
 }
 
 void MainWindow::saveAndExit() {
     run(QStringLiteral("ctlMental"), [this] {
-        if (!closingSave()) return;
+        if (!closingSave() || !report_->GenerateReport()) return;
         prompts_->information(kCompletedTitle, kCompletedText);
-        report_->GenerateReport();
         UnloadForm();
     });
 }
 
 void MainWindow::saveAndViewReport() {
     run(QStringLiteral("ctlMental.cmdSave_Click"), [this] {
-        if (!closingSave()) return;
-        if (!report_->GenerateReport()) return;
+        if (!closingSave() || !report_->GenerateReport()) return;
         if (report_->CheckDocs()) {
             prompts_->information(QStringLiteral("Report Information"),
                                   QStringLiteral("Please run spell check options before printing "
@@ -512,8 +515,7 @@ void MainWindow::saveAndViewReport() {
 
 void MainWindow::saveAndNew() {
     run(QStringLiteral("ctlMental.cmdSaveNew_Click"), [this] {
-        if (!closingSave()) return;
-        report_->GenerateReport();
+        if (!closingSave() || !report_->GenerateReport()) return;
         if (!interview_->identity().CheckSaveValues()) {
             showLocator();
             return;

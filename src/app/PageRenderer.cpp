@@ -273,12 +273,27 @@ void PageRenderer::table(const Block& block) {
         QFont font = heading->font();
         font.setBold(true);
         heading->setFont(font);
-        grid->addWidget(heading, 0, first + c, c + first == 0 ? Qt::AlignLeft : Qt::AlignHCenter);
+        // The heading fills its column, so that a heading wrapped to the column's
+        // width gets the height of its lines.
+        heading->setAlignment((c + first == 0 ? Qt::AlignLeft : Qt::AlignHCenter) |
+                              Qt::AlignVCenter);
+        grid->addWidget(heading, 0, first + c);
+    }
+    // Row labels get room to stand on one line, but no more than their longest
+    // needs: a grid of many answers per row keeps its width for them.
+    // A row without answers heads the group of rows below it, in bold.
+    QFont groupFont = frame->font();
+    groupFont.setBold(true);
+    int labelWidth = 0;
+    for (const TableRow& row : block.rows) {
+        const QFontMetrics metrics(row.cells.isEmpty() ? groupFont : frame->font());
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(row.label) + 8);
     }
     int r = 1;
     for (const TableRow& row : block.rows) {
         QLabel* label = plainLabel(row.label, frame);
-        label->setMinimumWidth(220);
+        label->setMinimumWidth(std::min(220, labelWidth));
+        if (row.cells.isEmpty()) label->setFont(groupFont);
         if (!row.tip.isEmpty()) label->setToolTip(row.tip);
         if (row.highlight) {
             QPalette palette = label->palette();

@@ -1,0 +1,29 @@
+#include "sections/CommonAnswers.h"
+
+namespace yrn {
+
+QStringList fiveStepItems() {
+    return {QStringLiteral("Not at all"), QStringLiteral("Slightly"), QStringLiteral("Moderately"),
+            QStringLiteral("Considerably"), QStringLiteral("Extremely")};
+}
+
+QStringList ratingItems() {
+    return {QStringLiteral("0 - No real problem"),      QStringLiteral("1 - No real problem"),
+            QStringLiteral("2 - Slight problem"),       QStringLiteral("3 - Slight problem"),
+            QStringLiteral("4 - Moderate problem"),     QStringLiteral("5 - Moderate problem"),
+            QStringLiteral("6 - Considerable problem"), QStringLiteral("7 - Considerable problem"),
+            QStringLiteral("8 - Extreme problem"),      QStringLiteral("9 - Extreme problem")};
+}
+
+QString ratingWords(const QString& ratingText) {
+    return ratingText.size() > 4 ? ratingText.mid(4) : QString();
+}
+
+QString countPhrase(const QString& typed, const QString& one, const QString& many,
+                    bool emptyIsZero) {
+    if (typed == QStringLiteral("1") || typed == QStringLiteral("01")) return one;
+    if (typed.isEmpty() && emptyIsZero) return QStringLiteral("0 ") + many;
+    return typed + ' ' + many;
+}
+
+}  // namespace yrn

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace yrn {
+
+// Lists and report wordings that several sections share.
+
+// "Not at all" to "Extremely": how troubled the client is, how important treatment is.
+QStringList fiveStepItems();
+// "0 - No real problem" to "9 - Extreme problem": the interviewer's rating of a need.
+QStringList ratingItems();
+
+// The words of a rating for the report: the list text without its "n - " (the first
+// four characters); "" when the text is not longer than four characters (no rating
+// chosen), in which case the narrative leaves its placeholder alone.
+QString ratingWords(const QString& ratingText);
+
+// A count typed in a box, in words: `one` for "1" or "01"; otherwise the text as
+// typed, a blank and `many` ("12 years"). An empty box reads "0 years" when
+// emptyIsZero, else just the blank and `many` (" times").
+QString countPhrase(const QString& typed, const QString& one, const QString& many,
+                    bool emptyIsZero);
+
+}  // namespace yrn

@@ -1,0 +1,58 @@
+#pragma once
+
+// A family and social pane answered in full, as an interviewer would answer it.
+
+#include "interview/Section.h"
+#include "sections/family/FamilySocialSection.h"
+
+namespace yrn::test {
+
+// The answers of the relatives' grid, relative by relative: alcohol, drug,
+// psychiatric; 3 is "No relative", chosen in the first column only (it spreads).
+inline const int kFamilyGrid[FamilySocialSection::kRelatives][3] = {
+    {0, 0, 0}, {1, 0, 2}, {0, 0, 1}, {0, 0, 0}, {1, 1, 0}, {2, 2, 2}, {2, 2, 2},
+    {1, 0, 0}, {3, 3, 3}, {0, 0, 0}, {0, 1, 0}, {3, 3, 3}, {0, 0, 0}, {3, 3, 3},
+};
+
+inline void answerFamily(Section& fs) {
+    const auto type = [&](const QString& id, const QString& text) {
+        fs.setText(id, text);
+        fs.leave(id);
+    };
+    for (int r = 0; r < FamilySocialSection::kRelatives; ++r) {
+        if (kFamilyGrid[r][0] == FamilySocialSection::kNoRelative) {
+            fs.choose(FamilySocialSection::cell(0, r), FamilySocialSection::kNoRelative);
+            continue;
+        }
+        for (int problem = 0; problem < 3; ++problem)
+            fs.choose(FamilySocialSection::cell(problem, r), kFamilyGrid[r][problem]);
+    }
+    fs.setPosition("cboMaritalStatus", 4);  // Divorced
+    type("txtMSYears", "3");
+    type("txtMSMonths", "1");
+    fs.choose("optMSSatisfied", 1);
+    type("txtTimesMarried", "1");
+    type("txtTimesDivorced", "1");
+    type("txtLiveInSexPartnersNum", "2");
+    fs.setPosition("cboUsualLivingArrangments", 3);  // With children alone
+    type("txtUsualLivingArrangmentsY", "2");
+    type("txtUsualLivingArrangmentsM", "0");
+    fs.choose("optLASatisified", 1);
+    fs.choose("optLivDA", 0);
+    fs.choose("optHomeless", 1);
+    fs.setPosition("cboHomelessLiving", 1);  // With friends
+    type("txtDifferentPlaces", "2");
+    type("txtCloseFriends", "3");
+    for (int row = 0; row < 4; ++row)
+        fs.choose(arr("optAbuse", row), row < 2 ? 1 : 0);
+    type("txtConflictsFamily", "2");
+    type("txtConflictsOthers", "1");
+    fs.setPosition("cboFamilyProblems30", 1);
+    fs.setPosition("cboSocialProblems30", 0);
+    fs.setPosition("cboTreatmentFamily", 2);
+    fs.setPosition("cboTreatmentSocial", 1);
+    fs.setPosition("cboNeedFamilyTreatment", 2);
+    fs.setText("txtFamilySocialComments", "relationship with her mother is supportive.");
+}
+
+}  // namespace yrn::test
