@@ -1,9 +1,12 @@
-// An interviewer types a client into the real window: the date boxes advance by
-// themselves, a one-digit month gets its leading zero, and a month out of range is
-// refused with the "Input Error" box and the focus back in the box.
+// An interviewer types a client into the real window: the keyboard starts in the
+// first answer of every page, the date boxes advance by themselves, a one-digit
+// month gets its leading zero, a month out of range is refused with the "Input
+// Error" box and the focus back in the box, and Tab follows the questionnaire.
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include "app/AppFixture.h"
@@ -38,7 +41,7 @@ class TypingTest : public AppTest {
         ASSERT_NE(b, nullptr) << qPrintable(id);
         QTest::mouseClick(b, Qt::LeftButton);
         settle();
-        QTRY_COMPARE(focus(), static_cast<QWidget*>(b));
+        ASSERT_EQ(focus(), static_cast<QWidget*>(b)) << qPrintable(id);
         b->selectAll();
         QTest::keyClicks(b, text);
         settle();
@@ -50,6 +53,34 @@ class TypingTest : public AppTest {
     void tab() {
         QTest::keyClick(focus(), Qt::Key_Tab);
         settle();
+    }
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(focus(), k, modifiers);
+        settle();
+    }
+    // The focus reaches a box once the events of the moment are over.
+    bool focusComesTo(const QString& id) {
+        for (int i = 0; i < 50 && focus() != box(id); ++i)
+            QTest::qWait(10);
+        return focus() == box(id);
+    }
+    QLineEdit* focusedBox() { return qobject_cast<QLineEdit*>(focus()); }
+    // The field a widget answers: a box or list by its name, an option button by
+    // its group's.
+    QString fieldOf(QWidget* w) {
+        if (!w) return "none";
+        if (qobject_cast<QRadioButton*>(w)) return w->parentWidget()->objectName();
+        return w->objectName();
+    }
+    Section& demographic() { return *window->interview().section("ctlDemographic"); }
+    // Tabs to a button of the page on screen and presses it with the space bar.
+    void press(const QString& name) {
+        QPushButton* button = current()->button(name);
+        ASSERT_NE(button, nullptr) << qPrintable(name);
+        for (int i = 0; i < 80 && focus() != button; ++i)
+            tab();
+        ASSERT_EQ(focus(), button) << qPrintable(name);
+        key(Qt::Key_Space);
     }
 };
 
@@ -102,6 +133,151 @@ TEST_F(TypingTest, DateBoxesAdvancePadAndRefuseAsAPersonTypes) {
     typeInto("txtLastName", "Doe");
     typeInto("txtFirstName", "Jane");
     EXPECT_EQ(window->interview().identity().YRNDirectory(), "DoeJane02-30-2001");
+}
+
+// From "New Assessment" on, the keyboard alone fills page 0 of the locator, moves
+// on with the access keys, and types the birth date in one go.
+TEST_F(TypingTest, AClientIsTypedWithTheKeyboardAlone) {
+    ASSERT_TRUE(focusComesTo("txtAssessmentDate1"));
+    keys("05");
+    keys("07");
+    keys("2001");
+    tab();
+    keys("9");
+    tab();
+    keys("30");
+    tab();
+    key(Qt::Key_Space);  // AM
+    tab();
+    keys("Pat Interviewer");
+    tab();
+    key(Qt::Key_Down);  // the first court site
+    tab();
+    for (const char* text :
+         {"Doe", "Jane", "Q", "1423 Elm Street, Apt 4B", "Springfield", "MA", "01103", "4"}) {
+        keys(text);
+        tab();
+    }
+    key(Qt::Key_Space);  // No: the residence is not owned
+    EXPECT_TRUE(shows(locator(),
+                      {"txtAssessmentDate1=05", "txtAssessmentDate2=07", "txtAssessmentDate3=2001",
+                       "txtTime1=09", "txtTime2=30", "optAMPM=0", "txtInterviewer=Pat Interviewer",
+                       "txtLastName=Doe", "txtFirstName=Jane", "txtMI=Q",
+                       "txtStreetAddress=1423 Elm Street, Apt 4B", "txtCity=Springfield",
+                       "txtState=MA", "txtZipCode=01103", "txtCurrAddressLen=4", "optOwnRes=0"}));
+    EXPECT_EQ(locator().position("cboSite"), 0);
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
+
+    // Every page starts with the keyboard in its first answer.
+    press("cmdNextL(0)");
+    EXPECT_EQ(where(), "LocatorInformation:1");
+    EXPECT_EQ(focus(), box("txtMStreetAddress"));
+    for (int page = 1; page <= 3; ++page)
+        press(QStringLiteral("cmdNextL(%1)").arg(page));
+    EXPECT_EQ(where(), "LocatorInformation:4");
+    EXPECT_EQ(fieldOf(focus()), "txtLocationInformation");
+    press("cmdNextL(4)");
+    EXPECT_EQ(where(), "Demographic:0");
+    EXPECT_EQ(focus(), box("txtBDateMonth"));
+
+    // Month, day and year typed in a row all land.
+    keys("03");
+    keys("14");
+    keys("1988");
+    tab();
+    EXPECT_TRUE(shows(demographic(), {"txtBDateMonth=03", "txtBDateDay=14", "txtBDateYear=1988"}));
+    EXPECT_EQ(focus(), box("txtSSN"));
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
+}
+
+// A value sent back for correction is selected, so what is typed replaces it.
+TEST_F(TypingTest, ARefusedValueIsReplacedByRetyping) {
+    ASSERT_TRUE(focusComesTo("txtAssessmentDate1"));
+    keys("02");
+    keys("30");
+    keys("2001");
+    tab();
+    EXPECT_EQ(prompts.titles(), QStringList{"Incorrect Date"});
+    ASSERT_EQ(focus(), box("txtAssessmentDate1"));
+    EXPECT_EQ(focusedBox()->selectedText(), "02");
+    keys("03");
+    EXPECT_EQ(locator().text("txtAssessmentDate1"), "03");
+    ASSERT_EQ(focus(), box("txtAssessmentDate2"));
+    EXPECT_EQ(focusedBox()->selectedText(), "30");
+    keys("14");
+    EXPECT_EQ(locator().text("txtAssessmentDate2"), "14");
+    EXPECT_EQ(focus(), box("txtAssessmentDate3"));
+
+    // A month out of range: emptied, the focus back, and the next try lands.
+    window->view(1);
+    ASSERT_TRUE(focusComesTo("txtBDateMonth"));
+    keys("13");
+    EXPECT_EQ(prompts.titles(), (QStringList{"Incorrect Date", "Input Error"}));
+    ASSERT_EQ(focus(), box("txtBDateMonth"));
+    keys("12");
+    EXPECT_EQ(demographic().text("txtBDateMonth"), "12");
+    EXPECT_EQ(focus(), box("txtBDateDay"));
+}
+
+// Tab visits the answers of a page in the order the questionnaire declares them,
+// then the page's buttons, and comes round to the first answer with no stop that
+// shows nothing in between.
+TEST_F(TypingTest, TabFollowsTheDeclaredOrderOfThePage) {
+    ASSERT_TRUE(focusComesTo("txtAssessmentDate1"));
+    const Page* page = locator().page(0);
+    ASSERT_NE(page, nullptr);
+    QStringList expected;
+    for (const QString& id : page->fields())
+        if (locator().usable(id)) expected << id;
+    expected << page->nextButton << expected.first();
+
+    QStringList visited{fieldOf(focus())};
+    for (int i = 0; i < 60 && visited.size() < expected.size(); ++i) {
+        tab();
+        if (fieldOf(focus()) != visited.last()) visited << fieldOf(focus());
+    }
+    EXPECT_EQ(visited, expected);
+}
+
+// A child row the typed count closes shows empty at once; its answers come back
+// when the count does, and go for good once the count is final.
+TEST_F(TypingTest, ARowTheCountClosesShowsEmptyAtOnce) {
+    Section& d = demographic();
+    window->view(1);
+    current()->next();
+    current()->next();
+    settle();
+    ASSERT_EQ(where(), "Demographic:2");
+    typeInto("txtChildren", "3");
+    d.setText(arr("txtChildsDOBY", 2), "2004");
+    d.choose(arr("optGender", 2), 1);
+    d.setPosition(arr("cboCustody", 2), 2);
+    auto* year = box(arr("txtChildsDOBY", 2));
+    auto* custody = window->findChild<QComboBox*>(arr("cboCustody", 2));
+    auto* female = window->findChild<QRadioButton*>("optGender1(2)");
+    ASSERT_TRUE(year && custody && female);
+    EXPECT_EQ(year->text(), "2004");
+    ASSERT_EQ(focus(), box("txtChildren")) << qPrintable(fieldOf(focus()));
+
+    key(Qt::Key_Backspace);
+    keys("1");
+    EXPECT_EQ(year->text(), "");
+    EXPECT_EQ(custody->currentIndex(), -1);
+    EXPECT_FALSE(female->isChecked());
+    EXPECT_FALSE(year->isEnabled());
+    EXPECT_EQ(d.text(arr("txtChildsDOBY", 2)), "2004");  // kept while the count is typed
+
+    key(Qt::Key_Backspace);
+    keys("3");
+    EXPECT_EQ(year->text(), "2004");
+    EXPECT_EQ(custody->currentIndex(), 2);
+    EXPECT_TRUE(female->isChecked());
+
+    key(Qt::Key_Backspace);
+    keys("1");
+    tab();  // the count is final
+    EXPECT_EQ(d.text(arr("txtChildsDOBY", 2)), "");
+    EXPECT_EQ(year->text(), "");
 }
 
 }  // namespace
