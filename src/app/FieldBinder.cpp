@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScopedValueRollback>
@@ -181,13 +182,35 @@ FieldBinder::View FieldBinder::makeText(const QString& id, QWidget* parent) {
     return view;
 }
 
+namespace {
+
+// A comment box draws its frame in the highlight colour while it has the focus, as
+// the one-line boxes do; the style leaves a text area's frame plain.
+class CommentBox : public QPlainTextEdit {
+  public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+  protected:
+    bool event(QEvent* event) override {
+        const bool handled = QPlainTextEdit::event(event);
+        if (event->type() == QEvent::Paint && hasFocus()) {
+            QPainter painter(this);
+            painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+        }
+        return handled;
+    }
+};
+
+}  // namespace
+
 FieldBinder::View FieldBinder::makeMultiLine(const QString& id, QWidget* parent) {
     View view;
-    view.multi = new QPlainTextEdit(parent);
+    view.multi = new CommentBox(parent);
     view.multi->setObjectName(id);
     view.multi->setTabChangesFocus(true);
     const QFontMetrics metrics(view.multi->font());
-    view.multi->setMinimumHeight(metrics.lineSpacing() * 6 + 12);
+    view.multi->setMinimumHeight(metrics.lineSpacing() * 10 + 12);
     view.multi->setMinimumWidth(multiLineWidth(view.multi, 40));
     view.root = view.multi;
     connect(view.multi, &QPlainTextEdit::textChanged, this, [this, id] {

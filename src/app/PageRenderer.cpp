@@ -84,6 +84,11 @@ QWidget* besideDollarSign(QWidget* widget, QWidget* parent) {
     return pair;
 }
 
+bool isCommentBox(const FieldBinder& binder, const QString& id) {
+    const Section& section = binder.section();
+    return section.has(id) && section.field(id).multiLine;
+}
+
 bool isPartName(const QString& word) {
     return !word.isEmpty() && word.size() <= 4 &&
            std::all_of(word.cbegin(), word.cend(), [](QChar c) { return c.isUpper(); });
@@ -246,7 +251,11 @@ void PageRenderer::question(const Block& block) {
                 grid_->addWidget(caption, gridRow_, 1, Qt::AlignRight | Qt::AlignVCenter);
             if (!block.tip.isEmpty() && widget->toolTip().isEmpty()) widget->setToolTip(block.tip);
             if (dollar && gridRow_ == firstRow) widget = besideDollarSign(widget, holder);
-            grid_->addWidget(widget, gridRow_, 2, Qt::AlignLeft | Qt::AlignVCenter);
+            // A comment box takes the width of its column; other answers their own.
+            if (isCommentBox(binder_, answer.field))
+                grid_->addWidget(widget, gridRow_, 2);
+            else
+                grid_->addWidget(widget, gridRow_, 2, Qt::AlignLeft | Qt::AlignVCenter);
             if (gridRow_ == firstRow) rowHeight = widget->sizeHint().height();
             ++gridRow_;
         }

@@ -59,6 +59,7 @@ TEST_F(ClientFilesTest, SaveAndOpenRoundTripThroughTheDialog) {
     window->fileAction("mnuNewClient")->trigger();
     EXPECT_EQ(locator().text("txtLastName"), "");
     window->view(3);
+    current()->pageWidget(currentPage())->findChild<QPushButton*>()->setFocus();
 
     openFolder(clientFolder());
     EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
@@ -66,6 +67,9 @@ TEST_F(ClientFilesTest, SaveAndOpenRoundTripThroughTheDialog) {
         shows(locator(), {"txtLastName=Doe", "txtCity=Springfield", "txtAssessmentDate3=2001"}));
     EXPECT_FALSE(window->clientDialog().isVisible());
     EXPECT_EQ(where(), "LocatorInformation:0");
+    // The keyboard is back in the first answer of the window.
+    QApplication::processEvents();
+    EXPECT_EQ(window->focusWidget(), window->findChild<QWidget*>("txtAssessmentDate1"));
     EXPECT_EQ(window->windowTitle(),
               "Halverin Drug Court YRN -- Locator Information   [Doe, Jane Q]");
     expectOpenEndedCleanly();

@@ -1,7 +1,7 @@
 // Every page of every section, at the two screen sizes the program is used on:
 // each answer box is wide enough for the answer it takes, each list for its
-// longest item, nothing needs scrolling sideways, and no text lies over another
-// widget.
+// longest item, nothing needs scrolling sideways, no text lies over another
+// widget, and the Tab key stops only where the focus shows.
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
@@ -133,6 +133,19 @@ class PageLayoutTest : public AppTest {
         return out;
     }
 
+    // Every stop of the Tab key is an answer or a button, which show the focus.
+    QStringList blindStops(QWidget* page) {
+        QStringList out;
+        for (QWidget* w : page->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(page) || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
+                continue;
+            if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QPlainTextEdit*>(w) &&
+                !qobject_cast<QComboBox*>(w) && !qobject_cast<QAbstractButton*>(w))
+                out << describe(w) + " takes the focus";
+        }
+        return out;
+    }
+
     bool scrollsSideways(QWidget* page) {
         auto* scroll = page->findChild<QScrollArea*>();
         return scroll && scroll->horizontalScrollBar()->maximum() > 0;
@@ -158,6 +171,8 @@ TEST_F(PageLayoutTest, EveryPageFitsItsAnswersAtBothScreenSizes) {
                 const QStringList over = overlaps(widget);
                 EXPECT_TRUE(over.isEmpty()) << qPrintable(where + ":\n" + over.join('\n'));
                 EXPECT_FALSE(scrollsSideways(widget)) << qPrintable(where);
+                const QStringList blind = blindStops(widget);
+                EXPECT_TRUE(blind.isEmpty()) << qPrintable(where + ":\n" + blind.join('\n'));
                 ++pages;
             }
         }

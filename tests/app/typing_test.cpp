@@ -2,7 +2,9 @@
 // first answer of every page, the date boxes advance by themselves, a one-digit
 // month gets its leading zero, a month out of range is refused with the "Input
 // Error" box and the focus back in the box, and Tab follows the questionnaire.
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -237,6 +239,61 @@ TEST_F(TypingTest, TabFollowsTheDeclaredOrderOfThePage) {
         if (fieldOf(focus()) != visited.last()) visited << fieldOf(focus());
     }
     EXPECT_EQ(visited, expected);
+}
+
+// The pixels of a widget's outer edge, where a focus frame shows.
+QList<QRgb> edge(QWidget* w) {
+    const QImage image = w->grab().toImage();
+    QList<QRgb> out;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (x < 2 || y < 2 || x >= image.width() - 2 || y >= image.height() - 2)
+                out << image.pixel(x, y);
+    return out;
+}
+
+// Every stop of the Tab key looks different while it has the focus: boxes, lists
+// and comment boxes at their frame, option buttons, check boxes and buttons as a
+// whole.
+TEST_F(TypingTest, EveryTabStopShowsTheFocus) {
+    ASSERT_TRUE(focusComesTo("txtAssessmentDate1"));
+    QStringList blind;
+    QStringList seen;
+    // Tabs once round the page on screen, comparing each stop with and without the focus.
+    const auto round = [&] {
+        QWidget* first = focus();
+        for (int i = 0; i < 60; ++i) {
+            QWidget* w = focus();
+            ASSERT_NE(w, nullptr);
+            const bool whole = qobject_cast<QAbstractButton*>(w) != nullptr;
+            const QImage focusedImage = w->grab().toImage();
+            const QList<QRgb> focusedEdge = edge(w);
+            tab();
+            const bool same = whole ? w->grab().toImage() == focusedImage : edge(w) == focusedEdge;
+            if (same) blind << fieldOf(w);
+            seen << w->metaObject()->className();
+            if (focus() == first) return;
+        }
+    };
+    round();
+    for (int page = 1; page <= 4; ++page)
+        current()->next();
+    settle();
+    ASSERT_EQ(where(), "LocatorInformation:4");
+    round();
+    demographic().choose("optOtherChildren", 1);
+    demographic().setCheck("chkD1", CheckState::Ticked);
+    window->view(1);
+    for (int page = 1; page <= 3; ++page)
+        current()->next();
+    settle();
+    ASSERT_EQ(where(), "Demographic:3");
+    round();
+    EXPECT_TRUE(blind.isEmpty()) << qPrintable(blind.join(", "));
+    // Every kind of answer and the buttons were among the stops.
+    for (const char* kind :
+         {"QLineEdit", "QPlainTextEdit", "QRadioButton", "QComboBox", "QCheckBox", "QPushButton"})
+        EXPECT_TRUE(seen.contains(kind)) << kind;
 }
 
 // A child row the typed count closes shows empty at once; its answers come back
