@@ -51,10 +51,13 @@ class FieldBinder : public QObject {
     QWidget* fieldWidget(const QString& id) const;
     QWidget* focusWidget(const QString& id) const;
     QList<QRadioButton*> optionButtons(const QString& id) const;
+    // The widgets of a field that the Tab key visits, in order.
+    QList<QWidget*> tabStops(const QString& id) const;
     QList<QLabel*> labelWidgets(const QString& labelId) const;
 
     // Moves the keyboard to a field once the present event (and any message box
-    // it shows) is over; a hidden or disabled widget is never given the focus.
+    // it shows) is over, selecting what a text box holds and scrolling it into
+    // sight; a hidden or disabled widget is never given the focus.
     void focusField(const QString& id);
 
     // Multi-line texts keep CR LF line ends in the model, as the section files

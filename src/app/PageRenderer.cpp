@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -51,6 +52,68 @@ QLabel* captionLabel(FieldBinder& binder, const Answer& answer, QWidget* parent)
     QLabel* label = plainLabel(answer.caption, parent);
     label->setWordWrap(false);
     return label;
+}
+
+// A question or row label that ends in a "$" (padded with blanks to it) asks for
+// an amount of dollars: the sign goes beside the box, not at the far end of the
+// text. Returns the text without the sign, or the text itself.
+QString withoutDollarSign(const QString& text, bool* dollar) {
+    QString trimmed = text;
+    while (!trimmed.isEmpty() && trimmed.back().isSpace())
+        trimmed.chop(1);
+    *dollar = trimmed.endsWith(QLatin1Char('$')) && trimmed.size() > 1 &&
+              trimmed.at(trimmed.size() - 2).isSpace();
+    if (!*dollar) return text;
+    trimmed.chop(1);
+    while (!trimmed.isEmpty() && trimmed.back().isSpace())
+        trimmed.chop(1);
+    return trimmed;
+}
+
+// Puts a "$" before an answer widget; the pair stays together in the layout.
+QWidget* besideDollarSign(QWidget* widget, QWidget* parent) {
+    auto* pair = new QWidget(parent);
+    auto* row = new QHBoxLayout(pair);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(4);
+    auto* sign = new QLabel(QStringLiteral("$"), pair);
+    sign->setObjectName(QStringLiteral("dollarSign"));
+    row->addWidget(sign);
+    widget->setParent(pair);
+    row->addWidget(widget);
+    return pair;
+}
+
+bool isCommentBox(const FieldBinder& binder, const QString& id) {
+    const Section& section = binder.section();
+    return section.has(id) && section.field(id).multiLine;
+}
+
+bool isPartName(const QString& word) {
+    return !word.isEmpty() && word.size() <= 4 &&
+           std::all_of(word.cbegin(), word.cend(), [](QChar c) { return c.isUpper(); });
+}
+
+// A heading over several columns may end in the names of their parts ("Childs DOB
+// MM DD YYYY", "DOB MM/DD/YYYY"): then each part name stands over its own column
+// and the rest of the heading over them all. Returns the part names, or none.
+QStringList columnParts(const QString& heading, int columns, QString* title) {
+    QStringList words = heading.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (columns < 2 || words.isEmpty()) return {};
+    QStringList parts;
+    const QStringList slashed = words.last().split(QLatin1Char('/'));
+    if (slashed.size() == columns && std::all_of(slashed.cbegin(), slashed.cend(), isPartName)) {
+        parts = slashed;
+        words.removeLast();
+    } else if (words.size() > columns &&
+               std::all_of(words.cend() - columns, words.cend(), isPartName)) {
+        parts = words.mid(words.size() - columns);
+        words = words.mid(0, words.size() - columns);
+    } else {
+        return {};
+    }
+    *title = words.join(QLatin1Char(' '));
+    return parts;
 }
 
 }  // namespace
@@ -147,7 +210,11 @@ void PageRenderer::question(const Block& block) {
     QWidget* holder = grid_->parentWidget();
     if (gridRow_ > 0) grid_->setRowMinimumHeight(gridRow_++, 8);  // room between questions
 
-    QLabel* text = block.labelId.isEmpty() ? plainLabel(block.text, holder)
+    const bool compact = block.answers.size() > 1 && isCompact(block);
+    bool dollar = false;
+    const QString wording =
+        compact || block.answers.isEmpty() ? block.text : withoutDollarSign(block.text, &dollar);
+    QLabel* text = block.labelId.isEmpty() ? plainLabel(wording, holder)
                                            : binder_.createLabel(block.labelId, holder);
     if (!block.tip.isEmpty()) text->setToolTip(block.tip);
     if (block.answers.isEmpty()) {
@@ -161,7 +228,7 @@ void PageRenderer::question(const Block& block) {
     int firstRow = gridRow_;
     int rowTop = 0;
     int rowHeight = 0;
-    if (block.answers.size() > 1 && isCompact(block)) {
+    if (compact) {
         QWidget* box = compactAnswers(block, holder);
         // A row that starts with a box lines up with the boxes of the page.
         const bool captioned =
@@ -182,8 +249,13 @@ void PageRenderer::question(const Block& block) {
             if (!widget) continue;
             if (QLabel* caption = captionLabel(binder_, answer, holder))
                 grid_->addWidget(caption, gridRow_, 1, Qt::AlignRight | Qt::AlignVCenter);
-            grid_->addWidget(widget, gridRow_, 2, Qt::AlignLeft | Qt::AlignVCenter);
             if (!block.tip.isEmpty() && widget->toolTip().isEmpty()) widget->setToolTip(block.tip);
+            if (dollar && gridRow_ == firstRow) widget = besideDollarSign(widget, holder);
+            // A comment box takes the width of its column; other answers their own.
+            if (isCommentBox(binder_, answer.field))
+                grid_->addWidget(widget, gridRow_, 2);
+            else
+                grid_->addWidget(widget, gridRow_, 2, Qt::AlignLeft | Qt::AlignVCenter);
             if (gridRow_ == firstRow) rowHeight = widget->sizeHint().height();
             ++gridRow_;
         }
@@ -259,58 +331,89 @@ void PageRenderer::table(const Block& block) {
         layout->addWidget(title);
     }
     auto* grid = new QGridLayout();
-    grid->setHorizontalSpacing(18);
+    grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(4);
     layout->addLayout(grid);
 
     qsizetype cells = 0;
-    for (const TableRow& row : block.rows)
+    bool labelled = false;
+    for (const TableRow& row : block.rows) {
         cells = std::max(cells, row.cells.size());
-    // Headings that outnumber the cells start over the row labels.
-    const int first = block.columns.size() > cells ? 0 : 1;
-    for (int c = 0; c < block.columns.size(); ++c) {
-        QLabel* heading = plainLabel(block.columns.at(c), frame);
-        QFont font = heading->font();
+        labelled = labelled || !row.label.isEmpty();
+    }
+    // Headings that outnumber the cells start over the row labels; rows without
+    // labels leave no empty column before their answers.
+    const int headingsFrom = block.columns.size() > cells ? 0 : 1;
+    const int shift = labelled || headingsFrom == 0 ? 0 : -1;
+    const auto boldLabel = [frame](const QString& text) {
+        QLabel* label = plainLabel(text, frame);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        QFont font = label->font();
         font.setBold(true);
-        heading->setFont(font);
-        // The heading fills its column, so that a heading wrapped to the column's
-        // width gets the height of its lines.
-        heading->setAlignment((c + first == 0 ? Qt::AlignLeft : Qt::AlignHCenter) |
-                              Qt::AlignVCenter);
-        grid->addWidget(heading, 0, first + c);
-    }
-    // Row labels get room to stand on one line, but no more than their longest
-    // needs: a grid of many answers per row keeps its width for them.
-    // A row without answers heads the group of rows below it, in bold.
-    QFont groupFont = frame->font();
-    groupFont.setBold(true);
-    int labelWidth = 0;
-    for (const TableRow& row : block.rows) {
-        const QFontMetrics metrics(row.cells.isEmpty() ? groupFont : frame->font());
-        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(row.label) + 8);
-    }
-    int r = 1;
-    for (const TableRow& row : block.rows) {
-        QLabel* label = plainLabel(row.label, frame);
-        label->setMinimumWidth(std::min(220, labelWidth));
-        if (row.cells.isEmpty()) label->setFont(groupFont);
-        if (!row.tip.isEmpty()) label->setToolTip(row.tip);
-        if (row.highlight) {
-            QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, QColor(192, 0, 0));
-            label->setPalette(palette);
+        label->setFont(font);
+        return label;
+    };
+    // A heading stands over its column and the untitled columns that follow it;
+    // such a heading may name each of its columns (see columnParts).
+    for (int c = 0; c < block.columns.size(); ++c) {
+        if (block.columns.at(c).isEmpty()) continue;
+        int span = 1;
+        while (c + span < block.columns.size() && block.columns.at(c + span).isEmpty())
+            ++span;
+        const int column = headingsFrom + c + shift;
+        if (column < 0) continue;
+        QString title = block.columns.at(c);
+        const QStringList parts = columnParts(block.columns.at(c), span, &title);
+        // Headings stand right over the answers; one over several columns starts
+        // at the first of them.
+        const Qt::Alignment align = span > 1 || (column == 0 && labelled)
+                                        ? Qt::AlignLeft | Qt::AlignBottom
+                                        : Qt::AlignHCenter | Qt::AlignBottom;
+        if (parts.isEmpty()) {
+            grid->addWidget(boldLabel(block.columns.at(c)), 0, column, 2, span, align);
+            continue;
         }
-        grid->addWidget(label, r, 0, Qt::AlignVCenter);
+        grid->addWidget(boldLabel(title), 0, column, 1, span, Qt::AlignHCenter | Qt::AlignBottom);
+        for (int p = 0; p < parts.size(); ++p)
+            grid->addWidget(boldLabel(parts.at(p)), 1, column + p,
+                            Qt::AlignHCenter | Qt::AlignBottom);
+    }
+
+    int r = 2;
+    for (const TableRow& row : block.rows) {
+        bool dollar = false;
+        if (labelled) {
+            QLabel* label = plainLabel(withoutDollarSign(row.label, &dollar), frame);
+            // A row without answers heads the group of rows below it, in bold.
+            if (row.cells.isEmpty()) {
+                QFont font = label->font();
+                font.setBold(true);
+                label->setFont(font);
+            }
+            // A row label keeps to one line unless it is long.
+            label->setMinimumWidth(
+                std::min(label->fontMetrics().horizontalAdvance(label->text()) + 2, 320));
+            if (!row.tip.isEmpty()) label->setToolTip(row.tip);
+            if (row.highlight) {
+                QPalette palette = label->palette();
+                palette.setColor(QPalette::WindowText, QColor(192, 0, 0));
+                label->setPalette(palette);
+            }
+            grid->addWidget(label, r, 0, Qt::AlignVCenter);
+        }
         for (int c = 0; c < row.cells.size(); ++c) {
             if (row.cells.at(c).isEmpty()) continue;
-            if (QWidget* widget = binder_.createField(row.cells.at(c), frame))
-                grid->addWidget(widget, r, c + 1, Qt::AlignHCenter);
+            QWidget* widget = binder_.createField(row.cells.at(c), frame);
+            if (!widget) continue;
+            if (dollar) widget = besideDollarSign(widget, frame);
+            dollar = false;
+            grid->addWidget(widget, r, c + 1 + shift, Qt::AlignCenter);
         }
         ++r;
     }
     // The answers stay close to their row labels; the room left over goes last.
-    grid->setColumnStretch(static_cast<int>(std::max<qsizetype>(cells, block.columns.size())) + 1,
-                           1);
+    grid->setColumnStretch(
+        static_cast<int>(std::max<qsizetype>(cells, block.columns.size())) + 1 + shift, 1);
     if (!block.tip.isEmpty()) frame->setToolTip(block.tip);
     target()->addWidget(frame);
 }
