@@ -2,6 +2,17 @@
 
 namespace yrn {
 
+QStringList noYes() {
+    return {QStringLiteral("No"), QStringLiteral("Yes")};
+}
+
+QStringList lowerCaseFiveStepItems() {
+    QStringList items = fiveStepItems();
+    for (QString& item : items)
+        item = item.toLower();
+    return items;
+}
+
 QStringList fiveStepItems() {
     return {QStringLiteral("Not at all"), QStringLiteral("Slightly"), QStringLiteral("Moderately"),
             QStringLiteral("Considerably"), QStringLiteral("Extremely")};

@@ -7,8 +7,13 @@ namespace yrn {
 
 // Lists and report wordings that several sections share.
 
+// The two buttons of a yes/no question, "No" first.
+QStringList noYes();
+
 // "Not at all" to "Extremely": how troubled the client is, how important treatment is.
 QStringList fiveStepItems();
+// The same steps in lower case, as the medical and employment panes list them.
+QStringList lowerCaseFiveStepItems();
 // "0 - No real problem" to "9 - Extreme problem": the interviewer's rating of a need.
 QStringList ratingItems();
 

@@ -3,6 +3,7 @@
 #include "interview/ReportWriter.h"
 #include "records/FieldCodec.h"
 #include "report/Phrases.h"
+#include "sections/CommonAnswers.h"
 #include "sections/criminal/CriminalJusticeLists.h"
 #include "sections/criminal/CriminalJusticeSection.h"
 #include "sections/demographic/DemographicSection.h"
@@ -108,8 +109,8 @@ void CriminalJusticeSection::ClientReport(ReportWriter& report) {
 
         // "4 - Moderate problem" reads "Moderate problem"; with no rating the
         // template's marker stays.
-        const QString rating = listText(QStringLiteral("cboNeedLegalTreatment"));
-        if (rating.size() > 4) report.RP(QStringLiteral("IRLegal"), rating.mid(4));
+        const QString rating = ratingWords(listText(QStringLiteral("cboNeedLegalTreatment")));
+        if (!rating.isEmpty()) report.RP(QStringLiteral("IRLegal"), rating);
     });
 }
 

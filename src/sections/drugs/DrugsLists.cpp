@@ -50,11 +50,6 @@ QStringList upLateItems() {
             QStringLiteral("Three Times"), QStringLiteral("4 or more times")};
 }
 
-QStringList ratingItems() {
-    return {QStringLiteral("Not at all"), QStringLiteral("Slightly"), QStringLiteral("Moderately"),
-            QStringLiteral("Considerably"), QStringLiteral("Extremely")};
-}
-
 QStringList needItems() {
     return {QStringLiteral("0 - No real problem"),      QStringLiteral("1 - No real problem"),
             QStringLiteral("2 - Slight problem"),       QStringLiteral("3 - Slight problem"),

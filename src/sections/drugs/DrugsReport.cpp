@@ -3,6 +3,7 @@
 #include "interview/Interview.h"
 #include "interview/ReportWriter.h"
 #include "report/Phrases.h"
+#include "sections/CommonAnswers.h"
 #include "sections/drugs/DrugsLists.h"
 #include "sections/drugs/DrugsSection.h"
 
@@ -151,8 +152,8 @@ void DrugsSection::writeReport(ReportWriter& report) const {
     // leaves its marker.
     for (const auto& [field, list] : {std::pair{"IRAlcohol", "cboNeedAlcTreatment"},
                                       std::pair{"IRDrugs", "cboNeedDrugTreatment"}}) {
-        const QString need = listText(QString::fromLatin1(list));
-        if (need.size() >= 5) report.RP(QString::fromLatin1(field), need.mid(4));
+        const QString need = ratingWords(listText(QString::fromLatin1(list)));
+        if (!need.isEmpty()) report.RP(QString::fromLatin1(field), need);
     }
 }
 

@@ -4,7 +4,7 @@
 #include "interview/NumericCheck.h"
 #include "interview/ReportWriter.h"
 #include "report/Phrases.h"
-#include "sections/Ratings.h"
+#include "sections/CommonAnswers.h"
 #include "sections/employment/EmploymentLists.h"
 #include "sections/employment/EmploymentSection.h"
 
@@ -153,8 +153,9 @@ void EmploymentSection::ClientReport(ReportWriter& report) {
                   listText(QStringLiteral("cboImportantE")).toLower());
         report.RP(QStringLiteral("EmploymentComments"),
                   CapitalizeFirst(text(QStringLiteral("txtEmployment"))));
-        if (const auto rating = ratingWords(listText(QStringLiteral("cboInterviewerRatingE"))))
-            report.RP(QStringLiteral("IREmployment"), *rating);
+        if (const QString rating = ratingWords(listText(QStringLiteral("cboInterviewerRatingE")));
+            !rating.isEmpty())
+            report.RP(QStringLiteral("IREmployment"), rating);
     });
 }
 

@@ -7,7 +7,6 @@ namespace yrn {
 
 namespace {
 
-const QStringList kNoYes{QStringLiteral("No"), QStringLiteral("Yes")};
 const QStringList kCellButtons{QStringLiteral("No"), QStringLiteral("Yes"),
                                QStringLiteral("Uncertain"), QStringLiteral("No relative")};
 const QStringList kProblemColumns{QStringLiteral("Alcohol problems"),
@@ -132,7 +131,7 @@ void FamilySocialSection::declarePage1() {
     addList(QStringLiteral("cboMaritalStatus"), maritalItems());
     addText(QStringLiteral("txtMSYears"), 2);
     addText(QStringLiteral("txtMSMonths"), 2);
-    addOption(QStringLiteral("optMSSatisfied"), kNoYes);
+    addOption(QStringLiteral("optMSSatisfied"), noYes());
     addText(QStringLiteral("txtTimesMarried"), 2);
     addText(QStringLiteral("txtTimesDivorced"), 2);
     addText(QStringLiteral("txtLiveInSexPartnersNum"), 2);
@@ -173,8 +172,8 @@ void FamilySocialSection::declarePage1() {
 void FamilySocialSection::declarePage2() {
     addOption(QStringLiteral("optLASatisified"),
               {QStringLiteral("No"), QStringLiteral("Yes"), QStringLiteral("Indifferent")});
-    addOption(QStringLiteral("optLivDA"), kNoYes);
-    addOption(QStringLiteral("optHomeless"), kNoYes);
+    addOption(QStringLiteral("optLivDA"), noYes());
+    addOption(QStringLiteral("optHomeless"), noYes());
     addList(QStringLiteral("cboHomelessLiving"), homelessItems());
     addText(QStringLiteral("txtDifferentPlaces"), 3);
     addText(QStringLiteral("txtCloseFriends"), 2);
@@ -203,7 +202,7 @@ void FamilySocialSection::declarePage2() {
 
 void FamilySocialSection::declarePage3() {
     for (int row = 0; row < 4; ++row)
-        addOption(arr(QStringLiteral("optAbuse"), row), kNoYes);
+        addOption(arr(QStringLiteral("optAbuse"), row), noYes());
     addText(QStringLiteral("txtConflictsFamily"), 2);
     addText(QStringLiteral("txtConflictsOthers"), 2);
 

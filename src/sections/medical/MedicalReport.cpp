@@ -3,7 +3,7 @@
 #include "interview/NumericCheck.h"
 #include "interview/ReportWriter.h"
 #include "report/Phrases.h"
-#include "sections/Ratings.h"
+#include "sections/CommonAnswers.h"
 #include "sections/medical/MedicalSection.h"
 
 namespace yrn {
@@ -143,8 +143,9 @@ void MedicalSection::ClientReport(ReportWriter& report) {
                   listText(QStringLiteral("cboImportant")).toLower());
         report.RP(QStringLiteral("MedicalComments"),
                   CapitalizeFirst(text(QStringLiteral("txtMedicalComments"))));
-        if (const auto rating = ratingWords(listText(QStringLiteral("cboInterviewerRating"))))
-            report.RP(QStringLiteral("IRMedical"), *rating);
+        if (const QString rating = ratingWords(listText(QStringLiteral("cboInterviewerRating")));
+            !rating.isEmpty())
+            report.RP(QStringLiteral("IRMedical"), rating);
     });
 }
 

@@ -7,8 +7,6 @@ namespace yrn {
 
 namespace {
 
-const QStringList kNoYes{QStringLiteral("No"), QStringLiteral("Yes")};
-
 // The symptom rows of question 6 (labels 17 to 24) and the past experiences of
 // question 7 (labels 28 to 31), as the questionnaire words them; the report
 // reads them from the screen.
@@ -73,13 +71,13 @@ MentalHealthSection::MentalHealthSection(Interview& interview)
 // --- Page 0: treatment, medication, pension ---
 
 void MentalHealthSection::declarePage0() {
-    addOption(QStringLiteral("optOutpatient"), kNoYes);
+    addOption(QStringLiteral("optOutpatient"), noYes());
     addText(QStringLiteral("txtTimesTreated"), 3);
-    addOption(QStringLiteral("optPrescMed"), kNoYes);
+    addOption(QStringLiteral("optPrescMed"), noYes());
     addText(QStringLiteral("txtMedicationPrescribed"), 30);
-    addOption(QStringLiteral("optPrescMed30D"), kNoYes);
+    addOption(QStringLiteral("optPrescMed30D"), noYes());
     addText(QStringLiteral("txtMedicationPrescribed30"), 30);
-    addOption(QStringLiteral("optPension"), kNoYes);
+    addOption(QStringLiteral("optPension"), noYes());
 
     const QString separate = QStringLiteral("(Separate with commas)");
     addPage(0)
@@ -111,7 +109,7 @@ void MentalHealthSection::declarePage0() {
 void MentalHealthSection::declarePage1() {
     // Groups 0 to 7 are the past 30 days, 8 to 15 the lifetime, row by row.
     for (int i = 0; i < 2 * kSymptomRows; ++i)
-        addOption(arr(QStringLiteral("optSymptoms"), i), kNoYes);
+        addOption(arr(QStringLiteral("optSymptoms"), i), noYes());
     QList<TableRow> rows;
     for (int row = 0; row < kSymptomRows; ++row) {
         addLabel(arr(QStringLiteral("Label"), kFirstSymptomLabel + row), kSymptoms.at(row));
@@ -186,7 +184,7 @@ void MentalHealthSection::declarePage4() {
     QList<TableRow> rows;
     for (int row = 0; row < kRatingRows; ++row) {
         const QString id = arr(QStringLiteral("optIntRatings"), row);
-        addOption(id, kNoYes);
+        addOption(id, noYes());
         rows.append(TableRow{kRatingRowLabels.at(row), {}, {id}});
     }
     addPage(4)
