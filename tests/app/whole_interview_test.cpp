@@ -60,8 +60,10 @@ class WholeInterview : public AppTest {
         const int before = answered_;
         for (const QString& id : fields) {
             if (!s.has(id) || !s.usable(id)) continue;
-            ++answered_;
             const Field& f = s.field(id);
+            // A one-button group is a command (a drug row's "Comments"), no answer.
+            if (f.kind == FieldKind::Option && f.captions.size() < 2) continue;
+            ++answered_;
             switch (f.kind) {
                 case FieldKind::Option: {
                     // Groups of more buttons get each of them in turn.
