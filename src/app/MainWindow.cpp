@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QWindow>
 
+#include "app/AboutBox.h"
 #include "app/ClientDialog.h"
 #include "app/DrugCommentDialog.h"
 #include "app/HelpMenu.h"
@@ -147,6 +148,10 @@ MainWindow::MainWindow(Prompts& prompts, QString programFolder, DocumentOpener* 
     dialog_->setSectionCounter([this](const QString& folder) {
         return static_cast<int>(clientFolder_->sectionFiles(folder).size());
     });
+    QStringList sectionFiles;
+    for (const Section* section : interview_->sections())
+        sectionFiles << section->info().fileName;
+    dialog_->setSectionFileNames(sectionFiles);
     connect(dialog_.get(), &ClientDialog::newRequested, this, &MainWindow::dialogNew);
     connect(dialog_.get(), &ClientDialog::cancelRequested, this, &MainWindow::dialogCancel);
     connect(dialog_.get(), &ClientDialog::loadRequested, this, &MainWindow::dialogLoad);
@@ -206,6 +211,10 @@ void MainWindow::buildMenus() {
         connect(action, &QAction::triggered, this, [this, i] { help(i); });
         helpActions_.append(action);
     }
+    helpMenu->addSeparator();
+    QAction* about = helpMenu->addAction(QStringLiteral("&About"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this, [this] { AboutBox::showFor(programFolder_, this); });
 }
 
 void MainWindow::run(const QString& site, const std::function<void()>& action) {
