@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QDir>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "interview/AtomicFile.h"
 #include "support/TestSupport.h"
@@ -38,6 +42,30 @@ TEST(AtomicFileTest, WritesOwnerOnlyAndAnInterruptedOrFailedSaveLeavesTheOldFile
         EXPECT_FALSE(why.isEmpty());
     }
     EXPECT_EQ(files(), QStringList({"Location.YRN"}));
+}
+
+// A disk that fills up while the file is written (a file size limit in a child
+// process): the write fails and says so, the old file stays whole.
+TEST(AtomicFileTest, AWriteCutShortByAFullDiskFailsAndKeepsTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Demographic.YRN");
+    ASSERT_TRUE(writeFileAtomically(path, "old answers\r\n"));
+    const QByteArray answers(8000, 'x');  // less than a write buffer holds
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        const rlimit limit{1024, 1024};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_IGN);
+        _exit(writeFileAtomically(path, answers) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1) << "the cut write was taken for a whole one";
+    EXPECT_EQ(readFile(path), "old answers\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"Demographic.YRN"}));
 }
 
 }  // namespace

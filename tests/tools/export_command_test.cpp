@@ -1,0 +1,168 @@
+// yrn-tool export-csv and export-sqlite, run as their own process on a program
+// folder of clients saved as the program saves them.
+#include <sys/resource.h>
+#include <QDirIterator>
+#include <QProcess>
+#include <csignal>
+
+#include "ProgramInfo.h"
+#include "records/ClientFolder.h"
+#include "sections/Sections.h"
+#include "support/ProgramFolder.h"
+#include "support/TestSupport.h"
+
+namespace yrn::test {
+namespace {
+
+const QString kTool = QStringLiteral(YRN_PROGRAM_DIR "/yrn-tool");
+
+struct ToolResult {
+    int exitCode = -1;
+    QByteArray out;
+    QStringList errLines;
+};
+
+// Runs the tool; with a file size limit, as on a full disk.
+ToolResult runTool(const QStringList& args, rlim_t fileSizeLimit = RLIM_INFINITY) {
+    QProcess process;
+    if (fileSizeLimit != RLIM_INFINITY) {
+        process.setChildProcessModifier([fileSizeLimit] {
+            const rlimit limit{fileSizeLimit, fileSizeLimit};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
+        });
+    }
+    process.start(kTool, args);
+    ToolResult result;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        ADD_FAILURE() << "yrn-tool did not finish: " << args.join(' ').toStdString();
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    result.out = process.readAllStandardOutput();
+    result.errLines =
+        QString::fromUtf8(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+    return result;
+}
+
+class ExportCommandTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(QFile::exists(kTool));
+        save("Doe", "Akron");
+        save("Roe", "Kent, OH");
+        // A damaged client: its locator file cut short.
+        const QString roe = program.filePath("RoeJaneQ05-07-2001/Location.YRN");
+        QFile::resize(roe, 30);
+    }
+
+    void save(const QString& last, const QString& city) {
+        Section& locator = *interview->section("ctlLocatorInformation");
+        interview->BeginLoading();
+        nameClient(locator, last, "Jane", "Q");
+        locator.setText("txtCity", city);
+        interview->EndLoading();
+        ASSERT_TRUE(ClientFolder(*interview, program.path).SaveClientYRN().allWritten);
+    }
+
+    QStringList files() const {
+        QStringList names;
+        QDirIterator it(program.root.path(), QDir::Files | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            names << QDir(program.root.path()).relativeFilePath(it.next());
+        names.sort();
+        return names;
+    }
+
+    ProgramFolder program;
+    RecordingPrompts prompts;
+    std::unique_ptr<Interview> interview = makeInterview(prompts);
+    const QString csv = program.root.filePath("clients.csv");
+    const QString sqlite = program.root.filePath("clients.sqlite");
+};
+
+TEST_F(ExportCommandTest, WrongArgumentsGiveTheUsageAndStatus2) {
+    for (const char* line :
+         {"export-csv", "export-csv folder", "export-csv folder -o", "export-csv a b -o x",
+          "export-csv a -o x -o y", "export-csv a -o x --verbose", "export-sqlite a -o -",
+          "export-sqlite -o x"}) {
+        const QStringList args = QString(line).split(' ', Qt::SkipEmptyParts);
+        const ToolResult result = runTool(args);
+        EXPECT_EQ(result.exitCode, 2) << line;
+        EXPECT_TRUE(result.errLines.join('\n').contains("yrn-tool export-csv <program-folder>"))
+            << line;
+    }
+    const ToolResult version = runTool({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, QByteArray("yrn-tool ") + kProgramVersion + "\n");
+}
+
+TEST_F(ExportCommandTest, ExportsEveryClientAndWarnsOfTheDamagedOneByName) {
+    ToolResult result = runTool({"export-csv", program.path, "-o", csv});
+    EXPECT_EQ(result.exitCode, 0);
+    // Not a terminal: no progress, only the warnings, each naming the folder.
+    ASSERT_FALSE(result.errLines.isEmpty());
+    for (const QString& line : result.errLines)
+        EXPECT_TRUE(line.startsWith("yrn-tool: warning: RoeJaneQ05-07-2001: "))
+            << line.toStdString();
+    EXPECT_TRUE(result.errLines.join('\n').contains("Location.YRN"));
+    const QStringList lines = QString::fromUtf8(readFile(csv)).split("\r\n");
+    ASSERT_EQ(lines.size(), 4);  // the header, two clients, and the end of the last row
+    EXPECT_TRUE(lines.at(0).startsWith("folder,Location.txtAssessmentDate1,"));
+    EXPECT_TRUE(lines.at(1).startsWith("DoeJaneQ05-07-2001,05,07,2001,"));
+    EXPECT_TRUE(lines.at(1).contains(",Akron,"));
+    EXPECT_TRUE(lines.at(2).startsWith("RoeJaneQ05-07-2001,05,07,"));
+    EXPECT_EQ(lines.at(3), "");
+
+    // "-o -": the same table on stdout.
+    result = runTool({"export-csv", program.path, "-o", "-"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, readFile(csv));
+
+    result = runTool({"export-sqlite", program.path, "-o", sqlite});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(readFile(sqlite).startsWith("SQLite format 3"));
+}
+
+TEST_F(ExportCommandTest, AnExportThatCannotBeWrittenSaysSoAndLeavesTheOldFile) {
+    // A program folder that is not there.
+    ToolResult result = runTool({"export-csv", program.root.filePath("gone"), "-o", csv});
+    EXPECT_EQ(result.exitCode, 1);
+    ASSERT_EQ(result.errLines.size(), 1);
+    EXPECT_TRUE(result.errLines.first().contains("gone"));
+    EXPECT_FALSE(QFile::exists(csv));
+
+    // A folder where the file should go, a folder that is missing.
+    for (const QString& out : {program.path, program.root.filePath("no/such/clients.csv")}) {
+        for (const char* command : {"export-csv", "export-sqlite"}) {
+            result = runTool({command, program.path, "-o", out});
+            EXPECT_EQ(result.exitCode, 1) << command;
+            EXPECT_TRUE(result.errLines.last().startsWith("yrn-tool: cannot write")) << command;
+        }
+    }
+
+    // A full disk: the old files stay as they were, and nothing else is left.
+    ASSERT_EQ(runTool({"export-csv", program.path, "-o", csv}).exitCode, 0);
+    ASSERT_EQ(runTool({"export-sqlite", program.path, "-o", sqlite}).exitCode, 0);
+    const QByteArray oldCsv = readFile(csv);
+    const QByteArray oldDatabase = readFile(sqlite);
+    const QStringList before = files();
+    save("Zed", "Zanesville");
+    const QStringList withZed = files();
+    for (const char* command : {"export-csv", "export-sqlite"}) {
+        result = runTool(
+            {command, program.path, "-o", command == QString("export-csv") ? csv : sqlite}, 1024);
+        EXPECT_EQ(result.exitCode, 1) << command;
+        EXPECT_TRUE(result.errLines.last().startsWith("yrn-tool: cannot write")) << command;
+    }
+    EXPECT_EQ(readFile(csv), oldCsv);
+    EXPECT_EQ(readFile(sqlite), oldDatabase);
+    EXPECT_EQ(files(), withZed);
+    EXPECT_GT(withZed.size(), before.size());
+}
+
+}  // namespace
+}  // namespace yrn::test
