@@ -318,8 +318,8 @@ void ClientDialog::search(const QString& query) {
         matches_->setMatches({});
         return;
     }
-    // The folders are read at the first keystroke after each showing; the
-    // keystrokes after it filter names in memory.
+    // The folders are read once after each showing (at the latest now); the
+    // keystrokes filter names in memory.
     if (!index_->isScanned()) index_->scan(programFolder_);
     QList<ClientMatch> found = index_->find(query);
     const auto count = found.size();
@@ -337,6 +337,10 @@ void ClientDialog::chooseResult(int row) {
 }
 
 bool ClientDialog::eventFilter(QObject* watched, QEvent* event) {
+    // The folders are read when the person goes to the search box, so that the
+    // first keystroke finds them read.
+    if (watched == search_ && event->type() == QEvent::FocusIn && !index_->isScanned())
+        index_->scan(programFolder_);
     if (watched != search_ || event->type() != QEvent::KeyPress ||
         search_->text().trimmed().isEmpty())
         return QDialog::eventFilter(watched, event);

@@ -1,10 +1,16 @@
 #include "app/ClientSearch.h"
 
 #include <QDir>
-#include <QDirIterator>
-#include <QFileInfo>
+#include <QFile>
 #include <QRegularExpression>
 #include <algorithm>
+#include <cstring>
+#include <functional>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace yrn {
 
@@ -82,54 +88,86 @@ void ClientIndex::clear() {
     scanned_ = false;
 }
 
+namespace {
+
+// The newest modification time of the section files a folder holds, or 0 when it
+// holds none. Read with the system's own calls: a program folder may hold
+// thousands of client folders, and this is what the first search waits for.
+qint64 newestSectionFile(int folder, const std::function<bool(const char*)>& isSectionFile) {
+    DIR* files = fdopendir(folder);
+    if (!files) {
+        close(folder);
+        return 0;
+    }
+    qint64 newest = 0;
+    while (const dirent* file = readdir(files)) {
+        if (!isSectionFile(file->d_name)) continue;
+        struct stat info {};
+        if (fstatat(folder, file->d_name, &info, 0) != 0 || !S_ISREG(info.st_mode)) continue;
+        const qint64 ms = qint64(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000;
+        newest = std::max(newest, ms);
+    }
+    closedir(files);  // closes the folder too
+    return newest;
+}
+
+}  // namespace
+
 void ClientIndex::scan(const QString& programFolder) {
     static const QRegularExpression assessmentDate(
         QStringLiteral("(\\d{1,2})-(\\d{1,2})-(\\d{1,4})$"));
     clear();
     scanned_ = true;
-    QDirIterator folders(programFolder, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
-    while (folders.hasNext()) {
-        const QString path = folders.next();
+    DIR* program = opendir(QFile::encodeName(programFolder).constData());
+    if (!program) return;
+    const auto isSectionFile = [this](const char* name) {
+        return this->isSectionFile(QFile::decodeName(name));
+    };
+    while (const dirent* folder = readdir(program)) {
+        if (folder->d_type != DT_DIR && folder->d_type != DT_LNK && folder->d_type != DT_UNKNOWN)
+            continue;
+        if (std::strcmp(folder->d_name, ".") == 0 || std::strcmp(folder->d_name, "..") == 0)
+            continue;
+        const int fd =
+            openat(dirfd(program), folder->d_name, O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0) continue;
+        const qint64 newest = newestSectionFile(fd, isSectionFile);
+        if (newest == 0) continue;  // no section file: not a client
         Entry entry;
-        QDirIterator files(path, QDir::Files | QDir::Hidden);
-        while (files.hasNext()) {
-            files.next();
-            if (!isSectionFile(files.fileName())) continue;
-            const QDateTime time = files.fileInfo().lastModified();
-            if (!entry.match.time.isValid() || time > entry.match.time) entry.match.time = time;
-        }
-        if (!entry.match.time.isValid()) continue;  // no section file: not a client
-        entry.match.name = folders.fileName();
-        entry.match.path = path;
+        entry.match.name = QFile::decodeName(folder->d_name);
+        entry.match.path = QDir(programFolder).filePath(entry.match.name);
+        entry.match.time = QDateTime::fromMSecsSinceEpoch(newest);
         entry.key = fold(entry.match.name);
         if (const auto date = assessmentDate.match(entry.match.name); date.hasMatch())
             entry.datePart = {date.captured(1), date.captured(2), date.captured(3)};
         entries_.append(std::move(entry));
     }
+    closedir(program);
     std::sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
         if (a.match.time != b.match.time) return a.match.time > b.match.time;
         return a.match.name < b.match.name;
     });
 }
 
-bool ClientIndex::matches(const Entry& entry, const QString& word) {
-    if (entry.key.contains(word)) return true;
-    const QStringList typed = dateWords(word);
-    if (typed.isEmpty() || entry.datePart.isEmpty()) return false;
-    for (int i = 0; i < typed.size(); ++i)
-        if (!datePartMatches(typed.at(i), entry.datePart.at(i), i == typed.size() - 1))
+bool ClientIndex::matches(const Entry& entry, const Word& word) {
+    if (entry.key.contains(word.text)) return true;
+    if (word.date.isEmpty() || entry.datePart.isEmpty()) return false;
+    for (int i = 0; i < word.date.size(); ++i)
+        if (!datePartMatches(word.date.at(i), entry.datePart.at(i), i == word.date.size() - 1))
             return false;
     return true;
 }
 
 QList<ClientMatch> ClientIndex::find(const QString& query) const {
     static const QRegularExpression between(QStringLiteral("[\\s,]+"));
-    const QStringList words = fold(query).split(between, Qt::SkipEmptyParts);
+    QList<Word> words;
+    for (const QString& text : fold(query).split(between, Qt::SkipEmptyParts))
+        words.append({text, dateWords(text)});
     QList<ClientMatch> found;
     if (words.isEmpty()) return found;
     for (const Entry& entry : entries_) {
         if (std::all_of(words.cbegin(), words.cend(),
-                        [&](const QString& word) { return matches(entry, word); }))
+                        [&](const Word& word) { return matches(entry, word); }))
             found.append(entry.match);
     }
     return found;

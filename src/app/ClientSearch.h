@@ -44,8 +44,13 @@ class ClientIndex {
         QString key;           // the folded name
         QStringList datePart;  // month, day, year of the name's assessment date, if any
     };
+    // A word of the query, and its parts when it is a date.
+    struct Word {
+        QString text;
+        QStringList date;
+    };
     bool isSectionFile(const QString& fileName) const;
-    static bool matches(const Entry& entry, const QString& word);
+    static bool matches(const Entry& entry, const Word& word);
 
     QSet<QString> sectionFiles_;  // upper-cased
     QList<Entry> entries_;        // newest first
