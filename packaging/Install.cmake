@@ -53,16 +53,17 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Halverin Drug Court")
 set(CPACK_PACKAGE_CONTACT "Halverin Drug Court YRN developers <yrn@halverin.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "intake interview and client report for a drug-court program")
+# The synopsis is the summary above; CPack indents these lines and marks the
+# empty one as a paragraph break.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- An interviewer sits with a client and works through the standardized intake
- interview section by section. The program enables and disables follow-up
- questions by earlier answers, checks numbers against fixed ranges, keeps each
- client's answers in a client folder of plain-text section files and writes a
- narrative report about the client from an RTF template.
- .
- yrn-tool writes reports without a window and exports the answers of all
- clients to CSV or SQLite for statistics.")
+    "An interviewer sits with a client and works through the standardized intake
+interview section by section. The program enables and disables follow-up
+questions by earlier answers, checks numbers against fixed ranges, keeps each
+client's answers in a client folder of plain-text section files and writes a
+narrative report about the client from an RTF template.
+
+yrn-tool writes reports without a window and exports the answers of all
+clients to CSV or SQLite for statistics.")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
