@@ -1,6 +1,7 @@
 #include "tools/AnswerColumns.h"
 
 #include <QFileInfo>
+#include <QSet>
 
 #include "interview/Field.h"
 #include "interview/Interview.h"
@@ -28,9 +29,13 @@ QList<AnswerTable> answerTables(const Interview& interview) {
         table.section = declared;
         table.fileName = section->info().fileName;
         table.stem = QFileInfo(table.fileName).completeBaseName();
+        QSet<QString> seen;
         for (const FileField& stored : declared->fileLayout()) {
-            // A field of a section's own reader is exported by what the field is.
-            if (!section->has(stored.id)) continue;
+            // A field of a section's own reader is exported by what the field is; a
+            // field a file stores twice (the criminal justice file's incarceration
+            // list) is one answer, with one column.
+            if (!section->has(stored.id) || seen.contains(stored.id)) continue;
+            seen.insert(stored.id);
             const Field& field = section->field(stored.id);
             const QString name = table.stem + '.' + stored.id;
             table.columns.append(

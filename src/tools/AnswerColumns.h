@@ -21,7 +21,8 @@ struct AnswerColumn {
 
 // The answers of one section file: its stem names the table ("Location" for
 // "Location.YRN") and the columns follow the file's declared layout, so a section
-// exports whatever its file stores, in file order.
+// exports whatever its file stores, in file order (a field stored twice once, where
+// it first stands).
 struct AnswerTable {
     const DeclaredSection* section = nullptr;
     QString stem;
