@@ -2,11 +2,14 @@
 // folder of clients saved as the program saves them.
 #include <sys/resource.h>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QProcess>
+#include <QSet>
 #include <csignal>
 
 #include "ProgramInfo.h"
 #include "records/ClientFolder.h"
+#include "sections/DeclaredSection.h"
 #include "sections/Sections.h"
 #include "support/ProgramFolder.h"
 #include "support/TestSupport.h"
@@ -162,6 +165,38 @@ TEST_F(ExportCommandTest, AnExportThatCannotBeWrittenSaysSoAndLeavesTheOldFile) 
     EXPECT_EQ(readFile(sqlite), oldDatabase);
     EXPECT_EQ(files(), withZed);
     EXPECT_GT(withZed.size(), before.size());
+}
+
+// The fully answered client kept for the end-to-end tests: every section's file
+// is read whole, and every section that stores answers has its columns and its
+// table row.
+TEST_F(ExportCommandTest, AFullyAnsweredClientFillsEverySectionsColumns) {
+    QTemporaryDir other;
+    const QString kept = QStringLiteral(YRN_SOURCE_DIR "/tests/data/RiveraAnaM03-14-2024");
+    ASSERT_TRUE(QDir(other.path()).mkdir("RiveraAnaM03-14-2024"));
+    for (const QString& name : QDir(kept).entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(kept + "/" + name, other.filePath("RiveraAnaM03-14-2024/" + name)));
+
+    ToolResult result = runTool({"export-csv", other.path(), "-o", csv});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.errLines.isEmpty()) << result.errLines.join('\n').toStdString();
+    const QStringList lines = QString::fromUtf8(readFile(csv)).split("\r\n");
+    ASSERT_EQ(lines.size(), 3);
+    QSet<QString> stems;
+    for (const QString& name : lines.at(0).split(','))
+        stems << name.section('.', 0, 0);
+    for (const Section* section : interview->sections()) {
+        const auto* declared = dynamic_cast<const DeclaredSection*>(section);
+        if (!declared || declared->fileLayout().isEmpty()) continue;
+        const QString stem = QFileInfo(section->info().fileName).completeBaseName();
+        EXPECT_TRUE(stems.contains(stem)) << stem.toStdString();
+        EXPECT_TRUE(QFile::exists(kept + "/" + section->info().fileName)) << stem.toStdString();
+    }
+    EXPECT_TRUE(lines.at(1).startsWith("RiveraAnaM03-14-2024,03,14,2024,"));
+
+    result = runTool({"export-sqlite", other.path(), "-o", sqlite});
+    EXPECT_EQ(result.exitCode, 0) << result.errLines.join('\n').toStdString();
+    EXPECT_TRUE(result.errLines.isEmpty());
 }
 
 }  // namespace
