@@ -49,11 +49,13 @@ int main(int argc, char** argv) {
     if (QStyleFactory::keys().contains(QStringLiteral("Fusion")))
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
-    // Beside the executable when it can keep the clients there, else the
-    // per-user data folder (Help, About tells which).
+    // Beside the executable when it can keep the clients there, else a folder in
+    // the per-user data folder (Help, About tells which). It is a folder of its own
+    // there, so that the recovery copies beside it never lie in the program folder.
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const yrn::ProgramLocation location = yrn::resolveProgramFolder(
         QCoreApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        userData.isEmpty() ? QString() : userData + QStringLiteral("/program"));
     if (!location.problem.isEmpty())
         std::fprintf(stderr, "yrn: %s\n", location.problem.toLocal8Bit().constData());
     const QString programFolder = location.folder;
