@@ -368,6 +368,11 @@ void ClientDialog::showEvent(QShowEvent* event) {
     index_->clear();
     if (!search_->text().trimmed().isEmpty()) search(search_->text());
     QDialog::showEvent(event);
+    // Read the folders as soon as the dialog is painted, before the person can
+    // reach the search box: no keystroke then waits for the reading.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() && !index_->isScanned()) index_->scan(programFolder_);
+    });
 }
 
 void ClientDialog::closeEvent(QCloseEvent* event) {
