@@ -13,10 +13,12 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QStylePainter>
 #include <QTimer>
@@ -121,6 +123,44 @@ QString FieldBinder::shownText(const QString& modelText) {
     return out;
 }
 
+QString FieldBinder::shownWording(const QString& declared) {
+    // "5.", "6a1.", "1.12", "a.": the number a question or row starts with.
+    static const QRegularExpression number(
+        QStringLiteral("^(\\d+[a-z]?\\d*(\\.\\d+)?\\.?|[a-z]\\.) +"));
+    QStringList lines = declared.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        qsizetype start = 0;
+        qsizetype end = line.size();
+        while (start < end && line.at(start) == QLatin1Char(' '))
+            ++start;
+        while (end > start && line.at(end - 1) == QLatin1Char(' '))
+            --end;
+        const QString body = line.sliced(start, end - start);
+        QString out;
+        out.reserve(body.size());
+        qsizetype i = 0;
+        if (const QRegularExpressionMatch m = number.match(body);
+            m.hasMatch() && m.capturedLength() < body.size()) {
+            out = m.captured(0);
+            i = m.capturedLength();
+        }
+        while (i < body.size()) {
+            if (body.at(i) != QLatin1Char(' ')) {
+                out += body.at(i++);
+                continue;
+            }
+            qsizetype j = i;
+            while (j < body.size() && body.at(j) == QLatin1Char(' '))
+                ++j;
+            const bool closing = j - i > 1 && QStringLiteral(":?.,)").contains(body.at(j));
+            if (!closing) out += QLatin1Char(' ');
+            i = j;
+        }
+        line = out;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 // --- Making the widgets ---
 
 QWidget* FieldBinder::createField(const QString& id, QWidget* parent) {
@@ -172,8 +212,10 @@ FieldBinder::View FieldBinder::makeText(const QString& id, QWidget* parent) {
         view.line->setFixedWidth(boxWidth(view.line, chars));
         if (length <= 6) view.line->setAlignment(Qt::AlignCenter);
     } else {
-        view.line->setMinimumWidth(boxWidth(view.line, 12));
-        view.line->setMaximumWidth(boxWidth(view.line, kDefaultChars));
+        // A list of answers ("Separate answers with commas") needs room to be read
+        // back; the box grows no further than the widest box of a page.
+        view.line->setMinimumWidth(boxWidth(view.line, kDefaultChars));
+        view.line->setMaximumWidth(boxWidth(view.line, kWidestChars));
     }
     view.root = view.line;
     connect(view.line, &QLineEdit::textEdited, this, [this, id](const QString& text) {
@@ -299,12 +341,30 @@ FieldBinder::View FieldBinder::makeOption(const QString& id, QWidget* parent) {
 namespace {
 
 // A list turns with the wheel only when it has the focus: a person scrolling the
-// page with the pointer over a list must not change the answer.
+// page with the pointer over a list must not change the answer. An answer colour
+// shows pure on it, as on the other answers (styles shade a list's face).
 class PageComboBox : public QComboBox {
   public:
     using QComboBox::QComboBox;
 
   protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (!autoFillBackground()) {
+            QComboBox::paintEvent(event);
+            return;
+        }
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        painter.fillRect(rect(), palette().color(QPalette::Button));
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        QStyleOption arrow = option;
+        arrow.rect =
+            style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+        painter.drawPrimitive(QStyle::PE_IndicatorArrowDown, arrow);
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    }
     void wheelEvent(QWheelEvent* event) override {
         if (!hasFocus()) {
             event->ignore();
@@ -378,7 +438,7 @@ void FieldBinder::refresh(const QString& id) {
     if (const auto it = labels_.constFind(id); it != labels_.cend()) {
         QString text;
         try {
-            text = section_.label(id);
+            text = shownWording(section_.label(id));
         } catch (const ProgramError&) {
             text.clear();  // a label the section never declared stays empty
         }

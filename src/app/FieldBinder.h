@@ -64,6 +64,14 @@ class FieldBinder : public QObject {
     // and the report expect; the edit box works with bare line feeds.
     static QString modelText(const QString& shownText);
     static QString shownText(const QString& modelText);
+    // A question, label or heading as the page shows it. The declared texts keep
+    // the runs of blanks that once placed their words on a fixed-width form; on a
+    // page that wraps its texts they would only leave wide gaps. Each line loses
+    // the blanks at its ends, a run of blanks inside it becomes one blank (none
+    // before a closing ":", "?", ".", "," or ")"), and the blanks after a leading
+    // number ("5.     Have", "1.1    Alcohol") stay, since they line up the texts
+    // that follow the numbers.
+    static QString shownWording(const QString& declared);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

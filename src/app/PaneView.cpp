@@ -24,7 +24,8 @@ constexpr int kColumnWidth = 1560;
 QPushButton* commandButton(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setMinimumWidth(150);
+    // A long caption ("Demographic Information") keeps some room at its ends.
+    button->setMinimumWidth(std::max(150, button->sizeHint().width() + 24));
     button->setAutoDefault(false);
     return button;
 }

@@ -1,7 +1,11 @@
 // Every page of every section, at the two screen sizes the program is used on:
 // each answer box is wide enough for the answer it takes, each list for its
 // longest item, nothing needs scrolling sideways, no text lies over another
-// widget, and the Tab key stops only where the focus shows.
+// widget, and the Tab key stops only where the focus shows. The page reads as
+// one form: the answers of consecutive questions stand in one column (notes
+// between them included), texts show no wide gaps, sub-labels stand right beside
+// their answers with their lines right-aligned, the boxes a hint line names stand
+// side by side under it, and no row label of a table wraps to more than two lines.
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
@@ -9,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleOptionComboBox>
@@ -146,6 +151,130 @@ class PageLayoutTest : public AppTest {
         return out;
     }
 
+    static QRect area(const QWidget* w, QWidget* page) {
+        return {w->mapTo(page, QPoint()), w->size()};
+    }
+
+    // Where an answer is placed in its question grid: the widget under the grid
+    // that holds it (a "$" beside a box, a row of short answers). nullptr for an
+    // answer in a table.
+    static QWidget* placement(QWidget* widget) {
+        for (QWidget* w = widget; w && w->parentWidget(); w = w->parentWidget())
+            if (w->parentWidget()->objectName() == QStringLiteral("questions")) return w;
+        return nullptr;
+    }
+
+    // The answers of consecutive questions (with notes between them) start at one x.
+    QStringList misalignedAnswers(PaneView* pane, const Page& page, QWidget* pageWidget) {
+        QStringList out;
+        int column = -1;
+        QString first;
+        for (const Block& block : page.blocks) {
+            if (block.kind != Block::Kind::Question && block.kind != Block::Kind::Note) {
+                column = -1;
+                continue;
+            }
+            if (block.answers.isEmpty()) continue;
+            QWidget* widget = pane->binder().fieldWidget(block.answers.first().field);
+            QWidget* placed = widget ? placement(widget) : nullptr;
+            if (!placed) continue;
+            const int x = area(placed, pageWidget).left();
+            if (column < 0) {
+                column = x;
+                first = block.answers.first().field;
+            } else if (x != column) {
+                out << QStringLiteral("%1 starts at x %2, %3 before it at %4")
+                           .arg(block.answers.first().field)
+                           .arg(x)
+                           .arg(first)
+                           .arg(column);
+            }
+        }
+        return out;
+    }
+
+    // No shown text holds a run of blanks, but after the number it starts with.
+    QStringList gaps(QWidget* page) {
+        static const QRegularExpression number(
+            QStringLiteral("^(\\d+[a-z]?\\d*(\\.\\d+)?\\.?|[a-z]\\.) +"));
+        QStringList out;
+        for (QLabel* label : page->findChildren<QLabel*>()) {
+            if (!label->isVisibleTo(page)) continue;
+            for (QString line : label->text().split('\n')) {
+                line.remove(number);
+                if (line.contains(QStringLiteral("  ")) || line.startsWith(' ') ||
+                    line.endsWith(' '))
+                    out << QStringLiteral("\"%1\" shows a gap").arg(label->text());
+            }
+        }
+        return out;
+    }
+
+    // Every sub-label stands just before its answer, level with its first line,
+    // and its lines are right-aligned as the label is.
+    QStringList strayCaptions(PaneView* pane, QWidget* page) {
+        QStringList out;
+        for (QLabel* label : page->findChildren<QLabel*>()) {
+            const QString id = label->property("yrnCaptionOf").toString();
+            if (id.isEmpty() || !label->isVisibleTo(page) || label->text().isEmpty()) continue;
+            QWidget* answer = pane->binder().fieldWidget(id);
+            if (!answer) continue;
+            // The text's own right end, and the answer's (or its "$"'s) left end.
+            const QRect text = area(label, page).marginsRemoved(label->contentsMargins());
+            QRect box = area(answer, page);
+            if (QWidget* pair = answer->parentWidget();
+                pair && pair->findChild<QLabel*>("dollarSign", Qt::FindDirectChildrenOnly))
+                box = area(pair, page);
+            const int gap = box.left() - text.right();
+            if (gap < 0 || gap > 40)
+                out << QStringLiteral("\"%1\" stands %2 px from %3")
+                           .arg(label->text())
+                           .arg(gap)
+                           .arg(id);
+            const int lineHeight = label->fontMetrics().lineSpacing();
+            if (text.top() - box.top() > lineHeight || text.bottom() < box.top())
+                out << QStringLiteral("\"%1\" is not level with the top of %2")
+                           .arg(label->text(), id);
+            if (label->text().contains('\n') && !(label->alignment() & Qt::AlignRight))
+                out << QStringLiteral("\"%1\" has its lines left-aligned").arg(label->text());
+        }
+        return out;
+    }
+
+    // The text boxes that a hint line names word by word stand side by side.
+    QStringList stackedBoxes(PaneView* pane, const Page& page, QWidget* pageWidget) {
+        QStringList out;
+        const Section& section = pane->section();
+        for (const Block& block : page.blocks) {
+            const qsizetype words = block.hint.split(' ', Qt::SkipEmptyParts).size();
+            QList<QWidget*> boxes;
+            for (const Answer& a : block.answers)
+                if (section.has(a.field) && section.field(a.field).kind == FieldKind::Text &&
+                    !section.field(a.field).multiLine)
+                    boxes << pane->binder().fieldWidget(a.field);
+            if (words == 0 || boxes.size() < 2 || words > boxes.size()) continue;
+            for (QWidget* box : boxes)
+                if (box && area(box, pageWidget).top() != area(boxes.first(), pageWidget).top())
+                    out << box->objectName() + " stands under " + boxes.first()->objectName();
+        }
+        return out;
+    }
+
+    // A table's row label takes one line, or two when it is long.
+    QStringList tallRowLabels(const Page& page, QWidget* pageWidget) {
+        QStringList out;
+        QStringList texts;
+        for (const Block& block : page.blocks)
+            for (const TableRow& row : block.rows)
+                texts << FieldBinder::shownWording(row.label);
+        for (QLabel* label : pageWidget->findChildren<QLabel*>()) {
+            if (!label->isVisibleTo(pageWidget) || !texts.contains(label->text())) continue;
+            if (label->height() >= 3 * label->fontMetrics().lineSpacing())
+                out << QStringLiteral("\"%1\" takes %2 px").arg(label->text()).arg(label->height());
+        }
+        return out;
+    }
+
     bool scrollsSideways(QWidget* page) {
         auto* scroll = page->findChild<QScrollArea*>();
         return scroll && scroll->horizontalScrollBar()->maximum() > 0;
@@ -173,6 +302,10 @@ TEST_F(PageLayoutTest, EveryPageFitsItsAnswersAtBothScreenSizes) {
                 EXPECT_FALSE(scrollsSideways(widget)) << qPrintable(where);
                 const QStringList blind = blindStops(widget);
                 EXPECT_TRUE(blind.isEmpty()) << qPrintable(where + ":\n" + blind.join('\n'));
+                QStringList form = misalignedAnswers(pane, page, widget);
+                form << gaps(widget) << strayCaptions(pane, widget)
+                     << stackedBoxes(pane, page, widget) << tallRowLabels(page, widget);
+                EXPECT_TRUE(form.isEmpty()) << qPrintable(where + ":\n" + form.join('\n'));
                 ++pages;
             }
         }

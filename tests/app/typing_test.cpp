@@ -5,7 +5,10 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPlainTextEdit>
 
+#include "app/DrugCommentDialog.h"
+#include "app/FieldBinder.h"
 #include "app/TypingFixture.h"
 
 namespace yrn::test {
@@ -260,6 +263,31 @@ TEST_F(TypingTest, ARowTheCountClosesShowsEmptyAtOnce) {
     tab();  // the count is final
     EXPECT_EQ(d.text(arr("txtChildsDOBY", 2)), "");
     EXPECT_EQ(year->text(), "");
+}
+
+// Back from the comment dialog the keyboard is on the row's "Comments" button, so
+// the interviewer goes on with the next substance, not from the top of the page.
+TEST_F(TypingTest, TheCommentDialogGivesTheKeyboardBackToItsRow) {
+    window->view(4);
+    settle();
+    Section& drugs = current()->section();
+    drugs.choose(arr("optEverUse", 3), 1);
+    settle();
+    QRadioButton* button = current()->binder().optionButtons(arr("optDrugComments", 3)).value(0);
+    ASSERT_NE(button, nullptr);
+    button->setFocus();
+    QTRY_COMPARE(focus(), static_cast<QWidget*>(button));
+    key(Qt::Key_Space);
+    DrugCommentDialog* dialog = window->drugCommentDialog();
+    ASSERT_TRUE(dialog && dialog->isVisible());
+    QTest::keyClicks(dialog->textBox(), "weekends");
+    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(drugs.text(arr("txtDrugComments", 3)), "weekends");
+    QTRY_VERIFY(window->isActiveWindow());
+    settle();
+    EXPECT_EQ(focus(), static_cast<QWidget*>(button))
+        << (focus() ? focus()->objectName().toStdString() : "no focus");
 }
 
 }  // namespace
