@@ -10,15 +10,6 @@ class DemographicRules : public ::testing::Test, public Client<DemographicSectio
     DemographicSection& dem = pane;
     QTemporaryDir dir;
 
-    // The readers replay the rules: they must rebuild what the clicks built, quietly.
-    void expectSameAfterReload() {
-        const QString path = dir.filePath("Demographic.YRN");
-        ASSERT_TRUE(dem.SaveYRN(path));
-        Client<DemographicSection> other;
-        EXPECT_TRUE(other.load(path).complete);
-        EXPECT_TRUE(sameState(dem, other.pane));
-        EXPECT_TRUE(other.prompts.boxes.isEmpty() && other.prompts.focusRequests.isEmpty());
-    }
     void fillRow(int row) {
         dem.choose(arr("optGender", row), 1);
         type(arr("txtChildsDOBM", row), "4");

@@ -19,40 +19,36 @@ inline void writeComment(DrugsSection& drugs, int row, const QString& comment) {
 // age typed one-digit so that it is padded), a major substance with an abstinence,
 // treatment for alcohol and for drugs, meetings, money, problem days and ratings.
 inline void answerDrugs(DrugsSection& d) {
-    const auto type = [&](const QString& id, const QString& text) {
-        d.setText(id, text);
-        d.leave(id);
-    };
     for (int i = 0; i < 12; ++i) {
         d.choose(arr("optEverUse", i), 1);
-        type(arr("txtAge1stUse", i), QString::number(10 + i));
-        type(arr("txtDaysUsedLast30", i), QString::number(i));
-        type(arr("txtYearsUsedLife", i), QString::number(20 + i));
+        typeInto(d, arr("txtAge1stUse", i), QString::number(10 + i));
+        typeInto(d, arr("txtDaysUsedLast30", i), QString::number(i));
+        typeInto(d, arr("txtYearsUsedLife", i), QString::number(20 + i));
         writeComment(d, i, "comment on row " + QString::number(i));
     }
     d.setPosition("cboMajorSubstance", 11);
-    type("txtMonthsAbstinence", "7");
-    type("txtEndAbstinence", "3");
-    type("txtNumDTs", "1");
-    type("txtNumODs", "2");
+    typeInto(d, "txtMonthsAbstinence", "7");
+    typeInto(d, "txtEndAbstinence", "3");
+    typeInto(d, "txtNumDTs", "1");
+    typeInto(d, "txtNumODs", "2");
     d.setPosition("cboUpLateOnDrugs", 2);
     d.choose("optAlcTreat", 1);
     for (const char* id :
          {"txtAlcAbuseL", "txtAlcAbusePY", "txtDetoxL", "txtDetoxPY", "txtOutpatientL"})
-        type(id, "1");
-    type("txtOutpatientPY", "0");
+        typeInto(d, id, "1");
+    typeInto(d, "txtOutpatientPY", "0");
     d.choose("optDrugTreat", 1);
     for (const char* id : {"txtDrugAbuseL", "txtDrugAbusePY", "txtDrugDetoxL", "txtDrugDetoxPY",
                            "txtDrugOutpatientL", "txtDrugOutpatientPY"})
-        type(id, "2");
-    type("txtOutpatientSettingPast30", "4");
+        typeInto(d, id, "2");
+    typeInto(d, "txtOutpatientSettingPast30", "4");
     d.choose("optAAL", 1);
     d.choose("optAAPY", 1);
-    type("txtAANAMeetings30", "6");
-    type("txtDollarsAlc30", "120");
-    type("txtDollarsDrugs30", "40");
-    type("txtAlcProblemsDays", "9");
-    type("txtDrugProblemsDays", "2");
+    typeInto(d, "txtAANAMeetings30", "6");
+    typeInto(d, "txtDollarsAlc30", "120");
+    typeInto(d, "txtDollarsDrugs30", "40");
+    typeInto(d, "txtAlcProblemsDays", "9");
+    typeInto(d, "txtDrugProblemsDays", "2");
     d.setPosition("cboAlcTroubled", 3);
     d.setPosition("cboDrugTroubled", 1);
     d.setPosition("cboAlcImportance", 4);

@@ -2,8 +2,8 @@
 
 // A family and social pane answered in full, as an interviewer would answer it.
 
-#include "interview/Section.h"
 #include "sections/family/FamilySocialSection.h"
+#include "support/TestSupport.h"
 
 namespace yrn::test {
 
@@ -15,10 +15,6 @@ inline const int kFamilyGrid[FamilySocialSection::kRelatives][3] = {
 };
 
 inline void answerFamily(Section& fs) {
-    const auto type = [&](const QString& id, const QString& text) {
-        fs.setText(id, text);
-        fs.leave(id);
-    };
     for (int r = 0; r < FamilySocialSection::kRelatives; ++r) {
         if (kFamilyGrid[r][0] == FamilySocialSection::kNoRelative) {
             fs.choose(FamilySocialSection::cell(0, r), FamilySocialSection::kNoRelative);
@@ -28,25 +24,25 @@ inline void answerFamily(Section& fs) {
             fs.choose(FamilySocialSection::cell(problem, r), kFamilyGrid[r][problem]);
     }
     fs.setPosition("cboMaritalStatus", 4);  // Divorced
-    type("txtMSYears", "3");
-    type("txtMSMonths", "1");
+    typeInto(fs, "txtMSYears", "3");
+    typeInto(fs, "txtMSMonths", "1");
     fs.choose("optMSSatisfied", 1);
-    type("txtTimesMarried", "1");
-    type("txtTimesDivorced", "1");
-    type("txtLiveInSexPartnersNum", "2");
+    typeInto(fs, "txtTimesMarried", "1");
+    typeInto(fs, "txtTimesDivorced", "1");
+    typeInto(fs, "txtLiveInSexPartnersNum", "2");
     fs.setPosition("cboUsualLivingArrangments", 3);  // With children alone
-    type("txtUsualLivingArrangmentsY", "2");
-    type("txtUsualLivingArrangmentsM", "0");
+    typeInto(fs, "txtUsualLivingArrangmentsY", "2");
+    typeInto(fs, "txtUsualLivingArrangmentsM", "0");
     fs.choose("optLASatisified", 1);
     fs.choose("optLivDA", 0);
     fs.choose("optHomeless", 1);
     fs.setPosition("cboHomelessLiving", 1);  // With friends
-    type("txtDifferentPlaces", "2");
-    type("txtCloseFriends", "3");
+    typeInto(fs, "txtDifferentPlaces", "2");
+    typeInto(fs, "txtCloseFriends", "3");
     for (int row = 0; row < 4; ++row)
         fs.choose(arr("optAbuse", row), row < 2 ? 1 : 0);
-    type("txtConflictsFamily", "2");
-    type("txtConflictsOthers", "1");
+    typeInto(fs, "txtConflictsFamily", "2");
+    typeInto(fs, "txtConflictsOthers", "1");
     fs.setPosition("cboFamilyProblems30", 1);
     fs.setPosition("cboSocialProblems30", 0);
     fs.setPosition("cboTreatmentFamily", 2);

@@ -69,7 +69,7 @@ TEST_F(FamilyFile, WindowsFileLoadsExactlyAndSavesBackUnchanged) {
 
     // Written back: 70 value lines and 69 separators, byte for byte.
     ASSERT_TRUE(fs.SaveYRN(path));
-    EXPECT_EQ(readFile(path), sectionFile(values));
+    EXPECT_EQ(readFile(path), windowsSectionFile(values));
 }
 
 TEST_F(FamilyFile, EveryAnswerSurvivesASaveAndALoad) {
@@ -95,7 +95,7 @@ TEST_F(FamilyFile, EveryAnswerSurvivesASaveAndALoad) {
 }
 
 TEST_F(FamilyFile, DamagedFilesKeepWhatWasReadAndNeverCrash) {
-    const QByteArray bytes = sectionFile(storedClient());
+    const QByteArray bytes = windowsSectionFile(storedClient());
     // Cut after the marital status: the grid and the status are there.
     writeFile(path, bytes.left(bytes.indexOf(" 4 ") + 5));
     LoadResult result = load(path);
@@ -113,11 +113,7 @@ TEST_F(FamilyFile, DamagedFilesKeepWhatWasReadAndNeverCrash) {
     EXPECT_EQ(fs.text("txtMSYears"), "3");
     EXPECT_EQ(fs.listText("cboNeedFamilyTreatment"), "9 - Extreme problem");
 
-    QByteArray junk;
-    for (int i = 0; i < 4096; ++i)
-        junk += char((i * 37 + 5) % 256);
-    writeFile(path, junk);
-    EXPECT_FALSE(load(path).complete);
+    EXPECT_FALSE(loadBytes(junkBytes(37, 5)).complete);
     prompts.clear();
     EXPECT_TRUE(load(QList<QByteArray>(70, "7")).found);
     for (const auto& box : prompts.boxes)

@@ -9,13 +9,7 @@ namespace {
 class FamilyReport : public ::testing::Test, public Client<FamilySocialSection> {
   protected:
     FamilySocialSection& fs = pane;
-    Section& demographic = *interview->section("ctlDemographic");
 
-    RecordingReport report() {
-        RecordingReport r;
-        fs.ClientReport(r);
-        return r;
-    }
     // A relative's chart row: the label to 20, each answer to 16, CR LF.
     static QString chartRow(const QString& label, const QString& a, const QString& b,
                             const QString& c) {

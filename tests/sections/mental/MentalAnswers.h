@@ -3,17 +3,13 @@
 // A mental health pane answered in full, the interviewer ratings and final
 // comments included.
 
-#include "interview/Section.h"
+#include "support/TestSupport.h"
 
 namespace yrn::test {
 
 inline void answerMental(Section& mh) {
-    const auto type = [&](const QString& id, const QString& text) {
-        mh.setText(id, text);
-        mh.leave(id);
-    };
     mh.choose("optOutpatient", 1);
-    type("txtTimesTreated", "0");
+    typeInto(mh, "txtTimesTreated", "0");
     mh.choose("optPrescMed", 1);
     mh.setText("txtMedicationPrescribed", "sertraline");
     mh.choose("optPrescMed30D", 1);
@@ -27,13 +23,13 @@ inline void answerMental(Section& mh) {
     const int degrees[] = {1, 2, 0, 3};  // emotional abuse "A little"
     for (int row = 0; row < 4; ++row)
         mh.setPosition(arr("cboPastExperiences", row), degrees[row]);
-    type("txtProblemsDays", "4");
+    typeInto(mh, "txtProblemsDays", "4");
     mh.setPosition("cboPsychologicalTroubled", 2);
     mh.setPosition("cboPsychologicalTreatment", 3);
     mh.setPosition("cboNeedPsycTreatment", 4);
     mh.setText("txtMentalHealthComments", "Sees a counselor monthly.");
-    type("txtTimeEndedHours", "3");
-    type("txtTimeEndedMinutes", "45");
+    typeInto(mh, "txtTimeEndedHours", "3");
+    typeInto(mh, "txtTimeEndedMinutes", "45");
     mh.choose("optAMPM", 1);
     for (int row = 0; row < 8; ++row)
         mh.choose(arr("optIntRatings", row), row == 2 || row == 7 ? 1 : 0);

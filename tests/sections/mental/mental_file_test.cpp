@@ -55,7 +55,7 @@ TEST_F(MentalFile, WindowsFileLoadsExactlyAndSavesBackUnchanged) {
     EXPECT_EQ(mh.field("txtMedicationPrescribed30").background, Background::NotApplicable);
 
     ASSERT_TRUE(mh.SaveYRN(path));
-    EXPECT_EQ(readFile(path), sectionFile(values));
+    EXPECT_EQ(readFile(path), windowsSectionFile(values));
 }
 
 TEST_F(MentalFile, EveryAnswerSurvivesASaveAndALoad) {
@@ -72,7 +72,7 @@ TEST_F(MentalFile, EveryAnswerSurvivesASaveAndALoad) {
 }
 
 TEST_F(MentalFile, DamagedFilesKeepWhatWasReadAndNeverCrash) {
-    const QByteArray bytes = sectionFile(storedClient());
+    const QByteArray bytes = windowsSectionFile(storedClient());
     writeFile(path, bytes.left(bytes.indexOf("Zoloft")));
     EXPECT_FALSE(load(path).complete);
     EXPECT_TRUE(shows(mh, {"optPrescMed=1", "txtMedicationPrescribed=", "optPension=-1"}));

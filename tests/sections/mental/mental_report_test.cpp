@@ -9,11 +9,6 @@ namespace {
 class MentalReport : public ::testing::Test, public Client<MentalHealthSection> {
   protected:
     MentalHealthSection& mh = pane;
-    RecordingReport report() {
-        RecordingReport r;
-        mh.ClientReport(r);
-        return r;
-    }
     void symptoms(int firstGroup, QList<int> yesRows) {
         for (int row = 0; row < 8; ++row)
             mh.choose(arr("optSymptoms", firstGroup + row), yesRows.contains(row) ? 1 : 0);
