@@ -24,15 +24,8 @@ void FamilySocialSection::declareRules() {
     onChange(kTimesMarried, [this] { timesMarriedChanged(); });
 
     // Question 12: where the client stayed is asked only of a client who was homeless.
-    onClick(QStringLiteral("optHomeless"), [this](int button) {
-        const QString place = QStringLiteral("cboHomelessLiving");
-        if (button == 0) {
-            clearField(place);
-        } else if (button == 1) {
-            openField(place);
-            setPosition(place, -1);
-        }
-    });
+    followsYes(QStringLiteral("optHomeless"), QStringLiteral("cboHomelessLiving"),
+               YesOpens::Emptied);
 
     // None of these asks for a leading "0". The places lived in during twelve
     // months are bounded by 356, as the questionnaire has it.

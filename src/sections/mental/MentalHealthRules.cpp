@@ -14,21 +14,10 @@ const QString kSite = QStringLiteral("ctlMental");
 void MentalHealthSection::declareRules() {
     // Questions 3 and 4: the medication is asked only after "Yes"; either answer
     // empties the box.
-    const auto medication = [this](const QString& group, const QString& box) {
-        onClick(
-            group,
-            [this, box](int button) {
-                if (button == 0) {
-                    clearField(box);
-                } else if (button == 1) {
-                    openField(box);
-                    emptyField(box);
-                }
-            },
-            kSite);
-    };
-    medication(QStringLiteral("optPrescMed"), QStringLiteral("txtMedicationPrescribed"));
-    medication(QStringLiteral("optPrescMed30D"), QStringLiteral("txtMedicationPrescribed30"));
+    followsYes(QStringLiteral("optPrescMed"), QStringLiteral("txtMedicationPrescribed"),
+               YesOpens::Emptied, kSite);
+    followsYes(QStringLiteral("optPrescMed30D"), QStringLiteral("txtMedicationPrescribed30"),
+               YesOpens::Emptied, kSite);
 
     rangeCheck(QStringLiteral("txtTimesTreated"), 0, 200);
     rangeCheck(QStringLiteral("txtProblemsDays"), 0, 30);
