@@ -1,5 +1,8 @@
 #include "sections/CommonAnswers.h"
 
+#include "interview/NumericCheck.h"
+#include "interview/ReportWriter.h"
+
 namespace yrn {
 
 QStringList noYes() {
@@ -30,9 +33,22 @@ QString ratingWords(const QString& ratingText) {
     return ratingText.size() > 4 ? ratingText.mid(4) : QString();
 }
 
+void reportRating(ReportWriter& report, const QString& field, const QString& ratingText) {
+    const QString words = ratingWords(ratingText);
+    if (!words.isEmpty()) report.RP(field, words);
+}
+
+bool isOne(const QString& typed) {
+    return typed == QStringLiteral("1") || typed == QStringLiteral("01");
+}
+
+bool zeroOrEmpty(const QString& typed) {
+    return typed.isEmpty() || checkedValue(typed) == 0;
+}
+
 QString countPhrase(const QString& typed, const QString& one, const QString& many,
                     bool emptyIsZero) {
-    if (typed == QStringLiteral("1") || typed == QStringLiteral("01")) return one;
+    if (isOne(typed)) return one;
     if (typed.isEmpty() && emptyIsZero) return QStringLiteral("0 ") + many;
     return typed + ' ' + many;
 }

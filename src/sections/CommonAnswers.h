@@ -5,6 +5,8 @@
 
 namespace yrn {
 
+class ReportWriter;
+
 // Lists and report wordings that several sections share.
 
 // The two buttons of a yes/no question, "No" first.
@@ -21,11 +23,19 @@ QStringList ratingItems();
 // four characters); "" when the text is not longer than four characters (no rating
 // chosen), in which case the narrative leaves its placeholder alone.
 QString ratingWords(const QString& ratingText);
+// Fills the placeholder with the rating's words; with no rating chosen its marker
+// stays.
+void reportRating(ReportWriter& report, const QString& field, const QString& ratingText);
+
+// A count typed as one: "1" or "01".
+bool isOne(const QString& typed);
+// An empty box, or a count that is 0 by value ("0", "00", "000").
+bool zeroOrEmpty(const QString& typed);
 
 // A count typed in a box, in words: `one` for "1" or "01"; otherwise the text as
 // typed, a blank and `many` ("12 years"). An empty box reads "0 years" when
 // emptyIsZero, else just the blank and `many` (" times").
 QString countPhrase(const QString& typed, const QString& one, const QString& many,
-                    bool emptyIsZero);
+                    bool emptyIsZero = false);
 
 }  // namespace yrn

@@ -59,7 +59,7 @@ void FamilySocialSection::writeReport(ReportWriter& report) const {
         return countPhrase(typed, QStringLiteral("one time"), QStringLiteral("times"), true);
     };
     const auto days = [](const QString& typed) {
-        return countPhrase(typed, QStringLiteral("one day"), QStringLiteral("days"), false);
+        return countPhrase(typed, QStringLiteral("one day"), QStringLiteral("days"));
     };
 
     report.RP(QStringLiteral("MothersSide"), familyRows(0, 4));
@@ -103,7 +103,7 @@ void FamilySocialSection::writeReport(ReportWriter& report) const {
 
     report.RP(QStringLiteral("CloseFriends"),
               countPhrase(t("txtCloseFriends"), QStringLiteral("one close friend"),
-                          QStringLiteral("close friends"), false));
+                          QStringLiteral("close friends")));
     report.RP(QStringLiteral("BotheredBy"), abuseList());
     report.RP(QStringLiteral("NumDaysFC"), days(t("txtConflictsFamily")));
     report.RP(QStringLiteral("OtherConflictsDays"), days(t("txtConflictsOthers")));
@@ -112,8 +112,8 @@ void FamilySocialSection::writeReport(ReportWriter& report) const {
     report.RP(QStringLiteral("FNecessary"), lower("cboTreatmentFamily"));
     report.RP(QStringLiteral("SNecessary"), lower("cboTreatmentSocial"));
     report.RP(QStringLiteral("FSComments"), CapitalizeFirst(t("txtFamilySocialComments")));
-    const QString rating = ratingWords(listText(QStringLiteral("cboNeedFamilyTreatment")));
-    if (!rating.isEmpty()) report.RP(QStringLiteral("IRFamilySocial"), rating);
+    reportRating(report, QStringLiteral("IRFamilySocial"),
+                 listText(QStringLiteral("cboNeedFamilyTreatment")));
 }
 
 }  // namespace yrn

@@ -50,9 +50,9 @@ void MentalHealthSection::writeReport(ReportWriter& report) const {
     report.RP(QStringLiteral("HasHasNotTPE"), chosen(QStringLiteral("optOutpatient"), 1)
                                                   ? QStringLiteral("has")
                                                   : QStringLiteral("has not"));
-    report.RP(QStringLiteral("TimesHosp"),
-              countPhrase(t("txtTimesTreated"), QStringLiteral("one time"), QStringLiteral("times"),
-                          false));
+    report.RP(
+        QStringLiteral("TimesHosp"),
+        countPhrase(t("txtTimesTreated"), QStringLiteral("one time"), QStringLiteral("times")));
     // Question 3 unanswered leaves both markers; question 4 unanswered reads as "Yes".
     if (chosen(QStringLiteral("optPrescMed"), 0)) {
         report.RP(QStringLiteral("HasHasNotPM"), QStringLiteral("has not"));
@@ -78,8 +78,8 @@ void MentalHealthSection::writeReport(ReportWriter& report) const {
     report.RP(QStringLiteral("MenNecessary"),
               listText(QStringLiteral("cboPsychologicalTreatment")).toLower());
     report.RP(QStringLiteral("MentalComments"), t("txtMentalHealthComments"));
-    const QString rating = ratingWords(listText(QStringLiteral("cboNeedPsycTreatment")));
-    if (!rating.isEmpty()) report.RP(QStringLiteral("IRPsychiatric"), rating);
+    reportRating(report, QStringLiteral("IRPsychiatric"),
+                 listText(QStringLiteral("cboNeedPsycTreatment")));
 
     // An observation not answered "No" is marked for the court team's attention.
     for (int row = 0; row < 6; ++row)
