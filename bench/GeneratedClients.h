@@ -88,4 +88,12 @@ struct GeneratedClients {
     QStringList names;
 };
 
+// The clients the export and the search are measured on, generated once (call it
+// before the clock runs).
+inline constexpr int kClients = 5000;
+inline const GeneratedClients& clients() {
+    static const GeneratedClients generated(kClients);
+    return generated;
+}
+
 }  // namespace yrn::bench

@@ -11,15 +11,10 @@
 #include "tools/SqliteExport.h"
 
 using namespace yrn;
+using bench::clients;
+using bench::kClients;
 
 namespace {
-
-constexpr int kClients = 5000;
-
-const bench::GeneratedClients& clients() {
-    static const bench::GeneratedClients generated(kClients);
-    return generated;
-}
 
 template <class Sink>
 void exportAll(benchmark::State& state, const QString& fileName) {

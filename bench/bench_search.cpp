@@ -17,15 +17,9 @@
 #include "app/ClientSearch.h"
 
 using namespace yrn;
+using bench::clients;
 
 namespace {
-
-constexpr int kClients = 5000;
-
-const bench::GeneratedClients& clients() {
-    static const bench::GeneratedClients generated(kClients);
-    return generated;
-}
 
 QStringList sectionFiles() {
     return {"Location.YRN", "Demographic.YRN",     "Medical.YRN",      "Employment.YRN",

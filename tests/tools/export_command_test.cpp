@@ -1,11 +1,8 @@
 // yrn-tool export-csv and export-sqlite, run as their own process on a program
 // folder of clients saved as the program saves them.
-#include <sys/resource.h>
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSet>
-#include <csignal>
 
 #include "ProgramInfo.h"
 #include "records/ClientFolder.h"
@@ -13,42 +10,10 @@
 #include "sections/Sections.h"
 #include "support/ProgramFolder.h"
 #include "support/TestSupport.h"
+#include "tools/ToolRun.h"
 
 namespace yrn::test {
 namespace {
-
-const QString kTool = QStringLiteral(YRN_PROGRAM_DIR "/yrn-tool");
-
-struct ToolResult {
-    int exitCode = -1;
-    QByteArray out;
-    QStringList errLines;
-};
-
-// Runs the tool; with a file size limit, as on a full disk.
-ToolResult runTool(const QStringList& args, rlim_t fileSizeLimit = RLIM_INFINITY) {
-    QProcess process;
-    if (fileSizeLimit != RLIM_INFINITY) {
-        process.setChildProcessModifier([fileSizeLimit] {
-            const rlimit limit{fileSizeLimit, fileSizeLimit};
-            setrlimit(RLIMIT_FSIZE, &limit);
-            std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
-        });
-    }
-    process.start(kTool, args);
-    ToolResult result;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        ADD_FAILURE() << "yrn-tool did not finish: " << args.join(' ').toStdString();
-        return result;
-    }
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    result.out = process.readAllStandardOutput();
-    result.errLines =
-        QString::fromUtf8(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
-    return result;
-}
 
 class ExportCommandTest : public ::testing::Test {
   protected:
@@ -93,18 +58,18 @@ TEST_F(ExportCommandTest, WrongArgumentsGiveTheUsageAndStatus2) {
           "export-csv a -o x -o y", "export-csv a -o x --verbose", "export-sqlite a -o -",
           "export-sqlite -o x"}) {
         const QStringList args = QString(line).split(' ', Qt::SkipEmptyParts);
-        const ToolResult result = runTool(args);
+        const ToolRun result = runTool(args);
         EXPECT_EQ(result.exitCode, 2) << line;
         EXPECT_TRUE(result.errLines.join('\n').contains("yrn-tool export-csv <program-folder>"))
             << line;
     }
-    const ToolResult version = runTool({"--version"});
+    const ToolRun version = runTool({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, QByteArray("yrn-tool ") + kProgramVersion + "\n");
 }
 
 TEST_F(ExportCommandTest, ExportsEveryClientAndWarnsOfTheDamagedOneByName) {
-    ToolResult result = runTool({"export-csv", program.path, "-o", csv});
+    ToolRun result = runTool({"export-csv", program.path, "-o", csv});
     EXPECT_EQ(result.exitCode, 0);
     // Not a terminal: no progress, only the warnings, each naming the folder.
     ASSERT_FALSE(result.errLines.isEmpty());
@@ -132,7 +97,7 @@ TEST_F(ExportCommandTest, ExportsEveryClientAndWarnsOfTheDamagedOneByName) {
 
 TEST_F(ExportCommandTest, AnExportThatCannotBeWrittenSaysSoAndLeavesTheOldFile) {
     // A program folder that is not there.
-    ToolResult result = runTool({"export-csv", program.root.filePath("gone"), "-o", csv});
+    ToolRun result = runTool({"export-csv", program.root.filePath("gone"), "-o", csv});
     EXPECT_EQ(result.exitCode, 1);
     ASSERT_EQ(result.errLines.size(), 1);
     EXPECT_TRUE(result.errLines.first().contains("gone"));
@@ -156,8 +121,9 @@ TEST_F(ExportCommandTest, AnExportThatCannotBeWrittenSaysSoAndLeavesTheOldFile) 
     save("Zed", "Zanesville");
     const QStringList withZed = files();
     for (const char* command : {"export-csv", "export-sqlite"}) {
-        result = runTool(
-            {command, program.path, "-o", command == QString("export-csv") ? csv : sqlite}, 1024);
+        result =
+            runTool({command, program.path, "-o", command == QString("export-csv") ? csv : sqlite},
+                    kTool, 1024);
         EXPECT_EQ(result.exitCode, 1) << command;
         EXPECT_TRUE(result.errLines.last().startsWith("yrn-tool: cannot write")) << command;
     }
@@ -177,7 +143,7 @@ TEST_F(ExportCommandTest, AFullyAnsweredClientFillsEverySectionsColumns) {
     for (const QString& name : QDir(kept).entryList(QDir::Files))
         ASSERT_TRUE(QFile::copy(kept + "/" + name, other.filePath("RiveraAnaM03-14-2024/" + name)));
 
-    ToolResult result = runTool({"export-csv", other.path(), "-o", csv});
+    ToolRun result = runTool({"export-csv", other.path(), "-o", csv});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.errLines.isEmpty()) << result.errLines.join('\n').toStdString();
     const QStringList lines = QString::fromUtf8(readFile(csv)).split("\r\n");
