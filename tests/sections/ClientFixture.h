@@ -35,7 +35,7 @@ struct Client {
         return result;
     }
     // Types a text and leaves the box.
-    void type(const QString& id, const QString& text) { typeInto(pane, id, text); }
+    void type(const QString& id, const QString& text) { typeAndLeave(pane, id, text); }
     void set(std::initializer_list<std::pair<QString, QString>> texts) {
         for (const auto& [id, text] : texts)
             pane.setText(id, text);
@@ -76,21 +76,21 @@ inline void answerDemographic(Section& locator, Section& dem) {
     dem.setPosition("cboRace", 3);
     dem.setPosition("cboLanguage", 3);
     dem.setPosition("cboReligion", 1);
-    typeInto(dem, "txtJailDays", "4");
-    typeInto(dem, "txtOther", "Shelter");
-    typeInto(dem, "txtChildren", "2");
+    typeAndLeave(dem, "txtJailDays", "4");
+    typeAndLeave(dem, "txtOther", "Shelter");
+    typeAndLeave(dem, "txtChildren", "2");
     dem.choose(arr("optGender", 0), 0);
-    typeInto(dem, arr("txtChildsDOBM", 0), "1");
-    typeInto(dem, arr("txtChildsDOBD", 0), "2");
-    typeInto(dem, arr("txtChildsDOBY", 0), "1999");
+    typeAndLeave(dem, arr("txtChildsDOBM", 0), "1");
+    typeAndLeave(dem, arr("txtChildsDOBD", 0), "2");
+    typeAndLeave(dem, arr("txtChildsDOBY", 0), "1999");
     dem.setPosition(arr("cboCustody", 0), 0);
     dem.setPosition(arr("cboCustudyStatus", 0), 0);
-    typeInto(dem, arr("txtVisitationDays", 0), "3");
+    typeAndLeave(dem, arr("txtVisitationDays", 0), "3");
     dem.setPosition(arr("cboChildSupport", 0), 3);
     dem.setPosition(arr("cboCustudyStatus", 1), 3);
     dem.setPosition(arr("cboChildSupport", 1), 2);
-    typeInto(dem, "txtChildSupportOrdered", "300");
-    typeInto(dem, "txtChildSupportActual", "150");
+    typeAndLeave(dem, "txtChildSupportOrdered", "300");
+    typeAndLeave(dem, "txtChildSupportActual", "150");
     dem.choose("optOtherChildren", 1);
     dem.setText("txtDemographicInformation", "cooperative");
 }

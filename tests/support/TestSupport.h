@@ -35,7 +35,7 @@ inline QByteArray junkBytes(int step, int offset) {
 }
 
 // Types a text into a box and leaves it, as the interviewer does.
-inline void typeInto(Section& s, const QString& id, const QString& text) {
+inline void typeAndLeave(Section& s, const QString& id, const QString& text) {
     s.setText(id, text);
     s.leave(id);
 }

@@ -14,7 +14,7 @@ inline void answerCriminal(Section& cj) {
     // A click into a count box first, as the person does.
     const auto type = [&](const QString& id, const QString& text) {
         cj.textClick(id);
-        typeInto(cj, id, text);
+        typeAndLeave(cj, id, text);
     };
     cj.choose("optPrompted", 1);
     cj.choose("optProb", 0);

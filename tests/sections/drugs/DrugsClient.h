@@ -21,34 +21,34 @@ inline void writeComment(DrugsSection& drugs, int row, const QString& comment) {
 inline void answerDrugs(DrugsSection& d) {
     for (int i = 0; i < 12; ++i) {
         d.choose(arr("optEverUse", i), 1);
-        typeInto(d, arr("txtAge1stUse", i), QString::number(10 + i));
-        typeInto(d, arr("txtDaysUsedLast30", i), QString::number(i));
-        typeInto(d, arr("txtYearsUsedLife", i), QString::number(20 + i));
+        typeAndLeave(d, arr("txtAge1stUse", i), QString::number(10 + i));
+        typeAndLeave(d, arr("txtDaysUsedLast30", i), QString::number(i));
+        typeAndLeave(d, arr("txtYearsUsedLife", i), QString::number(20 + i));
         writeComment(d, i, "comment on row " + QString::number(i));
     }
     d.setPosition("cboMajorSubstance", 11);
-    typeInto(d, "txtMonthsAbstinence", "7");
-    typeInto(d, "txtEndAbstinence", "3");
-    typeInto(d, "txtNumDTs", "1");
-    typeInto(d, "txtNumODs", "2");
+    typeAndLeave(d, "txtMonthsAbstinence", "7");
+    typeAndLeave(d, "txtEndAbstinence", "3");
+    typeAndLeave(d, "txtNumDTs", "1");
+    typeAndLeave(d, "txtNumODs", "2");
     d.setPosition("cboUpLateOnDrugs", 2);
     d.choose("optAlcTreat", 1);
     for (const char* id :
          {"txtAlcAbuseL", "txtAlcAbusePY", "txtDetoxL", "txtDetoxPY", "txtOutpatientL"})
-        typeInto(d, id, "1");
-    typeInto(d, "txtOutpatientPY", "0");
+        typeAndLeave(d, id, "1");
+    typeAndLeave(d, "txtOutpatientPY", "0");
     d.choose("optDrugTreat", 1);
     for (const char* id : {"txtDrugAbuseL", "txtDrugAbusePY", "txtDrugDetoxL", "txtDrugDetoxPY",
                            "txtDrugOutpatientL", "txtDrugOutpatientPY"})
-        typeInto(d, id, "2");
-    typeInto(d, "txtOutpatientSettingPast30", "4");
+        typeAndLeave(d, id, "2");
+    typeAndLeave(d, "txtOutpatientSettingPast30", "4");
     d.choose("optAAL", 1);
     d.choose("optAAPY", 1);
-    typeInto(d, "txtAANAMeetings30", "6");
-    typeInto(d, "txtDollarsAlc30", "120");
-    typeInto(d, "txtDollarsDrugs30", "40");
-    typeInto(d, "txtAlcProblemsDays", "9");
-    typeInto(d, "txtDrugProblemsDays", "2");
+    typeAndLeave(d, "txtAANAMeetings30", "6");
+    typeAndLeave(d, "txtDollarsAlc30", "120");
+    typeAndLeave(d, "txtDollarsDrugs30", "40");
+    typeAndLeave(d, "txtAlcProblemsDays", "9");
+    typeAndLeave(d, "txtDrugProblemsDays", "2");
     d.setPosition("cboAlcTroubled", 3);
     d.setPosition("cboDrugTroubled", 1);
     d.setPosition("cboAlcImportance", 4);

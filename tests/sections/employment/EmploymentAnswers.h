@@ -70,35 +70,35 @@ inline QStringList windowsEmploymentClient() {
 // craftsman for a year and three months, supported in part by a parent, income
 // from work and food stamps, two debts, one of them "other".
 inline void answerEmployment(Section& e) {
-    typeInto(e, "txtEducation", "12");
-    typeInto(e, "txtTraining", "6");
+    typeAndLeave(e, "txtEducation", "12");
+    typeAndLeave(e, "txtTraining", "6");
     e.choose("optProfession", 1);
-    typeInto(e, "txtProfession", "welding");
+    typeAndLeave(e, "txtProfession", "welding");
     e.choose("optDrLic", 1);
-    typeInto(e, "txtDriversLicenseNumber", "S123-4567");
+    typeAndLeave(e, "txtDriversLicenseNumber", "S123-4567");
     e.choose("optAuto", 1);
     e.choose("optCurrEmp", 1);
-    typeInto(e, "txtCurrJobY", "1");
-    typeInto(e, "txtCurrJobM", "3");
+    typeAndLeave(e, "txtCurrJobY", "1");
+    typeAndLeave(e, "txtCurrJobM", "3");
     e.setPosition("cboJob", 0);
     e.setPosition("cboJobtype", 4);
-    typeInto(e, "txtStartJobM", "2");
-    typeInto(e, "txtStartJobY", "2000");
+    typeAndLeave(e, "txtStartJobM", "2");
+    typeAndLeave(e, "txtStartJobY", "2000");
     e.choose("optContributor", 1);
     e.setPosition("cboGreatestContributor", 1);
     e.choose("optMajSupp", 0);
     e.setPosition("cboEmploymentPattern", 0);
-    typeInto(e, "txtDaysWorked", "20");
+    typeAndLeave(e, "txtDaysWorked", "20");
     const QStringList amounts{"900", "", "0", "", "150", "", "", ""};
     for (int i = 0; i < 8; ++i)
-        typeInto(e, arr("txtMoneySources", i), amounts.at(i));
-    typeInto(e, "txtDependants", "2");
+        typeAndLeave(e, arr("txtMoneySources", i), amounts.at(i));
+    typeAndLeave(e, "txtDependants", "2");
     for (int i = 0; i < 5; ++i)
         e.choose(arr("optMoneyOwed", i), i == 1 || i == 4 ? 1 : 0);
     e.setPosition(arr("cboAmountOwed", 1), 1);
     e.setPosition(arr("cboAmountOwed", 4), 0);
     e.setText("txtOtherDebt", "credit card,\r\nphone bill");
-    typeInto(e, "txtEmploymentProblems", "4");
+    typeAndLeave(e, "txtEmploymentProblems", "4");
     e.setPosition("cboEmploymentTroubleE", 2);
     e.setPosition("cboImportantE", 4);
     e.setPosition("cboInterviewerRatingE", 5);

@@ -24,25 +24,25 @@ inline void answerFamily(Section& fs) {
             fs.choose(FamilySocialSection::cell(problem, r), kFamilyGrid[r][problem]);
     }
     fs.setPosition("cboMaritalStatus", 4);  // Divorced
-    typeInto(fs, "txtMSYears", "3");
-    typeInto(fs, "txtMSMonths", "1");
+    typeAndLeave(fs, "txtMSYears", "3");
+    typeAndLeave(fs, "txtMSMonths", "1");
     fs.choose("optMSSatisfied", 1);
-    typeInto(fs, "txtTimesMarried", "1");
-    typeInto(fs, "txtTimesDivorced", "1");
-    typeInto(fs, "txtLiveInSexPartnersNum", "2");
+    typeAndLeave(fs, "txtTimesMarried", "1");
+    typeAndLeave(fs, "txtTimesDivorced", "1");
+    typeAndLeave(fs, "txtLiveInSexPartnersNum", "2");
     fs.setPosition("cboUsualLivingArrangments", 3);  // With children alone
-    typeInto(fs, "txtUsualLivingArrangmentsY", "2");
-    typeInto(fs, "txtUsualLivingArrangmentsM", "0");
+    typeAndLeave(fs, "txtUsualLivingArrangmentsY", "2");
+    typeAndLeave(fs, "txtUsualLivingArrangmentsM", "0");
     fs.choose("optLASatisified", 1);
     fs.choose("optLivDA", 0);
     fs.choose("optHomeless", 1);
     fs.setPosition("cboHomelessLiving", 1);  // With friends
-    typeInto(fs, "txtDifferentPlaces", "2");
-    typeInto(fs, "txtCloseFriends", "3");
+    typeAndLeave(fs, "txtDifferentPlaces", "2");
+    typeAndLeave(fs, "txtCloseFriends", "3");
     for (int row = 0; row < 4; ++row)
         fs.choose(arr("optAbuse", row), row < 2 ? 1 : 0);
-    typeInto(fs, "txtConflictsFamily", "2");
-    typeInto(fs, "txtConflictsOthers", "1");
+    typeAndLeave(fs, "txtConflictsFamily", "2");
+    typeAndLeave(fs, "txtConflictsOthers", "1");
     fs.setPosition("cboFamilyProblems30", 1);
     fs.setPosition("cboSocialProblems30", 0);
     fs.setPosition("cboTreatmentFamily", 2);

@@ -25,26 +25,26 @@ inline QStringList unansweredMedicalFile() {
 // pension, a smoker who sleeps late for work, insured eight months by private
 // insurance, Medicaid and a county plan.
 inline void answerMedical(Section& m) {
-    typeInto(m, "txtHospitalized", "2");
+    typeAndLeave(m, "txtHospitalized", "2");
     m.setPosition("cboLastHospitalized", 2);
     m.choose("optChrMedProb", 1);
-    typeInto(m, "txtMedicalProblems", "asthma, back pain");
+    typeAndLeave(m, "txtMedicalProblems", "asthma, back pain");
     for (int i = 0; i < 8; ++i)
         m.choose(arr("optHealthProb", i), i == 2 ? 1 : 0);
     m.choose("optFit", 0);
     m.choose("optPresMed", 1);
-    typeInto(m, "txtMedication", "inhaler");
+    typeAndLeave(m, "txtMedication", "inhaler");
     m.choose("optPension", 1);
-    typeInto(m, "txtPension", "back injury");
+    typeAndLeave(m, "txtPension", "back injury");
     m.choose("optSmokes", 1);
-    typeInto(m, "txtCigarettes", "10");
+    typeAndLeave(m, "txtCigarettes", "10");
     m.choose("optSleepLate", 1);
     m.choose("optBecauseWork", 1);
-    typeInto(m, "txtInsurance", "8");
+    typeAndLeave(m, "txtInsurance", "8");
     for (int i = 0; i < 6; ++i)
         m.choose(arr("optHealthInsurance", i), i == 1 || i == 2 || i == 5 ? 1 : 0);
-    typeInto(m, "txtOtherHI", "county plan");
-    typeInto(m, "txtExperienceProblems", "3");
+    typeAndLeave(m, "txtOtherHI", "county plan");
+    typeAndLeave(m, "txtExperienceProblems", "3");
     m.setPosition("cboClientTroubled", 1);
     m.setPosition("cboImportant", 3);
     m.setPosition("cboInterviewerRating", 3);

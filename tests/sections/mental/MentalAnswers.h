@@ -9,7 +9,7 @@ namespace yrn::test {
 
 inline void answerMental(Section& mh) {
     mh.choose("optOutpatient", 1);
-    typeInto(mh, "txtTimesTreated", "0");
+    typeAndLeave(mh, "txtTimesTreated", "0");
     mh.choose("optPrescMed", 1);
     mh.setText("txtMedicationPrescribed", "sertraline");
     mh.choose("optPrescMed30D", 1);
@@ -23,13 +23,13 @@ inline void answerMental(Section& mh) {
     const int degrees[] = {1, 2, 0, 3};  // emotional abuse "A little"
     for (int row = 0; row < 4; ++row)
         mh.setPosition(arr("cboPastExperiences", row), degrees[row]);
-    typeInto(mh, "txtProblemsDays", "4");
+    typeAndLeave(mh, "txtProblemsDays", "4");
     mh.setPosition("cboPsychologicalTroubled", 2);
     mh.setPosition("cboPsychologicalTreatment", 3);
     mh.setPosition("cboNeedPsycTreatment", 4);
     mh.setText("txtMentalHealthComments", "Sees a counselor monthly.");
-    typeInto(mh, "txtTimeEndedHours", "3");
-    typeInto(mh, "txtTimeEndedMinutes", "45");
+    typeAndLeave(mh, "txtTimeEndedHours", "3");
+    typeAndLeave(mh, "txtTimeEndedMinutes", "45");
     mh.choose("optAMPM", 1);
     for (int row = 0; row < 8; ++row)
         mh.choose(arr("optIntRatings", row), row == 2 || row == 7 ? 1 : 0);
