@@ -2,8 +2,10 @@
 # program needs when they are missing (apt-get as root, through sudo otherwise).
 # Safe to run again: installed packages are left alone.
 
-yrn_packages=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-              fonts-dejavu-core)
+# qt6-base-dev brings the Qt SQL headers; libqt6sql6-sqlite is the SQLite driver
+# that yrn-tool export-sqlite loads at run time.
+yrn_packages=(cmake make g++ qt6-base-dev libqt6sql6-sqlite libgl-dev libgtest-dev libgmock-dev
+              libbenchmark-dev fonts-dejavu-core)
 
 yrn_install_missing() {
     local missing=()

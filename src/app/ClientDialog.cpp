@@ -7,7 +7,10 @@
 #include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStorageInfo>
@@ -15,6 +18,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "app/ClientSearch.h"
 #include "interview/Prompts.h"
 
 namespace yrn {
@@ -69,8 +73,42 @@ class SectionFolderModel : public QFileSystemModel {
     ClientDialog::SectionCounter counter_;
 };
 
+// The client folders the search found: name and the time of their files.
+class ClientMatchModel : public QAbstractListModel {
+  public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void setMatches(QList<ClientMatch> matches) {
+        beginResetModel();
+        matches_ = std::move(matches);
+        endResetModel();
+    }
+    QString path(int row) const {
+        return row >= 0 && row < matches_.size() ? matches_.at(row).path : QString();
+    }
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(matches_.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || index.row() >= matches_.size()) return {};
+        const ClientMatch& match = matches_.at(index.row());
+        if (role == Qt::DisplayRole)
+            return match.name + QStringLiteral("    ") +
+                   match.time.toString(QStringLiteral("MM/dd/yyyy hh:mm"));
+        if (role == Qt::ToolTipRole) return QDir::toNativeSeparators(match.path);
+        return {};
+    }
+
+  private:
+    QList<ClientMatch> matches_;
+};
+
 ClientDialog::ClientDialog(QString programFolder, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), programFolder_(std::move(programFolder)), prompts_(prompts) {
+    : QDialog(parent),
+      programFolder_(std::move(programFolder)),
+      prompts_(prompts),
+      index_(std::make_unique<ClientIndex>()) {
     setObjectName(QStringLiteral("frmDialog"));
     setWindowTitle(QStringLiteral("QMT-YRN Client Assessments"));
     setModal(false);
@@ -86,6 +124,30 @@ ClientDialog::ClientDialog(QString programFolder, Prompts& prompts, QWidget* par
     volumeRow->addWidget(volumeLabel);
     volumeRow->addWidget(volumes_, 1);
     layout->addLayout(volumeRow);
+
+    auto* searchRow = new QHBoxLayout();
+    auto* searchLabel = new QLabel(tr("&Find client:"), this);
+    search_ = new QLineEdit(this);
+    search_->setObjectName(QStringLiteral("txtFindClient"));
+    search_->setPlaceholderText(tr("part of a last or first name, or a date"));
+    search_->setClearButtonEnabled(true);
+    searchLabel->setBuddy(search_);
+    searchRow->addWidget(searchLabel);
+    searchRow->addWidget(search_, 1);
+    layout->addLayout(searchRow);
+    matches_ = new ClientMatchModel(this);
+    results_ = new QListView(this);
+    results_->setObjectName(QStringLiteral("lstFoundClients"));
+    results_->setModel(matches_);
+    results_->setUniformItemSizes(true);
+    results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    results_->setMaximumHeight(results_->fontMetrics().height() * 8);
+    results_->hide();
+    layout->addWidget(results_);
+    found_ = new QLabel(this);
+    found_->setTextFormat(Qt::PlainText);
+    found_->hide();
+    layout->addWidget(found_);
 
     auto* hint = new QLabel(QStringLiteral("Select clients folder"), this);
     layout->addWidget(hint);
@@ -122,13 +184,24 @@ ClientDialog::ClientDialog(QString programFolder, Prompts& prompts, QWidget* par
     setTabOrder(load_, cancel_);
     setTabOrder(cancel_, new_);
     setTabOrder(new_, volumes_);
-    setTabOrder(volumes_, tree_);
+    setTabOrder(volumes_, search_);
+    setTabOrder(search_, results_);
+    setTabOrder(results_, tree_);
     offerNewAssessment(true);
 
     connect(load_, &QPushButton::clicked, this, [this] { emit loadRequested(folder_); });
     connect(cancel_, &QPushButton::clicked, this, [this] { emit cancelRequested(); });
     connect(new_, &QPushButton::clicked, this, [this] { emit newRequested(); });
     connect(volumes_, &QComboBox::activated, this, &ClientDialog::chooseVolume);
+    connect(search_, &QLineEdit::textChanged, this, &ClientDialog::search);
+    search_->installEventFilter(this);
+    connect(results_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { chooseResult(current.row()); });
+    // A double click opens the client; Enter on a result presses Load Assessment.
+    connect(results_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
+        chooseResult(index.row());
+        emit loadRequested(folder_);
+    });
     connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 if (!current.isValid()) return;
@@ -233,6 +306,56 @@ void ClientDialog::setSectionCounter(SectionCounter counter) {
     describeFolder();
 }
 
+void ClientDialog::setSectionFileNames(const QStringList& names) {
+    index_ = std::make_unique<ClientIndex>(names);
+}
+
+void ClientDialog::search(const QString& query) {
+    const bool searching = !query.trimmed().isEmpty();
+    results_->setVisible(searching);
+    found_->setVisible(searching);
+    if (!searching) {
+        matches_->setMatches({});
+        return;
+    }
+    // The folders are read once after each showing (at the latest now); the
+    // keystrokes filter names in memory.
+    if (!index_->isScanned()) index_->scan(programFolder_);
+    QList<ClientMatch> found = index_->find(query);
+    const auto count = found.size();
+    matches_->setMatches(std::move(found));
+    found_->setText(
+        count > 0
+            ? tr("%n client folder(s) found, newest first.", nullptr, count)
+            : tr("No client folder in %1 matches.").arg(QDir::toNativeSeparators(programFolder_)));
+}
+
+void ClientDialog::chooseResult(int row) {
+    const QString path = matches_->path(row);
+    if (path.isEmpty()) return;
+    setCurrentFolder(path);
+}
+
+bool ClientDialog::eventFilter(QObject* watched, QEvent* event) {
+    // The folders are read when the person goes to the search box, so that the
+    // first keystroke finds them read.
+    if (watched == search_ && event->type() == QEvent::FocusIn && !index_->isScanned())
+        index_->scan(programFolder_);
+    if (watched != search_ || event->type() != QEvent::KeyPress ||
+        search_->text().trimmed().isEmpty())
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Down)
+        return QDialog::eventFilter(watched, event);
+    // Enter or Down chooses the first client found and goes to the list, where
+    // Enter loads it; Enter never loads a folder the search did not find.
+    if (matches_->rowCount({}) > 0) {
+        if (!results_->currentIndex().isValid()) results_->setCurrentIndex(matches_->index(0));
+        results_->setFocus();
+    }
+    return true;
+}
+
 void ClientDialog::offerNewAssessment(bool offer) {
     new_->setVisible(offer);
     cancel_->setVisible(!offer);
@@ -242,7 +365,14 @@ void ClientDialog::showEvent(QShowEvent* event) {
     // Folders may have been saved since the last showing.
     model_->forget();
     describeFolder();
+    index_->clear();
+    if (!search_->text().trimmed().isEmpty()) search(search_->text());
     QDialog::showEvent(event);
+    // Read the folders as soon as the dialog is painted, before the person can
+    // reach the search box: no keystroke then waits for the reading.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() && !index_->isScanned()) index_->scan(programFolder_);
+    });
 }
 
 void ClientDialog::closeEvent(QCloseEvent* event) {

@@ -4,21 +4,28 @@
 #include <QHash>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
+class QListView;
 class QPushButton;
 class QTreeView;
 
 namespace yrn {
 
+class ClientIndex;
+class ClientMatchModel;
 class Prompts;
 class SectionFolderModel;
 
 // The open-client dialog: a volume chooser and a folder tree that starts in the
 // program folder (folders that hold section files are shown in bold with a
-// count), and the buttons Load Assessment, Cancel and New Assessment. It only
-// shows and asks; the main window does the opening, since it owns the client.
+// count), and the buttons Load Assessment, Cancel and New Assessment. Above the
+// tree a search box finds the client folders of the program folder by name or
+// date; choosing one selects it in the tree. The dialog only shows and asks; the
+// main window does the opening, since it owns the client.
 class ClientDialog : public QDialog {
     Q_OBJECT
   public:
@@ -31,6 +38,9 @@ class ClientDialog : public QDialog {
     // How the folder tree counts a folder's section files (the open's own rule).
     using SectionCounter = std::function<int(const QString& folder)>;
     void setSectionCounter(SectionCounter counter);
+    // The section files that make a folder a client folder for the search (any
+    // "*.yrn" file until told).
+    void setSectionFileNames(const QStringList& names);
     // Offers New Assessment (first showing after start-up) or Cancel instead.
     void offerNewAssessment(bool offer);
 
@@ -39,6 +49,8 @@ class ClientDialog : public QDialog {
     QPushButton* newButton() const { return new_; }
     QComboBox* volumes() const { return volumes_; }
     QTreeView* folders() const { return tree_; }
+    QLineEdit* searchBox() const { return search_; }
+    QListView* searchResults() const { return results_; }
 
     // A volume chosen in the chooser; "Drive Error" when it cannot be read.
     void chooseVolume(int index);
@@ -51,6 +63,7 @@ class ClientDialog : public QDialog {
   protected:
     // The window's close control and Escape act as Cancel.
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void reject() override;
     void showEvent(QShowEvent* event) override;
 
@@ -58,6 +71,8 @@ class ClientDialog : public QDialog {
     void fillVolumes();
     void showFolder(const QString& folder);
     void describeFolder();
+    void search(const QString& query);
+    void chooseResult(int row);
 
     QString programFolder_;
     Prompts& prompts_;
@@ -65,6 +80,11 @@ class ClientDialog : public QDialog {
     int volume_ = -1;
     bool following_ = true;  // keep the chosen folder in sight while the tree loads
     QComboBox* volumes_;
+    QLineEdit* search_;
+    QListView* results_;
+    ClientMatchModel* matches_;
+    QLabel* found_;
+    std::unique_ptr<ClientIndex> index_;
     QTreeView* tree_;
     SectionFolderModel* model_;
     QLabel* status_;

@@ -1,5 +1,6 @@
 #include "app/DrugCommentDialog.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -61,6 +62,10 @@ DrugCommentDialog::~DrugCommentDialog() {
 // (OK, Cancel, or a new client while it was up): hidden, the main window enabled.
 void DrugCommentDialog::follow() {
     if (model_.isOpen()) {
+        if (!isVisible()) {
+            QWidget* focus = QApplication::focusWidget();
+            returnTo_ = focus && focus->window() == &main_ ? focus : nullptr;
+        }
         label_->setText(model_.label());
         text_->setPlainText(FieldBinder::shownText(model_.comments()));
         main_.setEnabled(false);
@@ -72,6 +77,12 @@ void DrugCommentDialog::follow() {
     } else {
         main_.setEnabled(true);
         hide();
+        // The interviewer goes on from the row the comment belongs to.
+        if (returnTo_ && returnTo_->isVisible() && returnTo_->isEnabled()) {
+            main_.activateWindow();
+            returnTo_->setFocus(Qt::OtherFocusReason);
+        }
+        returnTo_ = nullptr;
     }
 }
 

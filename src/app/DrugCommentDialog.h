@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 class QLabel;
 class QPlainTextEdit;
@@ -40,6 +41,9 @@ class DrugCommentDialog : public QDialog {
     QPlainTextEdit* text_;
     QPushButton* ok_;
     QPushButton* cancel_;
+    // Where the keyboard was in the main window when the dialog opened (the row's
+    // "Comments" button); it goes back there when the dialog closes.
+    QPointer<QWidget> returnTo_;
 };
 
 }  // namespace yrn

@@ -1,5 +1,6 @@
 #include "app/FieldBinder.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -9,10 +10,16 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScopedValueRollback>
+#include <QScrollArea>
+#include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QStylePainter>
 #include <QTimer>
 #include <QWheelEvent>
@@ -24,14 +31,44 @@ namespace yrn {
 
 namespace {
 
-// Box widths follow the longest answer a box takes, within sensible bounds.
+// Box widths follow the longest answer a box takes: every character of a box
+// with a maximum length shows, up to the widest box of a page; a box without
+// a limit starts at a common width.
 constexpr int kDefaultChars = 28;
-constexpr int kWidestChars = 44;
+constexpr int kWidestChars = 50;
 constexpr int kUnlimited = 32767;
 
-int boxWidth(const QWidget* widget, int chars) {
+// The width of a line edit that shows chars characters of ordinary text: digits
+// and lower-case words are about as wide as a '0' each.
+int boxWidth(const QLineEdit* edit, int chars) {
+    const QFontMetrics metrics(edit->font());
+    const int charWidth =
+        std::max(metrics.horizontalAdvance(QLatin1Char('0')), metrics.averageCharWidth());
+    // The line edit's own margins: two pixels a side for the text and one for the cursor.
+    const QSize text(charWidth * chars + 5, metrics.height());
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    const QMargins margins = edit->textMargins();
+    return edit->style()
+        ->sizeFromContents(QStyle::CT_LineEdit, &option,
+                           text + QSize(margins.left() + margins.right(), 0), edit)
+        .width();
+}
+
+int multiLineWidth(const QWidget* widget, int chars) {
     const QFontMetrics metrics(widget->font());
-    return metrics.horizontalAdvance(QLatin1Char('0')) * (chars + 1) + 16;
+    return metrics.horizontalAdvance(QLatin1Char('0')) * chars + 16;
+}
+
+// Keeps a widget in sight in the scroll area of its page.
+void reveal(QWidget* widget) {
+    for (QWidget* up = widget->parentWidget(); up; up = up->parentWidget()) {
+        if (auto* scroll = qobject_cast<QScrollArea*>(up)) {
+            scroll->ensureWidgetVisible(widget, 8, 8);
+            return;
+        }
+    }
 }
 
 // "optSymptoms" + 1 + index 3 -> "optSymptoms1(3)": the control name of one button.
@@ -86,6 +123,44 @@ QString FieldBinder::shownText(const QString& modelText) {
     return out;
 }
 
+QString FieldBinder::shownWording(const QString& declared) {
+    // "5.", "6a1.", "1.12", "a.": the number a question or row starts with.
+    static const QRegularExpression number(
+        QStringLiteral("^(\\d+[a-z]?\\d*(\\.\\d+)?\\.?|[a-z]\\.) +"));
+    QStringList lines = declared.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        qsizetype start = 0;
+        qsizetype end = line.size();
+        while (start < end && line.at(start) == QLatin1Char(' '))
+            ++start;
+        while (end > start && line.at(end - 1) == QLatin1Char(' '))
+            --end;
+        const QString body = line.sliced(start, end - start);
+        QString out;
+        out.reserve(body.size());
+        qsizetype i = 0;
+        if (const QRegularExpressionMatch m = number.match(body);
+            m.hasMatch() && m.capturedLength() < body.size()) {
+            out = m.captured(0);
+            i = m.capturedLength();
+        }
+        while (i < body.size()) {
+            if (body.at(i) != QLatin1Char(' ')) {
+                out += body.at(i++);
+                continue;
+            }
+            qsizetype j = i;
+            while (j < body.size() && body.at(j) == QLatin1Char(' '))
+                ++j;
+            const bool closing = j - i > 1 && QStringLiteral(":?.,)").contains(body.at(j));
+            if (!closing) out += QLatin1Char(' ');
+            i = j;
+        }
+        line = out;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 // --- Making the widgets ---
 
 QWidget* FieldBinder::createField(const QString& id, QWidget* parent) {
@@ -125,18 +200,22 @@ QWidget* FieldBinder::createField(const QString& id, QWidget* parent) {
 }
 
 FieldBinder::View FieldBinder::makeText(const QString& id, QWidget* parent) {
-    const Field& field = section_.field(id);
     View view;
     view.line = new QLineEdit(parent);
     view.line->setObjectName(id);
-    const int chars = field.maxLength > 0 ? std::min(field.maxLength, kWidestChars) : kDefaultChars;
-    const int width = boxWidth(view.line, std::max(chars, 2));
-    if (field.maxLength > 0 && field.maxLength <= 6) {
-        view.line->setFixedWidth(width);
-        view.line->setAlignment(Qt::AlignCenter);
+    const int length = section_.shownLength(id);
+    if (length > 0) {
+        // A box as wide as its longest answer; short boxes (dates, times, counts)
+        // centre their few digits.
+        // Short boxes get one character more: a state's capitals are wider than digits.
+        const int chars = length <= 6 ? length + 1 : std::min(length, kWidestChars);
+        view.line->setFixedWidth(boxWidth(view.line, chars));
+        if (length <= 6) view.line->setAlignment(Qt::AlignCenter);
     } else {
-        view.line->setMinimumWidth(std::min(width, boxWidth(view.line, 12)));
-        view.line->setMaximumWidth(width);
+        // A list of answers ("Separate answers with commas") needs room to be read
+        // back; the box grows no further than the widest box of a page.
+        view.line->setMinimumWidth(boxWidth(view.line, kDefaultChars));
+        view.line->setMaximumWidth(boxWidth(view.line, kWidestChars));
     }
     view.root = view.line;
     connect(view.line, &QLineEdit::textEdited, this, [this, id](const QString& text) {
@@ -147,14 +226,36 @@ FieldBinder::View FieldBinder::makeText(const QString& id, QWidget* parent) {
     return view;
 }
 
+namespace {
+
+// A comment box draws its frame in the highlight colour while it has the focus, as
+// the one-line boxes do; the style leaves a text area's frame plain.
+class CommentBox : public QPlainTextEdit {
+  public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+  protected:
+    bool event(QEvent* event) override {
+        const bool handled = QPlainTextEdit::event(event);
+        if (event->type() == QEvent::Paint && hasFocus()) {
+            QPainter painter(this);
+            painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+        }
+        return handled;
+    }
+};
+
+}  // namespace
+
 FieldBinder::View FieldBinder::makeMultiLine(const QString& id, QWidget* parent) {
     View view;
-    view.multi = new QPlainTextEdit(parent);
+    view.multi = new CommentBox(parent);
     view.multi->setObjectName(id);
     view.multi->setTabChangesFocus(true);
     const QFontMetrics metrics(view.multi->font());
-    view.multi->setMinimumHeight(metrics.lineSpacing() * 6 + 12);
-    view.multi->setMinimumWidth(boxWidth(view.multi, 40));
+    view.multi->setMinimumHeight(metrics.lineSpacing() * 10 + 12);
+    view.multi->setMinimumWidth(multiLineWidth(view.multi, 40));
     view.root = view.multi;
     connect(view.multi, &QPlainTextEdit::textChanged, this, [this, id] {
         if (updating_) return;
@@ -240,12 +341,30 @@ FieldBinder::View FieldBinder::makeOption(const QString& id, QWidget* parent) {
 namespace {
 
 // A list turns with the wheel only when it has the focus: a person scrolling the
-// page with the pointer over a list must not change the answer.
+// page with the pointer over a list must not change the answer. An answer colour
+// shows pure on it, as on the other answers (styles shade a list's face).
 class PageComboBox : public QComboBox {
   public:
     using QComboBox::QComboBox;
 
   protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (!autoFillBackground()) {
+            QComboBox::paintEvent(event);
+            return;
+        }
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        painter.fillRect(rect(), palette().color(QPalette::Button));
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        QStyleOption arrow = option;
+        arrow.rect =
+            style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+        painter.drawPrimitive(QStyle::PE_IndicatorArrowDown, arrow);
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    }
     void wheelEvent(QWheelEvent* event) override {
         if (!hasFocus()) {
             event->ignore();
@@ -264,7 +383,7 @@ FieldBinder::View FieldBinder::makeList(const QString& id, QWidget* parent) {
     view.combo->setObjectName(id);
     view.combo->setEditable(false);
     view.combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    view.combo->setMinimumWidth(boxWidth(view.combo, 10));
+    view.combo->setMinimumContentsLength(8);
     view.root = view.combo;
     // activated comes only from the person (mouse, keys, wheel); the program's
     // own changes arrive through the model.
@@ -319,7 +438,7 @@ void FieldBinder::refresh(const QString& id) {
     if (const auto it = labels_.constFind(id); it != labels_.cend()) {
         QString text;
         try {
-            text = section_.label(id);
+            text = shownWording(section_.label(id));
         } catch (const ProgramError&) {
             text.clear();  // a label the section never declared stays empty
         }
@@ -345,6 +464,8 @@ void FieldBinder::refreshField(const QString& id) {
 void FieldBinder::refreshView(const QString& id, View& view) {
     const Field& field = section_.field(id);
     view.root->setEnabled(section_.usable(id));
+    // A held answer is kept by the model but shows empty until its field opens.
+    const bool held = field.held;
     if (view.line) {
         // The limit holds for typing only: a longer text that the program put in
         // (a file written elsewhere) is shown whole, never cut.
@@ -352,17 +473,19 @@ void FieldBinder::refreshView(const QString& id, View& view) {
                               ? std::max<int>(field.maxLength, static_cast<int>(field.text.size()))
                               : kUnlimited;
         if (view.line->maxLength() != limit) view.line->setMaxLength(limit);
-        if (view.line->text() != field.text) view.line->setText(field.text);
+        const QString shown = held ? QString() : field.text;
+        if (view.line->text() != shown) view.line->setText(shown);
         paintBackground(view.line, field.background);
     } else if (view.multi) {
-        const QString shown = shownText(field.text);
+        const QString shown = held ? QString() : shownText(field.text);
         if (view.multi->toPlainText() != shown) view.multi->setPlainText(shown);
         paintBackground(view.multi, field.background);
     } else if (view.group) {
         // An exclusive group cannot show "none chosen" on its own.
+        const int choice = held ? -1 : field.choice;
         view.group->setExclusive(false);
         for (int b = 0; b < view.radios.size(); ++b)
-            view.radios.at(b)->setChecked(b == field.choice);
+            view.radios.at(b)->setChecked(b == choice);
         view.group->setExclusive(true);
         for (QRadioButton* radio : std::as_const(view.radios))
             paintBackground(radio, field.background);
@@ -371,14 +494,19 @@ void FieldBinder::refreshView(const QString& id, View& view) {
             view.combo->clear();
             view.combo->addItems(field.items);
             view.items = field.items;
+            // The open list shows every item whole, however narrow the box.
+            view.combo->view()->setMinimumWidth(
+                view.combo->view()->sizeHintForColumn(0) +
+                view.combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view.combo));
         }
-        if (view.combo->currentIndex() != field.position)
-            view.combo->setCurrentIndex(field.position);
+        const int position = held ? -1 : field.position;
+        if (view.combo->currentIndex() != position) view.combo->setCurrentIndex(position);
         paintBackground(view.combo, field.background);
     } else if (view.check) {
-        const Qt::CheckState state = field.check == CheckState::Ticked ? Qt::Checked
-                                     : field.check == CheckState::Grey ? Qt::PartiallyChecked
-                                                                       : Qt::Unchecked;
+        const CheckState check = held ? CheckState::Clear : field.check;
+        const Qt::CheckState state = check == CheckState::Ticked ? Qt::Checked
+                                     : check == CheckState::Grey ? Qt::PartiallyChecked
+                                                                 : Qt::Unchecked;
         if (state == Qt::PartiallyChecked) view.check->setTristate(true);
         if (view.check->checkState() != state) view.check->setCheckState(state);
         paintBackground(view.check, field.background);
@@ -434,6 +562,10 @@ void FieldBinder::focusField(const QString& id) {
         if (!target || !target->isVisible() || !target->isEnabled()) return;
         const QScopedValueRollback<bool> guard(movingFocus_, returning);
         target->setFocus(Qt::OtherFocusReason);
+        // What the box holds is selected, as after a Tab: typing replaces a value
+        // that was refused or is to be corrected.
+        if (auto* line = qobject_cast<QLineEdit*>(target)) line->selectAll();
+        reveal(target);
     });
 }
 
@@ -453,6 +585,13 @@ QWidget* FieldBinder::focusWidget(const QString& id) const {
         return view.radios.isEmpty() ? nullptr : view.radios.first();
     }
     return view.root;
+}
+
+QList<QWidget*> FieldBinder::tabStops(const QString& id) const {
+    const auto it = fields_.constFind(id);
+    if (it == fields_.cend()) return {};
+    if (it->group) return {it->radios.cbegin(), it->radios.cend()};
+    return {it->root};
 }
 
 QList<QRadioButton*> FieldBinder::optionButtons(const QString& id) const {

@@ -51,16 +51,27 @@ class FieldBinder : public QObject {
     QWidget* fieldWidget(const QString& id) const;
     QWidget* focusWidget(const QString& id) const;
     QList<QRadioButton*> optionButtons(const QString& id) const;
+    // The widgets of a field that the Tab key visits, in order.
+    QList<QWidget*> tabStops(const QString& id) const;
     QList<QLabel*> labelWidgets(const QString& labelId) const;
 
     // Moves the keyboard to a field once the present event (and any message box
-    // it shows) is over; a hidden or disabled widget is never given the focus.
+    // it shows) is over, selecting what a text box holds and scrolling it into
+    // sight; a hidden or disabled widget is never given the focus.
     void focusField(const QString& id);
 
     // Multi-line texts keep CR LF line ends in the model, as the section files
     // and the report expect; the edit box works with bare line feeds.
     static QString modelText(const QString& shownText);
     static QString shownText(const QString& modelText);
+    // A question, label or heading as the page shows it. The declared texts keep
+    // the runs of blanks that once placed their words on a fixed-width form; on a
+    // page that wraps its texts they would only leave wide gaps. Each line loses
+    // the blanks at its ends, a run of blanks inside it becomes one blank (none
+    // before a closing ":", "?", ".", "," or ")"), and the blanks after a leading
+    // number ("5.     Have", "1.1    Alcohol") stay, since they line up the texts
+    // that follow the numbers.
+    static QString shownWording(const QString& declared);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

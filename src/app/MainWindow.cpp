@@ -3,11 +3,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QWindow>
 
+#include "app/AboutBox.h"
 #include "app/ClientDialog.h"
 #include "app/DrugCommentDialog.h"
 #include "app/HelpMenu.h"
@@ -56,6 +60,19 @@ const QStringList kResizeOrder{
     QStringLiteral("Medical"),
     QStringLiteral("MentalHealth"),
 };
+
+// How long the status bar says that the client was saved, in milliseconds.
+constexpr int kSavedMessageTime = 6000;
+
+// A result of the desktop's opener that means the document is not on screen
+// although it exists: no application for it, or it could not be started.
+bool notOpened(int code) {
+    return code <= 32 && code != kFileNotFound;
+}
+
+QString shownPath(const QString& path) {
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
 
 const QString kCompletedTitle = QStringLiteral("YRN Completed");
 const QString kCompletedText =
@@ -123,6 +140,7 @@ MainWindow::MainWindow(Prompts& prompts, QString programFolder, DocumentOpener* 
     }
     setCentralWidget(central);
     buildMenus();
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
 
     // The dialog is a window of its own, so that it stays usable while the main
     // window is disabled behind it.
@@ -130,6 +148,10 @@ MainWindow::MainWindow(Prompts& prompts, QString programFolder, DocumentOpener* 
     dialog_->setSectionCounter([this](const QString& folder) {
         return static_cast<int>(clientFolder_->sectionFiles(folder).size());
     });
+    QStringList sectionFiles;
+    for (const Section* section : interview_->sections())
+        sectionFiles << section->info().fileName;
+    dialog_->setSectionFileNames(sectionFiles);
     connect(dialog_.get(), &ClientDialog::newRequested, this, &MainWindow::dialogNew);
     connect(dialog_.get(), &ClientDialog::cancelRequested, this, &MainWindow::dialogCancel);
     connect(dialog_.get(), &ClientDialog::loadRequested, this, &MainWindow::dialogLoad);
@@ -189,6 +211,10 @@ void MainWindow::buildMenus() {
         connect(action, &QAction::triggered, this, [this, i] { help(i); });
         helpActions_.append(action);
     }
+    helpMenu->addSeparator();
+    QAction* about = helpMenu->addAction(QStringLiteral("&About"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this, [this] { AboutBox::showFor(programFolder_, this); });
 }
 
 void MainWindow::run(const QString& site, const std::function<void()>& action) {
@@ -424,6 +450,8 @@ void MainWindow::saveClient() {
             return;
         }
         if (!outcome.allWritten) return;  // the save box said what is missing
+        statusBar()->showMessage(QStringLiteral("Saved to ") + shownPath(outcome.folder),
+                                 kSavedMessageTime);
         report_->GenerateReport();
     });
 }
@@ -447,9 +475,11 @@ void MainWindow::view(int item) {
             // A client that is not on disk gets no report, and an old report is
             // not opened in place of one that could not be made.
             if (!outcome.allWritten || !report_->GenerateReport()) return;
-            if (report_->OpenDocument(report_->clientReportPath()) == kFileNotFound)
+            const int code = report_->OpenDocument(report_->clientReportPath());
+            if (code == kFileNotFound)
                 prompts_->information(QStringLiteral("Report Not Found or Unavailable"),
                                       QStringLiteral("Unable to open this report!"));
+            reportNotOpened(code);
             return;
         }
         for (PaneView* p : std::as_const(panes_)) {
@@ -473,10 +503,33 @@ void MainWindow::view(int item) {
 void MainWindow::help(int item) {
     if (item < 0 || item >= helpItems().size()) return;
     run(QStringLiteral("frmMain.") + helpItems().at(item).name + QStringLiteral("_Click"),
-        [this, item] { openHelp(programFolder_, helpItems().at(item), *opener_, *prompts_); });
+        [this, item] {
+            const HelpItem& help = helpItems().at(item);
+            if (notOpened(openHelp(programFolder_, help, *opener_, *prompts_)))
+                prompts_->information(
+                    QStringLiteral("Help File Not Opened"),
+                    QStringLiteral("No program on this computer could open the help file.\r\n"
+                                   "It can be opened by hand from:\r\n") +
+                        shownPath(helpPath(programFolder_, help)));
+        });
+}
+
+void MainWindow::reportNotOpened(int code) {
+    if (!notOpened(code)) return;
+    prompts_->information(
+        QStringLiteral("Report Not Opened"),
+        QStringLiteral("The report was saved, but no program on this computer could open it.\r\n"
+                       "It can be opened by hand from:\r\n") +
+            shownPath(report_->clientReportPath()));
 }
 
 // --- The closing save ---
+
+// Each closing button goes on only while every step before it succeeded. After a
+// save that failed (its "Save Error" box said so) or a report that could not be
+// made or saved (its own box said so), the button stops: nothing is announced as
+// completed, no report is opened, the answers stay on screen and no exit question
+// comes, so that the interviewer can mend the cause and press the button again.
 
 bool MainWindow::closingSave() {
     const ClientFolder::SaveOutcome outcome = clientFolder_->SaveClientYRN();
@@ -484,36 +537,32 @@ bool MainWindow::closingSave() {
         showLocator();
         return false;
     }
-    // After a failed save nothing goes on: the answers stay on screen to be saved again.
     return outcome.allWritten;
 }
 
 void MainWindow::saveAndExit() {
     run(QStringLiteral("ctlMental"), [this] {
-        if (!closingSave()) return;
+        if (!closingSave() || !report_->GenerateReport()) return;
         prompts_->information(kCompletedTitle, kCompletedText);
-        report_->GenerateReport();
         UnloadForm();
     });
 }
 
 void MainWindow::saveAndViewReport() {
     run(QStringLiteral("ctlMental.cmdSave_Click"), [this] {
-        if (!closingSave()) return;
-        if (!report_->GenerateReport()) return;
+        if (!closingSave() || !report_->GenerateReport()) return;
         if (report_->CheckDocs()) {
             prompts_->information(QStringLiteral("Report Information"),
                                   QStringLiteral("Please run spell check options before printing "
                                                  "report."));
-            report_->OpenDocument(report_->clientReportPath());
+            reportNotOpened(report_->OpenDocument(report_->clientReportPath()));
         }
     });
 }
 
 void MainWindow::saveAndNew() {
     run(QStringLiteral("ctlMental.cmdSaveNew_Click"), [this] {
-        if (!closingSave()) return;
-        report_->GenerateReport();
+        if (!closingSave() || !report_->GenerateReport()) return;
         if (!interview_->identity().CheckSaveValues()) {
             showLocator();
             return;
@@ -539,6 +588,14 @@ void MainWindow::dialogNew() {
     dialog_->offerNewAssessment(false);
     setEnabled(true);
     dialog_->hide();
+    takeKeyboard();
+}
+
+// Back from the dialog, the keyboard is in the first answer of the page on screen.
+void MainWindow::takeKeyboard() {
+    raise();
+    activateWindow();
+    if (PaneView* p = currentPane()) p->focusFirstAnswer();
 }
 
 void MainWindow::dialogCancel() {
@@ -558,6 +615,7 @@ void MainWindow::dialogLoad(const QString& folder) {
                 setEnabled(true);
                 dialog_->hide();
                 showLocator();
+                takeKeyboard();
             });
     // Whatever happened, the pointer, the loading flag and the window come back.
     setBusy(false);

@@ -126,6 +126,10 @@ class MainWindow : public QMainWindow, public PaneHost {
     // The closing save's common start: true when the client is saved and the
     // button may go on.
     bool closingSave();
+    // After the desktop could not open the saved report, names where it lies.
+    void reportNotOpened(int code);
+    // Activates the window with the keyboard in the first answer on screen.
+    void takeKeyboard();
 
     // dialog buttons
     void dialogNew();

@@ -29,8 +29,9 @@ class PageRenderer {
     void question(const Block& block);
     void table(const Block& block);
     void note(const Block& block);
-    QWidget* compactAnswers(const Block& block, QWidget* parent);
+    QWidget* compactAnswers(const Block& block, QWidget* parent, bool firstCaptionApart);
     bool isCompact(const Block& block) const;
+    int namedBoxes(const Block& block) const;
 
     FieldBinder& binder_;
     QWidget* content_;
@@ -40,6 +41,7 @@ class PageRenderer {
     QVBoxLayout* frameLayout_ = nullptr;
     QGridLayout* grid_ = nullptr;  // the question grid being filled
     int gridRow_ = 0;
+    bool leadIn_ = false;  // the last question asked for parts (no answers of its own)
 };
 
 }  // namespace yrn

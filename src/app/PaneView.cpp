@@ -18,13 +18,14 @@ namespace yrn {
 
 namespace {
 
-// Forms lay out in a readable column on wide screens.
-constexpr int kColumnWidth = 1180;
+// Pages grow with the window up to a width that still reads as one form.
+constexpr int kColumnWidth = 1560;
 
 QPushButton* commandButton(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setMinimumWidth(150);
+    // A long caption ("Demographic Information") keeps some room at its ends.
+    button->setMinimumWidth(std::max(150, button->sizeHint().width() + 24));
     button->setAutoDefault(false);
     return button;
 }
@@ -56,6 +57,9 @@ QWidget* PaneView::buildPage(const Page& page) {
     auto* scroll = new QScrollArea(widget);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // The keyboard goes from answer to answer (the area scrolls to each); the
+    // area itself is no stop of the Tab key, where nothing would show the focus.
+    scroll->setFocusPolicy(Qt::NoFocus);
     auto* content = new QWidget(scroll);
     auto* centre = new QHBoxLayout(content);
     centre->setContentsMargins(28, 18, 28, 18);
@@ -102,7 +106,31 @@ QWidget* PaneView::buildPage(const Page& page) {
         buttons_.insert(page.nextButton, next);
     }
     outer->addWidget(bar);
+    chainTabStops(page, bar);
     return widget;
+}
+
+// The Tab key goes through the answers in the order the page declares them, then
+// through the buttons from left to right.
+void PaneView::chainTabStops(const Page& page, QWidget* bar) {
+    QList<QWidget*> chain;
+    for (const QString& id : page.fields())
+        chain += binder_->tabStops(id);
+    for (QWidget* child : bar->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+        chain.append(child);
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
+}
+
+void PaneView::focusFirstAnswer() {
+    const Page* page = section_.page(currentPage());
+    if (!page) return;
+    for (const QString& id : page->fields()) {
+        if (section_.has(id) && section_.usable(id) && binder_->fieldWidget(id)) {
+            binder_->focusField(id);
+            return;
+        }
+    }
 }
 
 QString PaneView::buttonSite() const {
@@ -236,6 +264,8 @@ void PaneView::showPage(int index) {
     applyPageSize();
     page->show();
     page->raise();
+    // The person goes on typing where the page starts.
+    focusFirstAnswer();
 }
 
 // --- Geometry ---

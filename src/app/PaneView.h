@@ -60,12 +60,15 @@ class PaneView : public QWidget {
     twips::Rect pageTwips() const { return pageTwips_; }
     // Moves the keyboard to a field of this pane (when it can take it).
     void focusField(const QString& id);
+    // Moves the keyboard to the first answer of the page on screen that takes it.
+    void focusFirstAnswer();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
 
   private:
     QWidget* buildPage(const Page& page);
+    void chainTabStops(const Page& page, QWidget* bar);
     void showPage(int index);
     void goNext(int from);
     void goBack(int from);

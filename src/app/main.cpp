@@ -8,15 +8,18 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QStandardPaths>
 #include <QStyleFactory>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
 
+#include "ProgramInfo.h"
 #include "app/MainWindow.h"
 #include "app/Recovery.h"
 #include "app/Splash.h"
 #include "app/WidgetPrompts.h"
+#include "records/ProgramLocation.h"
 
 namespace {
 
@@ -38,13 +41,24 @@ long peakResidentKiB() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Halverin Drug Court YRN"));
-    QApplication::setApplicationVersion(QStringLiteral("8.0"));
+    // The name gives the per-user data folder (~/.local/share/halverin-yrn) and
+    // ties the windows to the desktop file of an installed copy.
+    QApplication::setApplicationName(QStringLiteral("halverin-yrn"));
+    QApplication::setApplicationVersion(QString::fromLatin1(yrn::kProgramVersion));
+    QGuiApplication::setDesktopFileName(QStringLiteral("halverin-yrn"));
     if (QStyleFactory::keys().contains(QStringLiteral("Fusion")))
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
-    // Everything the program needs lies beside the executable.
-    const QString programFolder = QCoreApplication::applicationDirPath();
+    // Beside the executable when it can keep the clients there, else a folder in
+    // the per-user data folder (Help, About tells which). It is a folder of its own
+    // there, so that the recovery copies beside it never lie in the program folder.
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const yrn::ProgramLocation location = yrn::resolveProgramFolder(
+        QCoreApplication::applicationDirPath(),
+        userData.isEmpty() ? QString() : userData + QStringLiteral("/program"));
+    if (!location.problem.isEmpty())
+        std::fprintf(stderr, "yrn: %s\n", location.problem.toLocal8Bit().constData());
+    const QString programFolder = location.folder;
 
     if (!qEnvironmentVariableIsSet("YRN_SKIP_SPLASH")) yrn::Splash::showFor(2000);
 

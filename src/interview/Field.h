@@ -49,6 +49,9 @@ struct Field {
     // State shared by every kind
     bool enabled = true;
     Background background = Background::Normal;
+    // A closed answer that is kept but not shown: a row of a table whose count is
+    // still being typed. It shows again when the field opens; a new value ends it.
+    bool held = false;
     QString tip;
     QString frame;  // the frame that holds the field, if any
 

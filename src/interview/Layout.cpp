@@ -2,6 +2,18 @@
 
 namespace yrn {
 
+QStringList Page::fields() const {
+    QStringList out;
+    for (const Block& block : blocks) {
+        for (const Answer& answer : block.answers)
+            out.append(answer.field);
+        for (const TableRow& row : block.rows)
+            for (const QString& cell : row.cells)
+                if (!cell.isEmpty()) out.append(cell);
+    }
+    return out;
+}
+
 Page& PageBuilder::page() {
     for (Page& p : pages_)
         if (p.index == index_) return p;

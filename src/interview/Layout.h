@@ -57,6 +57,11 @@ struct Page {
     // directly; going Back from it restores the section's caption and check mark.
     QString caption;
     int viewMenuItem = -1;
+
+    // The answer fields of the page in the order they are declared: the answers of
+    // each question, the cells of each table row by row. This is the order the
+    // keyboard goes through them.
+    QStringList fields() const;
 };
 
 // A small builder so that a section's questionnaire reads like the questionnaire.

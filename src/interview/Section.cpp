@@ -1,5 +1,7 @@
 #include "interview/Section.h"
 
+#include <algorithm>
+
 #include "interview/Interview.h"
 #include "interview/NumericCheck.h"
 #include "interview/Prompts.h"
@@ -169,6 +171,17 @@ bool Section::usable(const QString& id) const {
     return f.enabled && (f.frame.isEmpty() || frameEnabled(f.frame));
 }
 
+int Section::shownLength(const QString& id) const {
+    const Field& f = field(id);
+    if (f.maxLength > 0) return f.maxLength;
+    int length = 0;
+    const auto [first, last] = checks_.equal_range(id);
+    for (auto it = first; it != last; ++it)
+        for (const qint32 bound : {it->second.minimum, it->second.maximum})
+            length = std::max(length, static_cast<int>(QString::number(bound).size()));
+    return length;
+}
+
 QStringList Section::frameMembers(const QString& frame) const {
     return frameMembers_.value(frame);
 }
@@ -180,6 +193,7 @@ void Section::setText(const QString& id, const QString& text) {
     if (f.kind != FieldKind::Text) throw ProgramError("Not a text box: " + id);
     if (f.text == text) return;
     f.text = text;
+    f.held = false;
     notify(id);
     fire(id, Event::Change, -1);
 }
@@ -190,6 +204,7 @@ void Section::choose(const QString& id, int button) {
     if (button < 0 || button >= f.captions.size()) throw ProgramError("Invalid button of " + id);
     if (f.choice == button) return;
     f.choice = button;
+    f.held = false;
     notify(id);
     fire(id, Event::Click, button);
 }
@@ -199,6 +214,7 @@ void Section::clearOption(const QString& id) {
     if (f.kind != FieldKind::Option) throw ProgramError("Not an option group: " + id);
     if (f.choice == -1) return;
     f.choice = -1;
+    f.held = false;
     notify(id);
 }
 
@@ -208,6 +224,7 @@ void Section::setPosition(const QString& id, int position) {
     if (position < -1 || position >= f.items.size()) throw ProgramError("Invalid property value");
     if (f.position == position) return;
     f.position = position;
+    f.held = false;
     notify(id);
     fire(id, Event::Click, position);
 }
@@ -218,6 +235,7 @@ void Section::setItems(const QString& id, const QStringList& items, const QList<
     f.items = items;
     f.codes = codes;
     f.position = -1;
+    f.held = false;
     notify(id);
 }
 
@@ -226,6 +244,7 @@ void Section::setCheck(const QString& id, CheckState state) {
     if (f.kind != FieldKind::Check) throw ProgramError("Not a check box: " + id);
     if (f.check == state) return;
     f.check = state;
+    f.held = false;
     notify(id);
     fire(id, Event::Click, static_cast<int>(state));
 }
@@ -268,6 +287,13 @@ void Section::setLabel(const QString& id, const QString& text) {
     notify(id);
 }
 
+void Section::setHeld(const QString& id, bool held) {
+    Field& f = mutableField(id);
+    if (f.held == held) return;
+    f.held = held;
+    notify(id);
+}
+
 void Section::requestFocus(const QString& id) {
     if (usable(id)) prompts().focus(info_.module, id);
 }
@@ -299,6 +325,13 @@ void Section::clearField(const QString& id) {
 void Section::openField(const QString& id) {
     setEnabled(id, true);
     setBackground(id, Background::Normal);
+    setHeld(id, false);
+}
+
+void Section::holdField(const QString& id) {
+    setEnabled(id, false);
+    setBackground(id, Background::NotApplicable);
+    setHeld(id, true);
 }
 
 // --- Observers ---

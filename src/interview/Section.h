@@ -94,6 +94,9 @@ class Section {
     bool frameEnabled(const QString& id) const;
     // Enabled and not inside a disabled frame.
     bool usable(const QString& id) const;
+    // How many characters a text box is drawn for: its maximum length, or for a box
+    // without one the digits of its widest range bound; 0 when neither bounds it.
+    int shownLength(const QString& id) const;
     const QStringList& fieldOrder() const { return order_; }
     QStringList labelIds() const { return labels_.keys(); }
     QStringList frameIds() const { return frames_.keys(); }
@@ -118,13 +121,16 @@ class Section {
     void setBackground(const QString& id, Background background);
     void setFrameEnabled(const QString& id, bool enabled);
     void setLabel(const QString& id, const QString& text);
+    void setHeld(const QString& id, bool held);
     // Asks for the focus; refused for a field that cannot take it.
     void requestFocus(const QString& id);
 
     // Common follow-up shapes: "clear" disables, paints and empties; "open" enables
-    // with the normal background.
+    // with the normal background (and shows a held answer again); "hold" disables
+    // and paints, keeping the answer out of sight until the field opens again.
     void clearField(const QString& id);
     void openField(const QString& id);
+    void holdField(const QString& id);
     void emptyField(const QString& id);
 
     // --- Observers (the pane view) ---

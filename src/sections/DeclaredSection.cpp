@@ -18,6 +18,21 @@ void DeclaredSection::advanceWhenFull(const QString& from, const QString& to) {
     });
 }
 
+void DeclaredSection::followsYes(const QString& question, const QString& answer, YesOpens yes,
+                                 const QString& site) {
+    onClick(
+        question,
+        [this, answer, yes](int button) {
+            if (button == 0) {
+                clearField(answer);
+            } else if (button == 1) {
+                openField(answer);
+                if (yes == YesOpens::Emptied) emptyField(answer);
+            }
+        },
+        site);
+}
+
 bool DeclaredSection::SaveYRN(const QString& path) {
     saveError_.clear();
     if (layout_.isEmpty()) return true;

@@ -32,6 +32,16 @@ class DeclaredSection : public Section {
     // A month, day or hour box that holds two characters hands the focus to the
     // next box, except while a client is reset or read.
     void advanceWhenFull(const QString& from, const QString& to);
+    // What "Yes" does to the answer a yes/no question asks for after it.
+    enum class YesOpens {
+        AsItStands,  // opened with what it holds
+        Emptied,     // opened empty, to be answered afresh
+    };
+    // An answer asked for only after "Yes" to a question (button 1 of its option
+    // group): "No" (button 0) closes it, paints it as not applying and empties it;
+    // "Yes" opens it as `yes` says. A cleared group changes nothing.
+    void followsYes(const QString& question, const QString& answer, YesOpens yes,
+                    const QString& site = {});
     // Called by LoadClientYRN before the file is read (the locator shows its caption).
     virtual void beforeLoad() {}
 

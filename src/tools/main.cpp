@@ -8,13 +8,16 @@
 #include <cstring>
 #include <optional>
 
+#include "ProgramInfo.h"
 #include "interview/AtomicFile.h"
 #include "interview/Interview.h"
 #include "interview/Section.h"
 #include "records/ClientFolder.h"
+#include "records/ProgramLocation.h"
 #include "report/ReportAssembly.h"
 #include "sections/Sections.h"
 #include "tools/AnswerExport.h"
+#include "tools/ExportCommand.h"
 #include "tools/ToolPrompts.h"
 
 using namespace yrn;
@@ -28,12 +31,18 @@ constexpr int kWrongArguments = 2;
 const char kUsage[] =
     "Usage: yrn-tool report <client-folder> -o <out.rtf> [--template <file>]\n"
     "       yrn-tool export <client-folder>\n"
+    "       yrn-tool export-csv <program-folder> -o <clients.csv>\n"
+    "       yrn-tool export-sqlite <program-folder> -o <clients.sqlite>\n"
+    "       yrn-tool --version\n"
     "\n"
     "report  reads the client folder's section files and writes the client report;\n"
-    "        the template defaults to YRN_TEMPLATE.RTF beside this program. An\n"
-    "        output that is there already must be a regular file; \"-o -\" writes the\n"
-    "        report on stdout.\n"
+    "        the template defaults to YRN_TEMPLATE.RTF beside this program (or the\n"
+    "        one installed with it). An output that is there already must be a\n"
+    "        regular file; \"-o -\" writes the report on stdout.\n"
     "export  writes every answer of the client folder as JSON on stdout.\n"
+    "export-csv, export-sqlite  write the answers of every client folder of the\n"
+    "        program folder, one row per client, to a CSV file (\"-o -\": stdout)\n"
+    "        or an SQLite database; damaged clients are warned about on stderr.\n"
     "Messages go to stderr as \"Title: text\". Exit status: 0 done, 1 no section file,\n"
     "no usable template, or the report or the answers not written, 2 wrong arguments.\n";
 
@@ -103,8 +112,7 @@ int report(const Arguments& args) {
     if (!openClient(*interview, args.folder, files)) return kFailed;
 
     const QString programFolder = QCoreApplication::applicationDirPath();
-    const QString templateFile =
-        args.templateFile.value_or(QDir(programFolder).filePath("YRN_TEMPLATE.RTF"));
+    const QString templateFile = args.templateFile.value_or(defaultTemplate(programFolder));
     struct NoOpener : DocumentOpener {
         int open(const QString&) override { return 2; }
     } opener;
@@ -148,6 +156,15 @@ int main(int argc, char** argv) {
     if (args.size() == 1 && (args.first() == "--help" || args.first() == "-h")) {
         std::fputs(kUsage, stdout);
         return kDone;
+    }
+    if (args == QStringList{"--version"}) {
+        std::printf("yrn-tool %s\n", kProgramVersion);
+        return kDone;
+    }
+    if (!args.isEmpty() && isClientsExportCommand(args.first())) {
+        QString why;
+        const int status = runClientsExport(args, why);
+        return why.isEmpty() ? status : wrongArguments(why);
     }
     Arguments parsed;
     if (const QString why = parse(args, parsed); !why.isEmpty()) return wrongArguments(why);

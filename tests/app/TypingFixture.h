@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include "app/AppFixture.h"
@@ -51,6 +52,34 @@ class TypingTest : public AppTest {
     void tab() {
         QTest::keyClick(focus(), Qt::Key_Tab);
         settle();
+    }
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(focus(), k, modifiers);
+        settle();
+    }
+    // The focus reaches a box once the events of the moment are over.
+    bool focusComesTo(const QString& id) {
+        for (int i = 0; i < 50 && focus() != box(id); ++i)
+            QTest::qWait(10);
+        return focus() == box(id);
+    }
+    QLineEdit* focusedBox() { return qobject_cast<QLineEdit*>(focus()); }
+    // The field a widget answers: a box or list by its name, an option button by
+    // its group's.
+    QString fieldOf(QWidget* w) {
+        if (!w) return "none";
+        if (qobject_cast<QRadioButton*>(w)) return w->parentWidget()->objectName();
+        return w->objectName();
+    }
+    Section& demographic() { return *window->interview().section("ctlDemographic"); }
+    // Tabs to a button of the page on screen and presses it with the space bar.
+    void press(const QString& name) {
+        QPushButton* button = current()->button(name);
+        ASSERT_NE(button, nullptr) << qPrintable(name);
+        for (int i = 0; i < 80 && focus() != button; ++i)
+            tab();
+        ASSERT_EQ(focus(), button) << qPrintable(name);
+        key(Qt::Key_Space);
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStatusBar>
 
 #include "AppFixture.h"
 #include "app/ClientDialog.h"
@@ -42,6 +43,9 @@ TEST_F(ClientFilesTest, SaveAndOpenRoundTripThroughTheDialog) {
     locator().setText("txtCity", "Springfield");
     window->fileAction("mnuSaveClient")->trigger();
     EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
+    // A save that worked says so where the interviewer looks, without a box.
+    EXPECT_EQ(window->statusBar()->currentMessage(),
+              "Saved to " + QDir::toNativeSeparators(clientFolder()));
     EXPECT_TRUE(QFileInfo::exists(clientFolder() + "/Location.YRN"));
     EXPECT_EQ(QFile::permissions(clientFolder()) & (QFile::ReadGroup | QFile::ReadOther), 0);
     EXPECT_TRUE(QFileInfo::exists(clientFolder() + "/DoeJaneQ05-07-2001.RTF"));
@@ -55,6 +59,7 @@ TEST_F(ClientFilesTest, SaveAndOpenRoundTripThroughTheDialog) {
     window->fileAction("mnuNewClient")->trigger();
     EXPECT_EQ(locator().text("txtLastName"), "");
     window->view(3);
+    current()->pageWidget(currentPage())->findChild<QPushButton*>()->setFocus();
 
     openFolder(clientFolder());
     EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
@@ -62,6 +67,9 @@ TEST_F(ClientFilesTest, SaveAndOpenRoundTripThroughTheDialog) {
         shows(locator(), {"txtLastName=Doe", "txtCity=Springfield", "txtAssessmentDate3=2001"}));
     EXPECT_FALSE(window->clientDialog().isVisible());
     EXPECT_EQ(where(), "LocatorInformation:0");
+    // The keyboard is back in the first answer of the window.
+    QApplication::processEvents();
+    EXPECT_EQ(window->focusWidget(), window->findChild<QWidget*>("txtAssessmentDate1"));
     EXPECT_EQ(window->windowTitle(),
               "Halverin Drug Court YRN -- Locator Information   [Doe, Jane Q]");
     expectOpenEndedCleanly();
@@ -149,6 +157,7 @@ TEST_F(ClientFilesTest, AFailedSaveStopsEveryCaller) {
     window->saveClient();
     EXPECT_EQ(prompts.titles(), QStringList{"Save Error"});
     EXPECT_TRUE(prompts.last().text.contains("DoeJaneQ05-07-2001"));
+    EXPECT_EQ(window->statusBar()->currentMessage(), "");
     EXPECT_EQ(currentName(), "Medical");  // the answers stay where they were
 
     prompts.clear();
@@ -167,6 +176,36 @@ TEST_F(ClientFilesTest, AFailedSaveStopsEveryCaller) {
     EXPECT_EQ(exits, 0);
     EXPECT_TRUE(opener.opened.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(program + "/ClientReports"));
+}
+
+// When the desktop has no program for the report, the interviewer learns where
+// the saved report lies; a missing report keeps its own box.
+TEST_F(ClientFilesTest, AReportTheDesktopCannotOpenIsNamedByItsPath) {
+    ASSERT_TRUE(hasTemplate);
+    typeClient();
+    opener.result = 31;
+    const QString notOpened =
+        "Information|Report Not Opened|The report was saved, but no program on this computer "
+        "could open it.\r\nIt can be opened by hand from:\r\n" +
+        QDir::toNativeSeparators(clientFolder() + "/DoeJaneQ05-07-2001.RTF");
+    window->viewAction(9)->trigger();
+    EXPECT_EQ(prompts.boxes.size(), 1);
+    EXPECT_EQ(lastBox(prompts), notOpened);
+    EXPECT_TRUE(QFileInfo::exists(clientFolder() + "/DoeJaneQ05-07-2001.RTF"));
+
+    // The closing page's "save and view" button tells the same.
+    prompts.clear();
+    toClosingPage();
+    current()->button("cmdSave")->click();
+    EXPECT_EQ(prompts.titles(), (QStringList{"Report Information", "Report Not Opened"}));
+    EXPECT_EQ(lastBox(prompts), notOpened);
+
+    prompts.clear();
+    opener.result = 2;
+    window->viewAction(9)->trigger();
+    EXPECT_EQ(lastBox(prompts),
+              "Information|Report Not Found or Unavailable|Unable to open this report!");
+    EXPECT_EQ(prompts.boxes.size(), 1);
 }
 
 TEST_F(ClientFilesTest, UnsafeFolderNamesAreRefusedWithNothingWritten) {

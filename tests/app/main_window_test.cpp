@@ -207,6 +207,17 @@ TEST_F(MainWindowTest, HelpItemsOpenTheirDocumentsAndReportMissingOnes) {
     for (int item = 0; item < 10; ++item)
         window->help(item);
     EXPECT_TRUE(prompts.boxes.isEmpty());
+
+    // A document there but no program for it: every item names the file.
+    opener.result = 31;
+    for (const int item : {2, 9}) {
+        window->help(item);
+        EXPECT_EQ(lastBox(prompts),
+                  "Information|Help File Not Opened|No program on this computer could open the "
+                  "help file.\r\nIt can be opened by hand from:\r\n" +
+                      QDir::toNativeSeparators(help + helpItems().at(item).file));
+    }
+    EXPECT_EQ(prompts.boxes.size(), 2);
 }
 
 TEST_F(MainWindowTest, MissingNameOrDateLeadsBackToTheLocator) {

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/FieldBinder.h"
 #include "app/PaneHost.h"
 #include "app/PaneView.h"
 #include "support/TestSupport.h"
@@ -116,14 +117,40 @@ class PaneViewTest : public ::testing::Test {
     std::unique_ptr<PaneView> pane;
 };
 
+// How a declared text reads on the page.
+TEST(ShownWording, FoldsRunsOfBlanksButThoseAfterTheNumber) {
+    const QList<std::pair<QString, QString>> cases{
+        {"13.  How many days have you experienced medical problems in             the past 30?",
+         "13.  How many days have you experienced medical problems in the past 30?"},
+        {"5.     Have you ever had a fit or seizure?",
+         "5.     Have you ever had a fit or seizure?"},
+        {"1.1    Alcohol, any use", "1.1    Alcohol, any use"},
+        {"6a1.  Who else might answer the phone?", "6a1.  Who else might answer the phone?"},
+        {"a.  With family members?", "a.  With family members?"},
+        {"1.  Time assessment ended                              :", "1.  Time assessment ended:"},
+        {"       (Exclude psychiatric disability)", "(Exclude psychiatric disability)"},
+        {"Alcohol problems ", "Alcohol problems"},
+        {"11.  How serious?\n(Exclude civil  problems)  ",
+         "11.  How serious?\n(Exclude civil problems)"},
+        {"Gonorrhea (GC,  clap, dose)", "Gonorrhea (GC, clap, dose)"},
+        {"   ", ""},
+        {"1.  ", "1."},
+    };
+    for (const auto& [declared, shown] : cases)
+        EXPECT_EQ(FieldBinder::shownWording(declared), shown) << declared.toStdString();
+}
+
 TEST_F(PaneViewTest, RendersEveryKindOfBlockWithItsExactTexts) {
-    // Runs of blanks are kept; tables have their title, column headings and rows.
-    for (const char* text : {"Test Heading", "Name", "Sex?", "A note  with  blanks", "Symptoms",
+    // The page shows a run of blanks as one blank, but after the question's number;
+    // the declaration keeps the text as given. Tables have their title, column
+    // headings and rows.
+    for (const char* text : {"Test Heading", "Name", "Sex?", "A note with blanks", "Symptoms",
                              "Past 30 days?", "In lifetime?"})
         EXPECT_NE(labelWithText(text), nullptr) << text;
-    QLabel* question = labelWithText(kQuestion);
+    QLabel* question = labelWithText("1.  Have you ever been treated as an outpatient?");
     ASSERT_NE(question, nullptr);
     EXPECT_EQ(question->toolTip(), "A question tip");
+    EXPECT_EQ(section->pages().first().blocks.at(1).text, kQuestion);
 
     // A question bound to a model label follows the label.
     QLabel* bound = widget<QLabel>("lblGender");
@@ -233,6 +260,15 @@ TEST_F(PaneViewTest, ColoursShowOnDisabledWidgetsAndFramesDisableTheirMembers) {
     QTest::mouseClick(widget<QRadioButton>("optSex1"), Qt::LeftButton);  // rule: open txtWork
     EXPECT_TRUE(work->isEnabled());
     EXPECT_NE(middle(), QColor(192, 0, 0));
+
+    // A list shows the same red, not a shade the style makes of it.
+    auto* level = widget<QComboBox>("cboLevel");
+    section->setBackground("cboLevel", Background::NotApplicable);
+    section->setEnabled("cboLevel", false);
+    const QImage list = level->grab().toImage();
+    EXPECT_EQ(list.pixelColor(list.width() / 3, list.height() / 2), QColor(192, 0, 0));
+    section->setBackground("cboLevel", Background::Normal);
+    section->setEnabled("cboLevel", true);
 
     // The highlight of a comment button: blue.
     section->setBackground(arr("optRow", 0), Background::Highlighted);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "interview/AtomicFile.h"
 #include "support/Child.h"
@@ -61,7 +62,7 @@ TEST(AtomicFileTest, AFullDiskFailsTheWriteAndKeepsTheOldFile) {
         const int status = runInChild([&] {
             const rlimit limit{4096, 4096};
             if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 2;
-            signal(SIGXFSZ, SIG_IGN);
+            std::signal(SIGXFSZ, SIG_IGN);
             QString why;
             const bool written = writeFileAtomically(path, QByteArray(size, 'n'), &why);
             return written ? 0 : why.isEmpty() ? 3 : 1;

@@ -128,6 +128,50 @@ TEST_F(ModelTest, ListsReportTheirTextAndCodeAndArraysTheirStem) {
     EXPECT_EQ(s.field("txtCharges(2)").index, 2);
 }
 
+// A held answer is closed and out of sight but kept: opening the field shows it
+// again; any new value, and a reset, end the hold.
+TEST_F(ModelTest, HeldAnswersAreKeptUntilTheFieldOpensOrChanges) {
+    s.setText("txtName", "Doe");
+    s.choose("optWorking", 1);
+    s.holdField("txtName");
+    s.holdField("optWorking");
+    const Field& name = s.field("txtName");
+    EXPECT_TRUE(name.held && !name.enabled && name.background == Background::NotApplicable);
+    EXPECT_EQ(name.text, "Doe");
+    s.openField("txtName");
+    EXPECT_FALSE(s.field("txtName").held);
+    EXPECT_EQ(s.text("txtName"), "Doe");
+
+    s.holdField("txtName");
+    s.setText("txtName", "Roe");  // a file reader or a rule puts a value there
+    EXPECT_FALSE(s.field("txtName").held);
+    s.clearOption("optWorking");
+    EXPECT_FALSE(s.field("optWorking").held);
+    s.holdField("txtDays");
+    s.NewYRN();
+    EXPECT_FALSE(s.field("txtDays").held);
+}
+
+// A box is drawn for its maximum length, or for the digits of its range.
+TEST_F(ModelTest, ShownLengthComesFromTheLimitOrTheRange) {
+    EXPECT_EQ(s.shownLength("txtName"), 25);
+    EXPECT_EQ(s.shownLength("txtWorkPlace"), 25);
+    EXPECT_EQ(s.shownLength("txtComments"), 0);
+    s.rangeCheck("txtComments", -1000, 99);
+    EXPECT_EQ(s.shownLength("txtComments"), 5);
+}
+
+TEST(PageTest, FieldsFollowTheDeclaredOrderOfAnswersAndTableCells) {
+    QList<Page> pages;
+    PageBuilder(pages, 0)
+        .heading("Heading")
+        .question("1.", {{"txtA"}, {"optB"}})
+        .table({}, {"One", "Two"}, {{"Row 1", {}, {"optC(0)", ""}}, {"Row 2", {}, {"", "txtD"}}})
+        .note("A note")
+        .question("2.", {{"cboE"}});
+    EXPECT_EQ(pages.first().fields(), QStringList({"txtA", "optB", "optC(0)", "txtD", "cboE"}));
+}
+
 TEST(InterviewTest, WithoutSectionsTheIdentityAndPronounsAreEmpty) {
     RecordingPrompts prompts;
     Interview interview(prompts);

@@ -3,6 +3,7 @@
 // A whole interview with one pane reset as at start-up, and helpers to answer it
 // and to read its section file as an open does.
 
+#include <QTemporaryDir>
 #include <memory>
 
 #include "sections/Sections.h"
@@ -18,6 +19,7 @@ struct Client {
     std::unique_ptr<Interview> interview = makeInterview(prompts);
     S& pane = *interview->find<S>();
     Section& locator = *interview->section(QStringLiteral("ctlLocatorInformation"));
+    Section& demographic = *interview->section(QStringLiteral("ctlDemographic"));
 
     Client() { reset(); }
     void reset() {
@@ -33,23 +35,36 @@ struct Client {
         return result;
     }
     // Types a text and leaves the box.
-    void type(const QString& id, const QString& text) {
-        pane.setText(id, text);
-        pane.leave(id);
-    }
+    void type(const QString& id, const QString& text) { typeAndLeave(pane, id, text); }
     void set(std::initializer_list<std::pair<QString, QString>> texts) {
         for (const auto& [id, text] : texts)
             pane.setText(id, text);
     }
+    // What the pane's narrative fills in.
+    RecordingReport report() {
+        RecordingReport r;
+        pane.ClientReport(r);
+        return r;
+    }
+    // The readers replay the rules: saved and read into a fresh client, the pane
+    // must come back as the clicks built it, quietly (no box, no focus request).
+    void expectSameAfterReload() {
+        if (!saved_) saved_ = std::make_unique<QTemporaryDir>();
+        const QString path = saved_->filePath(pane.info().fileName);
+        ASSERT_TRUE(pane.SaveYRN(path));
+        Client<S> other;
+        EXPECT_TRUE(other.load(path).complete);
+        EXPECT_TRUE(sameState(pane, other.pane));
+        EXPECT_TRUE(other.prompts.boxes.isEmpty() && other.prompts.focusRequests.isEmpty());
+    }
+
+  private:
+    std::unique_ptr<QTemporaryDir> saved_;  // made on the first reload
 };
 
 // The client's name and assessment date, and an answer to every demographic
 // question: two children, a controlled environment, other children.
 inline void answerDemographic(Section& locator, Section& dem) {
-    const auto type = [&](const QString& id, const QString& text) {
-        dem.setText(id, text);
-        dem.leave(id);
-    };
     nameClient(locator);
     dem.setText("txtBDateMonth", "03");
     dem.setText("txtBDateDay", "09");
@@ -61,21 +76,21 @@ inline void answerDemographic(Section& locator, Section& dem) {
     dem.setPosition("cboRace", 3);
     dem.setPosition("cboLanguage", 3);
     dem.setPosition("cboReligion", 1);
-    type("txtJailDays", "4");
-    type("txtOther", "Shelter");
-    type("txtChildren", "2");
+    typeAndLeave(dem, "txtJailDays", "4");
+    typeAndLeave(dem, "txtOther", "Shelter");
+    typeAndLeave(dem, "txtChildren", "2");
     dem.choose(arr("optGender", 0), 0);
-    type(arr("txtChildsDOBM", 0), "1");
-    type(arr("txtChildsDOBD", 0), "2");
-    type(arr("txtChildsDOBY", 0), "1999");
+    typeAndLeave(dem, arr("txtChildsDOBM", 0), "1");
+    typeAndLeave(dem, arr("txtChildsDOBD", 0), "2");
+    typeAndLeave(dem, arr("txtChildsDOBY", 0), "1999");
     dem.setPosition(arr("cboCustody", 0), 0);
     dem.setPosition(arr("cboCustudyStatus", 0), 0);
-    type(arr("txtVisitationDays", 0), "3");
+    typeAndLeave(dem, arr("txtVisitationDays", 0), "3");
     dem.setPosition(arr("cboChildSupport", 0), 3);
     dem.setPosition(arr("cboCustudyStatus", 1), 3);
     dem.setPosition(arr("cboChildSupport", 1), 2);
-    type("txtChildSupportOrdered", "300");
-    type("txtChildSupportActual", "150");
+    typeAndLeave(dem, "txtChildSupportOrdered", "300");
+    typeAndLeave(dem, "txtChildSupportActual", "150");
     dem.choose("optOtherChildren", 1);
     dem.setText("txtDemographicInformation", "cooperative");
 }

@@ -2,7 +2,7 @@
 
 // A program folder inside a temporary folder (so that a test can see nothing is
 // written beside it) with a copy of the shipped report template, and a document
-// opener that only records what it was asked to open.
+// opener that only records what it was asked to open (and may be told to fail).
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,9 +15,11 @@ namespace yrn::test {
 struct RecordingOpener : DocumentOpener {
     int open(const QString& path) override {
         opened << path;
+        if (result != 0) return result;
         return QFileInfo(path).isFile() ? 42 : 2;
     }
     QStringList opened;
+    int result = 0;  // when set, what every open returns (31: no application for the file)
 };
 
 struct ProgramFolder {

@@ -26,6 +26,20 @@ inline QByteArray readFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// 4096 bytes of binary junk: byte i is (i * step + offset) modulo 256.
+inline QByteArray junkBytes(int step, int offset) {
+    QByteArray junk(4096, '\0');
+    for (int i = 0; i < junk.size(); ++i)
+        junk[i] = static_cast<char>((i * step + offset) % 256);
+    return junk;
+}
+
+// Types a text into a box and leaves it, as the interviewer does.
+inline void typeAndLeave(Section& s, const QString& id, const QString& text) {
+    s.setText(id, text);
+    s.leave(id);
+}
+
 // The last box as "Kind|Title|Text", so that one comparison checks all three.
 inline QString lastBox(const RecordingPrompts& prompts) {
     if (prompts.boxes.isEmpty()) return "none";

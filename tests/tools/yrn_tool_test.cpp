@@ -4,44 +4,23 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 #include "records/ClientFolder.h"
 #include "report/RtfDocument.h"
 #include "sections/Sections.h"
 #include "support/TestSupport.h"
+#include "tools/ToolRun.h"
 
 using namespace yrn;
 using namespace yrn::test;
 
 namespace {
 
-const QString kTool = QStringLiteral(YRN_PROGRAM_DIR "/yrn-tool");
 const QString kUsage = QStringLiteral("Usage: yrn-tool report <client-folder>");
-
-struct ToolRun {
-    int exitCode = -1;
-    QByteArray out;
-    QStringList errLines;
-};
 
 ToolRun run(const QStringList& args, const QString& program = kTool,
             const QString& stdoutFile = {}) {
-    QProcess process;
-    if (!stdoutFile.isEmpty()) process.setStandardOutputFile(stdoutFile, QIODevice::Append);
-    process.start(program, args);
-    ToolRun result;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        ADD_FAILURE() << "yrn-tool did not finish: " << args.join(' ').toStdString();
-        return result;
-    }
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    result.out = process.readAllStandardOutput();
-    result.errLines =
-        QString::fromUtf8(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
-    return result;
+    return runTool(args, program, RLIM_INFINITY, stdoutFile);
 }
 
 class YrnToolTest : public ::testing::Test {

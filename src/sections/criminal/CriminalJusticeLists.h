@@ -20,8 +20,6 @@ const QList<Crime>& crimes();
 
 QStringList lifetimeItems();
 QStringList lastIncarcerationItems();
-QStringList fiveStepItems();
-QStringList ratingItems();
 
 // Positions with a meaning of their own.
 constexpr int kNeverIncarcerated = 0;      // lifetime list

@@ -1,24 +1,13 @@
 // The criminal justice part of the client report.
-#include "interview/NumericCheck.h"
 #include "interview/ReportWriter.h"
 #include "records/FieldCodec.h"
 #include "report/Phrases.h"
+#include "sections/CommonAnswers.h"
 #include "sections/criminal/CriminalJusticeLists.h"
 #include "sections/criminal/CriminalJusticeSection.h"
 #include "sections/demographic/DemographicSection.h"
 
 namespace yrn {
-
-namespace {
-
-// "one day" for a count of 1, else the count as typed and " days".
-QString daysPhrase(const QString& days) {
-    if (days == QStringLiteral("1") || days == QStringLiteral("01"))
-        return QStringLiteral("one day");
-    return days + QStringLiteral(" days");
-}
-
-}  // namespace
 
 // "shoplifting 2 times;  DWI 1 time", one entry per kind of crime charged, or
 // "no charges". A count is left out when it is 0 by value ("0", "00", "000");
@@ -27,11 +16,11 @@ QString CriminalJusticeSection::chargesList() const {
     QString list;
     for (int i = 0; i < kCrimeRows; ++i) {
         const QString count = text(arr(QStringLiteral("txtCharges"), i));
-        if (count.isEmpty() || checkedValue(count) == 0) continue;
+        if (zeroOrEmpty(count)) continue;
         const QString name =
             i == kOtherRow ? text(QStringLiteral("txtOther")) : criminal::crimes().at(i).name;
-        const bool once = count == QStringLiteral("1") || count == QStringLiteral("01");
-        list += name + ' ' + count + (once ? QStringLiteral(" time") : QStringLiteral(" times")) +
+        list += name + ' ' + count +
+                (isOne(count) ? QStringLiteral(" time") : QStringLiteral(" times")) +
                 QStringLiteral(";  ");
     }
     // The last entry's ";  " goes; with an empty "Other" name leading the list, its
@@ -93,7 +82,8 @@ void CriminalJusticeSection::ClientReport(ReportWriter& report) {
                                                     ? QStringLiteral("no criminal activities")
                                                     : awaitingList());
         report.RP(QStringLiteral("IllegalDays"),
-                  daysPhrase(text(QStringLiteral("txtIllegalActivities"))));
+                  countPhrase(text(QStringLiteral("txtIllegalActivities")),
+                              QStringLiteral("one day"), QStringLiteral("days")));
         report.RP(QStringLiteral("CriminalTroubled"),
                   listText(QStringLiteral("cboLegalProblems")).toLower());
         report.RP(QStringLiteral("CriminalNecessary"),
@@ -104,12 +94,9 @@ void CriminalJusticeSection::ClientReport(ReportWriter& report) {
         const auto* demographic = interview().find<DemographicSection>();
         const QString jailDays = demographic ? demographic->JailDays() : QString();
         report.RP(QStringLiteral("JailDays"),
-                  jailDays.isEmpty() ? QStringLiteral("0 days") : daysPhrase(jailDays));
-
-        // "4 - Moderate problem" reads "Moderate problem"; with no rating the
-        // template's marker stays.
-        const QString rating = listText(QStringLiteral("cboNeedLegalTreatment"));
-        if (rating.size() > 4) report.RP(QStringLiteral("IRLegal"), rating.mid(4));
+                  countPhrase(jailDays, QStringLiteral("one day"), QStringLiteral("days"), true));
+        reportRating(report, QStringLiteral("IRLegal"),
+                     listText(QStringLiteral("cboNeedLegalTreatment")));
     });
 }
 

@@ -33,7 +33,8 @@ void CriminalJusticeSection::declareRules() {
 // has been incarcerated.
 void CriminalJusticeSection::declareIncarceration() {
     onClick(kLifetime, [this](int position) { setIncarcerationApplies(position); });
-    specifyFollows(arr(kReasons, kOtherRow), kOtherIncarceration);
+    // Row 18: "Yes" asks for the crime, "No" closes the box.
+    followsYes(arr(kReasons, kOtherRow), kOtherIncarceration, YesOpens::Emptied);
 }
 
 // "Never been incarcerated" closes questions 6 and 7 as not applying; no answer
@@ -71,18 +72,6 @@ void CriminalJusticeSection::setIncarcerationApplies(int position) {
         clearField(arr(kReasons, i));
 }
 
-// Row 18 of a reasons list: "Yes" asks for the crime, "No" closes the box.
-void CriminalJusticeSection::specifyFollows(const QString& option, const QString& specify) {
-    onClick(option, [this, specify](int button) {
-        if (button == 0) {
-            clearField(specify);
-        } else if (button == 1) {
-            openField(specify);
-            emptyField(specify);
-        }
-    });
-}
-
 // Questions 8 and 9: the charges awaited, asked once question 8 is "Yes".
 void CriminalJusticeSection::declareAwaiting() {
     onClick(QStringLiteral("optPresAwCharges"), [this](int button) {
@@ -99,7 +88,7 @@ void CriminalJusticeSection::declareAwaiting() {
             setEnabled(arr(kAwaiting, i), yes);
         }
     });
-    specifyFollows(arr(kAwaiting, kOtherRow), kOtherAwaited);
+    followsYes(arr(kAwaiting, kOtherRow), kOtherAwaited, YesOpens::Emptied);
 }
 
 // Question 3: the count boxes start at "0", and row 18's count opens its "Specify"

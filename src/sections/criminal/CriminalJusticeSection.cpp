@@ -1,5 +1,6 @@
 #include "sections/criminal/CriminalJusticeSection.h"
 
+#include "sections/CommonAnswers.h"
 #include "sections/Pages.h"
 #include "sections/criminal/CriminalJusticeLists.h"
 
@@ -7,7 +8,6 @@ namespace yrn {
 
 namespace {
 
-const QStringList kNoYes{QStringLiteral("No"), QStringLiteral("Yes")};
 const QString kTotalTimes = QStringLiteral("Total # times");
 const QString kReasonHeading = QStringLiteral("Reason for incarceration?");
 const QString kAwaitingHeading = QStringLiteral("Awaiting charges?");
@@ -52,8 +52,8 @@ CriminalJusticeSection::CriminalJusticeSection(Interview& interview)
 // --- Page 0: prompted admission, probation, charges (rows 0 to 7) ---
 
 void CriminalJusticeSection::declarePage0() {
-    addOption(QStringLiteral("optPrompted"), kNoYes);
-    addOption(QStringLiteral("optProb"), kNoYes);
+    addOption(QStringLiteral("optPrompted"), noYes());
+    addOption(QStringLiteral("optProb"), noYes());
     // A new client starts with no charge of any kind: the interviewer types over the 0.
     for (int i = 0; i < kCrimeRows; ++i)
         addText(arr(QStringLiteral("txtCharges"), i), 3).text = QStringLiteral("0");
@@ -94,7 +94,7 @@ void CriminalJusticeSection::declarePage2() {
     addList(QStringLiteral("cboLastIncarceration"), criminal::lastIncarcerationItems()).enabled =
         false;
     for (int i = 0; i < kCrimeRows; ++i)
-        addOption(arr(QStringLiteral("optReasonIncar"), i), kNoYes).enabled = false;
+        addOption(arr(QStringLiteral("optReasonIncar"), i), noYes()).enabled = false;
     addPage(2)
         .question(QStringLiteral("5.  How long have you been incarcerated in your life?"),
                   {{QStringLiteral("cboIncarceration"),
@@ -110,7 +110,7 @@ void CriminalJusticeSection::declarePage2() {
 
 void CriminalJusticeSection::declarePage3() {
     addText(QStringLiteral("txtOtherIncarceration")).enabled = false;
-    addOption(QStringLiteral("optPresAwCharges"), kNoYes);
+    addOption(QStringLiteral("optPresAwCharges"), noYes());
     addPage(3)
         .table({}, {kReasonHeading, kSpecifyHeading},
                crimeRows(9, kOtherRow, QStringLiteral("optReasonIncar"),
@@ -125,7 +125,7 @@ void CriminalJusticeSection::declarePage3() {
 void CriminalJusticeSection::declarePage4() {
     // Question 9 applies once question 8 is answered "Yes".
     for (int i = 0; i < kCrimeRows; ++i)
-        addOption(arr(QStringLiteral("optAwaitCharges"), i), kNoYes).enabled = false;
+        addOption(arr(QStringLiteral("optAwaitCharges"), i), noYes()).enabled = false;
     addPage(4)
         .question(QStringLiteral("9.  Reason(s) for awaiting charges?"))
         .table({}, {kAwaitingHeading}, crimeRows(0, 11, QStringLiteral("optAwaitCharges"), {}));
@@ -136,8 +136,8 @@ void CriminalJusticeSection::declarePage4() {
 void CriminalJusticeSection::declarePage5() {
     addText(QStringLiteral("txtOtherChargeAwaited")).enabled = false;
     addText(QStringLiteral("txtIllegalActivities"), 2);
-    addList(QStringLiteral("cboLegalProblems"), criminal::fiveStepItems());
-    addList(QStringLiteral("cboCounselingImportance"), criminal::fiveStepItems());
+    addList(QStringLiteral("cboLegalProblems"), fiveStepItems());
+    addList(QStringLiteral("cboCounselingImportance"), fiveStepItems());
     addPage(5)
         .table({}, {kAwaitingHeading, kSpecifyHeading},
                crimeRows(12, kOtherRow, QStringLiteral("optAwaitCharges"),
@@ -157,7 +157,7 @@ void CriminalJusticeSection::declarePage5() {
 // --- Page 6: the interviewer ---
 
 void CriminalJusticeSection::declarePage6() {
-    addList(QStringLiteral("cboNeedLegalTreatment"), criminal::ratingItems());
+    addList(QStringLiteral("cboNeedLegalTreatment"), ratingItems());
     addMultiLine(QStringLiteral("txtCriminalJusticeInformation"));
     addPage(6)
         .question(QStringLiteral("13.  How would you (interviewer) rate the client's need for "
@@ -180,9 +180,9 @@ void CriminalJusticeSection::ClearLists() {
 void CriminalJusticeSection::FillLists() {
     setItems(QStringLiteral("cboIncarceration"), criminal::lifetimeItems());
     setItems(QStringLiteral("cboLastIncarceration"), criminal::lastIncarcerationItems());
-    setItems(QStringLiteral("cboLegalProblems"), criminal::fiveStepItems());
-    setItems(QStringLiteral("cboCounselingImportance"), criminal::fiveStepItems());
-    setItems(QStringLiteral("cboNeedLegalTreatment"), criminal::ratingItems());
+    setItems(QStringLiteral("cboLegalProblems"), fiveStepItems());
+    setItems(QStringLiteral("cboCounselingImportance"), fiveStepItems());
+    setItems(QStringLiteral("cboNeedLegalTreatment"), ratingItems());
 }
 
 }  // namespace yrn

@@ -47,7 +47,6 @@ class CriminalJusticeSection : public DeclaredSection {
     void declareCounts();
     void applyOtherCount();
     void setIncarcerationApplies(int position);
-    void specifyFollows(const QString& option, const QString& specify);
 
     // Section file (CriminalJusticeFile.cpp)
     void declareFile();

@@ -120,6 +120,9 @@ void DemographicSection::declareChecks() {
 // Two-digit month and day boxes hand the focus on as soon as they are full.
 void DemographicSection::declareAdvances() {
     advanceWhenFull(QStringLiteral("txtBDateMonth"), QStringLiteral("txtBDateDay"));
+    // The birth day hands on to the year as the assessment date's day does, or a
+    // year typed straight after it would be lost.
+    advanceWhenFull(QStringLiteral("txtBDateDay"), QStringLiteral("txtBDateYear"));
     for (int i = 0; i < kChildRows; ++i) {
         advanceWhenFull(arr(QStringLiteral("txtChildsDOBM"), i),
                         arr(QStringLiteral("txtChildsDOBD"), i));
@@ -335,11 +338,10 @@ void DemographicSection::openChildRow(int row) {
         openField(id);
 }
 
+// The row shows empty at once; its answers come back if the count returns.
 void DemographicSection::holdChildRow(int row) {
-    for (const QString& id : childRowFields(row)) {
-        setEnabled(id, false);
-        setBackground(id, Background::NotApplicable);
-    }
+    for (const QString& id : childRowFields(row))
+        holdField(id);
 }
 
 void DemographicSection::clearChildRow(int row) {

@@ -1,5 +1,6 @@
 #include "sections/demographic/DemographicSection.h"
 
+#include "sections/CommonAnswers.h"
 #include "sections/Pages.h"
 #include "sections/demographic/DemographicLists.h"
 
@@ -7,7 +8,6 @@ namespace yrn {
 
 namespace {
 
-const QStringList kNoYes{QStringLiteral("No"), QStringLiteral("Yes")};
 const QStringList kMaleFemale{QStringLiteral("Male"), QStringLiteral("Female")};
 const QStringList kOrigins{QStringLiteral("US"), QStringLiteral("Non-US born")};
 
@@ -52,7 +52,7 @@ void DemographicSection::declarePage0() {
     addText(QStringLiteral("txtYearsUS"), 2).enabled = false;
     addOption(QStringLiteral("optMothersOrig"), kOrigins);
     addOption(QStringLiteral("optFathersOrig"), kOrigins);
-    addOption(QStringLiteral("optEthnicity"), kNoYes);
+    addOption(QStringLiteral("optEthnicity"), noYes());
     addList(QStringLiteral("cboRace"), demographic::raceItems(), demographic::raceCodes());
     addList(QStringLiteral("cboLanguage"), demographic::languageItems());
 
@@ -87,16 +87,16 @@ void DemographicSection::declarePage0() {
 
 void DemographicSection::declarePage1() {
     addList(QStringLiteral("cboReligion"), demographic::religionItems());
-    addOption(QStringLiteral("optContEnv"), kNoYes);
-    addOption(QStringLiteral("optJail"), kNoYes);
+    addOption(QStringLiteral("optContEnv"), noYes());
+    addOption(QStringLiteral("optJail"), noYes());
     addText(QStringLiteral("txtJailDays"), 2);
-    addOption(QStringLiteral("optAlc"), kNoYes);
+    addOption(QStringLiteral("optAlc"), noYes());
     addText(QStringLiteral("txtAlcDrugDays"), 2);
-    addOption(QStringLiteral("optMed"), kNoYes);
+    addOption(QStringLiteral("optMed"), noYes());
     addText(QStringLiteral("txtMedicalDays"), 2);
-    addOption(QStringLiteral("optPsy"), kNoYes);
+    addOption(QStringLiteral("optPsy"), noYes());
     addText(QStringLiteral("txtPsychiatricDays"), 2);
-    addOption(QStringLiteral("optOther"), kNoYes);
+    addOption(QStringLiteral("optOther"), noYes());
     addText(QStringLiteral("txtOther"), 30);
     addText(QStringLiteral("txtOtherDays"), 2);
     addFrame(QStringLiteral("fmeControlledEnv"),
@@ -197,7 +197,7 @@ void DemographicSection::declarePage2() {
 void DemographicSection::declarePage3() {
     addText(QStringLiteral("txtChildSupportOrdered"));
     addText(QStringLiteral("txtChildSupportActual"));
-    addOption(QStringLiteral("optOtherChildren"), kNoYes);
+    addOption(QStringLiteral("optOtherChildren"), noYes());
 
     QStringList members;
     QList<TableRow> rows;

@@ -50,17 +50,4 @@ QStringList upLateItems() {
             QStringLiteral("Three Times"), QStringLiteral("4 or more times")};
 }
 
-QStringList ratingItems() {
-    return {QStringLiteral("Not at all"), QStringLiteral("Slightly"), QStringLiteral("Moderately"),
-            QStringLiteral("Considerably"), QStringLiteral("Extremely")};
-}
-
-QStringList needItems() {
-    return {QStringLiteral("0 - No real problem"),      QStringLiteral("1 - No real problem"),
-            QStringLiteral("2 - Slight problem"),       QStringLiteral("3 - Slight problem"),
-            QStringLiteral("4 - Moderate problem"),     QStringLiteral("5 - Moderate problem"),
-            QStringLiteral("6 - Considerable problem"), QStringLiteral("7 - Considerable problem"),
-            QStringLiteral("8 - Extreme problem"),      QStringLiteral("9 - Extreme problem")};
-}
-
 }  // namespace yrn::drugs

@@ -28,10 +28,5 @@ QStringList majorSubstanceItems();
 inline constexpr int kNoProblem = 13;
 // List B of cboUpLateOnDrugs.
 QStringList upLateItems();
-// List C: how troubled, how important.
-QStringList ratingItems();
-// List D: the interviewer's rating of the need for treatment. Every item starts
-// with a digit, " - ", so that the report can drop the first four characters.
-QStringList needItems();
 
 }  // namespace yrn::drugs

@@ -3,6 +3,7 @@
 #include "interview/Interview.h"
 #include "interview/ReportWriter.h"
 #include "report/Phrases.h"
+#include "sections/CommonAnswers.h"
 #include "sections/drugs/DrugsLists.h"
 #include "sections/drugs/DrugsSection.h"
 
@@ -10,19 +11,9 @@ namespace yrn {
 
 namespace {
 
-bool isOne(const QString& x) {
-    return x == QStringLiteral("1") || x == QStringLiteral("01");
-}
-
-// "one time" / "3 times"; "one month" / "12 months"; "one day" / "5 days".
-QString counted(const QString& x, const QString& one, const QString& many) {
-    return isOne(x) ? one : x + many;
-}
-
 // Question 11 and the meeting days: an empty box reads "0 days".
 QString daysOrNone(const QString& x) {
-    return x.isEmpty() ? QStringLiteral("0 days")
-                       : counted(x, QStringLiteral("one day"), QStringLiteral(" days"));
+    return countPhrase(x, QStringLiteral("one day"), QStringLiteral("days"), true);
 }
 
 // The two treatment sentences of question 7 (alcohol) or 9 (drugs); the boxes are
@@ -73,18 +64,19 @@ void DrugsSection::writeReport(ReportWriter& report) const {
     const QString firstName = interview().identity().FirstName();
 
     report.RP(QStringLiteral("MajorProblem"), lower("cboMajorSubstance"));
-    const QString months = QStringLiteral(" months");
+    const QString months = QStringLiteral("months");
     const QString oneMonth = QStringLiteral("one month");
     report.RP(QStringLiteral("AbstinenceSentence"),
               checkState(QStringLiteral("chkAbstinence")) != CheckState::Clear
                   ? pronouns.HeSheC() + " has had no periods of abstinence from this substance"
                   : pronouns.HisHerC() + " longest period of abstinence was for " +
-                        counted(t("txtMonthsAbstinence"), oneMonth, months) + " which occured " +
-                        counted(t("txtEndAbstinence"), oneMonth, months) + " ago");
+                        countPhrase(t("txtMonthsAbstinence"), oneMonth, months) +
+                        " which occured " + countPhrase(t("txtEndAbstinence"), oneMonth, months) +
+                        " ago");
     report.RP(QStringLiteral("NumberDTs"),
-              counted(t("txtNumDTs"), QStringLiteral("one D.T."), QStringLiteral(" D.T.s")));
+              countPhrase(t("txtNumDTs"), QStringLiteral("one D.T."), QStringLiteral("D.T.s")));
     report.RP(QStringLiteral("NumberOD"),
-              counted(t("txtNumODs"), QStringLiteral("one O.D."), QStringLiteral(" O.D.s")));
+              countPhrase(t("txtNumODs"), QStringLiteral("one O.D."), QStringLiteral("O.D.s")));
 
     const QList<Treatment> treatments{
         {QStringLiteral("optAlcTreat"), QStringLiteral("alcohol abuse"),
@@ -101,20 +93,20 @@ void DrugsSection::writeReport(ReportWriter& report) const {
         const QString first = sentenceFields.at(k) + '1';
         const QString second = sentenceFields.at(k) + '2';
         const QString oneTime = QStringLiteral("one time");
-        const QString times = QStringLiteral(" times");
+        const QString times = QStringLiteral("times");
         if (chosen(tr.option, 0)) {
             report.RP(first, firstName + " has never been treated for " + tr.kind + " in " +
                                  pronouns.hisher() + " lifetime.");
             report.RP(second, QString());
         } else if (chosen(tr.option, 1)) {
             report.RP(first, firstName + " has been treated for " + tr.kind + ' ' +
-                                 counted(text(tr.abuse + 'L'), oneTime, times) + " in " +
+                                 countPhrase(text(tr.abuse + 'L'), oneTime, times) + " in " +
                                  pronouns.hisher() + " life, " + text(tr.detox + 'L') +
                                  " of those treatment times was detox and " +
                                  text(tr.outpatient + 'L') +
                                  " were outpatient treatment experiences.");
             report.RP(second, "  " + pronouns.HeSheC() + " has been treated for " + tr.kind + ' ' +
-                                  counted(text(tr.abuse + "PY"), oneTime, times) +
+                                  countPhrase(text(tr.abuse + "PY"), oneTime, times) +
                                   " in the past year, " + text(tr.detox + "PY") +
                                   " of those treatment times was detox and " +
                                   text(tr.outpatient + "PY") + " of those treatment times were" +
@@ -133,13 +125,15 @@ void DrugsSection::writeReport(ReportWriter& report) const {
     report.RP(QStringLiteral("AADays"), daysOrNone(t("txtAANAMeetings30")));
 
     const QString oneDay = QStringLiteral("one day");
-    const QString days = QStringLiteral(" days");
+    const QString days = QStringLiteral("days");
     report.RP(QStringLiteral("$Alcohol"), t("txtDollarsAlc30"));
-    report.RP(QStringLiteral("AlcProblemsDays"), counted(t("txtAlcProblemsDays"), oneDay, days));
+    report.RP(QStringLiteral("AlcProblemsDays"),
+              countPhrase(t("txtAlcProblemsDays"), oneDay, days));
     report.RP(QStringLiteral("AlcTroubled"), lower("cboAlcTroubled"));
     report.RP(QStringLiteral("AlcNecessary"), lower("cboAlcImportance"));
     report.RP(QStringLiteral("$Drugs"), t("txtDollarsDrugs30"));
-    report.RP(QStringLiteral("DrugProblemsDays"), counted(t("txtDrugProblemsDays"), oneDay, days));
+    report.RP(QStringLiteral("DrugProblemsDays"),
+              countPhrase(t("txtDrugProblemsDays"), oneDay, days));
     report.RP(QStringLiteral("DrugsTroubled"), lower("cboDrugTroubled"));
     report.RP(QStringLiteral("DrugsNecessary"), lower("cboDrugImportance"));
 
@@ -147,13 +141,10 @@ void DrugsSection::writeReport(ReportWriter& report) const {
     report.RP(QStringLiteral("DrugComments"), drugComments());
     report.RP(QStringLiteral("DAComments"), CapitalizeFirst(t("txtDrugInformation")));
 
-    // "4 - Moderate problem" reads "Moderate problem"; an unanswered rating
-    // leaves its marker.
-    for (const auto& [field, list] : {std::pair{"IRAlcohol", "cboNeedAlcTreatment"},
-                                      std::pair{"IRDrugs", "cboNeedDrugTreatment"}}) {
-        const QString need = listText(QString::fromLatin1(list));
-        if (need.size() >= 5) report.RP(QString::fromLatin1(field), need.mid(4));
-    }
+    reportRating(report, QStringLiteral("IRAlcohol"),
+                 listText(QStringLiteral("cboNeedAlcTreatment")));
+    reportRating(report, QStringLiteral("IRDrugs"),
+                 listText(QStringLiteral("cboNeedDrugTreatment")));
 }
 
 }  // namespace yrn

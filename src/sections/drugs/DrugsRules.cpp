@@ -165,25 +165,13 @@ void DrugsSection::declareAbstinence() {
 // --- Treatment (questions 7 to 11) ---
 
 void DrugsSection::declareTreatment() {
-    // "Open" asks for the counts afresh: the boxes are emptied and enabled.
-    const auto apply = [this](const QStringList& boxes, int button) {
-        for (const QString& id : boxes) {
-            if (button == 0) {
-                clearField(id);
-            } else if (button == 1) {
-                openField(id);
-                emptyField(id);
-            }
-        }
-    };
-    onClick(QStringLiteral("optAlcTreat"), [this, apply](int button) {
-        apply(kAlcoholTreatment, button);
-        applyOutpatientSetting();
-    });
-    onClick(QStringLiteral("optDrugTreat"), [this, apply](int button) {
-        apply(kDrugTreatment, button);
-        applyOutpatientSetting();
-    });
+    // "Yes" asks for the counts afresh: the boxes are emptied and enabled.
+    for (const QString& id : kAlcoholTreatment)
+        followsYes(QStringLiteral("optAlcTreat"), id, YesOpens::Emptied);
+    onClick(QStringLiteral("optAlcTreat"), [this](int) { applyOutpatientSetting(); });
+    for (const QString& id : kDrugTreatment)
+        followsYes(QStringLiteral("optDrugTreat"), id, YesOpens::Emptied);
+    onClick(QStringLiteral("optDrugTreat"), [this](int) { applyOutpatientSetting(); });
 }
 
 // Question 11 asks about outpatient days for alcohol or drugs: it does not apply
@@ -204,27 +192,16 @@ void DrugsSection::applyOutpatientSetting() {
 // --- Meetings (questions 12 to 14) ---
 
 void DrugsSection::declareMeetings() {
+    // Meetings in the lifetime: the past year is asked again, and the days afresh.
     onClick(QStringLiteral("optAAL"), [this](int button) {
         if (button != 0 && button != 1) return;
         const bool yes = button == 1;
         clearOption(kMeetingsPastYear);
         setEnabled(kMeetingsPastYear, yes);
         setBackground(kMeetingsPastYear, yes ? Background::Normal : Background::NotApplicable);
-        if (yes) {
-            openField(kMeetingDays);
-            emptyField(kMeetingDays);
-        } else {
-            clearField(kMeetingDays);
-        }
     });
-    onClick(kMeetingsPastYear, [this](int button) {
-        if (button == 0) {
-            clearField(kMeetingDays);
-        } else if (button == 1) {
-            openField(kMeetingDays);
-            emptyField(kMeetingDays);
-        }
-    });
+    followsYes(QStringLiteral("optAAL"), kMeetingDays, YesOpens::Emptied);
+    followsYes(kMeetingsPastYear, kMeetingDays, YesOpens::Emptied);
 }
 
 // --- Reset ---

@@ -1,13 +1,12 @@
 #include "sections/drugs/DrugsSection.h"
 
+#include "sections/CommonAnswers.h"
 #include "sections/Pages.h"
 #include "sections/drugs/DrugsLists.h"
 
 namespace yrn {
 
 namespace {
-
-const QStringList kNoYes{QStringLiteral("No"), QStringLiteral("Yes")};
 
 Answer ans(const QString& field, const QString& caption = {}) {
     return Answer{field, caption, {}};
@@ -75,7 +74,7 @@ int DrugsSection::backPage(int page) const {
 
 void DrugsSection::declareTable() {
     for (int i = 0; i < drugs::kSubstances; ++i) {
-        addOption(arr(QStringLiteral("optEverUse"), i), kNoYes);
+        addOption(arr(QStringLiteral("optEverUse"), i), noYes());
         addText(arr(QStringLiteral("txtAge1stUse"), i), 2);
         addText(arr(QStringLiteral("txtDaysUsedLast30"), i), 2);
         addText(arr(QStringLiteral("txtYearsUsedLife"), i));
@@ -137,14 +136,14 @@ void DrugsSection::declarePage2() {
 // --- Page 5: treatment for alcohol and for drug abuse ---
 
 void DrugsSection::declarePage5() {
-    addOption(QStringLiteral("optAlcTreat"), kNoYes);
+    addOption(QStringLiteral("optAlcTreat"), noYes());
     addText(QStringLiteral("txtOutpatientL"), 2);
     addText(QStringLiteral("txtOutpatientPY"), 2);
     addText(QStringLiteral("txtAlcAbuseL"), 2);
     addText(QStringLiteral("txtAlcAbusePY"), 2);
     addText(QStringLiteral("txtDetoxL"), 2);
     addText(QStringLiteral("txtDetoxPY"), 2);
-    addOption(QStringLiteral("optDrugTreat"), kNoYes);
+    addOption(QStringLiteral("optDrugTreat"), noYes());
     addText(QStringLiteral("txtDrugOutpatientL"));
     addText(QStringLiteral("txtDrugOutpatientPY"));
     addText(QStringLiteral("txtDrugAbuseL"));
@@ -188,8 +187,8 @@ void DrugsSection::declarePage5() {
 
 void DrugsSection::declarePage6() {
     addText(QStringLiteral("txtOutpatientSettingPast30"), 2);
-    addOption(QStringLiteral("optAAL"), kNoYes);
-    addOption(QStringLiteral("optAAPY"), kNoYes);
+    addOption(QStringLiteral("optAAL"), noYes());
+    addOption(QStringLiteral("optAAPY"), noYes());
     addText(QStringLiteral("txtAANAMeetings30"));
     addText(QStringLiteral("txtDollarsAlc30"), 7).tip = QStringLiteral("Dollars spent on alcohol");
     addText(QStringLiteral("txtDollarsDrugs30"), 7).tip = QStringLiteral("Dollars spent on drugs");
@@ -220,9 +219,9 @@ void DrugsSection::declarePage7() {
     addText(QStringLiteral("txtDrugProblemsDays"));
     for (const char* id :
          {"cboAlcTroubled", "cboDrugTroubled", "cboAlcImportance", "cboDrugImportance"})
-        addList(QString::fromLatin1(id), drugs::ratingItems());
-    addList(QStringLiteral("cboNeedAlcTreatment"), drugs::needItems());
-    addList(QStringLiteral("cboNeedDrugTreatment"), drugs::needItems());
+        addList(QString::fromLatin1(id), fiveStepItems());
+    addList(QStringLiteral("cboNeedAlcTreatment"), ratingItems());
+    addList(QStringLiteral("cboNeedDrugTreatment"), ratingItems());
 
     addPage(7)
         .question(QStringLiteral("16.  How many days in the past 30 days on the street have you   "
@@ -277,9 +276,9 @@ void DrugsSection::FillDrugLists() {
     setItems(QStringLiteral("cboUpLateOnDrugs"), drugs::upLateItems());
     for (const char* id :
          {"cboAlcTroubled", "cboDrugTroubled", "cboAlcImportance", "cboDrugImportance"})
-        setItems(QString::fromLatin1(id), drugs::ratingItems());
-    setItems(QStringLiteral("cboNeedAlcTreatment"), drugs::needItems());
-    setItems(QStringLiteral("cboNeedDrugTreatment"), drugs::needItems());
+        setItems(QString::fromLatin1(id), fiveStepItems());
+    setItems(QStringLiteral("cboNeedAlcTreatment"), ratingItems());
+    setItems(QStringLiteral("cboNeedDrugTreatment"), ratingItems());
 }
 
 }  // namespace yrn

@@ -1,10 +1,9 @@
 // The education and employment part of the client report: 22 placeholders, in
 // template order.
 #include "interview/Interview.h"
-#include "interview/NumericCheck.h"
 #include "interview/ReportWriter.h"
 #include "report/Phrases.h"
-#include "sections/Ratings.h"
+#include "sections/CommonAnswers.h"
 #include "sections/employment/EmploymentLists.h"
 #include "sections/employment/EmploymentSection.h"
 
@@ -12,21 +11,14 @@ namespace yrn {
 
 namespace {
 
-bool isOne(const QString& x) {
-    return x == QStringLiteral("1") || x == QStringLiteral("01");
-}
-
-// "one year" for "1" or "01"; otherwise the count as typed and the plural.
-QString counted(const QString& x, const QString& one, const QString& plural) {
-    return isOne(x) ? one : x + plural;
-}
-
+// "one year" for "1" or "01"; otherwise the count as typed and the plural (an
+// empty box too).
 QString years(const QString& x) {
-    return counted(x, QStringLiteral("one year"), QStringLiteral(" years"));
+    return countPhrase(x, QStringLiteral("one year"), QStringLiteral("years"));
 }
 
 QString months(const QString& x) {
-    return counted(x, QStringLiteral("one month"), QStringLiteral(" months"));
+    return countPhrase(x, QStringLiteral("one month"), QStringLiteral("months"));
 }
 
 }  // namespace
@@ -70,7 +62,7 @@ QString EmploymentSection::moneySources() const {
     QString lines;
     for (int i = 0; i < kMoneySources; ++i) {
         const QString amount = text(arr(QStringLiteral("txtMoneySources"), i));
-        if (amount.isEmpty() || checkedValue(amount) == 0) continue;
+        if (zeroOrEmpty(amount)) continue;
         lines += MoneyLine(labels.at(i), amount);
     }
     return lines.isEmpty() ? QStringLiteral("*No extra income received*") : lines;
@@ -138,23 +130,23 @@ void EmploymentSection::ClientReport(ReportWriter& report) {
         report.RP(QStringLiteral("NetIncome"), net.isEmpty() ? QStringLiteral("0") : net);
         report.RP(QStringLiteral("MoneySources"), moneySources());
         report.RP(QStringLiteral("DaysWorked"),
-                  counted(text(QStringLiteral("txtDaysWorked")), QStringLiteral("one day"),
-                          QStringLiteral(" days")));
+                  countPhrase(text(QStringLiteral("txtDaysWorked")), QStringLiteral("one day"),
+                              QStringLiteral("days")));
         report.RP(QStringLiteral("Dependents"),
-                  counted(text(QStringLiteral("txtDependants")), QStringLiteral("one dependant"),
-                          QStringLiteral(" dependants")));
+                  countPhrase(text(QStringLiteral("txtDependants")),
+                              QStringLiteral("one dependant"), QStringLiteral("dependants")));
         report.RP(QStringLiteral("AmountOwed"), amountOwed());
         report.RP(QStringLiteral("EmploymentProblems"),
-                  counted(text(QStringLiteral("txtEmploymentProblems")), QStringLiteral("one time"),
-                          QStringLiteral(" times")));
+                  countPhrase(text(QStringLiteral("txtEmploymentProblems")),
+                              QStringLiteral("one time"), QStringLiteral("times")));
         report.RP(QStringLiteral("EResponse"),
                   listText(QStringLiteral("cboEmploymentTroubleE")).toLower());
         report.RP(QStringLiteral("EIResponse"),
                   listText(QStringLiteral("cboImportantE")).toLower());
         report.RP(QStringLiteral("EmploymentComments"),
                   CapitalizeFirst(text(QStringLiteral("txtEmployment"))));
-        if (const auto rating = ratingWords(listText(QStringLiteral("cboInterviewerRatingE"))))
-            report.RP(QStringLiteral("IREmployment"), *rating);
+        reportRating(report, QStringLiteral("IREmployment"),
+                     listText(QStringLiteral("cboInterviewerRatingE")));
     });
 }
 

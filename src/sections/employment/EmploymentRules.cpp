@@ -33,13 +33,7 @@ void EmploymentSection::declareRules() {
     declareChecks();
 
     // Question 3: the profession is asked after "Yes".
-    onClick(QStringLiteral("optProfession"), [this](int button) {
-        const QString profession = QStringLiteral("txtProfession");
-        if (button == 0)
-            clearField(profession);
-        else if (button == 1)
-            reopen(profession);
-    });
+    followsYes(QStringLiteral("optProfession"), QStringLiteral("txtProfession"), YesOpens::Emptied);
 
     // Question 4: why not, or the license number.
     onClick(QStringLiteral("optDrLic"), [this](int button) {
@@ -88,30 +82,14 @@ void EmploymentSection::declareRules() {
     });
 
     // Question 13: questions 14 and 15 are asked when someone contributes.
-    onClick(QStringLiteral("optContributor"), [this](int button) {
-        if (button == 0) {
-            for (const QString& id : kSupport)
-                clearField(id);
-        } else if (button == 1) {
-            for (const QString& id : kSupport)
-                openField(id);
-        }
-    });
+    for (const QString& id : kSupport)
+        followsYes(QStringLiteral("optContributor"), id, YesOpens::AsItStands);
 
     // Questions 20 to 24: the amount of a debt owed; question 24 names its debts.
-    for (int i = 0; i < kDebts; ++i) {
-        const QString amount = arr(QStringLiteral("cboAmountOwed"), i);
-        const bool other = i == kDebts - 1;
-        onClick(arr(QStringLiteral("optMoneyOwed"), i), [this, amount, other](int button) {
-            if (button == 0) {
-                clearField(amount);
-                if (other) clearField(kOtherDebt);
-            } else if (button == 1) {
-                openField(amount);
-                if (other) reopen(kOtherDebt);
-            }
-        });
-    }
+    for (int i = 0; i < kDebts; ++i)
+        followsYes(arr(QStringLiteral("optMoneyOwed"), i), arr(QStringLiteral("cboAmountOwed"), i),
+                   YesOpens::AsItStands);
+    followsYes(arr(QStringLiteral("optMoneyOwed"), kDebts - 1), kOtherDebt, YesOpens::Emptied);
 }
 
 void EmploymentSection::declareChecks() {

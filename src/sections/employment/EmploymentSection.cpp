@@ -1,7 +1,7 @@
 #include "sections/employment/EmploymentSection.h"
 
+#include "sections/CommonAnswers.h"
 #include "sections/Pages.h"
-#include "sections/Ratings.h"
 #include "sections/employment/EmploymentLists.h"
 
 namespace yrn {
@@ -184,9 +184,9 @@ void EmploymentSection::declarePage4() {
 
 void EmploymentSection::declarePage5() {
     addText(QStringLiteral("txtEmploymentProblems"));
-    addList(QStringLiteral("cboEmploymentTroubleE"), severityItems());
-    addList(QStringLiteral("cboImportantE"), severityItems());
-    addList(QStringLiteral("cboInterviewerRatingE"), interviewerRatingItems());
+    addList(QStringLiteral("cboEmploymentTroubleE"), lowerCaseFiveStepItems());
+    addList(QStringLiteral("cboImportantE"), lowerCaseFiveStepItems());
+    addList(QStringLiteral("cboInterviewerRatingE"), ratingItems());
 
     addPage(5)
         .question(QStringLiteral("25.  How many days have you experienced employment              "
@@ -236,9 +236,9 @@ void EmploymentSection::FillEmploymentLists() {
     setItems(QStringLiteral("cboEmploymentPattern"), employment::employmentPatternItems());
     for (int i = 0; i < kDebts; ++i)
         setItems(arr(QStringLiteral("cboAmountOwed"), i), employment::amountOwedItems());
-    setItems(QStringLiteral("cboEmploymentTroubleE"), severityItems());
-    setItems(QStringLiteral("cboImportantE"), severityItems());
-    setItems(QStringLiteral("cboInterviewerRatingE"), interviewerRatingItems());
+    setItems(QStringLiteral("cboEmploymentTroubleE"), lowerCaseFiveStepItems());
+    setItems(QStringLiteral("cboImportantE"), lowerCaseFiveStepItems());
+    setItems(QStringLiteral("cboInterviewerRatingE"), ratingItems());
 }
 
 }  // namespace yrn

@@ -2,6 +2,7 @@
 
 #include "interview/CalendarDate.h"
 #include "interview/Prompts.h"
+#include "sections/CommonAnswers.h"
 #include "sections/CourtSites.h"
 #include "sections/Pages.h"
 
@@ -115,7 +116,7 @@ void LocatorSection::declarePages() {
     addText(QStringLiteral("txtState"), kStateLength);
     addText(QStringLiteral("txtZipCode"), kZipLength);
     addText(QStringLiteral("txtCurrAddressLen"), 2);
-    addOption(QStringLiteral("optOwnRes"), {QStringLiteral("No"), QStringLiteral("Yes")});
+    addOption(QStringLiteral("optOwnRes"), noYes());
 
     addPage(0)
         .heading(QStringLiteral("Locator Information"))
@@ -160,7 +161,7 @@ void LocatorSection::declarePages() {
     addText(QStringLiteral("txtOtherRelation1"), kRelationLength);
     addText(QStringLiteral("txtOtherAnswerer2"), kRelationLength);
     addText(QStringLiteral("txtOtherRelation2"), kRelationLength);
-    addOption(QStringLiteral("optWorking"), {QStringLiteral("No"), QStringLiteral("Yes")});
+    addOption(QStringLiteral("optWorking"), noYes());
 
     const QString phoneCaption = QStringLiteral("Phone (###) ###-####");
     addPage(1)

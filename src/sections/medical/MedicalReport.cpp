@@ -1,9 +1,8 @@
 // The medical part of the client report: 19 placeholders, in template order.
 #include "interview/Interview.h"
-#include "interview/NumericCheck.h"
 #include "interview/ReportWriter.h"
 #include "report/Phrases.h"
-#include "sections/Ratings.h"
+#include "sections/CommonAnswers.h"
 #include "sections/medical/MedicalSection.h"
 
 namespace yrn {
@@ -77,7 +76,7 @@ void MedicalSection::ClientReport(ReportWriter& report) {
         // A count of 0, however it is typed ("0", "00"), or none says the client has
         // not been hospitalized.
         const QString times = text(QStringLiteral("txtHospitalized"));
-        const bool never = times.isEmpty() || checkedValue(times) == 0;
+        const bool never = zeroOrEmpty(times);
         report.RP(QStringLiteral("Hospitalization"),
                   never ? firstName + " has not been hospitalized in " + hisher + " life."
                         : firstName + ' ' + HasPhrase(times) + " been hospitalized " + times +
@@ -143,8 +142,8 @@ void MedicalSection::ClientReport(ReportWriter& report) {
                   listText(QStringLiteral("cboImportant")).toLower());
         report.RP(QStringLiteral("MedicalComments"),
                   CapitalizeFirst(text(QStringLiteral("txtMedicalComments"))));
-        if (const auto rating = ratingWords(listText(QStringLiteral("cboInterviewerRating"))))
-            report.RP(QStringLiteral("IRMedical"), *rating);
+        reportRating(report, QStringLiteral("IRMedical"),
+                     listText(QStringLiteral("cboInterviewerRating")));
     });
 }
 

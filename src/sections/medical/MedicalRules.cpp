@@ -46,14 +46,8 @@ void MedicalSection::declareRules() {
     rangeCheck(kInsurance, 0, 12);
     rangeCheck(QStringLiteral("txtExperienceProblems"), 0, 30);
 
-    for (const FollowUp& f : kFollowUps) {
-        onClick(f.question, [this, f](int button) {
-            if (button == 0)
-                clearField(f.answer);
-            else if (button == 1)
-                openField(f.answer);
-        });
-    }
+    for (const FollowUp& f : kFollowUps)
+        followsYes(f.question, f.answer, YesOpens::AsItStands);
 
     onChange(kHospitalized, [this] { hospitalizedChanged(); });
     onLeave(kHospitalized, [this] { hospitalizedFinal(); });

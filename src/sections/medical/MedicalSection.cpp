@@ -1,7 +1,7 @@
 #include "sections/medical/MedicalSection.h"
 
+#include "sections/CommonAnswers.h"
 #include "sections/Pages.h"
-#include "sections/Ratings.h"
 
 namespace yrn {
 
@@ -158,8 +158,8 @@ void MedicalSection::declarePage2() {
     addText(QStringLiteral("txtOtherHI"));
     rows.last().cells.append(QStringLiteral("txtOtherHI"));
     addText(QStringLiteral("txtExperienceProblems"));
-    addList(QStringLiteral("cboClientTroubled"), severityItems());
-    addList(QStringLiteral("cboImportant"), severityItems());
+    addList(QStringLiteral("cboClientTroubled"), lowerCaseFiveStepItems());
+    addList(QStringLiteral("cboImportant"), lowerCaseFiveStepItems());
 
     addPage(2)
         .question(QStringLiteral("12.  Which of the following best describes the type(s) of "
@@ -184,7 +184,7 @@ void MedicalSection::declarePage2() {
 // --- Page 3: the interviewer's rating and comments ---
 
 void MedicalSection::declarePage3() {
-    addList(QStringLiteral("cboInterviewerRating"), interviewerRatingItems());
+    addList(QStringLiteral("cboInterviewerRating"), ratingItems());
     addMultiLine(QStringLiteral("txtMedicalComments"));
     addPage(3)
         .question(

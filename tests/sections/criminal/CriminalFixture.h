@@ -1,10 +1,9 @@
 #pragma once
 
-// The criminal justice pane answered as a person answers it, and section files
-// written by hand as a Windows machine writes them.
+// The criminal justice pane answered as a person answers it.
 
-#include "interview/Section.h"
 #include "sections/criminal/CriminalJusticeSection.h"
+#include "support/TestSupport.h"
 
 namespace yrn::test {
 
@@ -12,10 +11,10 @@ namespace yrn::test {
 // a last incarceration with three reasons, two charges awaited, every list and
 // every box.
 inline void answerCriminal(Section& cj) {
+    // A click into a count box first, as the person does.
     const auto type = [&](const QString& id, const QString& text) {
         cj.textClick(id);
-        cj.setText(id, text);
-        cj.leave(id);
+        typeAndLeave(cj, id, text);
     };
     cj.choose("optPrompted", 1);
     cj.choose("optProb", 0);
@@ -38,15 +37,6 @@ inline void answerCriminal(Section& cj) {
     cj.setPosition("cboCounselingImportance", 3);
     cj.setPosition("cboNeedLegalTreatment", 4);
     cj.setText("txtCriminalJusticeInformation", "probation officer confirmed the charges.");
-}
-
-// A section file as a Windows machine writes it: Windows-1252 bytes, CR LF line
-// ends, a ";" line after every field but the last.
-inline QByteArray windowsSectionFile(const QList<QByteArray>& values) {
-    QByteArray bytes;
-    for (qsizetype i = 0; i < values.size(); ++i)
-        bytes += values.at(i) + (i + 1 < values.size() ? "\r\n;\r\n" : "\r\n");
-    return bytes;
 }
 
 }  // namespace yrn::test

@@ -1,6 +1,6 @@
 // "CriminalJustice.YRN": a file written on a Windows machine, the repeated
 // question 5, the round trip and damaged files.
-#include "sections/ClientFixture.h"
+#include "sections/SectionFileTest.h"
 #include "sections/criminal/CriminalFixture.h"
 
 namespace yrn::test {
@@ -23,16 +23,9 @@ QList<QByteArray> storedClient() {
     return v;
 }
 
-class CriminalFile : public ::testing::Test, public Client<CriminalJusticeSection> {
+class CriminalFile : public SectionFileTest<CriminalJusticeSection> {
   protected:
     CriminalJusticeSection& cj = pane;
-    QTemporaryDir dir;
-    const QString path = dir.filePath("CriminalJustice.YRN");
-
-    LoadResult load(const QList<QByteArray>& values) {
-        writeFile(path, windowsSectionFile(values));
-        return Client::load(path);
-    }
 };
 
 TEST_F(CriminalFile, AWindowsFileLoadsExactlyAndSavesBackUnchanged) {
@@ -130,7 +123,7 @@ TEST_F(CriminalFile, DamagedFilesKeepWhatWasReadAndNeverCrash) {
     // Cut in the reasons: the fields before are there, the rest as reset.
     const QByteArray bytes = windowsSectionFile(storedClient());
     writeFile(path, bytes.left(bytes.indexOf("\xE9 brawl") + 12));
-    LoadResult result = Client::load(path);
+    LoadResult result = load(path);
     EXPECT_TRUE(result.found && !result.complete);
     EXPECT_TRUE(shows(cj, {"txtCharges(18)=2", "txtOther=Caf\u00e9 brawl",
                            "txtConvictions=", "cboIncarceration="}));
@@ -143,16 +136,12 @@ TEST_F(CriminalFile, DamagedFilesKeepWhatWasReadAndNeverCrash) {
     EXPECT_EQ(cj.position("cboLegalProblems"), -1);
     EXPECT_EQ(cj.listText("cboNeedLegalTreatment"), "7 - Considerable problem");
 
-    QByteArray junk;
-    for (int i = 0; i < 4096; ++i)
-        junk += char((i * 73 + 11) % 256);
-    writeFile(path, junk);
-    EXPECT_FALSE(Client::load(path).complete);
+    EXPECT_FALSE(loadBytes(junkBytes(73, 11)).complete);
     prompts.clear();
     EXPECT_TRUE(load(QList<QByteArray>(72, "99999999999")).found);
     for (const auto& box : prompts.boxes)
         EXPECT_EQ(box.title, "Program Error");
-    EXPECT_FALSE(Client::load(dir.filePath("Missing.YRN")).found);
+    EXPECT_FALSE(load(dir.filePath("Missing.YRN")).found);
 }
 
 }  // namespace

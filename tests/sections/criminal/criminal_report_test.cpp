@@ -9,13 +9,7 @@ namespace {
 class CriminalReport : public ::testing::Test, public Client<CriminalJusticeSection> {
   protected:
     CriminalJusticeSection& cj = pane;
-    Section& demographic = *interview->section("ctlDemographic");
 
-    RecordingReport report() {
-        RecordingReport r;
-        cj.ClientReport(r);
-        return r;
-    }
     void count(int row, const QString& times) { type(arr("txtCharges", row), times); }
 };
 

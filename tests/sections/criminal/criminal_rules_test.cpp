@@ -12,17 +12,7 @@ const QString kOtherCount = arr("txtCharges", 18);
 class CriminalRules : public ::testing::Test, public Client<CriminalJusticeSection> {
   protected:
     CriminalJusticeSection& cj = pane;
-    QTemporaryDir dir;
 
-    // The readers replay the rules: they must rebuild what the clicks built, quietly.
-    void expectSameAfterReload() {
-        const QString path = dir.filePath("CriminalJustice.YRN");
-        ASSERT_TRUE(cj.SaveYRN(path));
-        Client<CriminalJusticeSection> other;
-        EXPECT_TRUE(other.load(path).complete);
-        EXPECT_TRUE(sameState(cj, other.pane));
-        EXPECT_TRUE(other.prompts.boxes.isEmpty() && other.prompts.focusRequests.isEmpty());
-    }
     // Every row of a list: the choice, whether it can be answered, its colour.
     ::testing::AssertionResult rows(const QString& stem, int choice, bool usable,
                                     Background colour) const {

@@ -1,18 +1,9 @@
 // "Demographic.YRN": files written on Windows machines in the current and the
 // older format, the race field, and damaged files.
-#include "sections/ClientFixture.h"
+#include "sections/SectionFileTest.h"
 
 namespace yrn::test {
 namespace {
-
-// A section file as a Windows machine writes it: every value line followed by
-// ";", CR LF line ends, Windows-1252 text.
-QByteArray sectionFile(const QStringList& values) {
-    QByteArray bytes;
-    for (const QString& value : values)
-        bytes += value.toLatin1() + "\r\n;\r\n";
-    return bytes;
-}
 
 // A client of the current format, field by field: race 65 (Multi-race) is field 10.
 QStringList currentClient() {
@@ -53,16 +44,11 @@ QStringList currentClient() {
     return v;
 }
 
-class DemographicFile : public ::testing::Test, public Client<DemographicSection> {
+class DemographicFile : public SectionFileTest<DemographicSection> {
   protected:
+    // Every field of this file, the last one too, is followed by a ";" line.
+    DemographicFile() { lastField = LastField::Separated; }
     DemographicSection& dem = pane;
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Demographic.YRN");
-
-    LoadResult load(const QStringList& values) {
-        writeFile(path, sectionFile(values));
-        return Client::load(path);
-    }
 };
 
 TEST_F(DemographicFile, WindowsFileOfTheCurrentFormatLoadsExactlyAndSavesBackUnchanged) {
@@ -84,7 +70,7 @@ TEST_F(DemographicFile, WindowsFileOfTheCurrentFormatLoadsExactlyAndSavesBackUnc
 
     // Written back: 128 fields each followed by a separator (256 lines), unchanged.
     ASSERT_TRUE(dem.SaveYRN(path));
-    EXPECT_EQ(readFile(path), sectionFile(values));
+    EXPECT_EQ(readFile(path), windowsSectionFile(values, lastField));
 
     // Line breaks, a separator line and "-1" inside answers survive a save and load.
     dem.setText("txtDemographicInformation", "First line\r\n;\r\n-1\nlast, with comma");
@@ -145,27 +131,23 @@ TEST_F(DemographicFile, RaceCodesOtherThanTheOlderPositionsKeepTheEthnicity) {
 
 TEST_F(DemographicFile, DamagedFilesKeepWhatWasReadAndNeverCrash) {
     // Cut in the children table: what came before is there.
-    const QByteArray bytes = sectionFile(currentClient());
+    const QByteArray bytes = windowsSectionFile(currentClient(), lastField);
     writeFile(path, bytes.left(bytes.indexOf("2001")));
-    const LoadResult result = Client::load(path);
+    const LoadResult result = load(path);
     EXPECT_TRUE(result.found && !result.complete);
     EXPECT_EQ(dem.listText("cboRace"), "Multi-race");
     EXPECT_EQ(dem.choice(arr("optGender", 0)), 1);
     EXPECT_EQ(dem.choice("optEthnicity"), -1);
     writeFile(path, bytes.left(bytes.indexOf(" 65 ") + 6));  // the race's separator lost
-    EXPECT_FALSE(Client::load(path).complete);
+    EXPECT_FALSE(load(path).complete);
     EXPECT_EQ(dem.listText("cboRace"), "Multi-race");
 
-    QByteArray junk;
-    for (int i = 0; i < 4096; ++i)
-        junk += char((i * 73 + 11) % 256);
-    writeFile(path, junk);
-    EXPECT_FALSE(Client::load(path).complete);
+    EXPECT_FALSE(loadBytes(junkBytes(73, 11)).complete);
     prompts.clear();
     EXPECT_TRUE(load(QStringList(128, "x9")).found);
     for (const auto& box : prompts.boxes)
         EXPECT_TRUE(box.title == "Program Error" || box.title == "Input Error");
-    EXPECT_FALSE(Client::load(dir.filePath("Missing.YRN")).found);
+    EXPECT_FALSE(load(dir.filePath("Missing.YRN")).found);
 }
 
 }  // namespace

@@ -18,11 +18,6 @@ class DemographicReport : public ::testing::Test, public Client<DemographicSecti
         for (int i = 0; i < 3; ++i)
             locator.setText("txtAssessmentDate" + QString::number(i + 1), assessed.at(i));
     }
-    RecordingReport report() {
-        RecordingReport r;
-        dem.ClientReport(r);
-        return r;
-    }
 };
 
 TEST_F(DemographicReport, AFullClientFillsEveryPlaceholderInOrder) {

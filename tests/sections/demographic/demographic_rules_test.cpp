@@ -10,15 +10,6 @@ class DemographicRules : public ::testing::Test, public Client<DemographicSectio
     DemographicSection& dem = pane;
     QTemporaryDir dir;
 
-    // The readers replay the rules: they must rebuild what the clicks built, quietly.
-    void expectSameAfterReload() {
-        const QString path = dir.filePath("Demographic.YRN");
-        ASSERT_TRUE(dem.SaveYRN(path));
-        Client<DemographicSection> other;
-        EXPECT_TRUE(other.load(path).complete);
-        EXPECT_TRUE(sameState(dem, other.pane));
-        EXPECT_TRUE(other.prompts.boxes.isEmpty() && other.prompts.focusRequests.isEmpty());
-    }
     void fillRow(int row) {
         dem.choose(arr("optGender", row), 1);
         type(arr("txtChildsDOBM", row), "4");
@@ -170,10 +161,13 @@ TEST_F(DemographicRules, ChildrenCountOpensRowsAndLosesNoneWhileTyped) {
     // "3" to "10" by typing "1" then "0" (and a click between) keeps rows 1 and 2.
     dem.setText("txtChildren", "1");
     EXPECT_TRUE(shows(dem, {"cboCustody(1)= (off)"}));
+    // The closed rows are held: shown empty, their answers kept.
+    EXPECT_TRUE(dem.field(arr("txtChildsDOBM", 2)).held && rowFilled(2));
+    EXPECT_FALSE(dem.field(arr("txtChildsDOBM", 0)).held);
     dem.textClick("txtChildren");
     type("txtChildren", "10");
     for (int i = 0; i < 10; ++i)
-        EXPECT_TRUE(dem.usable(arr("cboCustody", i))) << i;
+        EXPECT_TRUE(dem.usable(arr("cboCustody", i)) && !dem.field(arr("cboCustody", i)).held) << i;
     EXPECT_TRUE(rowFilled(1) && rowFilled(2));
     expectSameAfterReload();
 
@@ -301,7 +295,7 @@ TEST_F(DemographicRules, ChecksDatesReminderAndAdvances) {
               "number with a social security card.\r\nThis number needs to be accurate!");
     EXPECT_EQ(dem.text("txtSSN"), "123-45-6789");
 
-    // Full two-digit boxes hand the focus on (the birth day does not).
+    // Full two-digit boxes hand the focus on, the birth day to the year as well.
     prompts.clear();
     dem.choose("optOtherChildren", 1);
     dem.setCheck("chkD3", CheckState::Ticked);
@@ -311,7 +305,7 @@ TEST_F(DemographicRules, ChecksDatesReminderAndAdvances) {
          {arr("txtChildsDOBD", 0), "10"},
          {"txtD3DOBM", "10"},
          {"txtD3DOBD", "10"}});
-    EXPECT_EQ(focused(prompts), (QStringList{"txtBDateDay", arr("txtChildsDOBD", 0),
+    EXPECT_EQ(focused(prompts), (QStringList{"txtBDateDay", "txtBDateYear", arr("txtChildsDOBD", 0),
                                              arr("txtChildsDOBY", 0), "txtD3DOBD", "txtD3DOBY"}));
 
     // Nothing moves or asks while a client is read.

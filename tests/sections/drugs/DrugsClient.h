@@ -19,40 +19,36 @@ inline void writeComment(DrugsSection& drugs, int row, const QString& comment) {
 // age typed one-digit so that it is padded), a major substance with an abstinence,
 // treatment for alcohol and for drugs, meetings, money, problem days and ratings.
 inline void answerDrugs(DrugsSection& d) {
-    const auto type = [&](const QString& id, const QString& text) {
-        d.setText(id, text);
-        d.leave(id);
-    };
     for (int i = 0; i < 12; ++i) {
         d.choose(arr("optEverUse", i), 1);
-        type(arr("txtAge1stUse", i), QString::number(10 + i));
-        type(arr("txtDaysUsedLast30", i), QString::number(i));
-        type(arr("txtYearsUsedLife", i), QString::number(20 + i));
+        typeAndLeave(d, arr("txtAge1stUse", i), QString::number(10 + i));
+        typeAndLeave(d, arr("txtDaysUsedLast30", i), QString::number(i));
+        typeAndLeave(d, arr("txtYearsUsedLife", i), QString::number(20 + i));
         writeComment(d, i, "comment on row " + QString::number(i));
     }
     d.setPosition("cboMajorSubstance", 11);
-    type("txtMonthsAbstinence", "7");
-    type("txtEndAbstinence", "3");
-    type("txtNumDTs", "1");
-    type("txtNumODs", "2");
+    typeAndLeave(d, "txtMonthsAbstinence", "7");
+    typeAndLeave(d, "txtEndAbstinence", "3");
+    typeAndLeave(d, "txtNumDTs", "1");
+    typeAndLeave(d, "txtNumODs", "2");
     d.setPosition("cboUpLateOnDrugs", 2);
     d.choose("optAlcTreat", 1);
     for (const char* id :
          {"txtAlcAbuseL", "txtAlcAbusePY", "txtDetoxL", "txtDetoxPY", "txtOutpatientL"})
-        type(id, "1");
-    type("txtOutpatientPY", "0");
+        typeAndLeave(d, id, "1");
+    typeAndLeave(d, "txtOutpatientPY", "0");
     d.choose("optDrugTreat", 1);
     for (const char* id : {"txtDrugAbuseL", "txtDrugAbusePY", "txtDrugDetoxL", "txtDrugDetoxPY",
                            "txtDrugOutpatientL", "txtDrugOutpatientPY"})
-        type(id, "2");
-    type("txtOutpatientSettingPast30", "4");
+        typeAndLeave(d, id, "2");
+    typeAndLeave(d, "txtOutpatientSettingPast30", "4");
     d.choose("optAAL", 1);
     d.choose("optAAPY", 1);
-    type("txtAANAMeetings30", "6");
-    type("txtDollarsAlc30", "120");
-    type("txtDollarsDrugs30", "40");
-    type("txtAlcProblemsDays", "9");
-    type("txtDrugProblemsDays", "2");
+    typeAndLeave(d, "txtAANAMeetings30", "6");
+    typeAndLeave(d, "txtDollarsAlc30", "120");
+    typeAndLeave(d, "txtDollarsDrugs30", "40");
+    typeAndLeave(d, "txtAlcProblemsDays", "9");
+    typeAndLeave(d, "txtDrugProblemsDays", "2");
     d.setPosition("cboAlcTroubled", 3);
     d.setPosition("cboDrugTroubled", 1);
     d.setPosition("cboAlcImportance", 4);

@@ -2,6 +2,7 @@
 // several lines, save and load of every answer, and damaged files.
 #include <QRegularExpression>
 
+#include "sections/SectionFileTest.h"
 #include "sections/drugs/DrugsClient.h"
 
 namespace yrn::test {
@@ -29,30 +30,15 @@ QList<QByteArray> windowsClient() {
     return v;
 }
 
-// Every value line ends in CR LF and is followed by ";" but for the last.
-QByteArray sectionFile(const QList<QByteArray>& values) {
-    QByteArray bytes;
-    for (qsizetype i = 0; i < values.size(); ++i)
-        bytes += values.at(i) + (i + 1 < values.size() ? "\r\n;\r\n" : "\r\n");
-    return bytes;
-}
-
-class DrugsFile : public ::testing::Test, public Client<DrugsSection> {
+class DrugsFile : public SectionFileTest<DrugsSection> {
   protected:
     DrugsSection& drugs = pane;
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Drugs.YRN");
-
-    LoadResult loadBytes(const QByteArray& bytes) {
-        writeFile(path, bytes);
-        return load(path);
-    }
 };
 
 TEST_F(DrugsFile, WindowsFileLoadsExactlyAndSavesBackUnchanged) {
     const QList<QByteArray> values = windowsClient();
     ASSERT_EQ(values.size(), 96);
-    EXPECT_TRUE(loadBytes(sectionFile(values)).complete);
+    EXPECT_TRUE(load(values).complete);
     EXPECT_TRUE(prompts.boxes.isEmpty() && prompts.focusRequests.isEmpty());
     EXPECT_TRUE(
         shows(drugs, {"optEverUse(0)=1",
@@ -86,7 +72,7 @@ TEST_F(DrugsFile, WindowsFileLoadsExactlyAndSavesBackUnchanged) {
         EXPECT_EQ(drugs.commentIndicator(i), i == 0 || i == 3 || i == 11) << i;
 
     ASSERT_TRUE(drugs.SaveYRN(path));
-    EXPECT_EQ(readFile(path), sectionFile(values));
+    EXPECT_EQ(readFile(path), windowsSectionFile(values));
 }
 
 // An older program wrote a comment with a line break raw: its lines run on up to
@@ -94,7 +80,7 @@ TEST_F(DrugsFile, WindowsFileLoadsExactlyAndSavesBackUnchanged) {
 TEST_F(DrugsFile, ARawTwoLineCommentOfAnOlderProgramLoadsWithTheFieldsAfterItInStep) {
     QList<QByteArray> values = windowsClient();
     values[3 * 5 + 4] = "Smokes crack with his cousin\r\nand his friends at the caf\xe9";
-    EXPECT_TRUE(loadBytes(sectionFile(values)).complete);
+    EXPECT_TRUE(load(values).complete);
     EXPECT_TRUE(prompts.boxes.isEmpty());
     EXPECT_EQ(drugs.text("txtDrugComments(3)").split(QRegularExpression("\r?\n")),
               (QStringList{"Smokes crack with his cousin",
@@ -139,7 +125,7 @@ TEST_F(DrugsFile, DamagedFilesKeepWhatReadsAndSayWhatDoesNot) {
     QList<QByteArray> values = windowsClient();
     values[60] = "99";
     values[67] = "7";  // an option value the group does not know
-    LoadResult result = loadBytes(sectionFile(values));
+    LoadResult result = load(values);
     EXPECT_FALSE(result.complete);
     EXPECT_EQ(prompts.titles(), QStringList{"Program Error"});
     EXPECT_EQ(prompts.boxes.first().text, "Error in module MainModule.LoadCombo");
@@ -148,7 +134,7 @@ TEST_F(DrugsFile, DamagedFilesKeepWhatReadsAndSayWhatDoesNot) {
 
     // A file that ends in the middle of row 4: the rows before it stay.
     prompts.clear();
-    const QByteArray whole = sectionFile(windowsClient());
+    const QByteArray whole = windowsSectionFile(windowsClient());
     result = loadBytes(whole.left(whole.indexOf("22\r\n")));
     EXPECT_FALSE(result.complete);
     EXPECT_TRUE(prompts.boxes.isEmpty());
@@ -157,10 +143,7 @@ TEST_F(DrugsFile, DamagedFilesKeepWhatReadsAndSayWhatDoesNot) {
 
     // Binary junk reads as text without harm.
     prompts.clear();
-    QByteArray junk(4096, '\0');
-    for (int i = 0; i < junk.size(); ++i)
-        junk[i] = static_cast<char>((i * 37 + 11) % 256);
-    loadBytes(junk);
+    loadBytes(junkBytes(37, 11));
     Client<DrugsSection> fresh;
     EXPECT_EQ(drugs.fieldOrder(), fresh.pane.fieldOrder());
 }

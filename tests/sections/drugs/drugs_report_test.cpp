@@ -10,14 +10,8 @@ const QString kCrLf = "\r\n";
 class DrugsReport : public ::testing::Test, public Client<DrugsSection> {
   protected:
     DrugsSection& drugs = pane;
-    Section& demographic = *interview->section("ctlDemographic");
 
     void SetUp() override { nameClient(locator); }
-    RecordingReport report() {
-        RecordingReport r;
-        drugs.ClientReport(r);
-        return r;
-    }
     void use(int row, const QString& age, const QString& days, const QString& years) {
         drugs.choose(arr("optEverUse", row), 1);
         drugs.setText(arr("txtAge1stUse", row), age);

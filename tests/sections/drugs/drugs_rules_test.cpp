@@ -8,17 +8,7 @@ namespace {
 class DrugsRules : public ::testing::Test, public Client<DrugsSection> {
   protected:
     DrugsSection& drugs = pane;
-    QTemporaryDir dir;
 
-    // The readers replay the rules: they must rebuild what the clicks built, quietly.
-    void expectSameAfterReload() {
-        const QString path = dir.filePath("Drugs.YRN");
-        ASSERT_TRUE(drugs.SaveYRN(path));
-        Client<DrugsSection> other;
-        EXPECT_TRUE(other.load(path).complete);
-        EXPECT_TRUE(sameState(drugs, other.pane));
-        EXPECT_TRUE(other.prompts.boxes.isEmpty() && other.prompts.focusRequests.isEmpty());
-    }
     QStringList row(int i) const { return DrugsSection::rowFields(i); }
     // The three numbers and the comment of a row: empty, closed and dark red.
     ::testing::AssertionResult rowClosed(int i) const {

@@ -3,10 +3,9 @@
 // An answer to every education and employment question, as an interviewer types
 // them.
 
-#include <QByteArray>
 #include <QStringList>
 
-#include "interview/Section.h"
+#include "support/TestSupport.h"
 
 namespace yrn::test {
 
@@ -67,47 +66,39 @@ inline QStringList windowsEmploymentClient() {
             "Looking for work; résumé ready"};
 }
 
-inline QByteArray employmentFileBytes(const QStringList& values) {
-    return (values.join("\r\n;\r\n") + "\r\n").toLatin1();
-}
-
 // Twelve years of school, a welder with a license and a car, employed as a
 // craftsman for a year and three months, supported in part by a parent, income
 // from work and food stamps, two debts, one of them "other".
 inline void answerEmployment(Section& e) {
-    const auto type = [&](const QString& id, const QString& text) {
-        e.setText(id, text);
-        e.leave(id);
-    };
-    type("txtEducation", "12");
-    type("txtTraining", "6");
+    typeAndLeave(e, "txtEducation", "12");
+    typeAndLeave(e, "txtTraining", "6");
     e.choose("optProfession", 1);
-    type("txtProfession", "welding");
+    typeAndLeave(e, "txtProfession", "welding");
     e.choose("optDrLic", 1);
-    type("txtDriversLicenseNumber", "S123-4567");
+    typeAndLeave(e, "txtDriversLicenseNumber", "S123-4567");
     e.choose("optAuto", 1);
     e.choose("optCurrEmp", 1);
-    type("txtCurrJobY", "1");
-    type("txtCurrJobM", "3");
+    typeAndLeave(e, "txtCurrJobY", "1");
+    typeAndLeave(e, "txtCurrJobM", "3");
     e.setPosition("cboJob", 0);
     e.setPosition("cboJobtype", 4);
-    type("txtStartJobM", "2");
-    type("txtStartJobY", "2000");
+    typeAndLeave(e, "txtStartJobM", "2");
+    typeAndLeave(e, "txtStartJobY", "2000");
     e.choose("optContributor", 1);
     e.setPosition("cboGreatestContributor", 1);
     e.choose("optMajSupp", 0);
     e.setPosition("cboEmploymentPattern", 0);
-    type("txtDaysWorked", "20");
+    typeAndLeave(e, "txtDaysWorked", "20");
     const QStringList amounts{"900", "", "0", "", "150", "", "", ""};
     for (int i = 0; i < 8; ++i)
-        type(arr("txtMoneySources", i), amounts.at(i));
-    type("txtDependants", "2");
+        typeAndLeave(e, arr("txtMoneySources", i), amounts.at(i));
+    typeAndLeave(e, "txtDependants", "2");
     for (int i = 0; i < 5; ++i)
         e.choose(arr("optMoneyOwed", i), i == 1 || i == 4 ? 1 : 0);
     e.setPosition(arr("cboAmountOwed", 1), 1);
     e.setPosition(arr("cboAmountOwed", 4), 0);
     e.setText("txtOtherDebt", "credit card,\r\nphone bill");
-    type("txtEmploymentProblems", "4");
+    typeAndLeave(e, "txtEmploymentProblems", "4");
     e.setPosition("cboEmploymentTroubleE", 2);
     e.setPosition("cboImportantE", 4);
     e.setPosition("cboInterviewerRatingE", 5);

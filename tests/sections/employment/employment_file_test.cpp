@@ -1,22 +1,15 @@
 // "Employment.YRN": a file written on a Windows machine, saving and reading back,
 // and damaged files.
-#include "sections/ClientFixture.h"
+#include "sections/SectionFileTest.h"
 #include "sections/employment/EmploymentAnswers.h"
 #include "sections/employment/EmploymentSection.h"
 
 namespace yrn::test {
 namespace {
 
-class EmploymentFile : public ::testing::Test, public Client<EmploymentSection> {
+class EmploymentFile : public SectionFileTest<EmploymentSection> {
   protected:
     EmploymentSection& emp = pane;
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Employment.YRN");
-
-    LoadResult load(const QStringList& values) {
-        writeFile(path, employmentFileBytes(values));
-        return Client::load(path);
-    }
 };
 
 TEST_F(EmploymentFile, WindowsFileLoadsExactlyAndSavesBackUnchanged) {
@@ -73,7 +66,7 @@ TEST_F(EmploymentFile, WindowsFileLoadsExactlyAndSavesBackUnchanged) {
 
     // Written back: 50 fields and 49 separators, byte for byte.
     ASSERT_TRUE(emp.SaveYRN(path));
-    EXPECT_EQ(readFile(path), employmentFileBytes(values));
+    EXPECT_EQ(readFile(path), windowsSectionFile(values));
 }
 
 TEST_F(EmploymentFile, SavingAndReadingBackRestoresEveryAnswerAndEveryClosedBox) {
@@ -107,9 +100,9 @@ TEST_F(EmploymentFile, SavingAndReadingBackRestoresEveryAnswerAndEveryClosedBox)
 }
 
 TEST_F(EmploymentFile, DamagedFilesKeepWhatWasReadAndNeverCrash) {
-    const QByteArray bytes = employmentFileBytes(windowsEmploymentClient());
+    const QByteArray bytes = windowsSectionFile(windowsEmploymentClient());
     writeFile(path, bytes.left(bytes.indexOf("1999")));
-    const LoadResult cut = Client::load(path);
+    const LoadResult cut = load(path);
     EXPECT_TRUE(cut.found && !cut.complete);
     EXPECT_TRUE(shows(emp, {"txtDriversLicenseNumber=S123-4567", "cboJobtype=Craft and kindred",
                             "txtStartJobM=03", "txtStartJobY=", "optContributor=-1"}));
@@ -123,13 +116,9 @@ TEST_F(EmploymentFile, DamagedFilesKeepWhatWasReadAndNeverCrash) {
                             "txtEmployment=Looking for work; "
                             "résumé ready"}));
 
-    QByteArray junk;
-    for (int i = 0; i < 4096; ++i)
-        junk += char((i * 91 + 7) % 256);
-    writeFile(path, junk);
-    EXPECT_FALSE(Client::load(path).complete);
+    EXPECT_FALSE(loadBytes(junkBytes(91, 7)).complete);
     EXPECT_TRUE(load(QStringList(50, "x9")).found);
-    EXPECT_FALSE(Client::load(dir.filePath("Missing.YRN")).found);
+    EXPECT_FALSE(load(dir.filePath("Missing.YRN")).found);
 }
 
 }  // namespace

@@ -10,17 +10,10 @@ namespace {
 class EmploymentReport : public ::testing::Test, public Client<EmploymentSection> {
   protected:
     EmploymentSection& emp = pane;
-    Section& demographic = *interview->section("ctlDemographic");
-    QTemporaryDir dir;
 
     void SetUp() override {
         nameClient(locator);
         demographic.choose("optSex", 0);
-    }
-    RecordingReport report() {
-        RecordingReport r;
-        emp.ClientReport(r);
-        return r;
     }
     QString jobSentences() {
         const RecordingReport r = report();

@@ -13,16 +13,7 @@ const QStringList kDurations{"txtLastJobY", "txtLastJobM", "txtCurrJobY", "txtCu
 class EmploymentRules : public ::testing::Test, public Client<EmploymentSection> {
   protected:
     EmploymentSection& emp = pane;
-    QTemporaryDir dir;
 
-    void expectSameAfterReload() {
-        const QString path = dir.filePath("Employment.YRN");
-        ASSERT_TRUE(emp.SaveYRN(path));
-        Client<EmploymentSection> other;
-        EXPECT_TRUE(other.load(path).complete);
-        EXPECT_TRUE(sameState(emp, other.pane));
-        EXPECT_TRUE(other.prompts.boxes.isEmpty() && other.prompts.focusRequests.isEmpty());
-    }
     void typeJob() {
         for (const QString& id : kDurations)
             if (emp.usable(id)) type(id, "2");

@@ -2,7 +2,7 @@
 // 7 replayed by the reader, and damaged files.
 #include <QRandomGenerator>
 
-#include "sections/ClientFixture.h"
+#include "sections/SectionFileTest.h"
 
 namespace yrn::test {
 namespace {
@@ -40,12 +40,11 @@ const QList<Stored> kStored{
 };
 // clang-format on
 
-// CR LF lines, ";" after every field but the last.
 QByteArray windowsFile(const QList<Stored>& fields) {
-    QByteArray bytes;
+    QList<QByteArray> values;
     for (const Stored& f : fields)
-        bytes += f.raw + (&f == &fields.last() ? "\r\n" : "\r\n;\r\n");
-    return bytes;
+        values.append(f.raw);
+    return windowsSectionFile(values);
 }
 
 QString valueOf(const Section& s, const QString& id) {
@@ -55,18 +54,13 @@ QString valueOf(const Section& s, const QString& id) {
     return f.text;
 }
 
-struct LocatorFileTest : ::testing::Test, Client<LocatorSection> {
+struct LocatorFileTest : SectionFileTest<LocatorSection> {
     LocatorSection* loc = &pane;
-    QTemporaryDir dir;
-    QString write(const QByteArray& bytes) {
-        writeFile(dir.filePath("Location.YRN"), bytes);
-        return dir.filePath("Location.YRN");
-    }
 };
 
 TEST_F(LocatorFileTest, ReadsAWindowsFileExactlyAndSavesEveryFieldBack) {
     ASSERT_EQ(kStored.size(), 57);
-    EXPECT_TRUE(load(write(windowsFile(kStored))).complete);
+    EXPECT_TRUE(loadBytes(windowsFile(kStored)).complete);
     for (const Stored& f : kStored)
         EXPECT_EQ(valueOf(*loc, f.id), f.reads ? f.reads : QString::fromLatin1(f.raw)) << f.id;
     EXPECT_EQ(loc->listText("cboSite"), "Franklin County");
@@ -78,16 +72,16 @@ TEST_F(LocatorFileTest, ReadsAWindowsFileExactlyAndSavesEveryFieldBack) {
     set({{"txtLocationInformation", "first line\r\nsecond; line\r\n"},
          {"txtInterviewer", "\u0141ukasz"},
          {"txtC2Phone", " -1 "}});
-    const QString path = dir.filePath("saved.YRN");
-    ASSERT_TRUE(loc->SaveYRN(path));
-    const QList<QByteArray> lines = readFile(path).split('\n');
+    const QString saved = dir.filePath("saved.YRN");
+    ASSERT_TRUE(loc->SaveYRN(saved));
+    const QList<QByteArray> lines = readFile(saved).split('\n');
     ASSERT_EQ(lines.size(), 2 * 57);  // 113 lines, each ending in CR LF
     EXPECT_EQ(lines.at(14), " 25 \r") << "the site by its code";
     EXPECT_EQ(lines.at(111), ";\r");
     EXPECT_TRUE(lines.at(112).startsWith("first line")) << "the comment last, no separator";
 
     Client<LocatorSection> other;
-    EXPECT_TRUE(other.load(path).complete);
+    EXPECT_TRUE(other.load(saved).complete);
     EXPECT_TRUE(sameState(*loc, other.pane));
 }
 
@@ -95,7 +89,7 @@ TEST_F(LocatorFileTest, QuestionSevenReplaysWhenRead) {
     // A stored "No" closes the work boxes before their (empty) answers are read.
     loc->choose("optWorking", 0);
     ASSERT_TRUE(loc->SaveYRN(dir.filePath("no.YRN")));
-    load(write(windowsFile(kStored)));
+    loadBytes(windowsFile(kStored));
     EXPECT_TRUE(load(dir.filePath("no.YRN")).complete);
     for (const QString& id : kWorkBoxes) {
         EXPECT_FALSE(loc->usable(id));
@@ -103,13 +97,13 @@ TEST_F(LocatorFileTest, QuestionSevenReplaysWhenRead) {
         EXPECT_EQ(loc->text(id), "");
     }
     // A stored "Yes" opens them with their answers; unanswered leaves the start state.
-    EXPECT_TRUE(load(write(windowsFile(kStored))).complete);
+    EXPECT_TRUE(loadBytes(windowsFile(kStored)).complete);
     for (const QString& id : kWorkBoxes)
         EXPECT_TRUE(loc->usable(id) && loc->field(id).background == Background::Normal);
     EXPECT_EQ(loc->text("txtWorkCity"), "Hudson");
     QList<Stored> unanswered = kStored;
     unanswered[31].raw = "-1";
-    load(write(windowsFile(unanswered)));
+    loadBytes(windowsFile(unanswered));
     EXPECT_FALSE(loc->usable("txtWorkPlace"));
     EXPECT_TRUE(loc->usable("txtWorkState"));
     EXPECT_TRUE(prompts.boxes.isEmpty());
@@ -117,7 +111,7 @@ TEST_F(LocatorFileTest, QuestionSevenReplaysWhenRead) {
 
 TEST_F(LocatorFileTest, DamagedFilesNeverCrashAndKeepWhatWasRead) {
     const QByteArray whole = windowsFile(kStored);
-    LoadResult result = load(write(whole.left(whole.indexOf("Ana"))));
+    LoadResult result = loadBytes(whole.left(whole.indexOf("Ana")));
     EXPECT_FALSE(result.complete);
     EXPECT_EQ(loc->text("txtLastName"), "Mu\u00f1oz") << "read before the cut";
     EXPECT_EQ(loc->text("txtFirstName"), "");
@@ -125,7 +119,7 @@ TEST_F(LocatorFileTest, DamagedFilesNeverCrashAndKeepWhatWasRead) {
     // A site that is no number is reported; the fields after it are still read.
     QList<Stored> fields = kStored;
     fields[7].raw = "Summit";
-    result = load(write(windowsFile(fields)));
+    result = loadBytes(windowsFile(fields));
     EXPECT_FALSE(result.complete);
     EXPECT_EQ(prompts.titles(), QStringList{"Program Error"});
     EXPECT_EQ(prompts.last().text, "Error in module MainModule.LoadComboNew");
@@ -133,20 +127,20 @@ TEST_F(LocatorFileTest, DamagedFilesNeverCrashAndKeepWhatWasRead) {
 
     // A code no site has leaves the list unchosen, quietly.
     fields[7].raw = " 99 ";
-    EXPECT_TRUE(load(write(windowsFile(fields))).complete);
+    EXPECT_TRUE(loadBytes(windowsFile(fields)).complete);
     EXPECT_EQ(loc->position("cboSite"), -1);
     EXPECT_EQ(prompts.boxes.size(), 1);
 
     // A lost separator puts the rest out of step: the file is reported incomplete.
     QByteArray shifted = whole;
-    EXPECT_FALSE(load(write(shifted.replace("Ana\r\n;\r\n", "Ana\r\n"))).complete);
+    EXPECT_FALSE(loadBytes(shifted.replace("Ana\r\n;\r\n", "Ana\r\n")).complete);
 
     QByteArray junk(4096, '\0');
     QRandomGenerator random(7);
     for (char& c : junk)
         c = static_cast<char>(random.bounded(256));
-    EXPECT_TRUE(load(write(junk)).found);
-    EXPECT_FALSE(load(write({})).complete);
+    EXPECT_TRUE(loadBytes(junk).found);
+    EXPECT_FALSE(loadBytes({}).complete);
     EXPECT_FALSE(load(dir.filePath("missing.YRN")).found);
     EXPECT_TRUE(prompts.focusRequests.isEmpty());
 }

@@ -5,11 +5,6 @@ namespace {
 
 struct LocatorReport : ::testing::Test, Client<LocatorSection> {
     LocatorSection* loc = &pane;
-    RecordingReport report() {
-        RecordingReport r;
-        loc->ClientReport(r);
-        return r;
-    }
 };
 
 TEST_F(LocatorReport, ReportFillsEveryPlaceholderInOrder) {

@@ -2,10 +2,9 @@
 
 // An answer to every medical question, as an interviewer types them.
 
-#include <QByteArray>
 #include <QStringList>
 
-#include "interview/Section.h"
+#include "support/TestSupport.h"
 
 namespace yrn::test {
 
@@ -22,40 +21,30 @@ inline QStringList unansweredMedicalFile() {
     return v;
 }
 
-// A section file as a Windows machine writes it: Windows-1252 text, CR LF line
-// ends, ";" after every field but the last.
-inline QByteArray windowsSectionFile(const QStringList& values) {
-    return (values.join("\r\n;\r\n") + "\r\n").toLatin1();
-}
-
 // Hospitalized twice, chronic problems, one infectious disease, medication, a
 // pension, a smoker who sleeps late for work, insured eight months by private
 // insurance, Medicaid and a county plan.
 inline void answerMedical(Section& m) {
-    const auto type = [&](const QString& id, const QString& text) {
-        m.setText(id, text);
-        m.leave(id);
-    };
-    type("txtHospitalized", "2");
+    typeAndLeave(m, "txtHospitalized", "2");
     m.setPosition("cboLastHospitalized", 2);
     m.choose("optChrMedProb", 1);
-    type("txtMedicalProblems", "asthma, back pain");
+    typeAndLeave(m, "txtMedicalProblems", "asthma, back pain");
     for (int i = 0; i < 8; ++i)
         m.choose(arr("optHealthProb", i), i == 2 ? 1 : 0);
     m.choose("optFit", 0);
     m.choose("optPresMed", 1);
-    type("txtMedication", "inhaler");
+    typeAndLeave(m, "txtMedication", "inhaler");
     m.choose("optPension", 1);
-    type("txtPension", "back injury");
+    typeAndLeave(m, "txtPension", "back injury");
     m.choose("optSmokes", 1);
-    type("txtCigarettes", "10");
+    typeAndLeave(m, "txtCigarettes", "10");
     m.choose("optSleepLate", 1);
     m.choose("optBecauseWork", 1);
-    type("txtInsurance", "8");
+    typeAndLeave(m, "txtInsurance", "8");
     for (int i = 0; i < 6; ++i)
         m.choose(arr("optHealthInsurance", i), i == 1 || i == 2 || i == 5 ? 1 : 0);
-    type("txtOtherHI", "county plan");
-    type("txtExperienceProblems", "3");
+    typeAndLeave(m, "txtOtherHI", "county plan");
+    typeAndLeave(m, "txtExperienceProblems", "3");
     m.setPosition("cboClientTroubled", 1);
     m.setPosition("cboImportant", 3);
     m.setPosition("cboInterviewerRating", 3);

@@ -1,6 +1,6 @@
 // "Medical.YRN": a file written on a Windows machine, saving and reading back,
 // and damaged files.
-#include "sections/ClientFixture.h"
+#include "sections/SectionFileTest.h"
 #include "sections/medical/MedicalAnswers.h"
 #include "sections/medical/MedicalSection.h"
 
@@ -45,16 +45,9 @@ QStringList windowsClient() {
             "Seen by Dr. Müller; doing well"};
 }
 
-class MedicalFile : public ::testing::Test, public Client<MedicalSection> {
+class MedicalFile : public SectionFileTest<MedicalSection> {
   protected:
     MedicalSection& med = pane;
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Medical.YRN");
-
-    LoadResult load(const QStringList& values) {
-        writeFile(path, windowsSectionFile(values));
-        return Client::load(path);
-    }
 };
 
 TEST_F(MedicalFile, WindowsFileLoadsExactlyAndSavesBackUnchanged) {
@@ -130,7 +123,7 @@ TEST_F(MedicalFile, SavingAndReadingBackRestoresEveryAnswerAndEveryClosedBox) {
 TEST_F(MedicalFile, DamagedFilesKeepWhatWasReadAndNeverCrash) {
     const QByteArray bytes = windowsSectionFile(windowsClient());
     writeFile(path, bytes.left(bytes.indexOf("back injury")));
-    const LoadResult cut = Client::load(path);
+    const LoadResult cut = load(path);
     EXPECT_TRUE(cut.found && !cut.complete);
     EXPECT_TRUE(shows(med, {"txtHospitalized=3", "optHealthProb(7)=1", "optPension=1",
                             "txtPension=", "optSmokes=-1"}));
@@ -142,13 +135,9 @@ TEST_F(MedicalFile, DamagedFilesKeepWhatWasReadAndNeverCrash) {
     EXPECT_EQ(prompts.last().text, "Error in module MainModule.LoadCombo");
     EXPECT_TRUE(shows(med, {"cboLastHospitalized=", "txtOtherHI=county plan"}));
 
-    QByteArray junk;
-    for (int i = 0; i < 4096; ++i)
-        junk += char((i * 37 + 5) % 256);
-    writeFile(path, junk);
-    EXPECT_FALSE(Client::load(path).complete);
+    EXPECT_FALSE(loadBytes(junkBytes(37, 5)).complete);
     EXPECT_TRUE(load(QStringList(34, "x9")).found);
-    EXPECT_FALSE(Client::load(dir.filePath("Missing.YRN")).found);
+    EXPECT_FALSE(load(dir.filePath("Missing.YRN")).found);
 }
 
 }  // namespace

@@ -9,16 +9,10 @@ namespace {
 class MedicalReport : public ::testing::Test, public Client<MedicalSection> {
   protected:
     MedicalSection& med = pane;
-    Section& demographic = *interview->section("ctlDemographic");
 
     void SetUp() override {
         nameClient(locator);
         demographic.choose("optSex", 1);
-    }
-    RecordingReport report() {
-        RecordingReport r;
-        med.ClientReport(r);
-        return r;
     }
     // The insurance phrase for months and the rows answered "Yes" (a bit per row).
     QString programs(const QString& months, int yesRows, const QString& other = "county plan") {

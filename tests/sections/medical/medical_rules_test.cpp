@@ -4,6 +4,7 @@
 #include "sections/ClientFixture.h"
 #include "sections/medical/MedicalAnswers.h"
 #include "sections/medical/MedicalSection.h"
+#include "support/WindowsFile.h"
 
 namespace yrn::test {
 namespace {
@@ -18,14 +19,6 @@ class MedicalRules : public ::testing::Test, public Client<MedicalSection> {
     QTemporaryDir dir;
     const QString path = dir.filePath("Medical.YRN");
 
-    // The readers replay the rules: they must rebuild what the clicks built.
-    void expectSameAfterReload() {
-        ASSERT_TRUE(med.SaveYRN(path));
-        Client<MedicalSection> other;
-        EXPECT_TRUE(other.load(path).complete);
-        EXPECT_TRUE(sameState(med, other.pane));
-        EXPECT_TRUE(other.prompts.boxes.isEmpty() && other.prompts.focusRequests.isEmpty());
-    }
     // Every button of question 12: "id=choice" with " (off)" when closed.
     QStringList insuranceShown(const QString& answers, bool usable) const {
         QStringList out;

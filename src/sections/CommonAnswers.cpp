@@ -1,0 +1,56 @@
+#include "sections/CommonAnswers.h"
+
+#include "interview/NumericCheck.h"
+#include "interview/ReportWriter.h"
+
+namespace yrn {
+
+QStringList noYes() {
+    return {QStringLiteral("No"), QStringLiteral("Yes")};
+}
+
+QStringList lowerCaseFiveStepItems() {
+    QStringList items = fiveStepItems();
+    for (QString& item : items)
+        item = item.toLower();
+    return items;
+}
+
+QStringList fiveStepItems() {
+    return {QStringLiteral("Not at all"), QStringLiteral("Slightly"), QStringLiteral("Moderately"),
+            QStringLiteral("Considerably"), QStringLiteral("Extremely")};
+}
+
+QStringList ratingItems() {
+    return {QStringLiteral("0 - No real problem"),      QStringLiteral("1 - No real problem"),
+            QStringLiteral("2 - Slight problem"),       QStringLiteral("3 - Slight problem"),
+            QStringLiteral("4 - Moderate problem"),     QStringLiteral("5 - Moderate problem"),
+            QStringLiteral("6 - Considerable problem"), QStringLiteral("7 - Considerable problem"),
+            QStringLiteral("8 - Extreme problem"),      QStringLiteral("9 - Extreme problem")};
+}
+
+QString ratingWords(const QString& ratingText) {
+    return ratingText.size() > 4 ? ratingText.mid(4) : QString();
+}
+
+void reportRating(ReportWriter& report, const QString& field, const QString& ratingText) {
+    const QString words = ratingWords(ratingText);
+    if (!words.isEmpty()) report.RP(field, words);
+}
+
+bool isOne(const QString& typed) {
+    return typed == QStringLiteral("1") || typed == QStringLiteral("01");
+}
+
+bool zeroOrEmpty(const QString& typed) {
+    return typed.isEmpty() || checkedValue(typed) == 0;
+}
+
+QString countPhrase(const QString& typed, const QString& one, const QString& many,
+                    bool emptyIsZero) {
+    if (isOne(typed)) return one;
+    if (typed.isEmpty() && emptyIsZero) return QStringLiteral("0 ") + many;
+    return typed + ' ' + many;
+}
+
+}  // namespace yrn

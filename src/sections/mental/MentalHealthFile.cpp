@@ -1,0 +1,33 @@
+// The section file "MentalHealth.YRN": 44 fields, the last without a separator.
+#include "sections/mental/MentalHealthSection.h"
+
+namespace yrn {
+
+void MentalHealthSection::declareFile() {
+    // Questions 3 and 4 come before their medication boxes: reading replays their
+    // rules, which empty the boxes, and the stored texts then fill them.
+    file(Codec::Opt, QStringLiteral("optOutpatient"));
+    file(Codec::Text, QStringLiteral("txtTimesTreated"));
+    file(Codec::Opt, QStringLiteral("optPrescMed"));
+    file(Codec::Text, QStringLiteral("txtMedicationPrescribed"));
+    file(Codec::Opt, QStringLiteral("optPrescMed30D"));
+    file(Codec::Text, QStringLiteral("txtMedicationPrescribed30"));
+    file(Codec::Opt, QStringLiteral("optPension"));
+    for (int i = 0; i < 2 * kSymptomRows; ++i)
+        file(Codec::Opt, arr(QStringLiteral("optSymptoms"), i));
+    for (int row = 0; row < kPastExperienceRows; ++row)
+        file(Codec::Combo, arr(QStringLiteral("cboPastExperiences"), row));
+    file(Codec::Text, QStringLiteral("txtProblemsDays"));
+    file(Codec::Combo, QStringLiteral("cboPsychologicalTroubled"));
+    file(Codec::Combo, QStringLiteral("cboPsychologicalTreatment"));
+    file(Codec::Combo, QStringLiteral("cboNeedPsycTreatment"));
+    file(Codec::Text, QStringLiteral("txtMentalHealthComments"));
+    file(Codec::Text, QStringLiteral("txtTimeEndedHours"));
+    file(Codec::Text, QStringLiteral("txtTimeEndedMinutes"));
+    file(Codec::Opt, QStringLiteral("optAMPM"));
+    for (int row = 0; row < kRatingRows; ++row)
+        file(Codec::Opt, arr(QStringLiteral("optIntRatings"), row));
+    file(Codec::Text, QStringLiteral("txtFinalComments"), true);
+}
+
+}  // namespace yrn

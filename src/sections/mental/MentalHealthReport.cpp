@@ -1,0 +1,97 @@
+// The mental health part of the client report and the interviewer's observations.
+// The time the assessment ended is not reported.
+#include "interview/ReportWriter.h"
+#include "report/Phrases.h"
+#include "sections/CommonAnswers.h"
+#include "sections/mental/MentalHealthSection.h"
+
+namespace yrn {
+
+namespace {
+
+constexpr int kALittle = 1;
+
+}  // namespace
+
+void MentalHealthSection::ClientReport(ReportWriter& report) {
+    guard(info().module + ".ClientReport", [&] { writeReport(report); });
+}
+
+// The rows answered "Yes" in one column of question 6, from the first group of the
+// column on: each row's label without its last character (the question mark; the
+// eating disorders row has none and loses its last letter), in lower case.
+QString MentalHealthSection::symptomList(int firstGroup) const {
+    QString list;
+    for (int row = 0; row < kSymptomRows; ++row) {
+        if (!chosen(arr(QStringLiteral("optSymptoms"), firstGroup + row), 1)) continue;
+        const QString shown = label(arr(QStringLiteral("Label"), kFirstSymptomLabel + row));
+        list += shown.left(shown.size() - 1).toLower() + QStringLiteral("; ");
+    }
+    if (list.isEmpty()) return QStringLiteral("no problems");
+    return list.left(list.size() - 2);
+}
+
+// The past experiences of question 7 that bother the client "A little" (the
+// report's sentence says so); other degrees are not listed.
+QString MentalHealthSection::pastExperiences() const {
+    QString list;
+    for (int row = 0; row < kPastExperienceRows; ++row) {
+        if (position(arr(QStringLiteral("cboPastExperiences"), row)) != kALittle) continue;
+        list +=
+            label(arr(QStringLiteral("Label"), kFirstExperienceLabel + row)) + QStringLiteral("; ");
+    }
+    if (list.size() <= 2) return list;
+    return list.left(list.size() - 2).toLower();
+}
+
+void MentalHealthSection::writeReport(ReportWriter& report) const {
+    const auto t = [this](const char* id) { return text(QString::fromLatin1(id)); };
+
+    report.RP(QStringLiteral("HasHasNotTPE"), chosen(QStringLiteral("optOutpatient"), 1)
+                                                  ? QStringLiteral("has")
+                                                  : QStringLiteral("has not"));
+    report.RP(
+        QStringLiteral("TimesHosp"),
+        countPhrase(t("txtTimesTreated"), QStringLiteral("one time"), QStringLiteral("times")));
+    // Question 3 unanswered leaves both markers; question 4 unanswered reads as "Yes".
+    if (chosen(QStringLiteral("optPrescMed"), 0)) {
+        report.RP(QStringLiteral("HasHasNotPM"), QStringLiteral("has not"));
+        report.RP(QStringLiteral("Medications"), QString());
+    } else if (chosen(QStringLiteral("optPrescMed"), 1)) {
+        report.RP(QStringLiteral("HasHasNotPM"), QStringLiteral("has"));
+        report.RP(QStringLiteral("Medications"),
+                  QStringLiteral(" including:  ") + t("txtMedicationPrescribed"));
+    }
+    report.RP(QStringLiteral("ExperiencedProblems"), symptomList(kSymptomRows));
+    if (chosen(QStringLiteral("optPrescMed30D"), 0)) {
+        report.RP(QStringLiteral("HasHasNotPMM"), QStringLiteral("has not"));
+        report.RP(QStringLiteral("MedicationsM"), QString());
+    } else {
+        report.RP(QStringLiteral("HasHasNotPMM"), QStringLiteral("has"));
+        report.RP(QStringLiteral("MedicationsM"),
+                  QStringLiteral("including:  ") + t("txtMedicationPrescribed30"));
+    }
+    report.RP(QStringLiteral("PEProblems"), symptomList(0));
+    report.RP(QStringLiteral("BotheredBy30"), pastExperiences());
+    report.RP(QStringLiteral("MenTroubled"),
+              listText(QStringLiteral("cboPsychologicalTroubled")).toLower());
+    report.RP(QStringLiteral("MenNecessary"),
+              listText(QStringLiteral("cboPsychologicalTreatment")).toLower());
+    report.RP(QStringLiteral("MentalComments"), t("txtMentalHealthComments"));
+    reportRating(report, QStringLiteral("IRPsychiatric"),
+                 listText(QStringLiteral("cboNeedPsycTreatment")));
+
+    // An observation not answered "No" is marked for the court team's attention.
+    for (int row = 0; row < 6; ++row)
+        report.RP("W" + QString::number(row), chosen(arr(QStringLiteral("optIntRatings"), row), 0)
+                                                  ? QStringLiteral("Was not")
+                                                  : QStringLiteral("*Was"));
+    for (int row = 6; row < kRatingRows; ++row)
+        report.RP("D" + QString::number(row - 6),
+                  chosen(arr(QStringLiteral("optIntRatings"), row), 0)
+                      ? QStringLiteral("I do not believe")
+                      : QStringLiteral("*I do believe"));
+    report.RP(QStringLiteral("FinalComments"), CapitalizeFirst(t("txtFinalComments")));
+}
+
+}  // namespace yrn

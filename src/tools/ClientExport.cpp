@@ -1,0 +1,134 @@
+#include "tools/ClientExport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "interview/CalendarDate.h"
+#include "interview/Interview.h"
+#include "interview/Prompts.h"
+#include "records/ClientFolder.h"
+#include "sections/DeclaredSection.h"
+#include "sections/Sections.h"
+#include "tools/ToolPrompts.h"
+
+namespace yrn {
+
+// Keeps the boxes the readers show while a client is read, as warning lines.
+class ClientExport::CollectingPrompts : public Prompts {
+  public:
+    void information(const QString& title, const QString& text) override { keep(title, text); }
+    void critical(const QString& title, const QString& text) override { keep(title, text); }
+    bool yesNo(const QString& title, const QString& text) override {
+        keep(title, text);
+        return true;
+    }
+    bool okCancel(const QString& title, const QString& text) override {
+        keep(title, text);
+        return true;
+    }
+    void focus(const QString&, const QString&) override {}
+
+    QStringList take() { return std::exchange(lines_, {}); }
+
+  private:
+    void keep(const QString& title, const QString& text) {
+        // The open's own summary of damaged files speaks to a person at the
+        // window; the export says it in its own words.
+        if (title == QLatin1String("Incomplete Client Files")) return;
+        lines_ << ToolPrompts::line(title, text);
+    }
+    QStringList lines_;
+};
+
+ClientExport::ClientExport(QString programFolder, const InterviewFactory& makeSections)
+    : programFolder_(std::move(programFolder)),
+      prompts_(std::make_unique<CollectingPrompts>()),
+      interview_(makeSections ? makeSections(*prompts_) : makeInterview(*prompts_)),
+      tables_(answerTables(*interview_)) {}
+
+ClientExport::~ClientExport() = default;
+
+bool ClientExport::clientFolders(QStringList& names, QString* error) const {
+    names.clear();
+    const QFileInfo info(programFolder_);
+    if (!info.isDir() || !info.isReadable() || !info.isExecutable()) {
+        if (error)
+            *error = "cannot read the program folder " + QDir::toNativeSeparators(programFolder_);
+        return false;
+    }
+    const QDir program(programFolder_);
+    const ClientFolder client(*interview_, programFolder_);
+    for (const QString& name :
+         program.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::NoSort))
+        if (!client.sectionFiles(program.filePath(name)).isEmpty()) names << name;
+    // Code-point order: the same rows in the same order on every machine.
+    std::sort(names.begin(), names.end());
+    return true;
+}
+
+ClientRecord ClientExport::read(const QString& folderName) {
+    ClientRecord record;
+    record.folder = folderName;
+    const QString path = QDir(programFolder_).filePath(folderName);
+    ClientFolder client(*interview_, programFolder_);
+    const QList<ClientFolder::SectionFile> files = client.sectionFiles(path);
+    for (const ClientFolder::SectionFile& file : files) {
+        const QDateTime time = QFileInfo(file.path).lastModified().toUTC();
+        if (!record.filesTime.isValid() || time > record.filesTime) record.filesTime = time;
+    }
+
+    prompts_->take();
+    const ClientFolder::OpenOutcome opened = client.openClient(path);
+    if (!opened.incomplete.isEmpty())
+        record.warnings << "damaged or incomplete, read as far as it goes: " +
+                               opened.incomplete.join(QStringLiteral(", "));
+    record.warnings << prompts_->take();
+
+    for (const AnswerTable& table : tables_) {
+        const QString module = table.section->info().module;
+        const bool found =
+            opened.found && std::any_of(files.cbegin(), files.cend(),
+                                        [&](const auto& file) { return file.module == module; });
+        if (!found) record.warnings << table.fileName + " is missing";
+        QList<QVariant> values;
+        values.reserve(table.columns.size());
+        for (const AnswerColumn& column : table.columns)
+            values << (found ? answerValue(*table.section, column) : QVariant());
+        record.hasFile << found;
+        record.values << values;
+    }
+
+    if (opened.found) {
+        const ClientIdentity& identity = interview_->identity();
+        record.name = identity.WholeName().trimmed();
+        if (const auto date = calendarDate(identity.AssessmentDate()))
+            record.assessmentDate = date->toString(Qt::ISODate);
+        const Section* locator = interview_->section(QStringLiteral("LocatorInformation"));
+        if (locator && locator->has(QStringLiteral("cboSite")))
+            record.courtSite = locator->listText(QStringLiteral("cboSite"));
+    }
+    return record;
+}
+
+bool ClientExport::run(ExportSink& sink, ExportProgress* progress, QString* error) {
+    QStringList names;
+    if (!clientFolders(names, error)) return false;
+    const auto fail = [&] {
+        if (error) *error = sink.error();
+        return false;
+    };
+    if (!sink.begin(tables_)) return fail();
+    for (int i = 0; i < names.size(); ++i) {
+        const ClientRecord record = read(names.at(i));
+        if (progress) {
+            for (const QString& warning : record.warnings)
+                progress->warning(record.folder, warning);
+            progress->client(i + 1, static_cast<int>(names.size()));
+        }
+        if (!sink.add(record)) return fail();
+    }
+    return sink.finish() || fail();
+}
+
+}  // namespace yrn

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <functional>
+#include <memory>
+
+#include "tools/AnswerColumns.h"
+
+namespace yrn {
+
+class Interview;
+class Prompts;
+
+// One client folder as read for the export.
+struct ClientRecord {
+    QString folder;          // the client folder's name, the key of every table
+    QDateTime filesTime;     // the newest modification time of its section files
+    QString name;            // "First M. Last"; empty when no name is stored
+    QString assessmentDate;  // "YYYY-MM-DD"; empty when the stored date is no calendar date
+    QString courtSite;       // the court site's name; empty when none is chosen
+    // Per answer table: whether the folder holds its section file, and the values
+    // of its columns (null where unanswered, or where the file is missing).
+    QList<bool> hasFile;
+    QList<QList<QVariant>> values;
+    // What went wrong while reading it: damaged or missing section files, and
+    // the messages their readers gave. Empty for a whole client.
+    QStringList warnings;
+    bool complete() const { return warnings.isEmpty(); }
+};
+
+// Where the records go: a CSV file or an SQLite database.
+class ExportSink {
+  public:
+    virtual ~ExportSink() = default;
+    virtual bool begin(const QList<AnswerTable>& tables) = 0;
+    virtual bool add(const ClientRecord& record) = 0;
+    virtual bool finish() = 0;
+    // Why the last step failed.
+    virtual QString error() const = 0;
+};
+
+// Told of each client as it is read (for progress and warnings).
+class ExportProgress {
+  public:
+    virtual ~ExportProgress() = default;
+    virtual void client(int done, int total) = 0;
+    virtual void warning(const QString& folder, const QString& text) = 0;
+};
+
+// Reads every client folder of a program folder (a folder directly under it that
+// holds a section file) with the sections of the interview, as the open-client
+// dialog reads one, and hands each to a sink. A damaged or incomplete client
+// still gives its record (what could be read) and warnings; it never stops the
+// export.
+class ClientExport {
+  public:
+    // The sections to read with: the whole interview, unless a test says otherwise.
+    using InterviewFactory = std::function<std::unique_ptr<Interview>(Prompts&)>;
+    explicit ClientExport(QString programFolder, const InterviewFactory& makeSections = {});
+    ~ClientExport();
+
+    const QList<AnswerTable>& tables() const { return tables_; }
+
+    // The names of the client folders, in name order; false when the program
+    // folder cannot be read.
+    bool clientFolders(QStringList& names, QString* error = nullptr) const;
+
+    ClientRecord read(const QString& folderName);
+
+    // Reads all clients into the sink; false (and why) when the program folder
+    // cannot be read or the sink fails.
+    bool run(ExportSink& sink, ExportProgress* progress, QString* error);
+
+  private:
+    class CollectingPrompts;
+    QString programFolder_;
+    std::unique_ptr<CollectingPrompts> prompts_;
+    std::unique_ptr<Interview> interview_;
+    QList<AnswerTable> tables_;
+};
+
+}  // namespace yrn

@@ -1,0 +1,64 @@
+#include "tools/CsvExport.h"
+
+#include <QFileInfo>
+#include <cstdio>
+
+#include "interview/AtomicFile.h"
+
+namespace yrn {
+
+QByteArray CsvExport::field(const QString& text) {
+    QByteArray bytes = text.toUtf8();
+    if (!bytes.contains(',') && !bytes.contains('"') && !bytes.contains('\n') &&
+        !bytes.contains('\r'))
+        return bytes;
+    bytes.replace('"', "\"\"");
+    return '"' + bytes + '"';
+}
+
+void CsvExport::endRow() {
+    bytes_.chop(1);  // the last comma
+    bytes_ += "\r\n";
+}
+
+bool CsvExport::begin(const QList<AnswerTable>& tables) {
+    bytes_ = "folder,";
+    for (const AnswerTable& table : tables)
+        for (const AnswerColumn& column : table.columns)
+            bytes_ += field(column.csvName) + ',';
+    endRow();
+    return true;
+}
+
+bool CsvExport::add(const ClientRecord& record) {
+    bytes_ += field(record.folder) + ',';
+    for (const QList<QVariant>& values : record.values) {
+        for (const QVariant& value : values) {
+            if (!value.isNull()) bytes_ += field(value.toString());
+            bytes_ += ',';
+        }
+    }
+    endRow();
+    return true;
+}
+
+bool CsvExport::finish() {
+    if (path_ == QLatin1String("-")) {
+        if (std::fwrite(bytes_.constData(), 1, std::size_t(bytes_.size()), stdout) ==
+                std::size_t(bytes_.size()) &&
+            std::fflush(stdout) == 0)
+            return true;
+        error_ = QStringLiteral("cannot write to stdout");
+        return false;
+    }
+    if (const QFileInfo info(path_); info.exists() && !info.isFile()) {
+        error_ = "cannot write " + path_ + ": not a regular file";
+        return false;
+    }
+    QString why;
+    if (writeFileAtomically(path_, bytes_, &why)) return true;
+    error_ = "cannot write " + path_ + ": " + why;
+    return false;
+}
+
+}  // namespace yrn

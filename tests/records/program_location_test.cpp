@@ -1,0 +1,114 @@
+// Where the program keeps its clients: beside a portable copy, or in the
+// per-user data folder of an installed one, given the template and the help
+// documents on the first start.
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "ProgramInfo.h"
+#include "records/ProgramLocation.h"
+#include "support/TestSupport.h"
+
+namespace yrn::test {
+namespace {
+
+// An install under a prefix: bin/ with the executables, share/halverin-yrn/
+// with the template and the help documents.
+struct Install {
+    Install() {
+        QDir().mkpath(bin);
+        QDir().mkpath(data + "/YRN Help Files");
+        writeFile(data + "/YRN_TEMPLATE.RTF", "{\\rtf1 installed}");
+        writeFile(data + "/YRN Help Files/YRN Locator.doc", "locator");
+        writeFile(data + "/YRN Help Files/YRN Saving Information.doc", "saving");
+    }
+    QTemporaryDir prefix;
+    QString bin = prefix.filePath("bin");
+    QString data = prefix.filePath("share/halverin-yrn");
+    QString user = prefix.filePath("home/.local/share/halverin-yrn");
+};
+
+TEST(ProgramLocationTest, TheInstalledDataLieBesideTheExecutablesFolder) {
+    Install install;
+    EXPECT_EQ(QDir(installedDataFolder(install.bin)), QDir(install.data));
+    EXPECT_TRUE(QString(kProgramVersion).contains('.'));
+}
+
+TEST(ProgramLocationTest, AWritableFolderWithTheTemplateKeepsEverythingBesideTheProgram) {
+    Install install;
+    writeFile(install.bin + "/YRN_TEMPLATE.RTF", "{\\rtf1 portable}");
+    const ProgramLocation location = resolveProgramFolder(install.bin, install.user);
+    EXPECT_EQ(location.folder, install.bin);
+    EXPECT_TRUE(location.besideProgram);
+    EXPECT_TRUE(location.problem.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(install.user)) << "nothing is made elsewhere";
+}
+
+TEST(ProgramLocationTest, AnInstalledCopyUsesThePerUserFolderSeededOnce) {
+    Install install;
+    ProgramLocation location = resolveProgramFolder(install.bin, install.user);
+    EXPECT_EQ(QDir(location.folder), QDir(install.user));
+    EXPECT_FALSE(location.besideProgram);
+    EXPECT_TRUE(location.problem.isEmpty()) << location.problem.toStdString();
+    EXPECT_EQ(readFile(install.user + "/YRN_TEMPLATE.RTF"), "{\\rtf1 installed}");
+    EXPECT_EQ(readFile(install.user + "/YRN Help Files/YRN Locator.doc"), "locator");
+    EXPECT_EQ(readFile(install.user + "/YRN Help Files/YRN Saving Information.doc"), "saving");
+    // Client answers live there: the folder is its owner's only.
+    EXPECT_EQ(QFile::permissions(install.user) &
+                  (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::ExeOther),
+              QFileDevice::Permissions());
+
+    // A template edited there is kept; a help document deleted there comes back.
+    writeFile(install.user + "/YRN_TEMPLATE.RTF", "{\\rtf1 our own}");
+    QFile::remove(install.user + "/YRN Help Files/YRN Locator.doc");
+    location = resolveProgramFolder(install.bin, install.user);
+    EXPECT_EQ(QDir(location.folder), QDir(install.user));
+    EXPECT_EQ(readFile(install.user + "/YRN_TEMPLATE.RTF"), "{\\rtf1 our own}");
+    EXPECT_EQ(readFile(install.user + "/YRN Help Files/YRN Locator.doc"), "locator");
+}
+
+TEST(ProgramLocationTest, AReadOnlyCopySeedsThePerUserFolderFromItsOwnFolder) {
+    QTemporaryDir copy;
+    const QString program = copy.filePath("yrn");
+    QDir().mkpath(program + "/YRN Help Files");
+    writeFile(program + "/YRN_TEMPLATE.RTF", "{\\rtf1 from the copy}");
+    writeFile(program + "/YRN Help Files/YRN Medical.doc", "medical");
+    QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (QFileInfo(program).isWritable()) GTEST_SKIP() << "the file system lets us write anyway";
+    const QString user = copy.filePath("user");
+    const ProgramLocation location = resolveProgramFolder(program, user);
+    QFile::setPermissions(program,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(QDir(location.folder), QDir(user));
+    EXPECT_EQ(readFile(user + "/YRN_TEMPLATE.RTF"), "{\\rtf1 from the copy}");
+    EXPECT_EQ(readFile(user + "/YRN Help Files/YRN Medical.doc"), "medical");
+}
+
+TEST(ProgramLocationTest, WhatCannotBePreparedIsToldAndTheProgramStillHasAFolder) {
+    Install install;
+    // The per-user folder cannot be made: a file stands in its way.
+    writeFile(install.prefix.filePath("home"), "in the way");
+    ProgramLocation location = resolveProgramFolder(install.bin, install.user);
+    EXPECT_EQ(location.folder, install.bin);
+    EXPECT_TRUE(location.problem.contains(QDir::toNativeSeparators(install.user)))
+        << location.problem.toStdString();
+
+    // Nothing to seed from: the template is missing, and that is told.
+    QTemporaryDir bare;
+    location = resolveProgramFolder(bare.filePath("bin"), bare.filePath("user"));
+    EXPECT_EQ(QDir(location.folder), QDir(bare.filePath("user")));
+    EXPECT_FALSE(location.problem.isEmpty());
+}
+
+TEST(ProgramLocationTest, TheToolsTemplateIsBesideItElseTheInstalledOne) {
+    Install install;
+    EXPECT_EQ(QFileInfo(defaultTemplate(install.bin)).absoluteFilePath(),
+              QFileInfo(install.data + "/YRN_TEMPLATE.RTF").absoluteFilePath());
+    writeFile(install.bin + "/YRN_TEMPLATE.RTF", "{\\rtf1 portable}");
+    EXPECT_EQ(defaultTemplate(install.bin), install.bin + "/YRN_TEMPLATE.RTF");
+    QTemporaryDir bare;
+    EXPECT_EQ(defaultTemplate(bare.path()), bare.filePath("YRN_TEMPLATE.RTF"));
+}
+
+}  // namespace
+}  // namespace yrn::test
