@@ -119,6 +119,10 @@ Answer unanswered(Kind kind) {
     }
 }
 
+// A file holding characters that Windows-1252 lacks is UTF-8 behind the byte-order
+// mark, as the program writes it; any other is Windows-1252.
+const QByteArray kUtf8Mark = "\xEF\xBB\xBF";
+
 QByteArray fileOf(const QList<StoredField>& fields, const Answers& answers, bool separatorAfterLast,
                   int keep = -1) {
     QByteArray bytes;
@@ -238,7 +242,7 @@ class ClientExportTest : public ::testing::Test {
                           {"cboLanguage", {"abc", {"", ""}}},
                           {"txtSSN", {"999", {"999"}}}};
 
-        writeClient("MunozAnaQ05-07-2001", fileOf(locatorFields(), doe, false),
+        writeClient("MunozAnaQ05-07-2001", kUtf8Mark + fileOf(locatorFields(), doe, false),
                     fileOf(demographicFields(), doeDemographic, true));
         writeFile(program.filePath("MunozAnaQ05-07-2001/Empty.YRN"), "whatever\r\n");
         writeClient("RoeRick11-30-2003", fileOf(locatorFields(), roe, false), {});
@@ -430,7 +434,7 @@ TEST_F(ClientExportTest, SqliteExportAgainUpdatesTheDatabaseInsteadOfAddingRows)
     // One client changes, one goes, one comes.
     doe["txtFirstName"] = {"Anna", {"Anna"}};
     writeFile(program.filePath("MunozAnaQ05-07-2001/Location.YRN"),
-              fileOf(locatorFields(), doe, false));
+              kUtf8Mark + fileOf(locatorFields(), doe, false));
     QDir(program.filePath("Zed02-30-2004")).removeRecursively();
     writeClient("NewNed01-02-2005", fileOf(locatorFields(), roe, false),
                 fileOf(demographicFields(), doeDemographic, true));
