@@ -8,6 +8,7 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -540,6 +541,13 @@ bool FieldBinder::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::MouseButtonPress) {
         QTimer::singleShot(0, this,
                            [this, id] { forward(id, [this, id] { section_.textClick(id); }); });
+    } else if (event->type() == QEvent::KeyPress) {
+        // An Alt key that no button or menu took (Alt+N pressed once too often on
+        // the last page of a pane) is no typing: the box would take its letter.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & Qt::AltModifier) && !(key->modifiers() & Qt::ControlModifier) &&
+            !key->text().isEmpty())
+            return true;
     }
     return false;
 }

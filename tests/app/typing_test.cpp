@@ -149,6 +149,27 @@ TEST_F(TypingTest, ARefusedValueIsReplacedByRetyping) {
     EXPECT_EQ(focus(), box("txtBDateDay"));
 }
 
+// An Alt key that no button or menu takes types nothing into a box, one-line or
+// comment: Alt+N pressed once too often on a pane's last page adds no "n".
+TEST_F(TypingTest, AnAltKeyNoButtonTakesTypesNothing) {
+    typeInto("txtInterviewer", "Pat");
+    key(Qt::Key_J, Qt::AltModifier);
+    EXPECT_EQ(locator().text("txtInterviewer"), "Pat");
+    key(Qt::Key_A);
+    EXPECT_EQ(locator().text("txtInterviewer"), "Pata");
+
+    for (int i = 0; i < 10 && currentPage() != locator().lastPage(); ++i)
+        current()->next();
+    auto* comment = window->findChild<QPlainTextEdit*>("txtLocationInformation");
+    ASSERT_NE(comment, nullptr);
+    QTest::mouseClick(comment->viewport(), Qt::LeftButton);
+    QTRY_COMPARE(focus(), static_cast<QWidget*>(comment));
+    keys("ok");
+    key(Qt::Key_N, Qt::AltModifier);
+    key(Qt::Key_N, Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_EQ(locator().text("txtLocationInformation"), "ok");
+}
+
 // Tab visits the answers of a page in the order the questionnaire declares them,
 // then the page's buttons, and comes round to the first answer with no stop that
 // shows nothing in between.
