@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
+#include "BenchMain.h"
 #include "interview/Interview.h"
 #include "interview/RecordingPrompts.h"
 #include "interview/Section.h"
@@ -72,8 +73,5 @@ BENCHMARK(BM_WriteAndReadDemographicSizedFile)
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return yrn::bench::runBenchmarks(argc, argv, yrn::bench::Windows::No);
 }

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include "BenchMain.h"
 #include "GeneratedClients.h"
 #include "tools/ClientExport.h"
 #include "tools/CsvExport.h"
@@ -62,10 +63,6 @@ BENCHMARK(BM_ExportSqliteAgain)->Unit(benchmark::kSecond)->Iterations(1);
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    clients();  // generated before the clock runs
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    // The clients are generated before the clock runs.
+    return yrn::bench::runBenchmarks(argc, argv, yrn::bench::Windows::No, [] { clients(); });
 }

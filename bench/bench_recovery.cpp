@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "BenchMain.h"
 #include "app/Recovery.h"
 #include "interview/AtomicFile.h"
 #include "interview/RecordingPrompts.h"
@@ -118,8 +119,5 @@ BENCHMARK(BM_AtomicWriteOfSize)
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return yrn::bench::runBenchmarks(argc, argv, yrn::bench::Windows::No);
 }

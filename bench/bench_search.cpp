@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListView>
 
+#include "BenchMain.h"
 #include "GeneratedClients.h"
 #include "app/ClientDialog.h"
 #include "app/ClientSearch.h"
@@ -78,11 +79,6 @@ BENCHMARK(BM_Keystroke)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    clients();  // generated before the clock runs
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    // The clients are generated before the clock runs.
+    return yrn::bench::runBenchmarks(argc, argv, yrn::bench::Windows::Yes, [] { clients(); });
 }

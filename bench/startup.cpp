@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "BenchMain.h"
 #include "app/ClientDialog.h"
 #include "app/MainWindow.h"
 #include "app/PaneView.h"
@@ -86,10 +87,5 @@ BENCHMARK(BM_PageNavigation)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return yrn::bench::runBenchmarks(argc, argv, yrn::bench::Windows::Yes);
 }

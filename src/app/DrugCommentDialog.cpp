@@ -28,6 +28,7 @@ DrugCommentDialog::DrugCommentDialog(DrugCommentDialogModel& model, QWidget& mai
     text_ = new QPlainTextEdit(FieldBinder::shownText(model_.comments()), this);
     text_->setObjectName(QStringLiteral("txtDrugComments"));
     text_->setTabChangesFocus(true);
+    FieldBinder::typeNoAltKeys(text_);
     label_->setBuddy(text_);
     layout->addWidget(label_);
     layout->addWidget(text_, 1);

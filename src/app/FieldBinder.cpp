@@ -224,6 +224,7 @@ FieldBinder::View FieldBinder::makeText(const QString& id, QWidget* parent) {
         forward(id, [this, id, text] { section_.setText(id, text); });
     });
     watch(view.line, id);
+    typeNoAltKeys(view.line);
     return view;
 }
 
@@ -264,6 +265,7 @@ FieldBinder::View FieldBinder::makeMultiLine(const QString& id, QWidget* parent)
         forward(id, [this, id, text] { section_.setText(id, text); });
     });
     watch(view.multi, id);
+    typeNoAltKeys(view.multi);
     watch(view.multi->viewport(), id);
     return view;
 }
@@ -426,6 +428,30 @@ void FieldBinder::bindFrame(const QString& frameId, QGroupBox* box) {
     refresh(frameId);
 }
 
+namespace {
+
+// Swallows the key presses with Alt that no button or menu took (Alt+N pressed
+// once too often on the last page of a pane): they are no typing, but a text box
+// would take their letter.
+class UntakenAltKeys : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return (key->modifiers() & Qt::AltModifier) && !(key->modifiers() & Qt::ControlModifier) &&
+               !key->text().isEmpty();
+    }
+};
+
+}  // namespace
+
+void FieldBinder::typeNoAltKeys(QWidget* box) {
+    box->installEventFilter(new UntakenAltKeys(box));
+}
+
 void FieldBinder::watch(QObject* object, const QString& id) {
     watched_.insert(object, id);
     object->installEventFilter(this);
@@ -541,13 +567,6 @@ bool FieldBinder::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::MouseButtonPress) {
         QTimer::singleShot(0, this,
                            [this, id] { forward(id, [this, id] { section_.textClick(id); }); });
-    } else if (event->type() == QEvent::KeyPress) {
-        // An Alt key that no button or menu took (Alt+N pressed once too often on
-        // the last page of a pane) is no typing: the box would take its letter.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->modifiers() & Qt::AltModifier) && !(key->modifiers() & Qt::ControlModifier) &&
-            !key->text().isEmpty())
-            return true;
     }
     return false;
 }

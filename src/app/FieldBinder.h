@@ -64,6 +64,8 @@ class FieldBinder : public QObject {
     // and the report expect; the edit box works with bare line feeds.
     static QString modelText(const QString& shownText);
     static QString shownText(const QString& modelText);
+    // An Alt key that no button or menu takes types nothing into the box.
+    static void typeNoAltKeys(QWidget* box);
     // A question, label or heading as the page shows it. The declared texts keep
     // the runs of blanks that once placed their words on a fixed-width form; on a
     // page that wraps its texts they would only leave wide gaps. Each line loses

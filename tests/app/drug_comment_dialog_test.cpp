@@ -78,6 +78,7 @@ TEST_F(DrugCommentDialogTest, OkReturnsTheTypedCommentAndTurnsTheButtonBlue) {
     QTest::keyClick(dialog->textBox(), Qt::Key_Return);  // a new line, not OK
     EXPECT_TRUE(dialog->isVisible());
     QTest::keyClicks(dialog->textBox(), "since 2019");
+    QTest::keyClick(dialog->textBox(), Qt::Key_N, Qt::AltModifier);  // no button takes it
     QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
     EXPECT_TRUE(closedAndEnabled());
     EXPECT_EQ(comment(3), "uses daily\r\nsince 2019");
