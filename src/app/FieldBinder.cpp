@@ -588,6 +588,10 @@ void FieldBinder::focusField(const QString& id) {
         QWidget* target = focusWidget(id);
         if (!target || !target->isVisible() || !target->isEnabled()) return;
         const QScopedValueRollback<bool> guard(movingFocus_, returning);
+        // The style draws the focus of an option button, check box or list only
+        // once the keyboard has moved it; the program moving it counts the same, so
+        // that the interviewer sees where typing goes before the first Tab.
+        target->window()->setAttribute(Qt::WA_KeyboardFocusChange);
         target->setFocus(Qt::OtherFocusReason);
         // What the box holds is selected, as after a Tab: typing replaces a value
         // that was refused or is to be corrected.

@@ -245,6 +245,24 @@ TEST_F(TypingTest, EveryTabStopShowsTheFocus) {
         EXPECT_TRUE(seen.contains(kind)) << kind;
 }
 
+// The focus the program gives the first answer of a page shows at once, before
+// any Tab: an option button there shows its frame.
+TEST_F(TypingTest, TheFirstAnswerOfAPageShowsItsFocusAtOnce) {
+    window->view(2);
+    current()->next();
+    settle();
+    QRadioButton* radio = nullptr;
+    for (int i = 0; i < 50 && !radio; ++i) {
+        radio = qobject_cast<QRadioButton*>(focus());
+        if (!radio) QTest::qWait(10);
+    }
+    ASSERT_NE(radio, nullptr) << qPrintable(where());
+    const QImage focused = radio->grab().toImage();
+    radio->clearFocus();
+    settle();
+    EXPECT_NE(radio->grab().toImage(), focused);
+}
+
 // A child row the typed count closes shows empty at once; its answers come back
 // when the count does, and go for good once the count is final.
 TEST_F(TypingTest, ARowTheCountClosesShowsEmptyAtOnce) {
