@@ -259,14 +259,13 @@ void Recovery::dropSlot(const QString& slot, QLockFile& lock) const {
 }
 
 std::optional<RecoveryCopy> Recovery::read(const QString& slot) const {
-    const QString path = pathOf(slot, kCopySuffix);
-    // Only a plain file is read: a link or a device could hang or flood the start.
-    const QFileInfo info(path);
-    if (info.isSymLink() || !info.isFile() || info.size() > RecoveryCopy::kMaxBytes)
+    // Only a regular file is read, and never past the limit: a device or a FIFO
+    // could hang or flood the start.
+    QByteArray bytes;
+    if (readFileLimited(pathOf(slot, kCopySuffix), RecoveryCopy::kMaxBytes, bytes) !=
+        ReadOutcome::Read)
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return RecoveryCopy::decode(file.read(RecoveryCopy::kMaxBytes + 1));
+    return RecoveryCopy::decode(bytes);
 }
 
 void Recovery::restore(const RecoveryCopy& copy) {
@@ -343,13 +342,13 @@ bool Recovery::makeFolder(QString* why) const {
         *why = QStringLiteral("the system names no folder for application data");
         return false;
     }
-    if (!QDir().mkpath(folder_) || !QFileInfo(folder_).isDir()) {
-        *why = QStringLiteral("the folder could not be made");
-        return false;
-    }
-    QFile::setPermissions(folder_,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    return true;
+    // The folder itself is the owner's only (never through a link); the folders
+    // above it are the system's.
+    QDir().mkpath(QFileInfo(folder_).absolutePath());
+    QString detail;
+    if (makePrivateFolder(folder_, &detail)) return true;
+    *why = "the folder could not be made. " + detail;
+    return false;
 }
 
 bool Recovery::takeSlot() {
@@ -376,9 +375,11 @@ void Recovery::writeFailed(const QString& why) {
     pending_ = true;  // tried again at the next change or page
     if (failing_) return;
     failing_ = true;
+    QString reason = why;  // a sentence of its own or a phrase; the text ends it
+    if (reason.endsWith('.')) reason.chop(1);
     interview_.prompts().information(
         kNotWrittenTitle, "The recovery copy of this interview could not be written in \"" +
-                              QDir::toNativeSeparators(folder_) + "\": " + why +
+                              QDir::toNativeSeparators(folder_) + "\": " + reason +
                               ".\r\nThe answers are still on screen; save the client to keep "
                               "them safe.");
 }
