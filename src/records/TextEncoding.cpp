@@ -1,7 +1,8 @@
 #include "records/TextEncoding.h"
 
 #include <QStringDecoder>
-#include <array>
+
+#include "interview/Windows1252.h"
 
 namespace yrn {
 
@@ -9,17 +10,10 @@ namespace {
 
 constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 
-// Windows-1252 bytes 0x80..0x9F; the five undefined bytes map to the C1 control of
-// the same value, as Windows itself reads them, so that every byte reads back.
-constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 int toByte(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
-    for (size_t i = 0; i < kHigh.size(); ++i)
-        if (kHigh[i] == c) return static_cast<int>(0x80 + i);
+    for (size_t i = 0; i < kWindows1252C1.size(); ++i)
+        if (kWindows1252C1[i] == c) return static_cast<int>(0x80 + i);
     return -1;
 }
 
@@ -60,10 +54,8 @@ QByteArray toWindows1252(const QString& text) {
 QString fromWindows1252(const QByteArray& bytes) {
     QString out;
     out.reserve(bytes.size());
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        out.append(QChar(b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char16_t(b)));
-    }
+    for (char ch : bytes)
+        out.append(QChar(windows1252Char(static_cast<std::uint8_t>(ch))));
     return out;
 }
 

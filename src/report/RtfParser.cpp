@@ -5,16 +5,11 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "interview/Windows1252.h"
+
 namespace yrn::rtf {
 
 namespace {
-
-// Windows-1252 from 0x80 to 0x9F; the five unassigned bytes keep their C1 value,
-// as Windows itself maps them. 0xA0 to 0xFF are Latin-1.
-constexpr std::array<char16_t, 32> kWindows1252C1 = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 enum class Action : std::uint8_t {
     Skip,         // a destination that holds no visible text
@@ -417,7 +412,7 @@ CodePage::CodePage() {
 
 void CodePage::select(int number) {
     for (int i = 0; i < 128; ++i)
-        high_[std::size_t(i)] = i < 32 ? kWindows1252C1[std::size_t(i)] : char16_t(0x80 + i);
+        high_[std::size_t(i)] = windows1252Char(std::uint8_t(0x80 + i));
     if (number == 1252) return;
     QByteArray name;
     if (number == 437 || number == 850)
