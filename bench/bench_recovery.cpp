@@ -11,6 +11,7 @@
 
 #include "BenchMain.h"
 #include "app/Recovery.h"
+#include "app/SavedAnswers.h"
 #include "interview/AtomicFile.h"
 #include "interview/RecordingPrompts.h"
 #include "interview/Section.h"
@@ -59,7 +60,8 @@ struct Kept {
     std::unique_ptr<Interview> interview = makeInterview(prompts);
     QTemporaryDir dir;
     ClientFolder clients{*interview, dir.filePath(QStringLiteral("program"))};
-    Recovery recovery{*interview, clients, dir.filePath(QStringLiteral("recovery"))};
+    SavedAnswers saved{*interview, clients};
+    Recovery recovery{*interview, clients, saved, dir.filePath(QStringLiteral("recovery"))};
     Section& locator = *interview->section(QStringLiteral("ctlLocatorInformation"));
 };
 
@@ -87,8 +89,10 @@ void BM_ContentOfEveryAnswer(benchmark::State& state) {
     Kept kept;
     qsizetype bytes = 0;
     for (auto _ : state) {
-        const RecoveryCopy copy{QDateTime::currentDateTimeUtc(), QStringLiteral("Jane Q. Doe"),
-                                RecoveryCopy::filesOf(*kept.interview)};
+        const RecoveryCopy copy{QDateTime::currentDateTimeUtc(),
+                                QStringLiteral("Jane Q. Doe"),
+                                RecoveryCopy::filesOf(*kept.interview),
+                                {QStringLiteral("ctlDemographic"), 2}};
         benchmark::DoNotOptimize(copy.files == copy.files);
         bytes = copy.encode().size();
     }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ButtonKeys.h"
 #include "app/FieldBinder.h"
 #include "sections/drugs/DrugCommentDialogModel.h"
 
@@ -38,9 +39,12 @@ DrugCommentDialog::DrugCommentDialog(DrugCommentDialogModel& model, QWidget& mai
     ok_->setObjectName(QStringLiteral("OKButton"));
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
     cancel_->setObjectName(QStringLiteral("CancelButton"));
-    // Enter makes a new line in the comment; OK is pressed on purpose.
+    // Enter makes a new line in the comment; OK is pressed on purpose (Enter
+    // presses the button that has the keyboard).
     ok_->setAutoDefault(false);
     cancel_->setAutoDefault(false);
+    pressOnEnter(ok_);
+    pressOnEnter(cancel_);
     buttons->addStretch(1);
     buttons->addWidget(ok_);
     buttons->addWidget(cancel_);

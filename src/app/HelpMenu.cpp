@@ -3,7 +3,6 @@
 #include <QDir>
 
 #include "interview/Prompts.h"
-#include "report/ReportAssembly.h"
 
 namespace yrn {
 
@@ -42,9 +41,9 @@ QString helpPath(const QString& programFolder, const HelpItem& item) {
 }
 
 int openHelp(const QString& programFolder, const HelpItem& item, DocumentOpener& opener,
-             Prompts& prompts) {
+             Prompts& prompts, const DocumentOpener::Failure& failed) {
     constexpr int kFileNotFound = 2;
-    const int code = opener.open(helpPath(programFolder, item));
+    const int code = opener.openWatched(helpPath(programFolder, item), failed);
     if (code == kFileNotFound && item.reportsMissing)
         prompts.information(QStringLiteral("Help File Not Found or Unavailable"),
                             QStringLiteral("Unable to open this help file!"));

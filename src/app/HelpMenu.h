@@ -3,9 +3,10 @@
 #include <QList>
 #include <QString>
 
+#include "report/DocumentOpener.h"
+
 namespace yrn {
 
-class DocumentOpener;
 class Prompts;
 
 // One item of the Help menu and the document it opens from the program
@@ -25,8 +26,8 @@ QString helpPath(const QString& programFolder, const HelpItem& item);
 
 // Opens the document of an item; a missing one (the opener answers 2) shows
 // "Unable to open this help file!" unless the item keeps quiet. Returns the
-// opener's code.
+// opener's code; a document the desktop then could not show is told to `failed`.
 int openHelp(const QString& programFolder, const HelpItem& item, DocumentOpener& opener,
-             Prompts& prompts);
+             Prompts& prompts, const DocumentOpener::Failure& failed);
 
 }  // namespace yrn

@@ -7,16 +7,19 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QStatusBar>
 #include <QWindow>
 
 #include "app/AboutBox.h"
+#include "app/AccessKeys.h"
 #include "app/ClientDialog.h"
 #include "app/DrugCommentDialog.h"
 #include "app/HelpMenu.h"
 #include "app/PaneView.h"
 #include "app/Recovery.h"
+#include "app/SavedAnswers.h"
 #include "interview/Interview.h"
 #include "interview/ProgramError.h"
 #include "interview/Prompts.h"
@@ -31,6 +34,8 @@ namespace yrn {
 namespace {
 
 const QString kInitialCaption = QStringLiteral("Halverin Drug Court YRN ");
+const QStringList kMenuTitles{QStringLiteral("&File"), QStringLiteral("&View"),
+                              QStringLiteral("&Help")};
 constexpr double kStartWidth = 12000;  // twips: the size the window restores to
 constexpr double kStartHeight = 8500;
 constexpr int kViewReport = 9;
@@ -61,8 +66,15 @@ const QStringList kResizeOrder{
     QStringLiteral("MentalHealth"),
 };
 
-// How long the status bar says that the client was saved, in milliseconds.
+// How long the status bar says that the client was saved, and a note about a box.
 constexpr int kSavedMessageTime = 6000;
+constexpr int kNoticeTime = 5000;
+// The unsaved mark catches up with typing after this many milliseconds.
+constexpr int kTitleDelay = 150;
+
+const QString kUnsavedTitle = QStringLiteral("Unsaved Answers");
+const QString kExitTitle = QStringLiteral("Exit YRN");
+const QString kExitText = QStringLiteral("Do you really wish to end this session?");
 
 // A result of the desktop's opener that means the document is not on screen
 // although it exists: no application for it, or it could not be started.
@@ -97,6 +109,9 @@ class MainWindow::RoutingPrompts : public Prompts {
     bool okCancel(const QString& title, const QString& text) override {
         return outer_.okCancel(title, text);
     }
+    SaveChoice saveChoice(const QString& title, const QString& text) override {
+        return outer_.saveChoice(title, text);
+    }
     void focus(const QString& module, const QString& fieldId) override {
         window_.focusField(module, fieldId);
         outer_.focus(module, fieldId);
@@ -119,7 +134,7 @@ MainWindow::MainWindow(Prompts& prompts, QString programFolder, DocumentOpener* 
       programFolder_(std::move(programFolder)),
       exitHandler_([] { QCoreApplication::quit(); }) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(kInitialCaption);
+    setCaption(kInitialCaption);
     if (!opener) {
         ownOpener_ = std::make_unique<DesktopOpener>();
         opener = ownOpener_.get();
@@ -127,7 +142,17 @@ MainWindow::MainWindow(Prompts& prompts, QString programFolder, DocumentOpener* 
     opener_ = opener;
     interview_ = makeInterview(*prompts_);
     clientFolder_ = std::make_unique<ClientFolder>(*interview_, programFolder_);
+    saved_ = std::make_unique<SavedAnswers>(*interview_, *clientFolder_);
     report_ = std::make_unique<ReportAssembly>(*interview_, programFolder_, *opener_);
+    // The title bar marks answers that are not saved.
+    titleTimer_.setSingleShot(true);
+    titleTimer_.setInterval(kTitleDelay);
+    connect(&titleTimer_, &QTimer::timeout, this, &MainWindow::refreshTitle);
+    for (Section* section : interview_->sections())
+        sectionObservers_ << section->observe([this](const QString&) {
+            if (!titleTimer_.isActive()) titleTimer_.start();
+        });
+    clientObserver_ = clientFolder_->observe([this](ClientFolder::Event) { refreshTitle(); });
 
     auto* central = new QWidget(this);
     auto* stack = new QGridLayout(central);
@@ -162,6 +187,11 @@ MainWindow::MainWindow(Prompts& prompts, QString programFolder, DocumentOpener* 
 
 MainWindow::~MainWindow() {
     setBusy(false);
+    recovery_.reset();
+    clientFolder_->unobserve(clientObserver_);
+    const QList<Section*> sections = interview_->sections();
+    for (qsizetype i = 0; i < sections.size() && i < sectionObservers_.size(); ++i)
+        sections.at(i)->unobserve(sectionObservers_.at(i));
     // The panes unbind from the sections before the interview goes.
     for (PaneView* pane : std::as_const(panes_))
         delete pane;
@@ -169,28 +199,34 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(kMenuTitles.at(0));
     file->setObjectName(QStringLiteral("mnuFile"));
-    const auto addFile = [&](const QString& name, const QString& caption,
+    const auto addFile = [&](const QString& name, const QString& caption, const QKeySequence& keys,
                              void (MainWindow::*slot)()) {
         QAction* action = file->addAction(caption);
         action->setObjectName(name);
+        action->setShortcut(keys);
         connect(action, &QAction::triggered, this, slot);
         fileActions_.append(action);
     };
-    addFile(QStringLiteral("mnuNewClient"), QStringLiteral("&New Client"), &MainWindow::newClient);
+    addFile(QStringLiteral("mnuNewClient"), QStringLiteral("&New Client"),
+            QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::newClient);
     addFile(QStringLiteral("mnuOpenClient"), QStringLiteral("&Open Client ..."),
-            &MainWindow::openClient);
+            QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openClient);
     addFile(QStringLiteral("mnuSaveClient"), QStringLiteral("&Save Client"),
-            &MainWindow::saveClient);
+            QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveClient);
     file->addSeparator();
-    addFile(QStringLiteral("mnuClientExit"), QStringLiteral("E&xit"), &MainWindow::exitItem);
+    addFile(QStringLiteral("mnuClientExit"), QStringLiteral("E&xit"),
+            QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::exitItem);
 
-    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    // Items that share an access letter ("&Demographic ...", "&Drug && Alcohol")
+    // get letters of their own, so that Alt and a letter always chooses.
+    QMenu* viewMenu = menuBar()->addMenu(kMenuTitles.at(1));
     viewMenu->setObjectName(QStringLiteral("mnuView"));
-    for (int i = 0; i < kViewCaptions.size(); ++i) {
+    const QStringList viewCaptions = uniqueAccessKeys(kViewCaptions);
+    for (int i = 0; i < viewCaptions.size(); ++i) {
         if (i == kViewReport) viewMenu->addSeparator();
-        QAction* action = viewMenu->addAction(kViewCaptions.at(i));
+        QAction* action = viewMenu->addAction(viewCaptions.at(i));
         action->setObjectName(QStringLiteral("mnuViewSub(%1)").arg(i));
         action->setCheckable(i != kViewReport);
         connect(action, &QAction::triggered, this, [this, i] {
@@ -201,20 +237,32 @@ void MainWindow::buildMenus() {
         viewActions_.append(action);
     }
 
-    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* helpMenu = menuBar()->addMenu(kMenuTitles.at(2));
     helpMenu->setObjectName(QStringLiteral("mnuHelp"));
     const QList<HelpItem>& items = helpItems();
+    QStringList helpCaptions;
+    for (const HelpItem& item : items)
+        helpCaptions << item.caption;
+    helpCaptions = uniqueAccessKeys(helpCaptions << QStringLiteral("&About"));
     for (int i = 0; i < items.size(); ++i) {
         if (i == items.size() - 1) helpMenu->addSeparator();
-        QAction* action = helpMenu->addAction(items.at(i).caption);
+        QAction* action = helpMenu->addAction(helpCaptions.at(i));
         action->setObjectName(items.at(i).name);
+        if (i == 0) action->setShortcut(QKeySequence(Qt::Key_F1));
         connect(action, &QAction::triggered, this, [this, i] { help(i); });
         helpActions_.append(action);
     }
     helpMenu->addSeparator();
-    QAction* about = helpMenu->addAction(QStringLiteral("&About"));
+    QAction* about = helpMenu->addAction(helpCaptions.last());
     about->setObjectName(QStringLiteral("mnuAbout"));
     connect(about, &QAction::triggered, this, [this] { AboutBox::showFor(programFolder_, this); });
+}
+
+QString MainWindow::accessKeysTaken() const {
+    QString keys;
+    for (const QString& title : kMenuTitles)
+        keys += accessKey(title);
+    return keys;
 }
 
 void MainWindow::run(const QString& site, const std::function<void()>& action) {
@@ -250,7 +298,7 @@ void MainWindow::startUp() {
         // Before the open-client dialog: an interview a crash left unsaved. Once
         // restored, the dialog offers Cancel to keep it rather than New Assessment.
         const bool restored = recovery_ && recovery_->offer();
-        if (restored) showLocator();
+        if (restored) showPlace(recovery_->restoredPlace());
         dialog_->offerNewAssessment(!restored);
         if (const QScreen* s = screen())
             dialog_->move(s->availableGeometry().center() - dialog_->rect().center());
@@ -263,10 +311,25 @@ void MainWindow::startUp() {
 }
 
 void MainWindow::keepRecoveryCopies(const QString& folder) {
-    recovery_ = std::make_unique<Recovery>(*interview_, *clientFolder_, folder);
+    recovery_ = std::make_unique<Recovery>(*interview_, *clientFolder_, *saved_, folder);
+    recovery_->setPlaceSource([this] {
+        const PaneView* p = currentPane();
+        return p ? RecoveryPlace{p->section().info().module, p->currentPage()} : RecoveryPlace{};
+    });
     for (PaneView* pane : std::as_const(panes_))
         for (const Page& page : pane->section().pages())
             recovery_->watchPage(pane->pageWidget(page.index));
+}
+
+// A restored interview comes back on the page where the interviewer was.
+void MainWindow::showPlace(const RecoveryPlace& place) {
+    PaneView* p = pane(place.module);
+    if (!p || !p->pageWidget(place.page)) {
+        showLocator();
+        return;
+    }
+    showPane(p);
+    if (p->currentPage() != place.page) p->goTo(place.page);
 }
 
 // --- Geometry ---
@@ -384,7 +447,24 @@ void MainWindow::pageButton(PaneView&, const QString& name) {
 }
 
 void MainWindow::setCaption(const QString& caption) {
-    setWindowTitle(caption);
+    caption_ = caption;
+    // "[*]" marks unsaved answers; a "[*]" typed into a name stays as it is.
+    QString title = caption;
+    title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(QStringLiteral("[*]") + title);
+}
+
+bool MainWindow::unsaved() const {
+    return saved_->unsaved();
+}
+
+void MainWindow::refreshTitle() {
+    titleTimer_.stop();
+    setWindowModified(saved_->unsaved());
+}
+
+void MainWindow::notice(const QString& text) {
+    statusBar()->showMessage(text, kNoticeTime);
 }
 
 void MainWindow::checkViewItem(int item) {
@@ -428,6 +508,7 @@ QList<QMenu*> MainWindow::menus() const {
 
 void MainWindow::newClient() {
     run(QStringLiteral("frmMain.mnuNewClient_Click"), [this] {
+        if (!settleUnsaved()) return;
         clientFolder_->NewClientYRN();
         showLocator();
     });
@@ -443,17 +524,55 @@ void MainWindow::openClient() {
 }
 
 void MainWindow::saveClient() {
-    run(QStringLiteral("frmMain.mnuSaveClient_Click"), [this] {
-        const ClientFolder::SaveOutcome outcome = clientFolder_->SaveClientYRN();
-        if (!interview_->identity().CheckSaveValues()) {
-            showLocator();  // so that the name or date can be filled in
-            return;
-        }
-        if (!outcome.allWritten) return;  // the save box said what is missing
-        statusBar()->showMessage(QStringLiteral("Saved to ") + shownPath(outcome.folder),
-                                 kSavedMessageTime);
-        report_->GenerateReport();
-    });
+    run(QStringLiteral("frmMain.mnuSaveClient_Click"), [this] { saveWithReport(); });
+}
+
+bool MainWindow::saveWithReport() {
+    const ClientFolder::SaveOutcome outcome = clientFolder_->SaveClientYRN();
+    if (!interview_->identity().CheckSaveValues()) {
+        showLocator();  // so that the name or date can be filled in
+        return false;
+    }
+    if (!outcome.allWritten) return false;  // the save box said what is missing
+    announceSaved(outcome.folder, report_->GenerateReport());
+    return true;
+}
+
+void MainWindow::announceSaved(const QString& folder, bool reportSaved) {
+    QString text = QStringLiteral("Saved to ") + shownPath(folder);
+    if (reportSaved)
+        text += QStringLiteral("; the report ") +
+                QFileInfo(report_->clientReportPath()).fileName() +
+                QStringLiteral(" there and in ") +
+                shownPath(QFileInfo(report_->sharedReportPath()).absolutePath());
+    statusBar()->showMessage(text, kSavedMessageTime);
+}
+
+// --- Answers not saved ---
+
+bool MainWindow::settleUnsaved() {
+    if (!saved_->unsaved()) return true;
+    QString name = captionName().trimmed();  // "[Doe, Jane Q]"
+    if (name.startsWith('[') && name.endsWith(']')) name = name.mid(1, name.size() - 2).trimmed();
+    if (name.isEmpty()) name = interview_->identity().WholeName().trimmed();
+    if (name.isEmpty()) name = QStringLiteral("the client on screen");
+    switch (
+        prompts_->saveChoice(kUnsavedTitle, QStringLiteral("Save the answers of ") + name + '?')) {
+        case Prompts::SaveChoice::Save:
+            return saveWithReport();
+        case Prompts::SaveChoice::DontSave:
+            return true;
+        case Prompts::SaveChoice::Cancel:
+            break;
+    }
+    return false;
+}
+
+// Unsaved answers are settled by the save question, which also answers whether
+// to leave; otherwise the exit question asks.
+bool MainWindow::confirmExit() {
+    if (saved_->unsaved()) return settleUnsaved();
+    return prompts_->yesNo(kExitTitle, kExitText);
 }
 
 void MainWindow::exitItem() {
@@ -475,7 +594,8 @@ void MainWindow::view(int item) {
             // A client that is not on disk gets no report, and an old report is
             // not opened in place of one that could not be made.
             if (!outcome.allWritten || !report_->GenerateReport()) return;
-            const int code = report_->OpenDocument(report_->clientReportPath());
+            announceSaved(outcome.folder, true);
+            const int code = openReport();
             if (code == kFileNotFound)
                 prompts_->information(QStringLiteral("Report Not Found or Unavailable"),
                                       QStringLiteral("Unable to open this report!"));
@@ -505,13 +625,33 @@ void MainWindow::help(int item) {
     run(QStringLiteral("frmMain.") + helpItems().at(item).name + QStringLiteral("_Click"),
         [this, item] {
             const HelpItem& help = helpItems().at(item);
-            if (notOpened(openHelp(programFolder_, help, *opener_, *prompts_)))
+            const QString path = helpPath(programFolder_, help);
+            const auto notOpenedBox = [this, path](int code) {
+                if (!notOpened(code)) return;
                 prompts_->information(
                     QStringLiteral("Help File Not Opened"),
                     QStringLiteral("No program on this computer could open the help file.\r\n"
                                    "It can be opened by hand from:\r\n") +
-                        shownPath(helpPath(programFolder_, help)));
+                        shownPath(path));
+            };
+            notOpenedBox(
+                openHelp(programFolder_, help, *opener_, *prompts_,
+                         later(QStringLiteral("frmMain.") + help.name + QStringLiteral("_Click"),
+                               notOpenedBox)));
         });
+}
+
+DocumentOpener::Failure MainWindow::later(const QString& site, std::function<void(int)> action) {
+    // The window may be gone by the time the desktop answers.
+    return [window = QPointer<MainWindow>(this), site, action = std::move(action)](int code) {
+        if (window) window->run(site, [&] { action(code); });
+    };
+}
+
+int MainWindow::openReport() {
+    const QString path = report_->clientReportPath();
+    return report_->OpenDocument(path, later(QStringLiteral("frmMain.OpenDocument"),
+                                             [this](int code) { reportNotOpened(code); }));
 }
 
 void MainWindow::reportNotOpened(int code) {
@@ -537,12 +677,14 @@ bool MainWindow::closingSave() {
         showLocator();
         return false;
     }
-    return outcome.allWritten;
+    if (!outcome.allWritten || !report_->GenerateReport()) return false;
+    announceSaved(outcome.folder, true);
+    return true;
 }
 
 void MainWindow::saveAndExit() {
     run(QStringLiteral("ctlMental"), [this] {
-        if (!closingSave() || !report_->GenerateReport()) return;
+        if (!closingSave()) return;
         prompts_->information(kCompletedTitle, kCompletedText);
         UnloadForm();
     });
@@ -550,19 +692,19 @@ void MainWindow::saveAndExit() {
 
 void MainWindow::saveAndViewReport() {
     run(QStringLiteral("ctlMental.cmdSave_Click"), [this] {
-        if (!closingSave() || !report_->GenerateReport()) return;
+        if (!closingSave()) return;
         if (report_->CheckDocs()) {
             prompts_->information(QStringLiteral("Report Information"),
                                   QStringLiteral("Please run spell check options before printing "
                                                  "report."));
-            reportNotOpened(report_->OpenDocument(report_->clientReportPath()));
+            reportNotOpened(openReport());
         }
     });
 }
 
 void MainWindow::saveAndNew() {
     run(QStringLiteral("ctlMental.cmdSaveNew_Click"), [this] {
-        if (!closingSave() || !report_->GenerateReport()) return;
+        if (!closingSave()) return;
         if (!interview_->identity().CheckSaveValues()) {
             showLocator();
             return;
@@ -606,6 +748,12 @@ void MainWindow::dialogCancel() {
 }
 
 void MainWindow::dialogLoad(const QString& folder) {
+    // Unsaved answers are settled before they are replaced; a folder without
+    // section files replaces nothing, and says so itself.
+    bool settled = true;
+    guarded(*prompts_, ErrorSite::module(QStringLiteral("frmDialog.cmdOKButton_Click")),
+            [&] { settled = clientFolder_->sectionFiles(folder).isEmpty() || settleUnsaved(); });
+    if (!settled) return;
     if (DrugCommentDialogModel* comment = drugComment()) comment->CancelButton();
     guarded(*prompts_, ErrorSite::module(QStringLiteral("frmDialog.cmdOKButton_Click")),
             [this, &folder] {
@@ -635,9 +783,7 @@ void MainWindow::setBusy(bool on) {
 // --- Exit ---
 
 void MainWindow::UnloadForm() {
-    if (prompts_->yesNo(QStringLiteral("Exit YRN"),
-                        QStringLiteral("Do you really wish to end this session?")))
-        endProgram();
+    if (confirmExit()) endProgram();
 }
 
 void MainWindow::endProgram() {
@@ -655,8 +801,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (!prompts_->yesNo(QStringLiteral("Exit YRN"),
-                         QStringLiteral("Do you really wish to end this session?"))) {
+    bool leaving = false;
+    run(QStringLiteral("frmMain.Form_QueryUnload"), [&] { leaving = confirmExit(); });
+    if (!leaving) {
         event->ignore();
         return;
     }

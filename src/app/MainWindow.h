@@ -3,10 +3,12 @@
 #include <QList>
 #include <QMainWindow>
 #include <QString>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
 #include "app/PaneHost.h"
+#include "report/DocumentOpener.h"
 
 class QAction;
 class QMenu;
@@ -15,7 +17,6 @@ namespace yrn {
 
 class ClientDialog;
 class ClientFolder;
-class DocumentOpener;
 class DrugCommentDialog;
 class DrugCommentDialogModel;
 class Interview;
@@ -23,6 +24,8 @@ class PaneView;
 class Prompts;
 class Recovery;
 class ReportAssembly;
+class SavedAnswers;
+struct RecoveryPlace;
 
 // The main window frmMain: the menus, the eight section panes (one on screen at a
 // time), the client operations of the File menu, the View menu, the help
@@ -68,6 +71,10 @@ class MainWindow : public QMainWindow, public PaneHost {
     void saveAndExit();
 
     // --- Looking in ---
+    // The caption the panes set; the title bar shows it marked while answers are unsaved.
+    const QString& caption() const { return caption_; }
+    // True while the answers on screen differ from the ones last saved, opened or reset.
+    bool unsaved() const;
     Interview& interview() const { return *interview_; }
     ClientFolder& clientFolder() const { return *clientFolder_; }
     ReportAssembly& report() const { return *report_; }
@@ -106,6 +113,8 @@ class MainWindow : public QMainWindow, public PaneHost {
     double dpi() const;
     void handOver(PaneView& from, bool forward) override;
     void pageButton(PaneView& pane, const QString& name) override;
+    QString accessKeysTaken() const override;
+    void notice(const QString& text) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -126,8 +135,24 @@ class MainWindow : public QMainWindow, public PaneHost {
     // The closing save's common start: true when the client is saved and the
     // button may go on.
     bool closingSave();
-    // After the desktop could not open the saved report, names where it lies.
+    // After the desktop could not open the saved report, names where it lies;
+    // also when the desktop says so later.
     void reportNotOpened(int code);
+    int openReport();
+    // Wraps an action for a failure the desktop reports once this operation is over.
+    DocumentOpener::Failure later(const QString& site, std::function<void(int)> action);
+    // Answers that differ from the last save or open are saved or let go as the
+    // interviewer says before they are replaced. False when the interviewer
+    // cancels or the save fails: the action then stops.
+    bool settleUnsaved();
+    // The exit question, or the save question when answers are unsaved.
+    bool confirmExit();
+    // File, Save Client: the save and the report. True when the answers are on disk.
+    bool saveWithReport();
+    // Says in the status bar where the client and its report were saved.
+    void announceSaved(const QString& folder, bool reportSaved);
+    void refreshTitle();
+    void showPlace(const RecoveryPlace& place);
     // Activates the window with the keyboard in the first answer on screen.
     void takeKeyboard();
 
@@ -145,6 +170,7 @@ class MainWindow : public QMainWindow, public PaneHost {
     DocumentOpener* opener_;
     std::unique_ptr<Interview> interview_;
     std::unique_ptr<ClientFolder> clientFolder_;
+    std::unique_ptr<SavedAnswers> saved_;
     std::unique_ptr<ReportAssembly> report_;
     std::unique_ptr<ClientDialog> dialog_;
     std::unique_ptr<DrugCommentDialog> drugComments_;
@@ -153,6 +179,10 @@ class MainWindow : public QMainWindow, public PaneHost {
     QList<QAction*> helpActions_;
     QList<QAction*> fileActions_;
     std::function<void()> exitHandler_;
+    QString caption_;
+    QTimer titleTimer_;  // the unsaved mark follows typing a moment later
+    QList<int> sectionObservers_;
+    int clientObserver_ = 0;
     bool started_ = false;
     bool exiting_ = false;
     bool busy_ = false;

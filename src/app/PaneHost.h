@@ -28,6 +28,12 @@ class PaneHost {
     virtual void handOver(PaneView& from, bool forward) = 0;
     // A command button of a page other than Next and Back.
     virtual void pageButton(PaneView& pane, const QString& name) = 0;
+
+    // The access letters the window's own controls take (its menu titles), which
+    // a page's buttons leave to them.
+    virtual QString accessKeysTaken() const { return {}; }
+    // A brief note for the interviewer about what just happened in a box.
+    virtual void notice(const QString& /*text*/) {}
 };
 
 }  // namespace yrn

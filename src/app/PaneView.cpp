@@ -2,12 +2,15 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/AccessKeys.h"
+#include "app/ButtonKeys.h"
 #include "app/FieldBinder.h"
 #include "app/PageRenderer.h"
 #include "app/PaneHost.h"
@@ -27,6 +30,7 @@ QPushButton* commandButton(const QString& name, const QString& caption, QWidget*
     // A long caption ("Demographic Information") keeps some room at its ends.
     button->setMinimumWidth(std::max(150, button->sizeHint().width() + 24));
     button->setAutoDefault(false);
+    pressOnEnter(button);
     return button;
 }
 
@@ -60,6 +64,8 @@ QWidget* PaneView::buildPage(const Page& page) {
     // The keyboard goes from answer to answer (the area scrolls to each); the
     // area itself is no stop of the Tab key, where nothing would show the focus.
     scroll->setFocusPolicy(Qt::NoFocus);
+    // Page Down and Page Up that no answer takes turn the page (see keyPressEvent).
+    scroll->installEventFilter(this);
     auto* content = new QWidget(scroll);
     auto* centre = new QHBoxLayout(content);
     centre->setContentsMargins(28, 18, 28, 18);
@@ -85,22 +91,28 @@ QWidget* PaneView::buildPage(const Page& page) {
     buttons->setContentsMargins(16, 8, 16, 10);
     buttons->setSpacing(10);
     const int index = page.index;
+    // Each button's access letter is its own on the page and apart from the menus'.
+    QStringList captions{page.nextCaption, page.backCaption};
+    for (const auto& extra : page.buttons)
+        captions << extra.second;
+    captions = uniqueAccessKeys(captions, host_.accessKeysTaken());
     if (!page.backCaption.isEmpty()) {
-        QPushButton* back = commandButton(page.backButton, page.backCaption, bar);
+        QPushButton* back = commandButton(page.backButton, captions.at(1), bar);
         connect(back, &QPushButton::clicked, this, [this, index] { goBack(index); });
         buttons->addWidget(back);
         buttons_.insert(page.backButton, back);
     }
     buttons->addStretch(1);
-    for (const auto& [name, caption] : page.buttons) {
-        QPushButton* extra = commandButton(name, caption, bar);
+    for (qsizetype i = 0; i < page.buttons.size(); ++i) {
+        const QString name = page.buttons.at(i).first;
+        QPushButton* extra = commandButton(name, captions.at(2 + i), bar);
         connect(extra, &QPushButton::clicked, this,
-                [this, name = name] { host_.pageButton(*this, name); });
+                [this, name] { host_.pageButton(*this, name); });
         buttons->addWidget(extra);
         buttons_.insert(name, extra);
     }
     if (!page.nextCaption.isEmpty()) {
-        QPushButton* next = commandButton(page.nextButton, page.nextCaption, bar);
+        QPushButton* next = commandButton(page.nextButton, captions.at(0), bar);
         connect(next, &QPushButton::clicked, this, [this, index] { goNext(index); });
         buttons->addWidget(next);
         buttons_.insert(page.nextButton, next);
@@ -111,13 +123,18 @@ QWidget* PaneView::buildPage(const Page& page) {
 }
 
 // The Tab key goes through the answers in the order the page declares them, then
-// through the buttons from left to right.
+// to the button that goes on (Next, or the page's last step), the page's other
+// buttons from left to right, and Back last: after the last answer the
+// interviewer mostly goes on.
 void PaneView::chainTabStops(const Page& page, QWidget* bar) {
     QList<QWidget*> chain;
     for (const QString& id : page.fields())
         chain += binder_->tabStops(id);
-    for (QWidget* child : bar->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
-        chain.append(child);
+    QPushButton* next = buttons_.value(page.nextButton);
+    if (next) chain.append(next);
+    for (QPushButton* child : bar->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+        if (child != next && child->objectName() != page.backButton) chain.append(child);
+    if (QPushButton* back = buttons_.value(page.backButton)) chain.append(back);
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
 }
@@ -257,6 +274,22 @@ void PaneView::goBack(int from) {
     });
 }
 
+void PaneView::goTo(int index) {
+    if (!pages_.contains(index)) return;
+    section_.guard(buttonSite(), [this, index] {
+        HideFrames();
+        showPage(index);
+        const Page* page = section_.page(index);
+        if (page && !page->caption.isEmpty()) {
+            host_.setCaption(page->caption + host_.captionName());
+            host_.checkViewItem(page->viewMenuItem);
+        } else {
+            Caption();
+            host_.checkViewItem(section_.info().viewMenuItem);
+        }
+    });
+}
+
 void PaneView::showPage(int index) {
     QWidget* page = pages_.value(index);
     if (!page)
@@ -283,6 +316,35 @@ void PaneView::applyPageSize() {
 void PaneView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     applyPageSize();
+}
+
+// --- Keys ---
+
+// Page Down and Page Up press Next Page and Previous Page as their access keys
+// would (a box being left is checked first), wherever no answer takes the keys
+// itself: a list steps through its items and a comment box scrolls with them.
+// They reach the pane from the buttons and, through the page's scroll area
+// (which would scroll with them), from the boxes and option buttons.
+bool PaneView::turnPage(const QKeyEvent* key) {
+    if (key->modifiers() != Qt::NoModifier && key->modifiers() != Qt::KeypadModifier) return false;
+    if (key->key() != Qt::Key_PageDown && key->key() != Qt::Key_PageUp) return false;
+    const Page* page = section_.page(currentPage());
+    if (!page) return false;
+    QPushButton* button =
+        buttons_.value(key->key() == Qt::Key_PageDown ? page->nextButton : page->backButton);
+    if (!button || !button->isVisible() || !button->isEnabled()) return true;
+    button->setFocus(Qt::ShortcutFocusReason);
+    button->animateClick();
+    return true;
+}
+
+void PaneView::keyPressEvent(QKeyEvent* event) {
+    if (!turnPage(event)) QWidget::keyPressEvent(event);
+}
+
+bool PaneView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && turnPage(static_cast<QKeyEvent*>(event))) return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 // --- Looking in ---

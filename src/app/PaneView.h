@@ -7,6 +7,7 @@
 
 #include "app/Twips.h"
 
+class QKeyEvent;
 class QPushButton;
 
 namespace yrn {
@@ -46,6 +47,9 @@ class PaneView : public QWidget {
     // The Next and Back buttons of the page on screen.
     void next();
     void back();
+    // Shows a page of the pane with its caption and check mark, as coming back
+    // to it would (a restored interview returns to where it was).
+    void goTo(int page);
 
     // --- Looking in (the window and the tests) ---
     // The page on screen, or -1.
@@ -65,6 +69,8 @@ class PaneView : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QWidget* buildPage(const Page& page);
@@ -73,6 +79,7 @@ class PaneView : public QWidget {
     void goNext(int from);
     void goBack(int from);
     void applyPageSize();
+    bool turnPage(const QKeyEvent* key);
     // The module text of the pane's page buttons in a "Program Error" box.
     QString buttonSite() const;
 

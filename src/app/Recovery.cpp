@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "app/SavedAnswers.h"
 #include "interview/AtomicFile.h"
 #include "interview/Interview.h"
 #include "interview/ProgramError.h"
@@ -26,7 +27,10 @@ const QByteArray kLineEnd = "\r\n";
 const QString kCopySuffix = QStringLiteral(".recovery");
 const QString kLockSuffix = QStringLiteral(".lock");
 const QString kSlotPrefix = QStringLiteral("interview-");
-constexpr int kEveryThirtySeconds = 30'000;
+// A copy costs a few milliseconds: written after two seconds without a change,
+// and during steady typing at least every ten.
+constexpr int kQuietTime = 2'000;
+constexpr int kLongestWait = 5;  // intervals
 
 const QString kTitle = QStringLiteral("Interview Not Saved");
 const QString kNotWrittenTitle = QStringLiteral("Recovery Copy Not Saved");
@@ -79,19 +83,17 @@ class CopyReader {
 // --- The copy ---
 
 QList<std::pair<QString, QByteArray>> RecoveryCopy::filesOf(const Interview& interview) {
-    QList<std::pair<QString, QByteArray>> files;
-    for (const Section* section : interview.sections()) {
-        const auto* declared = dynamic_cast<const DeclaredSection*>(section);
-        if (!declared || declared->fileLayout().isEmpty()) continue;
-        files.append({section->info().fileName, declared->fileBytes()});
-    }
-    return files;
+    return SavedAnswers::filesOf(interview);
 }
 
 QByteArray RecoveryCopy::encode() const {
     QByteArray out = kHeading + kLineEnd;
     out += "written " + written.toUTC().toString(Qt::ISODateWithMs).toUtf8() + kLineEnd;
     out += "name " + oneLine(name).toUtf8() + kLineEnd;
+    // Module names hold no blank; a copy written before places were kept has no line.
+    if (!place.module.isEmpty() && !place.module.contains(' '))
+        out += "place " + oneLine(place.module).toUtf8() + ' ' + QByteArray::number(place.page) +
+               kLineEnd;
     for (const auto& [file, bytes] : files)
         out += "file " + oneLine(file).toUtf8() + ' ' + QByteArray::number(bytes.size()) +
                kLineEnd + bytes + kLineEnd;
@@ -111,10 +113,17 @@ std::optional<RecoveryCopy> RecoveryCopy::decode(const QByteArray& bytes) {
     const std::optional<QByteArray> name = reader.value("name");
     if (!name) return std::nullopt;
     copy.name = QString::fromUtf8(*name);
-    for (;;) {
+    for (bool first = true;; first = false) {
         const std::optional<QByteArray> line = reader.line();
         if (!line) return std::nullopt;
         if (*line == kEnd) break;
+        if (first && line->startsWith("place ")) {
+            const QList<QByteArray> parts = line->split(' ');
+            bool ok = false;
+            copy.place = {QString::fromUtf8(parts.value(1)), parts.value(2).toInt(&ok)};
+            if (parts.size() != 3 || !ok || copy.place.module.isEmpty()) return std::nullopt;
+            continue;
+        }
         if (!line->startsWith("file ")) return std::nullopt;
         const qsizetype blank = line->lastIndexOf(' ');
         if (blank <= 5) return std::nullopt;
@@ -163,18 +172,23 @@ QString Recovery::defaultFolder() {
     return QDir(data).filePath(QStringLiteral("recovery"));
 }
 
-Recovery::Recovery(Interview& interview, ClientFolder& clients, QString folder, QObject* parent)
-    : QObject(parent), interview_(interview), clients_(clients), folder_(std::move(folder)) {
+Recovery::Recovery(Interview& interview, ClientFolder& clients, const SavedAnswers& saved,
+                   QString folder, QObject* parent)
+    : QObject(parent),
+      interview_(interview),
+      clients_(clients),
+      saved_(saved),
+      folder_(std::move(folder)),
+      interval_(kQuietTime) {
     timer_.setSingleShot(true);
-    timer_.setInterval(kEveryThirtySeconds);
     connect(&timer_, &QTimer::timeout, this, &Recovery::checkpoint);
     for (Section* section : interview_.sections())
         observers_ << section->observe([this](const QString&) { changed(); });
-    clients_.setObserver([this](ClientFolder::Event) { clientEvent(); });
+    clientObserver_ = clients_.observe([this](ClientFolder::Event) { clientEvent(); });
 }
 
 Recovery::~Recovery() {
-    clients_.setObserver({});
+    clients_.unobserve(clientObserver_);
     const QList<Section*> sections = interview_.sections();
     for (qsizetype i = 0; i < sections.size() && i < observers_.size(); ++i)
         sections.at(i)->unobserve(observers_.at(i));
@@ -191,7 +205,6 @@ QString Recovery::copyPath() const {
 // --- Start-up ---
 
 bool Recovery::offer() {
-    baseline_ = RecoveryCopy::filesOf(interview_);
     bool restored = false;
     Prompts& prompts = interview_.prompts();
     guarded(prompts, ErrorSite::module(QStringLiteral("frmMain.RestoreInterview")), [&] {
@@ -221,6 +234,9 @@ bool Recovery::offer() {
             slot_ = slot;
             lock_ = std::move(lock);
             restore(*copy);
+            restoredPlace_ = copy->place;
+            copyOnDisk_ = true;
+            writtenPlace_ = copy->place;
             restored = true;
             return;
         }
@@ -286,20 +302,35 @@ void Recovery::watchPage(QWidget* page) {
 
 bool Recovery::eventFilter(QObject* watched, QEvent* event) {
     // After the page change is over, so that no box comes up in its middle.
-    if (event->type() == QEvent::Show && pending_)
-        QMetaObject::invokeMethod(this, &Recovery::checkpoint, Qt::QueuedConnection);
+    if (event->type() == QEvent::Show && (pending_ || copyOnDisk_))
+        QMetaObject::invokeMethod(this, &Recovery::pageShown, Qt::QueuedConnection);
     return QObject::eventFilter(watched, event);
+}
+
+void Recovery::setInterval(int milliseconds) {
+    interval_ = milliseconds;
+    if (timer_.isActive()) timer_.start(std::min(timer_.remainingTime(), interval_));
+}
+
+// A copy on disk follows the interviewer from page to page, so that a restore
+// comes back where the interviewer was.
+void Recovery::pageShown() {
+    if (!pending_ && copyOnDisk_ && placeSource_ && placeSource_() != writtenPlace_)
+        pending_ = true;
+    checkpoint();
 }
 
 void Recovery::changed() {
     if (!watching_ || interview_.IsLoading()) return;
+    if (!pending_) pendingSince_.start();
     pending_ = true;
-    if (!timer_.isActive()) timer_.start();
+    // Each change puts the write off, but never past the longest wait.
+    const qint64 left = qint64(interval_) * kLongestWait - pendingSince_.elapsed();
+    timer_.start(static_cast<int>(std::clamp<qint64>(left, 0, interval_)));
 }
 
 void Recovery::clientEvent() {
     if (!watching_) return;
-    baseline_ = RecoveryCopy::filesOf(interview_);
     pending_ = false;
     failing_ = false;
     timer_.stop();
@@ -315,11 +346,11 @@ void Recovery::checkpoint() {
     pending_ = false;
     timer_.stop();
     guarded(interview_.prompts(), ErrorSite::module(QStringLiteral("frmMain.Recovery")), [this] {
-        RecoveryCopy copy{QDateTime::currentDateTimeUtc(),
-                          interview_.identity().WholeName().trimmed(),
-                          RecoveryCopy::filesOf(interview_)};
+        RecoveryCopy copy{
+            QDateTime::currentDateTimeUtc(), interview_.identity().WholeName().trimmed(),
+            RecoveryCopy::filesOf(interview_), placeSource_ ? placeSource_() : RecoveryPlace{}};
         // Answers changed back to the saved ones need no copy.
-        if (copy.files == baseline_)
+        if (!saved_.differ(copy.files))
             removeCopy();
         else
             write(copy);
@@ -367,6 +398,8 @@ void Recovery::write(const RecoveryCopy& copy) {
     if (!makeFolder(&why)) return writeFailed(why);
     if (!takeSlot()) return writeFailed(QStringLiteral("its lock could not be taken"));
     if (!writeFileAtomically(copyPath(), copy.encode(), &why)) return writeFailed(why);
+    copyOnDisk_ = true;
+    writtenPlace_ = copy.place;
     failing_ = false;
     ++writes_;
 }
@@ -386,6 +419,7 @@ void Recovery::writeFailed(const QString& why) {
 
 void Recovery::removeCopy() {
     if (!slot_.isEmpty()) QFile::remove(copyPath());
+    copyOnDisk_ = false;
 }
 
 }  // namespace yrn

@@ -2,11 +2,13 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -17,14 +19,24 @@ namespace yrn {
 
 class ClientFolder;
 class Interview;
+class SavedAnswers;
 
-// What a recovery copy holds: when it was written, whose interview it is, and the
-// content of every section file as the section's declared layout writes it. So a
-// section added to the interview is kept and restored without further code.
+// Where the interviewer was: a section (its module name) and its page.
+struct RecoveryPlace {
+    QString module;
+    int page = -1;
+    bool operator==(const RecoveryPlace&) const = default;
+};
+
+// What a recovery copy holds: when it was written, whose interview it is, where
+// the interviewer was, and the content of every section file as the section's
+// declared layout writes it. So a section added to the interview is kept and
+// restored without further code.
 struct RecoveryCopy {
     QDateTime written;
     QString name;                                 // the client's whole name; "" when none is typed
     QList<std::pair<QString, QByteArray>> files;  // section file name, content
+    RecoveryPlace place;                          // no module: not known (an older copy)
 
     // The section files of the answers on screen, in interview order.
     static QList<std::pair<QString, QByteArray>> filesOf(const Interview& interview);
@@ -45,9 +57,10 @@ struct RecoveryCopy {
 // Keeps a recovery copy of the interview on screen while its answers differ from
 // the ones last saved, opened or reset, so that a crash, a killed session or a
 // power cut does not cost them. The copy lies in a folder of the user's own,
-// readable by the owner only, and is written atomically: at most once per
-// interval while answers change, and whenever a page comes on screen after a
-// change. A complete save, a new client, an open and a confirmed exit remove it.
+// readable by the owner only, and is written atomically: a short while after
+// the last change (and during steady typing at least every few such whiles),
+// and whenever a page comes on screen after a change. A complete save, a new
+// client, an open and a confirmed exit remove it.
 //
 // Each running program holds a lock beside its copy, so a second program started
 // meanwhile leaves the first one's copy alone; a copy whose program is gone is
@@ -59,7 +72,7 @@ class Recovery : public QObject {
     // + "/recovery"; "" when the system names none.
     static QString defaultFolder();
 
-    Recovery(Interview& interview, ClientFolder& clients, QString folder,
+    Recovery(Interview& interview, ClientFolder& clients, const SavedAnswers& saved, QString folder,
              QObject* parent = nullptr);
     ~Recovery() override;
     Recovery(const Recovery&) = delete;
@@ -70,8 +83,13 @@ class Recovery : public QObject {
     // copy stays until the client is saved), No removes it. From then on the
     // answers are watched. True when a copy was restored.
     bool offer();
+    // Where the restored interviewer was; no module when the copy did not say.
+    const RecoveryPlace& restoredPlace() const { return restoredPlace_; }
+    // Tells where the interviewer is, for the copy.
+    void setPlaceSource(std::function<RecoveryPlace()> source) { placeSource_ = std::move(source); }
 
-    // A page of the window: its coming on screen writes the copy if answers changed.
+    // A page of the window: its coming on screen writes the copy if answers
+    // changed, or if the copy on disk names another page.
     void watchPage(QWidget* page);
     // Writes the copy now if answers changed since the last write, or removes it
     // when they are back to the ones last saved, opened or reset.
@@ -79,9 +97,10 @@ class Recovery : public QObject {
     // The confirmed exit: the copy goes and nothing more is written.
     void discard();
 
-    // Milliseconds between a change and the write it leads to (30 seconds).
-    void setInterval(int milliseconds) { timer_.setInterval(milliseconds); }
-    int interval() const { return timer_.interval(); }
+    // Milliseconds of quiet after a change before the copy is written (two
+    // seconds); during steady typing it is written at least every five of them.
+    void setInterval(int milliseconds);
+    int interval() const { return interval_; }
     const QString& folder() const { return folder_; }
     // This program's copy, once it has one ("" before).
     QString copyPath() const;
@@ -93,6 +112,7 @@ class Recovery : public QObject {
 
   private:
     void changed();
+    void pageShown();
     void clientEvent();
     void write(const RecoveryCopy& copy);
     void writeFailed(const QString& why);
@@ -109,14 +129,21 @@ class Recovery : public QObject {
 
     Interview& interview_;
     ClientFolder& clients_;
+    const SavedAnswers& saved_;
     QString folder_;
-    QList<std::pair<QString, QByteArray>> baseline_;  // the answers last saved, opened or reset
     QList<int> observers_;
+    int clientObserver_ = 0;
+    std::function<RecoveryPlace()> placeSource_;
+    RecoveryPlace restoredPlace_;
     QTimer timer_;
+    QElapsedTimer pendingSince_;  // the first change not yet in a copy
+    int interval_;
     QString slot_;
     std::unique_ptr<QLockFile> lock_;
     bool watching_ = false;
-    bool pending_ = false;  // answers changed since the last write
+    bool pending_ = false;     // answers changed since the last write
+    bool copyOnDisk_ = false;  // this program's copy is on disk
+    RecoveryPlace writtenPlace_;
     bool failing_ = false;  // the last write failed and was reported
     int writes_ = 0;
 };

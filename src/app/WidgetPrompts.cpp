@@ -3,16 +3,20 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace yrn {
 
 namespace {
 
 int showBox(QMessageBox::Icon icon, const QString& title, const QString& text,
-            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
+            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+            const QList<std::pair<QMessageBox::StandardButton, QString>>& captions = {}) {
     QMessageBox box(icon, title, WidgetPrompts::shown(text), buttons, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultButton);
+    for (const auto& [button, caption] : captions)
+        box.button(button)->setText(caption);
     // A box must be answerable even while the hourglass is up.
     const bool hourglass = QGuiApplication::overrideCursor() != nullptr;
     if (hourglass) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
@@ -46,6 +50,23 @@ bool WidgetPrompts::yesNo(const QString& title, const QString& text) {
 bool WidgetPrompts::okCancel(const QString& title, const QString& text) {
     return showBox(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel,
                    QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+Prompts::SaveChoice WidgetPrompts::saveChoice(const QString& title, const QString& text) {
+    // Escape and the window's close control are Cancel: nothing happens.
+    switch (showBox(QMessageBox::Warning, title, text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    QMessageBox::Save,
+                    {{QMessageBox::Save, QStringLiteral("&Save")},
+                     {QMessageBox::Discard, QStringLiteral("Do&n't Save")},
+                     {QMessageBox::Cancel, QStringLiteral("Cancel")}})) {
+        case QMessageBox::Save:
+            return SaveChoice::Save;
+        case QMessageBox::Discard:
+            return SaveChoice::DontSave;
+        default:
+            return SaveChoice::Cancel;
+    }
 }
 
 void WidgetPrompts::focus(const QString&, const QString&) {}

@@ -13,6 +13,7 @@ class WidgetPrompts : public Prompts {
     void critical(const QString& title, const QString& text) override;
     bool yesNo(const QString& title, const QString& text) override;
     bool okCancel(const QString& title, const QString& text) override;
+    SaveChoice saveChoice(const QString& title, const QString& text) override;
     void focus(const QString& module, const QString& fieldId) override;
     void busy(bool on) override;
 

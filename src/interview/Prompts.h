@@ -18,6 +18,14 @@ class Prompts {
     // True when the person presses OK.
     virtual bool okCancel(const QString& title, const QString& text) = 0;
 
+    // Whether answers not yet saved are saved before they are replaced: Save,
+    // Don't Save or Cancel (Escape). Where no person can answer, nothing is
+    // thrown away.
+    enum class SaveChoice { Save, DontSave, Cancel };
+    virtual SaveChoice saveChoice(const QString& /*title*/, const QString& /*text*/) {
+        return SaveChoice::Cancel;
+    }
+
     // Asks for the keyboard focus to go to a field of a section. The model only
     // asks for enabled fields; the window also skips fields it cannot show.
     virtual void focus(const QString& module, const QString& fieldId) = 0;

@@ -20,6 +20,11 @@ bool RecordingPrompts::okCancel(const QString& title, const QString& text) {
     return nextAnswer();
 }
 
+Prompts::SaveChoice RecordingPrompts::saveChoice(const QString& title, const QString& text) {
+    boxes.append({Kind::SaveChoice, title, text});
+    return choices_.isEmpty() ? SaveChoice::Save : choices_.takeFirst();
+}
+
 void RecordingPrompts::focus(const QString& module, const QString& fieldId) {
     focusRequests.append({module, fieldId});
 }

@@ -11,7 +11,7 @@ namespace yrn {
 // questions from a script (Yes / OK when the script runs out).
 class RecordingPrompts : public Prompts {
   public:
-    enum class Kind { Information, Critical, YesNo, OkCancel };
+    enum class Kind { Information, Critical, YesNo, OkCancel, SaveChoice };
     struct Box {
         Kind kind;
         QString title;
@@ -26,10 +26,14 @@ class RecordingPrompts : public Prompts {
     void critical(const QString& title, const QString& text) override;
     bool yesNo(const QString& title, const QString& text) override;
     bool okCancel(const QString& title, const QString& text) override;
+    SaveChoice saveChoice(const QString& title, const QString& text) override;
     void focus(const QString& module, const QString& fieldId) override;
 
     // The answers to the next questions, in order.
     void answer(QList<bool> answers) { answers_ += answers; }
+    // The answers to the next save questions (Save when the script runs out, the
+    // box's default button).
+    void answerSave(QList<SaveChoice> choices) { choices_ += choices; }
 
     QList<Box> boxes;
     QList<FocusRequest> focusRequests;
@@ -43,6 +47,7 @@ class RecordingPrompts : public Prompts {
   private:
     bool nextAnswer();
     QList<bool> answers_;
+    QList<SaveChoice> choices_;
 };
 
 }  // namespace yrn

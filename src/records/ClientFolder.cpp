@@ -22,6 +22,22 @@ const QString kSaveError = QStringLiteral("Save Error");
 ClientFolder::ClientFolder(Interview& interview, QString programFolder)
     : interview_(interview), programFolder_(std::move(programFolder)) {}
 
+int ClientFolder::observe(std::function<void(Event)> observer) {
+    observers_.append({++lastObserver_, std::move(observer)});
+    return lastObserver_;
+}
+
+void ClientFolder::unobserve(int id) {
+    observers_.removeIf([id](const auto& o) { return o.first == id; });
+}
+
+void ClientFolder::tell(Event event) const {
+    // An observer may stop observing while it is told.
+    const auto observers = observers_;
+    for (const auto& [id, observer] : observers)
+        observer(event);
+}
+
 void ClientFolder::NewClientYRN() {
     interview_.BeginLoading();
     guarded(interview_.prompts(), ErrorSite::shared("NewClientYRN"), [&] {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <utility>
 
 namespace yrn {
 
@@ -19,9 +21,10 @@ class ClientFolder {
 
     // What became of the answers on screen: reset for a new client, saved in full,
     // or read from a client folder. Told to whoever keeps track of unsaved answers
-    // (the window's recovery copy).
+    // (the window's unsaved mark and its recovery copy), in the order they asked.
     enum class Event { Reset, Saved, Opened };
-    void setObserver(std::function<void(Event)> observer) { observer_ = std::move(observer); }
+    int observe(std::function<void(Event)> observer);
+    void unobserve(int id);
 
     // Resets every section for a new client, with the client-loading flag set.
     // (Showing the locator pane is the window's part.)
@@ -67,13 +70,12 @@ class ClientFolder {
 
   private:
     void saveSections(SaveOutcome& outcome);
-    void tell(Event event) const {
-        if (observer_) observer_(event);
-    }
+    void tell(Event event) const;
 
     Interview& interview_;
     QString programFolder_;
-    std::function<void(Event)> observer_;
+    QList<std::pair<int, std::function<void(Event)>>> observers_;
+    int lastObserver_ = 0;
 };
 
 }  // namespace yrn

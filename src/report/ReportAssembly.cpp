@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 
 #include "interview/AtomicFile.h"
 #include "interview/FolderName.h"
@@ -19,22 +18,7 @@ namespace {
 const QString kTemplateName = QStringLiteral("YRN_TEMPLATE.RTF");
 const QString kSharedFolder = QStringLiteral("ClientReports");
 
-// The result codes of the shell's open-document service that callers look at.
-constexpr int kOpened = 42;
-constexpr int kFileNotFound = 2;
-constexpr int kNoApplication = 31;
-
 }  // namespace
-
-DesktopOpener::DesktopOpener(QString program) : program_(std::move(program)) {}
-
-int DesktopOpener::open(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.isFile()) return kFileNotFound;
-    // An absolute path never starts with "-", so the opener cannot take it for
-    // an option; and it is one argument, never part of a command line.
-    return QProcess::startDetached(program_, {info.absoluteFilePath()}) ? kOpened : kNoApplication;
-}
 
 ReportAssembly::ReportAssembly(Interview& interview, QString programFolder, DocumentOpener& opener)
     : interview_(interview), programFolder_(std::move(programFolder)), opener_(opener) {}
@@ -148,6 +132,10 @@ bool ReportAssembly::GenerateReport() {
 
 int ReportAssembly::OpenDocument(const QString& path) {
     return opener_.open(path);
+}
+
+int ReportAssembly::OpenDocument(const QString& path, const DocumentOpener::Failure& failed) {
+    return opener_.openWatched(path, failed);
 }
 
 // The name and pronoun fields are filled as often as the manifest says the

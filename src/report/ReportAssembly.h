@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "interview/ReportWriter.h"
+#include "report/DocumentOpener.h"
 #include "report/RtfDocument.h"
 
 namespace yrn {
@@ -10,26 +11,6 @@ namespace yrn {
 class ClientIdentity;
 class Interview;
 class Pronouns;
-
-// Opens a file with the application the desktop has registered for it.
-// The result follows the shell's codes: above 32 is success, 2 means that the
-// file was not found.
-class DocumentOpener {
-  public:
-    virtual ~DocumentOpener() = default;
-    virtual int open(const QString& path) = 0;
-};
-
-// The desktop's open-document service. The path is handed over as one argument
-// of a process, never pasted into a shell command.
-class DesktopOpener : public DocumentOpener {
-  public:
-    explicit DesktopOpener(QString program = QStringLiteral("xdg-open"));
-    int open(const QString& path) override;
-
-  private:
-    QString program_;
-};
 
 // The report: the template loaded into an RtfDocument, its placeholders filled by
 // the sections through RP, saved in the client folder and in "ClientReports".
@@ -59,6 +40,8 @@ class ReportAssembly : public ReportWriter {
     // True when the report is made; it is then in document(), not yet saved.
     bool makeReport(const QString& templateFile);
     int OpenDocument(const QString& path);
+    // As OpenDocument; a report the desktop then could not show is told to `failed`.
+    int OpenDocument(const QString& path, const DocumentOpener::Failure& failed);
 
     // programFolder/YRNDirectory/YRNDirectory.RTF
     QString clientReportPath() const;

@@ -45,7 +45,9 @@ TEST_F(ClientFilesTest, SaveAndOpenRoundTripThroughTheDialog) {
     EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
     // A save that worked says so where the interviewer looks, without a box.
     EXPECT_EQ(window->statusBar()->currentMessage(),
-              "Saved to " + QDir::toNativeSeparators(clientFolder()));
+              "Saved to " + QDir::toNativeSeparators(clientFolder()) +
+                  "; the report DoeJaneQ05-07-2001.RTF there and in " +
+                  QDir::toNativeSeparators(program + "/ClientReports"));
     EXPECT_TRUE(QFileInfo::exists(clientFolder() + "/Location.YRN"));
     EXPECT_EQ(QFile::permissions(clientFolder()) & (QFile::ReadGroup | QFile::ReadOther), 0);
     EXPECT_TRUE(QFileInfo::exists(clientFolder() + "/DoeJaneQ05-07-2001.RTF"));
@@ -70,8 +72,7 @@ TEST_F(ClientFilesTest, SaveAndOpenRoundTripThroughTheDialog) {
     // The keyboard is back in the first answer of the window.
     QApplication::processEvents();
     EXPECT_EQ(window->focusWidget(), window->findChild<QWidget*>("txtAssessmentDate1"));
-    EXPECT_EQ(window->windowTitle(),
-              "Halverin Drug Court YRN -- Locator Information   [Doe, Jane Q]");
+    EXPECT_EQ(window->caption(), "Halverin Drug Court YRN -- Locator Information   [Doe, Jane Q]");
     expectOpenEndedCleanly();
 
     // Saving again into the existing folder works the same; View Report saves,

@@ -176,16 +176,15 @@ TEST_F(ClosingSave, TheRatingsPageHasItsOwnCaptionBothWays) {
     EXPECT_EQ(toRatings->text(), "&Interviewer Ratings");
     toRatings->click();
     EXPECT_EQ(where(), "MentalHealth:4");
-    EXPECT_EQ(window->windowTitle(),
-              "Halverin Drug Court YRN -- Interviewer Ratings  [Doe, Jane Q]");
+    EXPECT_EQ(window->caption(), "Halverin Drug Court YRN -- Interviewer Ratings  [Doe, Jane Q]");
     EXPECT_EQ(window->checkedViewItem(), 8);
     current()->button("cmdNextMH(4)")->click();
     EXPECT_EQ(window->checkedViewItem(), 8);
-    EXPECT_EQ(current()->button("cmdSaveNew")->text(), "&Save && New");
+    EXPECT_EQ(current()->button("cmdSaveNew")->text(), "Save && &New");
     current()->button("cmdBackMH(5)")->click();
     current()->button("cmdBackMH(4)")->click();
     EXPECT_EQ(where(), "MentalHealth:3");
-    EXPECT_EQ(window->windowTitle(),
+    EXPECT_EQ(window->caption(),
               "Halverin Drug Court YRN -- Mental Health Information   [Doe, Jane Q]");
     EXPECT_EQ(window->checkedViewItem(), 7);
     // Back from the first page goes to the family section's last page.

@@ -142,11 +142,14 @@ TEST_F(DrugCommentDialogTest, TheOpenClientDialogClosesItAsCancelBeforeAnotherCl
     EXPECT_EQ(comment(5), "of the unsaved client");
     window->view(4);
 
-    // On the saved client.
+    // On the saved client, the unsaved one let go.
     clickComments(5);
     typeComment("typed for the old client");
     window->clientDialog().setCurrentFolder(clientFolder());
+    prompts.answerSave({Prompts::SaveChoice::DontSave});
     window->clientDialog().loadButton()->click();
+    EXPECT_EQ(prompts.titles(), QStringList{"Unsaved Answers"});
+    prompts.clear();
     EXPECT_TRUE(closedAndEnabled());
     EXPECT_EQ(comment(0), "kept");
     EXPECT_EQ(comment(5), "");

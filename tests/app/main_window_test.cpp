@@ -42,7 +42,7 @@ class MainWindowTest : public AppTest {
 TEST_F(MainWindowTest, StartsOnTheLocatorWithTheDialogAndTheMenus) {
     EXPECT_EQ(where(), "LocatorInformation:0");
     EXPECT_EQ(window->checkedViewItem(), 0);
-    EXPECT_EQ(window->windowTitle(), kTitle + "Locator Information ");
+    EXPECT_EQ(window->caption(), kTitle + "Locator Information ");
     EXPECT_TRUE(window->isEnabled());
     EXPECT_FALSE(window->interview().IsLoading());
     EXPECT_TRUE(prompts.boxes.isEmpty());
@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, NextAndBackWalkTheWholeInterviewAndBack) {
     EXPECT_FALSE(forward.contains("Employment:0"));
     EXPECT_EQ(forward.indexOf("Drugs:5"), forward.indexOf("Drugs:1") + 1);
     EXPECT_EQ(forward.last(), "MentalHealth:5");
-    EXPECT_EQ(window->windowTitle(), kTitle + "Interviewer Ratings");
+    EXPECT_EQ(window->caption(), kTitle + "Interviewer Ratings");
 
     QStringList backward{where()};
     for (int step = 0; step < 80 && backward.first() != "LocatorInformation:0"; ++step) {
@@ -113,7 +113,7 @@ TEST_F(MainWindowTest, NextAndBackWalkTheWholeInterviewAndBack) {
         backward.prepend(where());
     }
     EXPECT_EQ(backward, forward);
-    EXPECT_EQ(window->windowTitle(), kTitle + "Locator Information ");
+    EXPECT_EQ(window->caption(), kTitle + "Locator Information ");
     EXPECT_EQ(window->checkedViewItem(), 0);
     EXPECT_TRUE(prompts.boxes.isEmpty());
 }
@@ -129,7 +129,7 @@ TEST_F(MainWindowTest, ViewMenuShowsEverySectionAndTheRatingsPage) {
         EXPECT_EQ(currentName(), panes.at(item));
         EXPECT_EQ(currentPage(), current()->section().firstPage());
         EXPECT_EQ(window->checkedViewItem(), item);
-        EXPECT_EQ(window->windowTitle(), current()->section().info().caption + "  [Doe, Jane Q]");
+        EXPECT_EQ(window->caption(), current()->section().info().caption + "  [Doe, Jane Q]");
     }
     window->viewAction(0)->trigger();  // the item already ticked stays ticked
     EXPECT_EQ(window->checkedViewItem(), 0);
@@ -137,14 +137,14 @@ TEST_F(MainWindowTest, ViewMenuShowsEverySectionAndTheRatingsPage) {
     ASSERT_TRUE(onePageOnScreen());
     EXPECT_EQ(where(), "MentalHealth:4");
     EXPECT_EQ(window->checkedViewItem(), 8);
-    EXPECT_EQ(window->windowTitle(), kTitle + "Interviewer Ratings  [Doe, Jane Q]");
+    EXPECT_EQ(window->caption(), kTitle + "Interviewer Ratings  [Doe, Jane Q]");
 
     // Back from the ratings page restores the mental health caption and item 7,
     // and Next from page 3 enters it again.
     current()->back();
     EXPECT_EQ(currentPage(), 3);
     EXPECT_EQ(window->checkedViewItem(), 7);
-    EXPECT_EQ(window->windowTitle(), kTitle + "Mental Health Information   [Doe, Jane Q]");
+    EXPECT_EQ(window->caption(), kTitle + "Mental Health Information   [Doe, Jane Q]");
     current()->next();
     EXPECT_EQ(window->checkedViewItem(), 8);
     EXPECT_TRUE(prompts.boxes.isEmpty());

@@ -149,7 +149,7 @@ TEST(RecoveryChild, DISABLED_TypesAClientAndWaitsToBeKilled) {
     RecordingOpener opener;
     std::unique_ptr<MainWindow> window = startChild(prompts, opener);
     typeClient(*window);
-    QTRY_VERIFY_WITH_TIMEOUT(copyIsCurrent(*window), 20000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return copyIsCurrent(*window); }, 20000));
     // What the person sees, for the parent to compare with what comes back.
     for (const Section* section : window->interview().sections()) {
         QByteArrayList lines;

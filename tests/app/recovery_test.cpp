@@ -50,13 +50,13 @@ TEST_F(RecoveryTest, AnInterviewLeftByACrashComesBackWithEveryAnswerAndStaysUnti
     EXPECT_EQ(QFile::permissions(recovery().copyPath()) &
                   ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser),
               0);
-    // A page change with nothing changed writes nothing; a change after the last
-    // page change is written when the interval is up.
+    // The copy follows the interviewer to the next page; a change after the last
+    // page change is written once the interval is up.
     next();
-    EXPECT_EQ(recovery().writes(), 1);
+    EXPECT_EQ(recovery().writes(), 2);
     locator().setText("txtZipCode", "62704");
     recovery().setInterval(20);
-    QTRY_COMPARE(recovery().writes(), 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return recovery().writes() == 3; }));
 
     const QList<QStringList> typed = states();
     const QString copy = QFileInfo(recovery().copyPath()).fileName();
@@ -79,12 +79,13 @@ TEST_F(RecoveryTest, AnInterviewLeftByACrashComesBackWithEveryAnswerAndStaysUnti
     ASSERT_EQ(restored.size(), typed.size());
     for (qsizetype i = 0; i < typed.size(); ++i)
         EXPECT_TRUE(sameLines(restored.at(i), typed.at(i))) << "pane " << i;
-    // As after an open: the locator at its first page, the name in the caption. The
+    // Back on the page where the interviewer was, the name in the caption. The
     // open-client dialog follows as at every start, with Cancel to keep the client
     // on screen in place of New Assessment, which would not make a new one.
     EXPECT_EQ(window->currentPane(), window->pane("LocatorInformation"));
-    EXPECT_EQ(window->currentPane()->currentPage(), 0);
-    EXPECT_TRUE(window->windowTitle().endsWith("[Doe, Jane Q]"));
+    EXPECT_EQ(window->currentPane()->currentPage(), 2);
+    EXPECT_EQ(window->checkedViewItem(), 0);
+    EXPECT_TRUE(window->caption().endsWith("[Doe, Jane Q]"));
     EXPECT_TRUE(window->clientDialog().isVisible());
     EXPECT_TRUE(window->clientDialog().newButton()->isHidden());
     EXPECT_FALSE(window->clientDialog().cancelButton()->isHidden());
@@ -135,12 +136,13 @@ TEST_F(RecoveryTest, SaveNewOpenAndAConfirmedExitRemoveTheCopyAFailedSaveOrRefus
     window->saveClient();
     EXPECT_EQ(prompts.last().title, "Save Error");
     EXPECT_EQ(copies().size(), 1);
-    // Exit answered No, from the menu or the window's close, keeps it.
-    prompts.answer({false, false});
+    // Exit cancelled, from the menu or the window's close, keeps it.
+    prompts.answerSave({Prompts::SaveChoice::Cancel, Prompts::SaveChoice::Cancel});
     window->exitItem();
     EXPECT_FALSE(window->close());
     EXPECT_EQ(copies().size(), 1);
     // New Client drops the answers, as the interviewer chose; so goes the copy.
+    prompts.answerSave({Prompts::SaveChoice::DontSave});
     window->newClient();
     EXPECT_TRUE(copies().isEmpty());
 
@@ -163,19 +165,20 @@ TEST_F(RecoveryTest, SaveNewOpenAndAConfirmedExitRemoveTheCopyAFailedSaveOrRefus
     EXPECT_EQ(prompts.last().title, "Invalid directory");
     EXPECT_EQ(copies().size(), 1);
     window->clientDialog().setCurrentFolder(program + "/DoeJaneQ05-07-2001");
+    prompts.answerSave({Prompts::SaveChoice::DontSave});
     window->clientDialog().loadButton()->click();
     EXPECT_EQ(locator().text("txtCity"), "Springfield");
     EXPECT_TRUE(copies().isEmpty());
 
-    // The confirmed exit, from the menu or the window's close.
+    // The answers let go on the way out, from the menu or the window's close.
     EXPECT_EQ(typeAndTurnPage("Ogdenville"), 1);
-    prompts.answer({true});
+    prompts.answerSave({Prompts::SaveChoice::DontSave});
     window->exitItem();
     EXPECT_EQ(exits, 1);
     EXPECT_TRUE(copies().isEmpty());
     start();
     EXPECT_EQ(typeAndTurnPage("Ogdenville"), 1);
-    prompts.answer({true});
+    prompts.answerSave({Prompts::SaveChoice::DontSave});
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(copies().isEmpty());
     crash();
@@ -220,7 +223,7 @@ TEST_F(RecoveryTest, DamagedCopiesAreReportedAndRemovedWithoutHangingOrCrashing)
     const auto put = [&](const QString& slot, const QByteArray& bytes) {
         writeFile(recoveryFolder + "/interview-" + slot + ".recovery", bytes);
     };
-    RecoveryCopy whole{QDateTime::currentDateTimeUtc(), "Jane Q. Doe", {{"Location.YRN", "x"}}};
+    RecoveryCopy whole{QDateTime::currentDateTimeUtc(), "Jane Q. Doe", {{"Location.YRN", "x"}}, {}};
     const QByteArray good = whole.encode();
     put("cut", good.left(good.size() - 3));
     put("junk", QByteArray("\x00\xff\xfe junk\r\n", 10).repeated(1000));
@@ -318,13 +321,20 @@ TEST(RecoveryCopyTest, RoundTripsEveryByteAndRefusesWhatIsNotOneWholeCopy) {
                       "Doe",
                       {{"Location.YRN", "05\r\n;\r\nend\r\nfile x 3\r\n"},
                        {"Demographic.YRN", QByteArray("\xe2\x90\xa4\r\n\x00\r", 7)},
-                       {"Medical.YRN", ""}}};
+                       {"Medical.YRN", ""}},
+                      {"ctlDemographic", 2}};
     const QByteArray bytes = copy.encode();
     const std::optional<RecoveryCopy> back = RecoveryCopy::decode(bytes);
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(back->written, copy.written);
     EXPECT_EQ(back->name, "Jane  Q. Doe");  // one header line
     EXPECT_EQ(back->files, copy.files);
+    EXPECT_EQ(back->place, copy.place);
+    // A copy written before places were kept reads without one.
+    QByteArray older = bytes;
+    older.replace("place ctlDemographic 2\r\n", "");
+    ASSERT_TRUE(RecoveryCopy::decode(older).has_value());
+    EXPECT_EQ(RecoveryCopy::decode(older)->place, RecoveryPlace{});
 
     for (qsizetype cut = 0; cut < bytes.size(); ++cut)
         ASSERT_FALSE(RecoveryCopy::decode(bytes.left(cut)).has_value()) << cut;
@@ -341,6 +351,8 @@ TEST(RecoveryCopyTest, RoundTripsEveryByteAndRefusesWhatIsNotOneWholeCopy) {
     EXPECT_FALSE(changed(size, "Location.YRN x"));
     EXPECT_FALSE(changed("Medical.YRN", "Location.YRN"));  // twice
     EXPECT_FALSE(changed("file Medical.YRN", "file"));
+    EXPECT_FALSE(changed("ctlDemographic 2", "ctlDemographic x"));
+    EXPECT_FALSE(changed("ctlDemographic 2", "ctlDemographic"));
 }
 
 TEST(RecoveryFolderTest, LiesInTheUsersOwnDataFolder) {

@@ -114,8 +114,7 @@ TEST_F(WholeInterview, FromTheFirstPageToTheReportAndBack) {
         next->click();
     }
     ASSERT_EQ(where(), "MentalHealth:5");
-    EXPECT_EQ(window->windowTitle(),
-              "Halverin Drug Court YRN -- Interviewer Ratings  [Doe, Jane Q]");
+    EXPECT_EQ(window->caption(), "Halverin Drug Court YRN -- Interviewer Ratings  [Doe, Jane Q]");
     answerPage(current()->section(), 5);
     visited << where();
     // Pages Next does not show (the employment pane's page 0, the drug comments).

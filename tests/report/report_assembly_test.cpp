@@ -1,5 +1,6 @@
 // RP, the name and pronoun fields, GenerateReport and its failures, CheckDocs and
 // OpenDocument, on small templates of the test's own.
+#include <QTest>
 #include <QThread>
 #include <functional>
 
@@ -274,9 +275,23 @@ TEST_F(ReportAssemblyTest, OpenDocumentHandsThePathOverAsOneArgument) {
         QThread::msleep(20);
     EXPECT_EQ(QString::fromUtf8(readFile(log)), "1|" + odd + "|");
 
-    const int noProgram = DesktopOpener(dir + "/no-such-opener").open(odd);
-    EXPECT_LE(noProgram, 32);
-    EXPECT_NE(noProgram, 2);
+    // The window is not held up: an opener that fails or cannot start at all says
+    // so afterwards, as "no application" (31); one that shows the file, never.
+    const QString failing = dir + "/failing.sh";
+    writeFile(failing, "#!/bin/sh\nexit 3\n");
+    QFile::setPermissions(failing, QFile::ReadOwner | QFile::ExeOwner);
+    for (const QString& program : {failing, dir + "/no-such-opener", script}) {
+        QList<int> failures;
+        DesktopOpener opener(program);
+        EXPECT_GT(opener.openWatched(odd, [&](int code) { failures << code; }), 32);
+        if (program == script) {
+            QTest::qWait(300);
+            EXPECT_TRUE(failures.isEmpty());
+        } else {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !failures.isEmpty(); }));
+            EXPECT_EQ(failures, QList<int>{31});
+        }
+    }
 }
 
 }  // namespace

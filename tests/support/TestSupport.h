@@ -43,7 +43,8 @@ inline void typeAndLeave(Section& s, const QString& id, const QString& text) {
 // The last box as "Kind|Title|Text", so that one comparison checks all three.
 inline QString lastBox(const RecordingPrompts& prompts) {
     if (prompts.boxes.isEmpty()) return "none";
-    static const char* const kinds[] = {"Information", "Critical", "YesNo", "OkCancel"};
+    static const char* const kinds[] = {"Information", "Critical", "YesNo", "OkCancel",
+                                        "SaveChoice"};
     const RecordingPrompts::Box& box = prompts.boxes.last();
     return kinds[static_cast<int>(box.kind)] + ('|' + box.title) + '|' + box.text;
 }
