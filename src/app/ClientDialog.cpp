@@ -12,8 +12,9 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QSignalBlocker>
+#include <QResizeEvent>
 #include <QStorageInfo>
+#include <QStyle>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -22,6 +23,43 @@
 #include "interview/Prompts.h"
 
 namespace yrn {
+
+namespace {
+
+// The folder model's column of modification times.
+constexpr int kModifiedColumn = 3;
+
+QString cleanFolder(const QString& folder) {
+    return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+}
+
+}  // namespace
+
+// The folder being listed, shortened in the middle when the dialog is narrow;
+// the tip holds it whole.
+class FolderLine : public QLabel {
+  public:
+    explicit FolderLine(QWidget* parent) : QLabel(parent) {
+        setTextFormat(Qt::PlainText);
+        // The dialog's width decides, not the length of the path.
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+    void setFolder(const QString& path) {
+        full_ = path;
+        setToolTip(path);
+        elide();
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        elide();
+    }
+
+  private:
+    void elide() { setText(fontMetrics().elidedText(full_, Qt::ElideMiddle, width())); }
+    QString full_;
+};
 
 // The folder tree's model: folders only, and a folder that holds section files
 // stands out (bold, in the highlight colour, with a count in its tip), so that
@@ -106,7 +144,7 @@ class ClientMatchModel : public QAbstractListModel {
 
 ClientDialog::ClientDialog(QString programFolder, Prompts& prompts, QWidget* parent)
     : QDialog(parent),
-      programFolder_(std::move(programFolder)),
+      programFolder_(cleanFolder(programFolder)),
       prompts_(prompts),
       index_(std::make_unique<ClientIndex>()) {
     setObjectName(QStringLiteral("frmDialog"));
@@ -151,9 +189,20 @@ ClientDialog::ClientDialog(QString programFolder, Prompts& prompts, QWidget* par
 
     auto* hint = new QLabel(QStringLiteral("Select clients folder"), this);
     layout->addWidget(hint);
+    auto* listedRow = new QHBoxLayout();
+    up_ = new QPushButton(style()->standardIcon(QStyle::SP_FileDialogToParent), tr("&Up"), this);
+    up_->setObjectName(QStringLiteral("cmdUpFolder"));
+    up_->setToolTip(tr("List the folder above (Backspace)"));
+    listedLine_ = new FolderLine(this);
+    listedRow->addWidget(up_);
+    listedRow->addWidget(listedLine_, 1);
+    layout->addLayout(listedRow);
     model_ = new SectionFolderModel(this);
     model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     model_->setReadOnly(true);
+    // Newest first, as the search lists clients; the model keeps the order as
+    // it reads the folders in the background.
+    model_->sort(kModifiedColumn, Qt::DescendingOrder);
     tree_ = new QTreeView(this);
     tree_->setObjectName(QStringLiteral("dirYRN"));
     tree_->setToolTip(QStringLiteral("Select clients folder"));
@@ -162,6 +211,8 @@ ClientDialog::ClientDialog(QString programFolder, Prompts& prompts, QWidget* par
         tree_->hideColumn(column);
     tree_->header()->hide();
     tree_->setUniformRowHeights(true);
+    tree_->setExpandsOnDoubleClick(false);  // a double click opens the row
+    tree_->installEventFilter(this);
     layout->addWidget(tree_, 1);
     status_ = new QLabel(this);
     status_->setWordWrap(true);
@@ -184,7 +235,8 @@ ClientDialog::ClientDialog(QString programFolder, Prompts& prompts, QWidget* par
     setTabOrder(load_, cancel_);
     setTabOrder(cancel_, new_);
     setTabOrder(new_, volumes_);
-    setTabOrder(volumes_, search_);
+    setTabOrder(volumes_, up_);
+    setTabOrder(up_, search_);
     setTabOrder(search_, results_);
     setTabOrder(results_, tree_);
     offerNewAssessment(true);
@@ -193,6 +245,7 @@ ClientDialog::ClientDialog(QString programFolder, Prompts& prompts, QWidget* par
     connect(cancel_, &QPushButton::clicked, this, [this] { emit cancelRequested(); });
     connect(new_, &QPushButton::clicked, this, [this] { emit newRequested(); });
     connect(volumes_, &QComboBox::activated, this, &ClientDialog::chooseVolume);
+    connect(up_, &QPushButton::clicked, this, &ClientDialog::goUp);
     connect(search_, &QLineEdit::textChanged, this, &ClientDialog::search);
     search_->installEventFilter(this);
     connect(results_->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -202,24 +255,24 @@ ClientDialog::ClientDialog(QString programFolder, Prompts& prompts, QWidget* par
         chooseResult(index.row());
         emit loadRequested(folder_);
     });
-    connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-                if (!current.isValid()) return;
-                following_ = false;  // the person chose; stop following the loading
-                folder_ = model_->filePath(current);
-                describeFolder();
-            });
+    // The selected row is the chosen folder. A row that only has the keyboard
+    // focus (the tree gives it to the first row) is not: Load Assessment then
+    // still opens the listed folder.
+    connect(tree_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const QModelIndexList rows = tree_->selectionModel()->selectedRows();
+        following_ = false;  // the person chose; stop following the loading
+        folder_ = rows.isEmpty() ? listed_ : QDir::cleanPath(model_->filePath(rows.first()));
+        describeFolder();
+    });
+    connect(tree_, &QTreeView::doubleClicked, this, &ClientDialog::openRow);
 
     // The tree fills in as folders are read; keep the chosen folder in sight.
     connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
-        if (!following_ || !folder_.startsWith(path)) return;
-        // The rows are laid out after this signal; scroll once they are.
+        if (!following_ || folder_ == listed_ || !folder_.startsWith(path)) return;
+        // The rows are laid out (and sorted) after this signal; scroll once they are.
         QTimer::singleShot(20, this, [this] {
             const QModelIndex index = model_->index(folder_);
-            if (!following_ || !index.isValid()) return;
-            const QSignalBlocker quiet(tree_->selectionModel());
-            tree_->setCurrentIndex(index);
-            tree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+            if (following_ && folder_ != listed_ && index.isValid()) keepInSight(index);
         });
     });
 
@@ -263,35 +316,64 @@ void ClientDialog::chooseVolume(int index) {
         return;
     }
     volume_ = index;
-    // A volume that holds the program folder opens there; another at its root.
+    // A volume that holds the program folder lists the client folders; another
+    // its root.
     const QString programRoot = QStorageInfo(programFolder_).rootPath();
-    showFolder(root == programRoot ? programFolder_ : root);
+    const QString listed = root == programRoot ? programFolder_ : cleanFolder(root);
+    list(listed, listed);
 }
 
 void ClientDialog::setCurrentFolder(const QString& folder) {
-    folder_ = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-    const QString root = QStorageInfo(folder_).rootPath();
-    if (const int index = volumes_->findData(root); index >= 0) {
-        volume_ = index;
-        volumes_->setCurrentIndex(index);
-    }
-    showFolder(folder_);
+    const QString chosen = cleanFolder(folder);
+    if (chosen == programFolder_ || chosen.startsWith(programFolder_ + QLatin1Char('/')))
+        list(programFolder_, chosen);
+    else
+        list(QDir(chosen).isRoot() ? chosen : QFileInfo(chosen).absolutePath(), chosen);
 }
 
-void ClientDialog::showFolder(const QString& folder) {
+void ClientDialog::list(const QString& listed, QString chosen) {
+    listed_ = listed;
+    model_->setRootPath(listed_);
+    tree_->setRootIndex(model_->index(listed_));
+    const QModelIndex index = chosen == listed_ ? QModelIndex() : model_->index(chosen);
+    if (index.isValid())
+        keepInSight(index);
+    else
+        tree_->selectionModel()->clear();
+    folder_ = std::move(chosen);
     following_ = true;
-    const QString root = QStorageInfo(folder).rootPath();
-    model_->setRootPath(root.isEmpty() ? folder : root);
-    tree_->setRootIndex(model_->index(root.isEmpty() ? folder : root));
-    const QModelIndex index = model_->index(folder);
-    folder_ = QDir::cleanPath(folder);
-    if (index.isValid()) {
-        const QSignalBlocker quiet(tree_->selectionModel());
-        tree_->setCurrentIndex(index);
-        tree_->expand(index);
-        tree_->scrollTo(index, QAbstractItemView::PositionAtTop);
+    // The chooser names the volume of the folder listed, also after going up.
+    if (const int volume = volumes_->findData(QStorageInfo(listed_).rootPath()); volume >= 0) {
+        volume_ = volume;
+        volumes_->setCurrentIndex(volume);
     }
+    up_->setEnabled(!QDir(listed_).isRoot());
+    listedLine_->setFolder(QDir::toNativeSeparators(listed_));
     describeFolder();
+}
+
+void ClientDialog::keepInSight(const QModelIndex& index) {
+    const bool following = following_;
+    tree_->setCurrentIndex(index);
+    tree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    following_ = following;
+}
+
+// The folder left stays chosen, so that Enter goes back into it.
+void ClientDialog::goUp() {
+    if (QDir(listed_).isRoot()) return;
+    const bool fromButton = up_->hasFocus();
+    list(QFileInfo(listed_).absolutePath(), listed_);
+    // At the root the button is disabled; the keyboard stays with the folders.
+    if (fromButton && !up_->isEnabled()) tree_->setFocus();
+}
+
+void ClientDialog::openRow(const QModelIndex& index) {
+    const QString path = QDir::cleanPath(model_->filePath(index));
+    if (model_->sectionFileCount(path) > 0)
+        emit loadRequested(path);
+    else
+        list(path, path);
 }
 
 void ClientDialog::describeFolder() {
@@ -337,6 +419,21 @@ void ClientDialog::chooseResult(int row) {
 }
 
 bool ClientDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == tree_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Backspace) {
+            goUp();
+            return true;
+        }
+        // Enter on a folder without section files lists it; on a client folder,
+        // or with no row chosen, it presses Load Assessment.
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && folder_ != listed_ &&
+            model_->sectionFileCount(folder_) == 0) {
+            list(folder_, folder_);
+            return true;
+        }
+        return QDialog::eventFilter(watched, event);
+    }
     // The folders are read when the person goes to the search box, so that the
     // first keystroke finds them read.
     if (watched == search_ && event->type() == QEvent::FocusIn && !index_->isScanned())

@@ -1,4 +1,7 @@
-// Finding a client by name or date in the open-client dialog, and Help, About.
+// Finding a client by name or date in the open-client dialog, its folder list,
+// and Help, About.
+#include <utime.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -6,7 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QStorageInfo>
 #include <QTest>
 #include <QTreeView>
 
@@ -21,8 +26,8 @@ namespace {
 
 const QStringList kSectionFiles{"Location.YRN", "Demographic.YRN", "Drugs.YRN"};
 
-// Client folders whose section files were saved at the given times; other
-// folders beside them hold no section file.
+// Client folders whose section files (and the folders themselves) were saved at
+// the given times; other folders beside them hold no section file.
 class ClientSearchTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -40,8 +45,10 @@ class ClientSearchTest : public ::testing::Test {
         writeFile(path, "-1 \r\n");
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        f.setFileTime(QDateTime::currentDateTime().addDays(-daysAgo),
-                      QFileDevice::FileModificationTime);
+        const QDateTime when = QDateTime::currentDateTime().addDays(-daysAgo);
+        f.setFileTime(when, QFileDevice::FileModificationTime);
+        const utimbuf times{when.toSecsSinceEpoch(), when.toSecsSinceEpoch()};
+        ASSERT_EQ(::utime(QFile::encodeName(folder.filePath(name)).constData(), &times), 0);
     }
 
     QStringList find(const QString& query) const {
@@ -129,6 +136,7 @@ TEST_F(ClientSearchTest, TheDialogListsWhatMatchesAndSelectsTheChosenClientInThe
     const QTreeView* tree = dialog.folders();
     auto* model = static_cast<QFileSystemModel*>(tree->model());
     EXPECT_EQ(QDir(model->filePath(tree->currentIndex())), QDir(doe));
+    EXPECT_EQ(tree->currentIndex().parent(), tree->rootIndex()) << "a top-level row";
 
     // A double click loads it.
     results->setCurrentIndex(QModelIndex());
@@ -156,6 +164,66 @@ TEST_F(ClientSearchTest, TheDialogListsWhatMatchesAndSelectsTheChosenClientInThe
     dialog.show();
     dialog.searchBox()->setText("ned");
     EXPECT_EQ(results->model()->rowCount(), 1);
+}
+
+// The names of the folder list's top-level rows, top to bottom.
+QStringList topRows(const QTreeView* tree) {
+    QStringList names;
+    for (int row = 0; row < tree->model()->rowCount(tree->rootIndex()); ++row)
+        names << tree->model()->index(row, 0, tree->rootIndex()).data().toString();
+    return names;
+}
+
+TEST_F(ClientSearchTest, TheFolderListStartsWithTheClientsNewestFirstAndGoesUpToTheRoot) {
+    RecordingPrompts prompts;
+    ClientDialog dialog(folder.path, prompts);
+    dialog.show();
+    QSignalSpy loads(&dialog, &ClientDialog::loadRequested);
+    QTreeView* tree = dialog.folders();
+    // The model reads and sorts in the background. (A failed QTRY_ macro only
+    // ends the test without telling GoogleTest, so wait and then compare.)
+    const QStringList clients{"ClientReports", "Mu\u00f1ozAnaQ5-7-2001", "SmithJohn11-30-2003",
+                              "DoeJaneQ05-07-2001", "Odd"};
+    EXPECT_TRUE(QTest::qWaitFor([&] { return topRows(tree) == clients; }))
+        << topRows(tree).join(' ').toStdString();
+    EXPECT_EQ(dialog.listedFolder(), folder.path);
+
+    // With no row chosen Load asks for the program folder itself; then the row
+    // chosen, and a client folder double-clicked.
+    dialog.loadButton()->click();
+    const auto at = [tree](int row) {
+        return tree->visualRect(tree->model()->index(row, 0, tree->rootIndex())).center();
+    };
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at(2));
+    dialog.loadButton()->click();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at(3));
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at(3));
+    QStringList loaded;
+    for (const QList<QVariant>& load : std::as_const(loads))
+        loaded << load.at(0).toString();
+    EXPECT_EQ(loaded, (QStringList{folder.path, folder.filePath("SmithJohn11-30-2003"),
+                                   folder.filePath("DoeJaneQ05-07-2001")}));
+
+    // Up lists the folder above with the folder left chosen, Enter on a folder
+    // without section files lists it, and Backspace goes up as far as the root.
+    dialog.upButton()->click();
+    EXPECT_EQ(dialog.listedFolder(), folder.root.path());
+    EXPECT_EQ(dialog.currentFolder(), folder.path);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return topRows(tree) == QStringList{"program"}; }));
+    QTest::keyClick(tree, Qt::Key_Return);
+    EXPECT_EQ(dialog.listedFolder(), folder.path);
+    EXPECT_EQ(dialog.currentFolder(), folder.path);
+    EXPECT_EQ(loads.size(), 3);
+    for (int up = 0; up < 64 && dialog.listedFolder() != "/"; ++up)
+        QTest::keyClick(tree, Qt::Key_Backspace);
+    EXPECT_EQ(dialog.listedFolder(), "/");
+    EXPECT_FALSE(dialog.upButton()->isEnabled());
+    QTest::keyClick(tree, Qt::Key_Backspace);
+    EXPECT_EQ(dialog.listedFolder(), "/");
+
+    // The program's volume lists the client folders again.
+    dialog.chooseVolume(dialog.volumes()->findData(QStorageInfo(folder.path).rootPath()));
+    EXPECT_EQ(dialog.listedFolder(), folder.path);
 }
 
 class AboutTest : public AppTest {};
