@@ -4,13 +4,17 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -23,8 +27,10 @@
 #include <QStyleOptionFrame>
 #include <QStylePainter>
 #include <QTimer>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
+#include <optional>
 
 #include "interview/Section.h"
 
@@ -38,6 +44,8 @@ namespace {
 constexpr int kDefaultChars = 28;
 constexpr int kWidestChars = 50;
 constexpr int kUnlimited = 32767;
+// How long a note beside a box stays up.
+constexpr int kNoteMs = 4000;
 
 // The width of a line edit that shows chars characters of ordinary text: digits
 // and lower-case words are about as wide as a '0' each.
@@ -200,9 +208,119 @@ QWidget* FieldBinder::createField(const QString& id, QWidget* parent) {
     return view.root;
 }
 
+namespace {
+
+// A one-line answer box that knows what the person is putting into it, so that
+// what its maximum length refuses can be told: QLineEdit cuts it without a word.
+// Every way text comes in is followed as QLineEdit takes it: typing, the paste
+// keys, the context menu's Paste, the middle button's selection paste, a drop.
+class AnswerBox : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+    // What the insertion under way offered and how much of it did not fit; read
+    // on inputRejected, which QLineEdit sends once it has put in what fits.
+    struct Refusal {
+        bool typed = true;
+        QString source;  // "pasted" or "dropped"
+        qsizetype offered = 0;
+        qsizetype leftOut = 0;
+    };
+    Refusal refusal() const {
+        if (!insertion_ || insertion_->way == Way::Typed) return {};
+        const QString offered = insertion_->way == Way::Dropped
+                                    ? insertion_->dropped
+                                    : QGuiApplication::clipboard()->text(insertion_->mode);
+        const qsizetype fitted = text().size() - insertion_->kept;
+        const QString source =
+            insertion_->way == Way::Dropped ? QStringLiteral("dropped") : QStringLiteral("pasted");
+        return {false, source, offered.size(), offered.size() - fitted};
+    }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (!event->matches(QKeySequence::Paste)) {
+            const Noted noted(insertion_, Insertion{Way::Typed, {}, {}, keptLength()});
+            QLineEdit::keyPressEvent(event);
+            return;
+        }
+        // Where the system's keys make Ctrl+Shift+Insert a paste, it pastes the selection.
+        const bool selection = event->key() == Qt::Key_Insert &&
+                               event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) &&
+                               QGuiApplication::clipboard()->supportsSelection();
+        const Noted noted(insertion_,
+                          Insertion{Way::Pasted,
+                                    selection ? QClipboard::Selection : QClipboard::Clipboard,
+                                    {},
+                                    keptLength()});
+        QLineEdit::keyPressEvent(event);
+    }
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        const Noted noted(insertion_, Insertion{Way::Typed, {}, {}, keptLength()});
+        QLineEdit::inputMethodEvent(event);
+    }
+    // The middle button pastes the selection at the pointer; QLineEdit drops a
+    // selection of the box first rather than replacing it.
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        const Noted noted(insertion_,
+                          Insertion{Way::Pasted, QClipboard::Selection, {}, text().size()});
+        QLineEdit::mouseReleaseEvent(event);
+    }
+    // A drop goes in at the pointer, beside a selection, never over it.
+    void dropEvent(QDropEvent* event) override {
+        const QString dropped = event->mimeData() ? event->mimeData()->text() : QString();
+        const Noted noted(insertion_,
+                          Insertion{Way::Dropped, QClipboard::Clipboard, dropped, text().size()});
+        QLineEdit::dropEvent(event);
+    }
+    // The menu stays up after the event; its Paste, the one insertion it can make,
+    // comes from it later.
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        QMenu* menu = createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        insertion_ = Insertion{Way::Pasted, QClipboard::Clipboard, {}, keptLength()};
+        connect(menu, &QObject::destroyed, this, [this] { insertion_.reset(); });
+        menu->popup(event->globalPos());
+    }
+
+  private:
+    enum class Way { Typed, Pasted, Dropped };
+    struct Insertion {
+        Way way = Way::Typed;
+        QClipboard::Mode mode = QClipboard::Clipboard;
+        QString dropped;
+        qsizetype kept = 0;  // the length the box keeps of its text: a selection makes room
+    };
+    using Noted = QScopedValueRollback<std::optional<Insertion>>;
+    qsizetype keptLength() const { return text().size() - selectedText().size(); }
+
+    std::optional<Insertion> insertion_;
+};
+
+QString characters(qsizetype count) {
+    return count == 1 ? QStringLiteral("1 character") : QStringLiteral("%1 characters").arg(count);
+}
+
+// "This answer holds at most 50 characters", and for a paste or drop how much of
+// it was left out. Line breaks in a pasted text stay in the box and count.
+QString limitNote(qsizetype limit, const AnswerBox::Refusal& refusal) {
+    QString note = QStringLiteral("This answer holds at most ") + characters(limit);
+    if (refusal.typed || refusal.leftOut <= 0) return note;
+    if (refusal.leftOut >= refusal.offered)
+        return note + QStringLiteral(": the %1 text was left out.").arg(refusal.source);
+    if (refusal.leftOut == 1)
+        return note + QStringLiteral(": the last character of the %1 text was left out.")
+                          .arg(refusal.source);
+    return note + QStringLiteral(": the last %1 of the %2 text were left out.")
+                      .arg(characters(refusal.leftOut), refusal.source);
+}
+
+}  // namespace
+
 FieldBinder::View FieldBinder::makeText(const QString& id, QWidget* parent) {
     View view;
-    view.line = new QLineEdit(parent);
+    auto* box = new AnswerBox(parent);
+    view.line = box;
     view.line->setObjectName(id);
     const int length = section_.shownLength(id);
     if (length > 0) {
@@ -222,6 +340,14 @@ FieldBinder::View FieldBinder::makeText(const QString& id, QWidget* parent) {
     connect(view.line, &QLineEdit::textEdited, this, [this, id](const QString& text) {
         if (updating_) return;
         forward(id, [this, id, text] { section_.setText(id, text); });
+    });
+    // The limit keeps what is typed or pasted exactly; what it refuses is said.
+    connect(box, &QLineEdit::inputRejected, this, [this, id, box] {
+        const int declared = section_.field(id).maxLength;
+        const QString note = limitNote(declared > 0 ? declared : box->maxLength(), box->refusal());
+        QToolTip::showText(box->mapToGlobal(QPoint(0, box->height() / 2)), note, box, QRect(),
+                           kNoteMs);
+        emit notice(note);
     });
     watch(view.line, id);
     typeNoAltKeys(view.line);
@@ -346,11 +472,38 @@ namespace {
 // A list turns with the wheel only when it has the focus: a person scrolling the
 // page with the pointer over a list must not change the answer. An answer colour
 // shows pure on it, as on the other answers (styles shade a list's face).
+//
+// Typing picks an item as on the lists interviewers know from Windows: what is
+// typed in quick succession, blanks included, chooses the first item that begins
+// with it, and a letter the chosen item begins with goes on to the next item that
+// begins with it. The list opens with Alt+Down and F4 only (a blank is typing here, not a key that
+// opens it), so no keystroke is lost to an open list.
 class PageComboBox : public QComboBox {
   public:
     using QComboBox::QComboBox;
 
   protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const Qt::KeyboardModifiers modifiers = event->modifiers();
+        // Alt+Up would open a Windows list as well; here it leaves the list alone.
+        if (event->key() == Qt::Key_Up && (modifiers & Qt::AltModifier)) {
+            event->accept();
+            return;
+        }
+        const QString text = event->text();
+        if (text.isEmpty() || !text.at(0).isPrint()) {
+            QComboBox::keyPressEvent(event);
+            return;
+        }
+        // An Alt or Ctrl key no button took is no typing (Ctrl+Alt is AltGr on Windows).
+        const bool ctrl = modifiers & Qt::ControlModifier;
+        const bool alt = modifiers & Qt::AltModifier;
+        if (ctrl != alt || (modifiers & Qt::MetaModifier)) {
+            event->ignore();
+            return;
+        }
+        typeAhead(text);
+    }
     void paintEvent(QPaintEvent* event) override {
         if (!autoFillBackground()) {
             QComboBox::paintEvent(event);
@@ -375,6 +528,38 @@ class PageComboBox : public QComboBox {
         }
         QComboBox::wheelEvent(event);
     }
+
+  private:
+    // What is typed within the keyboard input interval is one search for the first
+    // item that begins with it, case aside. A search of one letter, typed once or
+    // again and again, goes round from the item chosen when that item begins with
+    // it. The item found is chosen as a click would choose it; the item already
+    // chosen fires nothing.
+    void typeAhead(const QString& text) {
+        const bool goesOn =
+            typed_.isValid() && typed_.elapsed() <= QApplication::keyboardInputInterval();
+        typed_.start();
+        search_ = goesOn ? search_ + text : text;
+        const bool oneLetter =
+            search_.count(search_.front(), Qt::CaseInsensitive) == search_.size();
+        const QString wanted = oneLetter ? search_.left(1) : search_;
+        const int chosen = currentIndex();
+        const bool goesRound =
+            oneLetter && chosen >= 0 && itemText(chosen).startsWith(wanted, Qt::CaseInsensitive);
+        const int first = goesRound ? chosen + 1 : 0;
+        for (int step = 0; step < count(); ++step) {
+            const int row = (first + step) % count();
+            if (!itemText(row).startsWith(wanted, Qt::CaseInsensitive)) continue;
+            if (row == chosen) return;
+            setCurrentIndex(row);
+            emit activated(row);
+            emit textActivated(itemText(row));
+            return;
+        }
+    }
+
+    QString search_;
+    QElapsedTimer typed_;
 };
 
 }  // namespace

@@ -75,6 +75,11 @@ class FieldBinder : public QObject {
     // that follow the numbers.
     static QString shownWording(const QString& declared);
 
+  signals:
+    // A short note for the person (typing or a paste that a box's limit cut), also
+    // shown beside the box; the window may repeat it in its status bar.
+    void notice(const QString& text);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
