@@ -39,6 +39,9 @@ QPushButton* commandButton(const QString& name, const QString& caption, QWidget*
 PaneView::PaneView(Section& section, PaneHost& host, QWidget* parent)
     : QWidget(parent), section_(section), host_(host), binder_(new FieldBinder(section, this)) {
     setObjectName(section_.info().controlName);
+    // A note beside a box (an answer cut at its limit) also stands in the status bar.
+    connect(binder_, &FieldBinder::notice, this,
+            [this](const QString& text) { host_.notice(text); });
     for (const Page& page : section_.pages()) {
         QWidget* widget = buildPage(page);
         widget->hide();

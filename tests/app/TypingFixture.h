@@ -26,7 +26,7 @@ class TypingTest : public AppTest {
         QTest::qWait(50);
         window->activateWindow();
         QApplication::setActiveWindow(window.get());
-        QTRY_VERIFY(window->isActiveWindow());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->isActiveWindow(); }));
     }
     QLineEdit* box(const QString& id) { return window->findChild<QLineEdit*>(id); }
     QWidget* focus() { return QApplication::focusWidget(); }
@@ -40,7 +40,7 @@ class TypingTest : public AppTest {
         ASSERT_NE(b, nullptr) << qPrintable(id);
         QTest::mouseClick(b, Qt::LeftButton);
         settle();
-        QTRY_COMPARE(focus(), static_cast<QWidget*>(b));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return focus() == static_cast<QWidget*>(b); }));
         b->selectAll();
         QTest::keyClicks(b, text);
         settle();

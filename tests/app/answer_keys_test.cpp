@@ -116,7 +116,7 @@ TEST_F(AnswerKeysTest, AListPicksByTypeAheadAndOpensOnlyOnItsKeys) {
     auto* list = window->findChild<QComboBox*>(id);
     ASSERT_TRUE(list && list->isEnabled());
     list->setFocus();
-    QTRY_COMPARE(focus(), static_cast<QWidget*>(list));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return focus() == static_cast<QWidget*>(list); }));
     QSignalSpy picks(list, &QComboBox::activated);
     const auto pause = [] { QTest::qWait(QApplication::keyboardInputInterval() + 100); };
 

@@ -3,6 +3,7 @@
 #include <unistd.h>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStatusBar>
 
 #include "AppFixture.h"
 #include "sections/family/FamilyAnswers.h"
@@ -60,6 +61,9 @@ TEST_F(ClosingSave, EachButtonFinishesACompleteInterview) {
     EXPECT_EQ(opener.opened, QStringList{reportPath()});
     EXPECT_EQ(where(), "MentalHealth:5");
     EXPECT_EQ(family().listText("cboMaritalStatus"), "Divorced");
+    // Where the client and the report went stands in the status bar.
+    EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(
+        "Saved to " + QDir::toNativeSeparators(clientFolder()) + "; the report"));
 
     // Save & Exit: completion, then the exit question; No keeps the interview.
     prompts.clear();

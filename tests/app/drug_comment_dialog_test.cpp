@@ -79,7 +79,8 @@ TEST_F(DrugCommentDialogTest, OkReturnsTheTypedCommentAndTurnsTheButtonBlue) {
     EXPECT_TRUE(dialog->isVisible());
     QTest::keyClicks(dialog->textBox(), "since 2019");
     QTest::keyClick(dialog->textBox(), Qt::Key_N, Qt::AltModifier);  // no button takes it
-    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    dialog->okButton()->setFocus();
+    QTest::keyClick(dialog->okButton(), Qt::Key_Return);  // Enter presses OK
     EXPECT_TRUE(closedAndEnabled());
     EXPECT_EQ(comment(3), "uses daily\r\nsince 2019");
     EXPECT_TRUE(drugs().commentIndicator(3));

@@ -248,6 +248,46 @@ TEST_F(MainWindowTest, MissingNameOrDateLeadsBackToTheLocator) {
     EXPECT_EQ(QDir(program).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{});
 }
 
+// The desktop's opener ends with a failure (no application for the file): the
+// window says so once it has, and names the file.
+class FailingOpenerTest : public AppTest {
+  protected:
+    void SetUp() override {
+        const QString script = folder.root.filePath("opener.sh");
+        writeFile(script, "#!/bin/sh\nsleep 0.2\nexit 4\n");
+        QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
+        desktop = std::make_unique<DesktopOpener>(script);
+        window = std::make_unique<MainWindow>(prompts, program, desktop.get());
+        window->setExitHandler([this] { ++exits; });
+        window->startUp();
+    }
+    bool boxComes(const QString& title) {
+        return QTest::qWaitFor([&] { return prompts.titles().contains(title); }, 5000);
+    }
+    std::unique_ptr<DesktopOpener> desktop;
+};
+
+TEST_F(FailingOpenerTest, HelpAndTheReportNameTheFileThatWasNotOpened) {
+    ASSERT_TRUE(hasTemplate);
+    const QString help = program + "/YRN Help Files/YRN Locator.doc";
+    QDir().mkpath(program + "/YRN Help Files");
+    writeFile(help, "{\\rtf1 }");
+    window->help(1);
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << "told before the opener ended";
+    ASSERT_TRUE(boxComes("Help File Not Opened"));
+    EXPECT_TRUE(lastBox(prompts).endsWith(QDir::toNativeSeparators(help)));
+
+    prompts.clear();
+    typeClient();
+    window->view(8);
+    current()->next();
+    current()->button("cmdSave")->click();
+    ASSERT_TRUE(boxComes("Report Not Opened"));
+    EXPECT_EQ(prompts.titles(), (QStringList{"Report Information", "Report Not Opened"}));
+    EXPECT_TRUE(lastBox(prompts).endsWith(
+        QDir::toNativeSeparators(clientFolder() + "/DoeJaneQ05-07-2001.RTF")));
+}
+
 TEST(Splash, AKeyClosesItEarly) {
     QElapsedTimer clock;
     clock.start();

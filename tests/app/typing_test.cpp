@@ -163,7 +163,7 @@ TEST_F(TypingTest, AnAltKeyNoButtonTakesTypesNothing) {
     auto* comment = window->findChild<QPlainTextEdit*>("txtLocationInformation");
     ASSERT_NE(comment, nullptr);
     QTest::mouseClick(comment->viewport(), Qt::LeftButton);
-    QTRY_COMPARE(focus(), static_cast<QWidget*>(comment));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return focus() == static_cast<QWidget*>(comment); }));
     keys("ok");
     key(Qt::Key_N, Qt::AltModifier);
     key(Qt::Key_N, Qt::AltModifier | Qt::ShiftModifier);
@@ -315,7 +315,7 @@ TEST_F(TypingTest, TheCommentDialogGivesTheKeyboardBackToItsRow) {
     QRadioButton* button = current()->binder().optionButtons(arr("optDrugComments", 3)).value(0);
     ASSERT_NE(button, nullptr);
     button->setFocus();
-    QTRY_COMPARE(focus(), static_cast<QWidget*>(button));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return focus() == static_cast<QWidget*>(button); }));
     key(Qt::Key_Space);
     DrugCommentDialog* dialog = window->drugCommentDialog();
     ASSERT_TRUE(dialog && dialog->isVisible());
@@ -323,7 +323,7 @@ TEST_F(TypingTest, TheCommentDialogGivesTheKeyboardBackToItsRow) {
     QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
     settle();
     EXPECT_EQ(drugs.text(arr("txtDrugComments", 3)), "weekends");
-    QTRY_VERIFY(window->isActiveWindow());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isActiveWindow(); }));
     settle();
     EXPECT_EQ(focus(), static_cast<QWidget*>(button))
         << (focus() ? focus()->objectName().toStdString() : "no focus");

@@ -40,13 +40,15 @@ inline void typeAndLeave(Section& s, const QString& id, const QString& text) {
     s.leave(id);
 }
 
-// The last box as "Kind|Title|Text", so that one comparison checks all three.
-inline QString lastBox(const RecordingPrompts& prompts) {
-    if (prompts.boxes.isEmpty()) return "none";
+// A box as "Kind|Title|Text", so that one comparison checks all three.
+inline QString boxText(const RecordingPrompts::Box& box) {
     static const char* const kinds[] = {"Information", "Critical", "YesNo", "OkCancel",
                                         "SaveChoice"};
-    const RecordingPrompts::Box& box = prompts.boxes.last();
     return kinds[static_cast<int>(box.kind)] + ('|' + box.title) + '|' + box.text;
+}
+
+inline QString lastBox(const RecordingPrompts& prompts) {
+    return prompts.boxes.isEmpty() ? "none" : boxText(prompts.boxes.last());
 }
 
 inline QStringList focused(const RecordingPrompts& prompts) {
