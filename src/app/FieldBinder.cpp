@@ -490,6 +490,12 @@ class PageComboBox : public QComboBox {
             event->accept();
             return;
         }
+        // Page Down and Page Up turn the page (the pane takes them): a list stepped
+        // by them would change its answer under a person paging through.
+        if (event->key() == Qt::Key_PageDown || event->key() == Qt::Key_PageUp) {
+            event->ignore();
+            return;
+        }
         const QString text = event->text();
         if (text.isEmpty() || !text.at(0).isPrint()) {
             QComboBox::keyPressEvent(event);
