@@ -223,8 +223,7 @@ void PaneView::Frame3() {
             if (page.caption.isEmpty()) continue;
             HideFrames();
             showPage(page.index);
-            host_.setCaption(page.caption + host_.captionName());
-            host_.checkViewItem(page.viewMenuItem);
+            captionFor(page.index, false);
             return;
         }
     });
@@ -251,11 +250,7 @@ void PaneView::goNext(int from) {
     section_.guard(buttonSite(), [this, to] {
         HideFrames();
         showPage(to);
-        const Page* page = section_.page(to);
-        if (page && !page->caption.isEmpty()) {
-            host_.setCaption(page->caption + host_.captionName());
-            host_.checkViewItem(page->viewMenuItem);
-        }
+        captionFor(to, false);
     });
 }
 
@@ -282,15 +277,19 @@ void PaneView::goTo(int index) {
     section_.guard(buttonSite(), [this, index] {
         HideFrames();
         showPage(index);
-        const Page* page = section_.page(index);
-        if (page && !page->caption.isEmpty()) {
-            host_.setCaption(page->caption + host_.captionName());
-            host_.checkViewItem(page->viewMenuItem);
-        } else {
-            Caption();
-            host_.checkViewItem(section_.info().viewMenuItem);
-        }
+        captionFor(index, true);
     });
+}
+
+void PaneView::captionFor(int index, bool orSection) {
+    const Page* page = section_.page(index);
+    if (page && !page->caption.isEmpty()) {
+        host_.setCaption(page->caption + host_.captionName());
+        host_.checkViewItem(page->viewMenuItem);
+    } else if (orSection) {
+        Caption();
+        host_.checkViewItem(section_.info().viewMenuItem);
+    }
 }
 
 void PaneView::showPage(int index) {

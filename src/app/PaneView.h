@@ -79,6 +79,9 @@ class PaneView : public QWidget {
     void goNext(int from);
     void goBack(int from);
     void applyPageSize();
+    // A page with a caption of its own (the ratings page) sets it and its View
+    // check mark; any other page the section's, when asked.
+    void captionFor(int index, bool orSection);
     bool turnPage(const QKeyEvent* key);
     // The module text of the pane's page buttons in a "Program Error" box.
     QString buttonSite() const;

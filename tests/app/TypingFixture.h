@@ -72,6 +72,15 @@ class TypingTest : public AppTest {
         return w->objectName();
     }
     Section& demographic() { return *window->interview().section("ctlDemographic"); }
+    // The demographic children page, with that many children typed.
+    void toChildrenPage(const QString& children) {
+        window->view(1);
+        current()->next();
+        current()->next();
+        settle();
+        ASSERT_EQ(where(), "Demographic:2");
+        typeInto("txtChildren", children);
+    }
     // Tabs to a button of the page on screen and presses it with the space bar.
     void press(const QString& name) {
         QPushButton* button = current()->button(name);

@@ -267,12 +267,7 @@ TEST_F(TypingTest, TheFirstAnswerOfAPageShowsItsFocusAtOnce) {
 // when the count does, and go for good once the count is final.
 TEST_F(TypingTest, ARowTheCountClosesShowsEmptyAtOnce) {
     Section& d = demographic();
-    window->view(1);
-    current()->next();
-    current()->next();
-    settle();
-    ASSERT_EQ(where(), "Demographic:2");
-    typeInto("txtChildren", "3");
+    toChildrenPage("3");
     d.setText(arr("txtChildsDOBY", 2), "2004");
     d.choose(arr("optGender", 2), 1);
     d.setPosition(arr("cboCustody", 2), 2);
