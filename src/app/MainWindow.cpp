@@ -599,7 +599,7 @@ void MainWindow::view(int item) {
             if (code == kFileNotFound)
                 prompts_->information(QStringLiteral("Report Not Found or Unavailable"),
                                       QStringLiteral("Unable to open this report!"));
-            reportNotOpened(code);
+            reportNotOpened(code, report_->clientReportPath());
             return;
         }
         for (PaneView* p : std::as_const(panes_)) {
@@ -650,17 +650,18 @@ DocumentOpener::Failure MainWindow::later(const QString& site, std::function<voi
 
 int MainWindow::openReport() {
     const QString path = report_->clientReportPath();
-    return report_->OpenDocument(path, later(QStringLiteral("frmMain.OpenDocument"),
-                                             [this](int code) { reportNotOpened(code); }));
+    return report_->OpenDocument(path,
+                                 later(QStringLiteral("frmMain.OpenDocument"),
+                                       [this, path](int code) { reportNotOpened(code, path); }));
 }
 
-void MainWindow::reportNotOpened(int code) {
+void MainWindow::reportNotOpened(int code, const QString& path) {
     if (!notOpened(code)) return;
     prompts_->information(
         QStringLiteral("Report Not Opened"),
         QStringLiteral("The report was saved, but no program on this computer could open it.\r\n"
                        "It can be opened by hand from:\r\n") +
-            shownPath(report_->clientReportPath()));
+            shownPath(path));
 }
 
 // --- The closing save ---
@@ -697,7 +698,7 @@ void MainWindow::saveAndViewReport() {
             prompts_->information(QStringLiteral("Report Information"),
                                   QStringLiteral("Please run spell check options before printing "
                                                  "report."));
-            reportNotOpened(openReport());
+            reportNotOpened(openReport(), report_->clientReportPath());
         }
     });
 }

@@ -137,7 +137,7 @@ class MainWindow : public QMainWindow, public PaneHost {
     bool closingSave();
     // After the desktop could not open the saved report, names where it lies;
     // also when the desktop says so later.
-    void reportNotOpened(int code);
+    void reportNotOpened(int code, const QString& path);
     int openReport();
     // Wraps an action for a failure the desktop reports once this operation is over.
     DocumentOpener::Failure later(const QString& site, std::function<void(int)> action);
