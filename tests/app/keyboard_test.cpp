@@ -83,6 +83,7 @@ TEST_F(KeyboardTest, TabGoesFromThePagesLastAnswerToTheButtonThatGoesOnAndBackLa
                 expected << pane->button(extra.first);
             expected << pane->button(page.backButton);
             expected.removeAll(nullptr);
+            if (expected.isEmpty()) continue;
             // From the last answer that takes the keyboard.
             QWidget* last = nullptr;
             for (const QString& id : page.fields())
