@@ -40,8 +40,8 @@ REPEATED = {
     "HisHerC": 2,
     "HeSheC": 6,
 }
-DISTINCT_FIELDS = 185
-MARKER_TOTAL = 278
+DISTINCT_FIELDS = 186
+MARKER_TOTAL = 279
 
 MARKER = re.compile(r"#([A-Za-z0-9$]+)#")
 
@@ -118,7 +118,7 @@ class Doc:
     def __init__(self):
         self.parts = []
 
-    def para(self, text, *, sa=120, sb=0, li=0, fi=0, align="l", keepn=False,
+    def para(self, text, *, sa=120, sb=0, li=0, fi=0, align="l", keepn=False, keep=False,
              tabs=(), fs=BODY_FS, font=0, border_bottom=False, italic=False, caps=False,
              expnd=0, bold=False, color=0):
         fmt = ["\\pard\\plain", "\\q" + align, "\\sa%d\\sb%d" % (sa, sb)]
@@ -128,6 +128,8 @@ class Doc:
             fmt.append("\\fi%d" % fi)
         if keepn:
             fmt.append("\\keepn")
+        if keep:
+            fmt.append("\\keep")
         if border_bottom:
             fmt.append("\\brdrb\\brdrs\\brdrw10\\brsp40")
         for t in tabs:
@@ -215,15 +217,17 @@ def build():
     # 1. Locator ------------------------------------------------------------
     d.heading("1.  Locator Information")
     d.prose(
-        "At the time of the interview %s was living at #Address1#, #Address2#, and could be "
-        "reached by telephone at #Phone1# or at #Phone2#. The interview was conducted by "
-        "#Interviewer# on #DateOfInterview#." % FN)
+        "At the time of the interview %s was living at #Address1#, #Address2#, and "
+        "#Phone1##Phone2#. The interview was conducted by #Interviewer# on #DateOfInterview#."
+        % FN)
+    # The telephones and the people who may answer them bring their own "or" and
+    # brackets, which an empty answer leaves out.
     d.prose(
         "#HeSheC# has lived at this address for #LengthOfStay# year(s), and the residence "
         "#IsOrIsNot# owned by %s or #hisher# family. Calls to the first telephone number may "
-        "also be answered by #Name1# (#P1Relationship1#) or #Name2# (#P1Relationship2#), calls "
-        "to the second by #Name3# (#P2Relationship1#) or #Name4# (#P2Relationship2#). "
-        "#HisHerC# best mailing address is #MailingAddress1#, #MailingAddress2#." % FN)
+        "also be answered by #Name1##P1Relationship1##Name2##P1Relationship2#, calls to the "
+        "second by #Name3##P2Relationship1##Name4##P2Relationship2#. #HisHerC# best mailing "
+        "address is #MailingAddress1#, #MailingAddress2#." % FN)
     d.prose(
         "%s named the following people, who usually know where #heshe# is and how to reach "
         "#himher#:" % FN, keepn=True)
@@ -245,9 +249,12 @@ def build():
         "follows #Religion# religion." % (FN, FN, FN))
     # The children sentence, the chart and the child support sentence run on in one
     # paragraph: the chart heading and the support sentence bring their own line breaks.
+    # The lines they make are kept together and with what follows, so that the chart's
+    # heading never stands at the foot of a page without its rows.
     d.prose(
         "%s has #NumberOfChildren#."
-        "^^#ChildChartTop##ChildChart##DaysSpent#^^#ChildSupportSentence#" % FN, sa=0)
+        "^^#ChildChartTop##ChildChart##DaysSpent#^^#ChildSupportSentence#" % FN, sa=0,
+        keepn=True)
     d.prose(
         "%s #HasHasNotCE# been in a controlled environment, such as a jail or a hospital but "
         "not a shelter, during the past 30 days. #SpecificCE#~~#CE#~~#Explanation#" % FN,
@@ -426,12 +433,14 @@ def build():
         "emotional problem #MedicationsM# in the past 30 days." % FN, sa=60, keepn=True)
     d.comment("Periods of psychological or emotional problems in the past 30 days:",
               "#PEProblems#", sb=0, sa=20)
+    # The degree of every past experience follows on a line of its own, which its
+    # value begins; unanswered, it adds nothing.
     d.comment("Past experiences that have bothered %s a little in the past 30 days:" % FN,
-              "#BotheredBy30#", sb=0)
+              "#BotheredBy30##ExperiencesDegree#", sb=0, sa=20)
     d.prose(
         "%s has been #MenTroubled# troubled or bothered by psychological or emotional "
         "problems in the past 30 days and considers treatment for them #MenNecessary# "
-        "important." % FN)
+        "important." % FN, sb=100)
     d.comment("Interviewer's comments:", "#MentalComments#")
     d.comment("Interviewer's rating of the need for psychiatric or psychological treatment:",
               "#IRPsychiatric#")
@@ -459,11 +468,12 @@ def build():
            "understand the questions." % FN, sa=120, li=720)
     d.comment("Final comments:", "#FinalComments#")
 
+    # The signature line and the confidentiality notice share a page.
     d.para("Interviewer's signature: ______________________________\tDate: ______________",
-           sb=720, sa=240, tabs=(6480,))
+           sb=720, sa=240, tabs=(6480,), keepn=True)
     d.para("This report contains confidential information about a participant in a drug "
            "court program. It may be disclosed only as the law and the participant's written "
-           "consent permit.", italic=True, fs=18, color=3, sb=240)
+           "consent permit.", italic=True, fs=18, color=3, sb=240, keep=True)
     return d.rtf()
 
 
@@ -548,11 +558,13 @@ def sample_values():
         "WholeName": "Dana R. Whitfield", "FirstName": fn, "himherself": "herself",
         "hisher": "her", "himher": "her", "heshe": "she", "HisHerC": "Her", "HeSheC": "She",
         "Address1": "418 Orchard Lane", "Address2": "Millbrook, PA 17055",
-        "Phone1": "(717) 555-0148", "Phone2": "(717) 555-0193", "Interviewer": "T. Okafor",
+        "Phone1": "could be reached by telephone at (717) 555-0148",
+        "Phone2": " or at (717) 555-0193", "Interviewer": "T. Okafor",
         "DateOfInterview": "03-14-2024", "LengthOfStay": "2", "IsOrIsNot": "is not",
-        "Name1": "Marcus Whitfield", "P1Relationship1": "brother", "Name2": "Ellen Price",
-        "P1Relationship2": "roommate", "Name3": "Linda Whitfield",
-        "P2Relationship1": "mother", "Name4": "Ray Whitfield", "P2Relationship2": "father",
+        "Name1": "Marcus Whitfield", "P1Relationship1": " (brother)",
+        "Name2": " or Ellen Price", "P1Relationship2": " (roommate)", "Name3": "Linda Whitfield",
+        "P2Relationship1": " (mother)", "Name4": " or Ray Whitfield",
+        "P2Relationship2": " (father)",
         "MailingAddress1": "P.O. Box 221", "MailingAddress2": "Millbrook, PA 17055",
         "AddName": "Linda J. Whitfield", "AddAddress1": "77 Cedar Street",
         "AddAddress2": "Harlan, PA 17011", "AddPhone": "(717) 555-0127",
@@ -562,8 +574,8 @@ def sample_values():
         "DateOfBirth": "06-02-1989", "SSN": "000-12-3456", "Age": "35", "Race": "white",
         "BornIn": "born in U.S.", "Gender": "female", "Language": "English",
         "Religion": "the Protestant", "NumberOfChildren": "2 children",
-        "ChildChartTop": CRLF + "Gender  D/O/B      Custody          Custody Status  #Days  "
-        "Child Support" + CRLF + CRLF,
+        "ChildChartTop": CRLF + pad("Gender", 8) + pad("D/O/B", 12) + pad("Custody", 21)
+        + pad("Custody Status", 19) + pad("Days", 5) + "Child Support" + CRLF + CRLF,
         "ChildChart": pad("Male", 8) + pad("04/11/2012", 12) + pad("Other Parent", 21)
         + pad("Joint--w/father", 19) + pad("6", 5) + "YES, court ordered" + CRLF + CRLF
         + pad("Female", 8) + pad("09/23/2016", 12) + pad("Respondent", 21)
@@ -681,7 +693,11 @@ def sample_values():
         "or tension",
         "HasHasNotPMM": "has", "MedicationsM": "including:  sertraline",
         "PEProblems": "experienced serious anxiety or tension",
-        "BotheredBy30": "emotional abuse", "MenTroubled": "moderately",
+        "BotheredBy30": "emotional abuse",
+        "ExperiencesDegree": CRLF + "Degree to which past experiences bothered " + fn + " in "
+        "the past 30 days: emotional abuse: a little; physical abuse: a lot; sexual abuse or "
+        "rape: not at all; sexual harassment: somewhat.",
+        "MenTroubled": "moderately",
         "MenNecessary": "considerably", "MentalComments": "Sees a counselor monthly.",
         "IRPsychiatric": "Moderate problem",
         "W0": "Was not", "W1": "Was not", "W2": "*Was", "W3": "Was not", "W4": "Was not",
@@ -749,6 +765,7 @@ def other_sample_values():
         "BotheredBy": "no problems", "HasHasNotTPE": "has not", "HasHasNotPM": "has not",
         "Medications": "", "ExperiencedProblems": "no problems", "HasHasNotPMM": "has not",
         "MedicationsM": "", "PEProblems": "no problems", "BotheredBy30": "",
+        "ExperiencesDegree": "", "Phone2": "", "Name2": "", "P1Relationship2": "",
         "W2": "Was not", "D1": "I do not believe",
     })
     del v["IRDrugs"]

@@ -2,6 +2,18 @@
 
 namespace yrn {
 
+namespace {
+
+// The child chart's columns: gender, birth date, custody, custody status and days;
+// the child support answer ends the row.
+constexpr int kChildGenderWidth = 8;
+constexpr int kChildBornWidth = 12;
+constexpr int kChildCustodyWidth = 21;
+constexpr int kChildStatusWidth = 19;
+constexpr int kChildDaysWidth = 5;
+
+}  // namespace
+
 QString padded(const QString& x, int n) {
     return x.size() >= n ? x : x + QString(n - x.size(), ' ');
 }
@@ -46,9 +58,19 @@ QString ChildLine(const QString& a, const QString& b, const QString& c, int cust
     if (custodyPosition == 0) custody = QStringLiteral("Joint--w/mother");
     if (custodyPosition == 1) custody = QStringLiteral("Joint--w/father");
     const qsizetype n = custody.trimmed().size();
-    const QString custodyPadded = custody + QString(n < 19 ? 19 - n : 0, ' ');
-    return padded(a, 8) + padded(b, 12) + padded(c, 21) + custodyPadded + padded(e, 5) + f + kCrLf +
+    const QString custodyPadded =
+        custody + QString(n < kChildStatusWidth ? kChildStatusWidth - n : 0, ' ');
+    return padded(a, kChildGenderWidth) + padded(b, kChildBornWidth) +
+           padded(c, kChildCustodyWidth) + custodyPadded + padded(e, kChildDaysWidth) + f + kCrLf +
            kCrLf;
+}
+
+QString ChildChartHeading() {
+    return padded(QStringLiteral("Gender"), kChildGenderWidth) +
+           padded(QStringLiteral("D/O/B"), kChildBornWidth) +
+           padded(QStringLiteral("Custody"), kChildCustodyWidth) +
+           padded(QStringLiteral("Custody Status"), kChildStatusWidth) +
+           padded(QStringLiteral("Days"), kChildDaysWidth) + QStringLiteral("Child Support");
 }
 
 }  // namespace yrn

@@ -30,5 +30,8 @@ QString ComboLine(const QString& labelText, const QString& listText);
 // followed by 19 - n blanks, n being its length without outer blanks.
 QString ChildLine(const QString& a, const QString& b, const QString& c, int custodyPosition,
                   const QString& custodyText, const QString& e, const QString& f);
+// The child chart's heading: each title padded to the width of the column ChildLine
+// fills under it, so that it stands over its column; no line break.
+QString ChildChartHeading();
 
 }  // namespace yrn

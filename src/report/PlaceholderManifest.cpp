@@ -193,6 +193,7 @@ const QList<PlaceholderCount>& placeholderManifest() {
         {"MedicationsM", 1},
         {"PEProblems", 1},
         {"BotheredBy30", 1},
+        {"ExperiencesDegree", 1},
         {"MenTroubled", 1},
         {"MenNecessary", 1},
         {"MentalComments", 1},

@@ -61,3 +61,26 @@ TEST(Phrases, ChildLineMeasuresTheCustodyWordWithoutItsBlanks) {
     EXPECT_EQ(ChildLine("", "", "", 4, long20, "", ""),
               QString(41, ' ') + long20 + QString(5, ' ') + "\r\n\r\n");
 }
+
+TEST(Phrases, ChildChartHeadingStandsOverChildLinesColumns) {
+    // Where ChildLine starts each column, read from a row of one-letter values.
+    const QString row = ChildLine("a", "b", "c", 5, "d", "e", "f");
+    QList<qsizetype> starts;
+    for (const char* value : {"a", "b", "c", "d", "e", "f"})
+        starts << row.indexOf(QLatin1String(value));
+    starts << -1;
+    // Cut at those columns, the heading holds one title per column, each starting
+    // where its column starts and followed by a blank.
+    const QString heading = ChildChartHeading();
+    QStringList titles;
+    for (qsizetype i = 0; i + 1 < starts.size(); ++i) {
+        const QString cell =
+            heading.mid(starts[i], starts[i + 1] < 0 ? -1 : starts[i + 1] - starts[i]);
+        EXPECT_FALSE(cell.startsWith(' ')) << cell.toStdString();
+        EXPECT_TRUE(starts[i + 1] < 0 || cell.endsWith(' ')) << cell.toStdString();
+        titles << cell.trimmed();
+    }
+    EXPECT_EQ(titles, (QStringList{"Gender", "D/O/B", "Custody", "Custody Status", "Days",
+                                   "Child Support"}));
+    EXPECT_FALSE(heading.contains('\r') || heading.endsWith(' '));
+}

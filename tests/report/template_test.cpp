@@ -65,9 +65,9 @@ TEST(PlaceholderManifest, ListsEachFieldOnceWithTheReportsCounts) {
         EXPECT_GE(entry.count, 1) << entry.field;
         total += entry.count;
     }
-    EXPECT_EQ(manifest.size(), 185);
-    EXPECT_EQ(total, 278);
-    EXPECT_EQ(placeholderMarkerTotal(), 278);
+    EXPECT_EQ(manifest.size(), 186);
+    EXPECT_EQ(total, 279);
+    EXPECT_EQ(placeholderMarkerTotal(), 279);
 
     // The name and pronoun fields are filled these many times before any section.
     EXPECT_EQ(placeholderCount("FirstName"), 65);
@@ -82,6 +82,7 @@ TEST(PlaceholderManifest, ListsEachFieldOnceWithTheReportsCounts) {
     // The child chart rows share one marker.
     EXPECT_EQ(placeholderCount("ChildChart"), 1);
     EXPECT_EQ(placeholderCount("$Alcohol"), 1);
+    EXPECT_EQ(placeholderCount("ExperiencesDegree"), 1);
     EXPECT_EQ(placeholderCount("NoSuchField"), 0);
     EXPECT_EQ(placeholderCount(""), 0);
 }
@@ -103,10 +104,10 @@ TEST(ReportTemplate, HoldsEveryPlaceholderExactlyAsOftenAsTheReportFillsIt) {
             << "unknown field #" << it.key().toStdString() << "# in the template";
         total += it.value();
     }
-    EXPECT_EQ(counts.size(), 185);
-    EXPECT_EQ(total, 278);
+    EXPECT_EQ(counts.size(), 186);
+    EXPECT_EQ(total, 279);
     // Every "#" belongs to a marker: a stray one could pair with a neighbour's.
-    EXPECT_EQ(text.count(QLatin1Char('#')), 2 * 278);
+    EXPECT_EQ(text.count(QLatin1Char('#')), 2 * 279);
 }
 
 TEST(ReportTemplate, HoldsEachSectionsFieldsInTheOrderItsNarrativeFillsThem) {
@@ -139,7 +140,7 @@ TEST(ReportTemplate, HoldsEachSectionsFieldsInTheOrderItsNarrativeFillsThem) {
         previousAt = at;
         previous = field;
     }
-    EXPECT_EQ(sectionFields, 185 - 8);
+    EXPECT_EQ(sectionFields, 186 - 8);
 }
 
 TEST(ReportTemplate, EveryMarkerIsFoundAndFilledLikeTheReportDoes) {
@@ -193,4 +194,26 @@ TEST(ReportTemplate, IsPlainAsciiRtfWithChartsInTheFixedWidthFont) {
         ASSERT_GE(at, 0) << field;
         EXPECT_FALSE((groupHead(rtf, at) + "\\").contains(monoFont)) << field;
     }
+}
+
+TEST(ReportTemplate, KeepsTheChildChartAndTheClosingNoticeOnThePageOfWhatTheyBelongTo) {
+    QFile file(kTemplatePath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray rtf = file.readAll();
+    // The control words that open the paragraph holding the text ("\pard\plain...\").
+    const auto paragraphFormat = [&](const QByteArray& text) {
+        const qsizetype at = rtf.indexOf(text);
+        EXPECT_GE(at, 0) << text.constData();
+        const qsizetype pard = rtf.lastIndexOf("\\pard", at);
+        qsizetype end = pard;
+        while (end < at && !QByteArrayView(" \r\n{").contains(rtf[end]))
+            ++end;
+        return rtf.mid(pard, end - pard) + '\\';
+    };
+    // The child chart's lines (its heading among them) are one paragraph of the
+    // template kept with what follows, so the heading never ends a page alone.
+    EXPECT_TRUE(paragraphFormat("#ChildChartTop#").contains("\\keepn\\"));
+    // The signature lines keep the closing notice with them, and the notice is whole.
+    EXPECT_TRUE(paragraphFormat("s signature: ___").contains("\\keepn\\"));
+    EXPECT_TRUE(paragraphFormat("This report contains confidential").contains("\\keep\\"));
 }

@@ -121,11 +121,7 @@ void DemographicSection::ClientReport(ReportWriter& report) {
             report.RP(QStringLiteral("NumberOfChildren"),
                       (count ? QString::number(*count) : typed) + QStringLiteral(" children"));
         report.RP(QStringLiteral("ChildChartTop"),
-                  hasChildren ? kCrLf +
-                                    QStringLiteral("Gender  D/O/B      Custody          Custody "
-                                                   "Status  #Days  Child Support") +
-                                    kCrLf + kCrLf
-                              : QString());
+                  hasChildren ? kCrLf + ChildChartHeading() + kCrLf + kCrLf : QString());
         if (hasChildren) {
             // Each row after the first is placed where the one before it ended.
             for (int i = 0; i < std::min(*count, kChildRows); ++i)

@@ -1,3 +1,5 @@
+#include <array>
+
 #include "interview/ReportWriter.h"
 #include "report/Phrases.h"
 #include "sections/locator/LocatorSection.h"
@@ -34,6 +36,47 @@ void contactAddress(const Section& s, ReportWriter& report, const QString& c, co
     report.RP(field2, cityLine(s, "txt" + c + "City", "txt" + c + "State", "txt" + c + "ZipCode"));
 }
 
+// Whether a box holds more than blanks.
+bool typed(const QString& text) {
+    return !text.trimmed().isEmpty();
+}
+
+// The client's two telephones: "could be reached by telephone at 1 or at 2". A number
+// left empty is left out with its "or at"; with none, the client "gave no telephone
+// number".
+void phones(const Section& s, ReportWriter& report) {
+    const QString first = s.text(QStringLiteral("txtPhone"));
+    const QString second = s.text(QStringLiteral("txtOtherPhone"));
+    const QString reached = QStringLiteral("could be reached by telephone at ");
+    report.RP(QStringLiteral("Phone1"), typed(first) ? reached + first
+                                        : typed(second)
+                                            ? reached
+                                            : QStringLiteral("gave no telephone number"));
+    report.RP(QStringLiteral("Phone2"), !typed(second) ? QString()
+                                        : typed(first) ? QStringLiteral(" or at ") + second
+                                                       : second);
+}
+
+// The two people who may also answer one telephone: "Ann (sister) or Bob (friend)".
+// A person whose name is empty is left out with the "or" and brackets that would
+// join them, an empty relation with its brackets; nobody named reads "no one named".
+void answerers(const Section& s, ReportWriter& report, const std::array<QString, 4>& fields,
+               const std::array<QString, 4>& boxes) {
+    const QString name1 = s.text(boxes[0]);
+    const QString relation1 = s.text(boxes[1]);
+    const QString name2 = s.text(boxes[2]);
+    const QString relation2 = s.text(boxes[3]);
+    const auto inBrackets = [](const QString& name, const QString& relation) {
+        return typed(name) && typed(relation) ? " (" + relation + ')' : QString();
+    };
+    report.RP(fields[0], typed(name1)   ? name1
+                         : typed(name2) ? QString()
+                                        : QStringLiteral("no one named"));
+    report.RP(fields[1], inBrackets(name1, relation1));
+    report.RP(fields[2], !typed(name2) ? QString() : typed(name1) ? " or " + name2 : name2);
+    report.RP(fields[3], inBrackets(name2, relation2));
+}
+
 }  // namespace
 
 void LocatorSection::ClientReport(ReportWriter& report) {
@@ -47,8 +90,7 @@ void LocatorSection::writeReport(ReportWriter& report) const {
     report.RP(QStringLiteral("Address2"),
               cityLine(*this, QStringLiteral("txtCity"), QStringLiteral("txtState"),
                        QStringLiteral("txtZipCode")));
-    report.RP(QStringLiteral("Phone1"), t("txtPhone"));
-    report.RP(QStringLiteral("Phone2"), t("txtOtherPhone"));
+    phones(*this, report);
     report.RP(QStringLiteral("Interviewer"), t("txtInterviewer"));
     report.RP(
         QStringLiteral("DateOfInterview"),
@@ -60,14 +102,16 @@ void LocatorSection::writeReport(ReportWriter& report) const {
     else if (chosen(QStringLiteral("optOwnRes"), 1))
         report.RP(QStringLiteral("IsOrIsNot"), QStringLiteral("is"));
 
-    report.RP(QStringLiteral("Name1"), t("txtPhoneAnswerer1"));
-    report.RP(QStringLiteral("P1Relationship1"), t("txtAnswererRelation1"));
-    report.RP(QStringLiteral("Name2"), t("txtPhoneAnswerer2"));
-    report.RP(QStringLiteral("P1Relationship2"), t("txtAnswererRelation2"));
-    report.RP(QStringLiteral("Name3"), t("txtOtherAnswerer1"));
-    report.RP(QStringLiteral("P2Relationship1"), t("txtOtherRelation1"));
-    report.RP(QStringLiteral("Name4"), t("txtOtherAnswerer2"));
-    report.RP(QStringLiteral("P2Relationship2"), t("txtOtherRelation2"));
+    answerers(*this, report,
+              {QStringLiteral("Name1"), QStringLiteral("P1Relationship1"), QStringLiteral("Name2"),
+               QStringLiteral("P1Relationship2")},
+              {QStringLiteral("txtPhoneAnswerer1"), QStringLiteral("txtAnswererRelation1"),
+               QStringLiteral("txtPhoneAnswerer2"), QStringLiteral("txtAnswererRelation2")});
+    answerers(*this, report,
+              {QStringLiteral("Name3"), QStringLiteral("P2Relationship1"), QStringLiteral("Name4"),
+               QStringLiteral("P2Relationship2")},
+              {QStringLiteral("txtOtherAnswerer1"), QStringLiteral("txtOtherRelation1"),
+               QStringLiteral("txtOtherAnswerer2"), QStringLiteral("txtOtherRelation2")});
     report.RP(QStringLiteral("MailingAddress1"), t("txtMStreetAddress"));
     report.RP(QStringLiteral("MailingAddress2"),
               cityLine(*this, QStringLiteral("txtMCity"), QStringLiteral("txtMState"),

@@ -1,5 +1,6 @@
 // The mental health part of the client report and the interviewer's observations.
 // The time the assessment ended is not reported.
+#include "interview/Interview.h"
 #include "interview/ReportWriter.h"
 #include "report/Phrases.h"
 #include "sections/CommonAnswers.h"
@@ -44,6 +45,27 @@ QString MentalHealthSection::pastExperiences() const {
     return list.left(list.size() - 2).toLower();
 }
 
+// Every past experience of question 7 with the degree it bothers the client, so that
+// the court also reads "somewhat" and "a lot"; a row left unanswered says so. Empty
+// when no row is answered.
+QString MentalHealthSection::pastExperienceDegrees() const {
+    QStringList degrees;
+    bool answered = false;
+    for (int row = 0; row < kPastExperienceRows; ++row) {
+        const QString list = arr(QStringLiteral("cboPastExperiences"), row);
+        const bool rowAnswered = position(list) >= 0;
+        answered = answered || rowAnswered;
+        const QString experience =
+            label(arr(QStringLiteral("Label"), kFirstExperienceLabel + row)).trimmed().toLower();
+        degrees << experience + QStringLiteral(": ") +
+                       (rowAnswered ? listText(list).toLower() : QStringLiteral("not answered"));
+    }
+    if (!answered) return {};
+    return kCrLf + QStringLiteral("Degree to which past experiences bothered ") +
+           interview().identity().FirstName() + QStringLiteral(" in the past 30 days: ") +
+           degrees.join(QStringLiteral("; ")) + '.';
+}
+
 void MentalHealthSection::writeReport(ReportWriter& report) const {
     const auto t = [this](const char* id) { return text(QString::fromLatin1(id)); };
 
@@ -73,6 +95,7 @@ void MentalHealthSection::writeReport(ReportWriter& report) const {
     }
     report.RP(QStringLiteral("PEProblems"), symptomList(0));
     report.RP(QStringLiteral("BotheredBy30"), pastExperiences());
+    report.RP(QStringLiteral("ExperiencesDegree"), pastExperienceDegrees());
     report.RP(QStringLiteral("MenTroubled"),
               listText(QStringLiteral("cboPsychologicalTroubled")).toLower());
     report.RP(QStringLiteral("MenNecessary"),

@@ -43,6 +43,7 @@ class MentalHealthSection : public DeclaredSection {
     void writeReport(ReportWriter& report) const;
     QString symptomList(int firstGroup) const;
     QString pastExperiences() const;
+    QString pastExperienceDegrees() const;
 };
 
 }  // namespace yrn

@@ -31,8 +31,7 @@ TEST_F(DemographicReport, AFullClientFillsEveryPlaceholderInOrder) {
     EXPECT_EQ(r.values().mid(0, 10),
               (QStringList{"03-09-1970", "123-45-6789", "31", "white", "non U.S. born", "female",
                            "Haitian Creole", "the Catholic", "2 children",
-                           "\r\nGender  D/O/B      Custody          Custody Status  #Days  Child "
-                           "Support\r\n\r\n"}));
+                           "\r\n" + ChildChartHeading() + "\r\n\r\n"}));
     // One row per child, in table order, each ending in two line breaks.
     EXPECT_EQ(r.all("ChildChart"),
               (QStringList{"Male    01/02/1999  Respondent           Joint--w/mother    03   "

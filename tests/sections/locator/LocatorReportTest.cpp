@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "sections/ClientFixture.h"
 
 namespace yrn::test {
@@ -15,14 +17,15 @@ TEST_F(LocatorReport, ReportFillsEveryPlaceholderInOrder) {
     loc->choose("optOwnRes", 1);
     // clang-format off
     const QList<std::pair<QString, QString>> expected{
-        {"Address1", " 12 Elm St "}, {"Address2", "City, State ZipCode"}, {"Phone1", "Phone"},
-        {"Phone2", "OtherPhone"}, {"Interviewer", "Interviewer"},
+        {"Address1", " 12 Elm St "}, {"Address2", "City, State ZipCode"},
+        {"Phone1", "could be reached by telephone at Phone"}, {"Phone2", " or at OtherPhone"},
+        {"Interviewer", "Interviewer"},
         {"DateOfInterview", "AssessmentDate1-AssessmentDate2-AssessmentDate3"},
         {"LengthOfStay", "CurrAddressLen"}, {"IsOrIsNot", "is"},
-        {"Name1", "PhoneAnswerer1"}, {"P1Relationship1", "AnswererRelation1"},
-        {"Name2", "PhoneAnswerer2"}, {"P1Relationship2", "AnswererRelation2"},
-        {"Name3", "OtherAnswerer1"}, {"P2Relationship1", "OtherRelation1"},
-        {"Name4", "OtherAnswerer2"}, {"P2Relationship2", "OtherRelation2"},
+        {"Name1", "PhoneAnswerer1"}, {"P1Relationship1", " (AnswererRelation1)"},
+        {"Name2", " or PhoneAnswerer2"}, {"P1Relationship2", " (AnswererRelation2)"},
+        {"Name3", "OtherAnswerer1"}, {"P2Relationship1", " (OtherRelation1)"},
+        {"Name4", " or OtherAnswerer2"}, {"P2Relationship2", " (OtherRelation2)"},
         {"MailingAddress1", "MStreetAddress"}, {"MailingAddress2", "MCity, MState MZipCode"},
         {"AddName", "C1Firstname C1MI. C1Lastname"}, {"AddAddress1", "C1Address"},
         {"AddAddress2", "C1City, C1State C1ZipCode"}, {"AddPhone", "C1Phone"},
@@ -63,6 +66,48 @@ TEST_F(LocatorReport, ReportEdgeCases) {
         EXPECT_EQ(report().value("LocatorComments"), shown) << typed.toStdString();
     }
     EXPECT_TRUE(prompts.boxes.isEmpty());
+}
+
+TEST_F(LocatorReport, AnEmptyPhoneOrPersonLeavesNoOrAndNoBrackets) {
+    // The template sets each group's values side by side: "and #Phone1##Phone2#.",
+    // "by #Name1##P1Relationship1##Name2##P1Relationship2#" and the same for Name3.
+    const auto joined = [&](const QStringList& fields) {
+        const RecordingReport r = report();
+        QString text;
+        for (const QString& field : fields)
+            text += r.value(field);
+        return text;
+    };
+    const QString reached = "could be reached by telephone at ";
+    const std::tuple<QString, QString, QString> phones[] = {
+        {"555-1", "555-2", reached + "555-1 or at 555-2"},
+        {"555-1", "", reached + "555-1"},
+        {" ", "555-2", reached + "555-2"},
+        {"", "", "gave no telephone number"}};
+    for (const auto& [first, second, sentence] : phones) {
+        set({{"txtPhone", first}, {"txtOtherPhone", second}});
+        EXPECT_EQ(joined({"Phone1", "Phone2"}), sentence);
+    }
+
+    // Name, relation, name, relation.
+    const std::pair<QStringList, QString> people[] = {
+        {{"Rosa", "mother", "Luis", "brother"}, "Rosa (mother) or Luis (brother)"},
+        {{"Rosa", "mother", "", ""}, "Rosa (mother)"},
+        {{"Rosa", "", "Luis", ""}, "Rosa or Luis"},
+        {{"", "", "Luis", "brother"}, "Luis (brother)"},
+        {{"", "aunt", " ", "friend"}, "no one named"}};
+    for (const auto& [typed, clause] : people) {
+        set({{"txtPhoneAnswerer1", typed[0]},
+             {"txtAnswererRelation1", typed[1]},
+             {"txtPhoneAnswerer2", typed[2]},
+             {"txtAnswererRelation2", typed[3]},
+             {"txtOtherAnswerer1", typed[0]},
+             {"txtOtherRelation1", typed[1]},
+             {"txtOtherAnswerer2", typed[2]},
+             {"txtOtherRelation2", typed[3]}});
+        EXPECT_EQ(joined({"Name1", "P1Relationship1", "Name2", "P1Relationship2"}), clause);
+        EXPECT_EQ(joined({"Name3", "P2Relationship1", "Name4", "P2Relationship2"}), clause);
+    }
 }
 
 }  // namespace

@@ -16,13 +16,15 @@ class MentalReport : public ::testing::Test, public Client<MentalHealthSection> 
 };
 
 TEST_F(MentalReport, AFullClientFillsEveryPlaceholderInOrder) {
+    nameClient(locator);
     answerMental(mh);
     const RecordingReport r = report();
-    EXPECT_EQ(r.fields(), QString("HasHasNotTPE TimesHosp HasHasNotPM Medications "
-                                  "ExperiencedProblems HasHasNotPMM MedicationsM PEProblems "
-                                  "BotheredBy30 MenTroubled MenNecessary MentalComments "
-                                  "IRPsychiatric W0 W1 W2 W3 W4 W5 D0 D1 FinalComments")
-                              .split(' '));
+    EXPECT_EQ(r.fields(),
+              QString("HasHasNotTPE TimesHosp HasHasNotPM Medications "
+                      "ExperiencedProblems HasHasNotPMM MedicationsM PEProblems "
+                      "BotheredBy30 ExperiencesDegree MenTroubled MenNecessary MentalComments "
+                      "IRPsychiatric W0 W1 W2 W3 W4 W5 D0 D1 FinalComments")
+                  .split(' '));
     EXPECT_EQ(r.values(),
               (QStringList{"has",
                            "0 times",
@@ -33,6 +35,9 @@ TEST_F(MentalReport, AFullClientFillsEveryPlaceholderInOrder) {
                            "including:  sertraline, trazodone",
                            "experienced serious anxiety or tension",
                            "emotional abuse",
+                           "\r\nDegree to which past experiences bothered Jane in the past 30 "
+                           "days: emotional abuse: a little; physical abuse: somewhat; sexual "
+                           "abuse or rape: not at all; sexual harassment: a lot.",
                            "moderately",
                            "considerably",
                            "Sees a counselor monthly.",
@@ -78,6 +83,31 @@ TEST_F(MentalReport, PastExperiencesListOnlyWhatBothersALittle) {
     // The rape row's label keeps its final blank.
     EXPECT_EQ(bothered({1, 1, 1, 1}),
               "emotional abuse; physical abuse; sexual abuse or rape ; sexual harassment");
+}
+
+TEST_F(MentalReport, ExperiencesDegreeNamesEveryExperienceWithItsDegree) {
+    nameClient(locator, "Doe", "Ada");
+    const QString lead = "\r\nDegree to which past experiences bothered Ada in the past 30 days: ";
+    // Positions of the four rows (-1: unanswered), and what the sentence lists.
+    const std::pair<QList<int>, QString> cases[] = {
+        {{-1, -1, -1, -1}, ""},
+        {{3, 2, 1, 0},
+         "emotional abuse: a lot; physical abuse: somewhat; sexual abuse or rape: a little; "
+         "sexual harassment: not at all."},
+        {{-1, 3, -1, -1},
+         "emotional abuse: not answered; physical abuse: a lot; sexual abuse or rape: not "
+         "answered; sexual harassment: not answered."},
+        {{0, 0, 0, 0},
+         "emotional abuse: not at all; physical abuse: not at all; sexual abuse or rape: not at "
+         "all; sexual harassment: not at all."}};
+    for (const auto& [degrees, listed] : cases) {
+        for (int row = 0; row < 4; ++row)
+            mh.setPosition(arr("cboPastExperiences", row), degrees.at(row));
+        const RecordingReport r = report();
+        EXPECT_EQ(r.value("ExperiencesDegree"), listed.isEmpty() ? QString() : lead + listed);
+        // Filled right after the "a little" list, as the template holds it.
+        EXPECT_EQ(r.fields().indexOf("ExperiencesDegree"), r.fields().indexOf("BotheredBy30") + 1);
+    }
 }
 
 TEST_F(MentalReport, MedicationAndTreatmentPhrases) {
