@@ -54,6 +54,9 @@ struct Field {
     bool held = false;
     QString tip;
     QString frame;  // the frame that holds the field, if any
+    // An answer the interview may leave empty (the interviewer's comments, a middle
+    // initial, a "Specify" box): the completeness review never asks for it.
+    bool optional = false;
 
     bool hasCodes() const { return !codes.isEmpty(); }
     // The text a list shows: its chosen item, or "" when nothing is chosen.

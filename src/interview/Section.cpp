@@ -53,6 +53,11 @@ Field& Section::addText(const QString& id, int maxLength) {
     return declare(std::move(f));
 }
 
+void Section::markOptional(const QStringList& ids) {
+    for (const QString& id : ids)
+        mutableField(id).optional = true;
+}
+
 Field& Section::addMultiLine(const QString& id) {
     Field& f = addText(id);
     f.multiLine = true;

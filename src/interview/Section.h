@@ -10,6 +10,7 @@
 #include "interview/Field.h"
 #include "interview/Layout.h"
 #include "interview/ProgramError.h"
+#include "interview/Review.h"
 
 namespace yrn {
 
@@ -61,6 +62,8 @@ class Section {
     Field& addCheck(const QString& id, const QString& caption = {});
     void addLabel(const QString& id, const QString& text);
     void addFrame(const QString& id, const QStringList& fieldIds, bool enabled = true);
+    // Answers the interview may leave empty (Field::optional).
+    void markOptional(const QStringList& ids);
     // The page of an index, made when it is not there yet; pages keep the order in
     // which they were first added.
     PageBuilder addPage(int index);
@@ -157,6 +160,10 @@ class Section {
     virtual LoadResult LoadClientYRN(const QString& path);
     // Fills this section's placeholders of the report.
     virtual void ClientReport(ReportWriter& report);
+    // The completeness review's warnings about this section's answers: answers that
+    // contradict each other, such as a part larger than its whole (reviewWarning
+    // makes one). None by default.
+    virtual QList<ReviewItem> reviewWarnings() const { return {}; }
 
     // Runs an operation of this section under its error handler ("Error in module "
     // + site); returns false when it failed.

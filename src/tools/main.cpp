@@ -17,6 +17,7 @@
 #include "report/ReportAssembly.h"
 #include "sections/Sections.h"
 #include "tools/AnswerExport.h"
+#include "tools/CheckCommand.h"
 #include "tools/ExportCommand.h"
 #include "tools/ToolPrompts.h"
 
@@ -33,6 +34,7 @@ const char kUsage[] =
     "       yrn-tool export <client-folder>\n"
     "       yrn-tool export-csv <program-folder> -o <clients.csv>\n"
     "       yrn-tool export-sqlite <program-folder> -o <clients.sqlite>\n"
+    "       yrn-tool check [--json] <client-folder>...\n"
     "       yrn-tool --version\n"
     "\n"
     "report  reads the client folder's section files and writes the client report;\n"
@@ -43,6 +45,10 @@ const char kUsage[] =
     "export-csv, export-sqlite  write the answers of every client folder of the\n"
     "        program folder, one row per client, to a CSV file (\"-o -\": stdout)\n"
     "        or an SQLite database; damaged clients are warned about on stderr.\n"
+    "check   lists the questions each client folder leaves unanswered and the\n"
+    "        answers that contradict each other (--json: one JSON document); exit\n"
+    "        status 0 every client complete, 1 questions unanswered, 2 a damaged or\n"
+    "        unreadable folder or wrong arguments.\n"
     "Messages go to stderr as \"Title: text\". Exit status: 0 done, 1 no section file,\n"
     "no usable template, or the report or the answers not written, 2 wrong arguments.\n";
 
@@ -160,6 +166,11 @@ int main(int argc, char** argv) {
     if (args == QStringList{"--version"}) {
         std::printf("yrn-tool %s\n", kProgramVersion);
         return kDone;
+    }
+    if (!args.isEmpty() && isCheckCommand(args.first())) {
+        QString why;
+        const int status = runCheck(args, why);
+        return why.isEmpty() ? status : wrongArguments(why);
     }
     if (!args.isEmpty() && isClientsExportCommand(args.first())) {
         QString why;

@@ -77,7 +77,9 @@ void CriminalJusticeSection::declarePage0() {
 
 void CriminalJusticeSection::declarePage1() {
     // No count, no crime to name: the box opens with a count of 1 or more.
-    addText(QStringLiteral("txtOther")).enabled = false;
+    Field& other = addText(QStringLiteral("txtOther"));
+    other.enabled = false;
+    other.optional = true;
     addText(QStringLiteral("txtConvictions"), 3);
     addPage(1)
         .table({}, {kTotalTimes, kSpecifyHeading},
@@ -109,7 +111,9 @@ void CriminalJusticeSection::declarePage2() {
 // --- Page 3: reasons (rows 9 to 18), awaiting charges ---
 
 void CriminalJusticeSection::declarePage3() {
-    addText(QStringLiteral("txtOtherIncarceration")).enabled = false;
+    Field& otherIncarceration = addText(QStringLiteral("txtOtherIncarceration"));
+    otherIncarceration.enabled = false;
+    otherIncarceration.optional = true;
     addOption(QStringLiteral("optPresAwCharges"), noYes());
     addPage(3)
         .table({}, {kReasonHeading, kSpecifyHeading},
@@ -134,7 +138,9 @@ void CriminalJusticeSection::declarePage4() {
 // --- Page 5: charges awaited (rows 12 to 18), illegal activity, legal problems ---
 
 void CriminalJusticeSection::declarePage5() {
-    addText(QStringLiteral("txtOtherChargeAwaited")).enabled = false;
+    Field& otherAwaited = addText(QStringLiteral("txtOtherChargeAwaited"));
+    otherAwaited.enabled = false;
+    otherAwaited.optional = true;
     addText(QStringLiteral("txtIllegalActivities"), 2);
     addList(QStringLiteral("cboLegalProblems"), fiveStepItems());
     addList(QStringLiteral("cboCounselingImportance"), fiveStepItems());
@@ -158,7 +164,7 @@ void CriminalJusticeSection::declarePage5() {
 
 void CriminalJusticeSection::declarePage6() {
     addList(QStringLiteral("cboNeedLegalTreatment"), ratingItems());
-    addMultiLine(QStringLiteral("txtCriminalJusticeInformation"));
+    addMultiLine(QStringLiteral("txtCriminalJusticeInformation")).optional = true;
     addPage(6)
         .question(QStringLiteral("13.  How would you (interviewer) rate the client's need for "
                                  "legal          services or counseling?"),

@@ -19,6 +19,8 @@ class CriminalJusticeSection : public DeclaredSection {
     static constexpr int kOtherRow = 18;
 
     void ClientReport(ReportWriter& report) override;
+    // More convictions than charges (CriminalJusticeReview.cpp).
+    QList<ReviewItem> reviewWarnings() const override;
 
     // The report's lists, as they are filled into the template.
     QString chargesList() const;

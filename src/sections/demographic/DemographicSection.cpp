@@ -97,7 +97,7 @@ void DemographicSection::declarePage1() {
     addOption(QStringLiteral("optPsy"), noYes());
     addText(QStringLiteral("txtPsychiatricDays"), 2);
     addOption(QStringLiteral("optOther"), noYes());
-    addText(QStringLiteral("txtOther"), 30);
+    addText(QStringLiteral("txtOther"), 30).optional = true;
     addText(QStringLiteral("txtOtherDays"), 2);
     addFrame(QStringLiteral("fmeControlledEnv"),
              {QStringLiteral("optJail"), QStringLiteral("txtJailDays"), QStringLiteral("optAlc"),
@@ -242,7 +242,7 @@ void DemographicSection::declarePage3() {
 // --- Page 4: comments ---
 
 void DemographicSection::declarePage4() {
-    addMultiLine(QStringLiteral("txtDemographicInformation"));
+    addMultiLine(QStringLiteral("txtDemographicInformation")).optional = true;
     addPage(4).question(
         QStringLiteral("20.  Interviewer comments on client demographic and child(ren) "
                        "information:"),

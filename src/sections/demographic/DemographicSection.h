@@ -24,6 +24,8 @@ class DemographicSection : public DeclaredSection, public Pronouns {
     int backPage(int page) const override;
 
     void ClientReport(ReportWriter& report) override;
+    // Child rows answered past the number of children (DemographicReview.cpp).
+    QList<ReviewItem> reviewWarnings() const override;
     // The children count typed last is final once the client is saved.
     bool SaveYRN(const QString& path) override;
 

@@ -79,9 +79,11 @@ void DrugsSection::declareTable() {
         addText(arr(QStringLiteral("txtDaysUsedLast30"), i), 2);
         addText(arr(QStringLiteral("txtYearsUsedLife"), i));
         // A button-like option that opens the comment dialog; blue while the row
-        // holds a comment.
-        addOption(arr(QStringLiteral("optDrugComments"), i), {QStringLiteral("Comments")}).tip =
-            drugs::substances().at(i).commentLabel;
+        // holds a comment. A row needs no comment.
+        Field& comments =
+            addOption(arr(QStringLiteral("optDrugComments"), i), {QStringLiteral("Comments")});
+        comments.tip = drugs::substances().at(i).commentLabel;
+        comments.optional = true;
     }
     addPage(0)
         .heading(QStringLiteral("Drug and Alcohol Information"))
@@ -128,7 +130,7 @@ void DrugsSection::declarePage2() {
     for (int i = 0; i < drugs::kSubstances; ++i) {
         const QString label = arr(QStringLiteral("lblDrugs"), i);
         addLabel(label, drugs::substances().at(i).commentLabel);
-        addMultiLine(arr(QStringLiteral("txtDrugComments"), i));
+        addMultiLine(arr(QStringLiteral("txtDrugComments"), i)).optional = true;
         page.boundQuestion(label, {ans(arr(QStringLiteral("txtDrugComments"), i))});
     }
 }
@@ -256,7 +258,7 @@ void DrugsSection::declarePage7() {
 // --- Page 8: the interviewer's comments ---
 
 void DrugsSection::declarePage8() {
-    addMultiLine(QStringLiteral("txtDrugInformation"));
+    addMultiLine(QStringLiteral("txtDrugInformation")).optional = true;
     addPage(8).question(
         QStringLiteral("23.  Interviewer comments on drug and alcohol information:"),
         {ans(QStringLiteral("txtDrugInformation"))});

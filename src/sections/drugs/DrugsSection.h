@@ -22,6 +22,8 @@ class DrugsSection : public DeclaredSection {
     int backPage(int page) const override;
 
     void ClientReport(ReportWriter& report) override;
+    // Treatments of a kind above those they are part of (DrugsReview.cpp).
+    QList<ReviewItem> reviewWarnings() const override;
 
     // The comment dialog; a row's "Comments" button opens it.
     DrugCommentDialogModel& commentDialog() { return commentDialog_; }

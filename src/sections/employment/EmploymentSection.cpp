@@ -172,7 +172,7 @@ void EmploymentSection::declarePage4() {
             {arr(QStringLiteral("optMoneyOwed"), i), QStringLiteral("Owe money?")},
             {arr(QStringLiteral("cboAmountOwed"), i), QStringLiteral("$ AMOUNT")}};
         if (i == kDebts - 1) {
-            addMultiLine(QStringLiteral("txtOtherDebt"));
+            addMultiLine(QStringLiteral("txtOtherDebt")).optional = true;
             answers.append({QStringLiteral("txtOtherDebt"),
                             QStringLiteral("Specify") + '\n' + kSeparateAnswers});
         }
@@ -211,7 +211,7 @@ void EmploymentSection::declarePage5() {
 // --- Page 6: comments ---
 
 void EmploymentSection::declarePage6() {
-    addMultiLine(QStringLiteral("txtEmployment"));
+    addMultiLine(QStringLiteral("txtEmployment")).optional = true;
     addPage(6).question(
         QStringLiteral("29.  Interviewer comments on employment and education information:"),
         {{QStringLiteral("txtEmployment"), {}}});

@@ -271,7 +271,7 @@ void FamilySocialSection::declarePage4() {
 // --- Page 5: comments ---
 
 void FamilySocialSection::declarePage5() {
-    addMultiLine(QStringLiteral("txtFamilySocialComments"));
+    addMultiLine(QStringLiteral("txtFamilySocialComments")).optional = true;
     addPage(5).question(
         QStringLiteral("23.  Interviewer comments on family and/or social history information:"),
         {{QStringLiteral("txtFamilySocialComments"), {}}});

@@ -110,7 +110,7 @@ void LocatorSection::declarePages() {
     addList(QStringLiteral("cboSite"), courtSiteNames(), courtSiteCodes());
     addText(QStringLiteral("txtLastName"), kNameLength);
     addText(QStringLiteral("txtFirstName"), kNameLength);
-    addText(QStringLiteral("txtMI"), 1);
+    addText(QStringLiteral("txtMI"), 1).optional = true;
     addText(QStringLiteral("txtStreetAddress"), kStreetLength);
     addText(QStringLiteral("txtCity"), kCityLength);
     addText(QStringLiteral("txtState"), kStateLength);
@@ -200,7 +200,7 @@ void LocatorSection::declarePages() {
     // The two contact persons share one set of boxes and sub-labels.
     const auto contact = [&](const QString& c) {
         addText("txt" + c + "Firstname", kNameLength);
-        addText("txt" + c + "MI", 1);
+        addText("txt" + c + "MI", 1).optional = true;
         addText("txt" + c + "Lastname", kNameLength);
         addText("txt" + c + "Address", kStreetLength);
         addText("txt" + c + "City", kCityLength);
@@ -233,13 +233,20 @@ void LocatorSection::declarePages() {
                                  "contact with:"),
                   contact(QStringLiteral("C1")));
 
-    // Page 3: the second contact person.
+    // Page 3: the second contact person, whom the client may not have; nor need
+    // anyone else answer the phones.
     addPage(3).question(QStringLiteral("11.  Do you have any other relatives or friends who "
                                        "usually know                 how to reach you?"),
                         contact(QStringLiteral("C2")));
+    markOptional({QStringLiteral("txtC2Firstname"), QStringLiteral("txtC2Lastname"),
+                  QStringLiteral("txtC2Address"), QStringLiteral("txtC2City"),
+                  QStringLiteral("txtC2State"), QStringLiteral("txtC2ZipCode"),
+                  QStringLiteral("txtC2Phone"), QStringLiteral("txtC2Relationship"),
+                  QStringLiteral("txtPhoneAnswerer2"), QStringLiteral("txtAnswererRelation2"),
+                  QStringLiteral("txtOtherAnswerer2"), QStringLiteral("txtOtherRelation2")});
 
     // Page 4: the interviewer's comments.
-    addMultiLine(QStringLiteral("txtLocationInformation"));
+    addMultiLine(QStringLiteral("txtLocationInformation")).optional = true;
     addPage(4).question(QStringLiteral("12.  Interviewer comments on client contact information:"),
                         {ans(QStringLiteral("txtLocationInformation"))});
 }

@@ -155,7 +155,7 @@ void MedicalSection::declarePage2() {
                              {arr(QStringLiteral("optHealthInsurance"), i)},
                              !row.description.isEmpty()});
     }
-    addText(QStringLiteral("txtOtherHI"));
+    addText(QStringLiteral("txtOtherHI")).optional = true;
     rows.last().cells.append(QStringLiteral("txtOtherHI"));
     addText(QStringLiteral("txtExperienceProblems"));
     addList(QStringLiteral("cboClientTroubled"), lowerCaseFiveStepItems());
@@ -185,7 +185,7 @@ void MedicalSection::declarePage2() {
 
 void MedicalSection::declarePage3() {
     addList(QStringLiteral("cboInterviewerRating"), ratingItems());
-    addMultiLine(QStringLiteral("txtMedicalComments"));
+    addMultiLine(QStringLiteral("txtMedicalComments")).optional = true;
     addPage(3)
         .question(
             QStringLiteral("16.  How would you (interviewer) rate the client's need for     "

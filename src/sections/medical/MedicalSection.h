@@ -16,6 +16,8 @@ class MedicalSection : public DeclaredSection {
     static constexpr int kInsuranceRows = 6;   // question 12; the last is "Other"
 
     void ClientReport(ReportWriter& report) override;
+    // Days in medical treatment with no hospitalization (MedicalReview.cpp).
+    QList<ReviewItem> reviewWarnings() const override;
     // An answer to questions 1 or 11 typed but never left is final once saved.
     bool SaveYRN(const QString& path) override;
     LoadResult LoadClientYRN(const QString& path) override;

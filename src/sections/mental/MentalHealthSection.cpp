@@ -167,7 +167,7 @@ void MentalHealthSection::declarePage2() {
 // --- Page 3: comments ---
 
 void MentalHealthSection::declarePage3() {
-    addMultiLine(QStringLiteral("txtMentalHealthComments"));
+    addMultiLine(QStringLiteral("txtMentalHealthComments")).optional = true;
     addPage(3)
         .question(QStringLiteral("12.  Interviewer comments on mental health information:"),
                   {{QStringLiteral("txtMentalHealthComments"), {}}})
@@ -203,7 +203,7 @@ void MentalHealthSection::declarePage4() {
 // --- Page 5: final comments and the closing buttons ---
 
 void MentalHealthSection::declarePage5() {
-    addMultiLine(QStringLiteral("txtFinalComments"));
+    addMultiLine(QStringLiteral("txtFinalComments")).optional = true;
     // A doubled ampersand shows as one.
     addPage(5)
         .question(QStringLiteral("3.  Please record any final comments you have about this client "

@@ -23,6 +23,8 @@ class MentalHealthSection : public DeclaredSection {
     static constexpr int kFirstExperienceLabel = 28;
 
     void ClientReport(ReportWriter& report) override;
+    // The past 30 days above the lifetime (MentalHealthReview.cpp).
+    QList<ReviewItem> reviewWarnings() const override;
 
   private:
     // Questionnaire (MentalHealthSection.cpp)
