@@ -4,12 +4,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTreeWidget>
 #include <QWindow>
 
 #include "app/AboutBox.h"
@@ -19,10 +21,12 @@
 #include "app/HelpMenu.h"
 #include "app/PaneView.h"
 #include "app/Recovery.h"
+#include "app/ReviewPanel.h"
 #include "app/SavedAnswers.h"
 #include "interview/Interview.h"
 #include "interview/ProgramError.h"
 #include "interview/Prompts.h"
+#include "interview/Review.h"
 #include "interview/Section.h"
 #include "records/ClientFolder.h"
 #include "report/ReportAssembly.h"
@@ -73,6 +77,7 @@ constexpr int kNoticeTime = 5000;
 constexpr int kTitleDelay = 150;
 
 const QString kUnsavedTitle = QStringLiteral("Unsaved Answers");
+const QString kUnansweredTitle = QStringLiteral("Unanswered Questions");
 const QString kExitTitle = QStringLiteral("Exit YRN");
 const QString kExitText = QStringLiteral("Do you really wish to end this session?");
 
@@ -183,6 +188,21 @@ MainWindow::MainWindow(Prompts& prompts, QString programFolder, DocumentOpener* 
 
     if (auto* drugs = interview_->find<DrugsSection>())
         drugComments_ = std::make_unique<DrugCommentDialog>(drugs->commentDialog(), *this);
+    // The review stands under the pages, so that the list and the question it names
+    // are on screen together; it follows the answers as they change.
+    reviewDock_ = new QDockWidget(QStringLiteral("Review Answers"), this);
+    reviewDock_->setObjectName(QStringLiteral("dockReview"));
+    reviewDock_->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
+    reviewDock_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    review_ = new ReviewPanel(reviewDock_);
+    reviewDock_->setWidget(review_);
+    addDockWidget(Qt::BottomDockWidgetArea, reviewDock_);
+    reviewDock_->hide();
+    connect(review_, &ReviewPanel::chosen, this, &MainWindow::goToQuestion);
+    connect(review_, &ReviewPanel::closeRequested, this, [this] {
+        reviewDock_->hide();
+        if (PaneView* p = currentPane()) p->focusFirstAnswer();
+    });
 }
 
 MainWindow::~MainWindow() {
@@ -223,8 +243,9 @@ void MainWindow::buildMenus() {
     // get letters of their own, so that Alt and a letter always chooses.
     QMenu* viewMenu = menuBar()->addMenu(kMenuTitles.at(1));
     viewMenu->setObjectName(QStringLiteral("mnuView"));
-    const QStringList viewCaptions = uniqueAccessKeys(kViewCaptions);
-    for (int i = 0; i < viewCaptions.size(); ++i) {
+    const QStringList viewCaptions =
+        uniqueAccessKeys(kViewCaptions + QStringList{QStringLiteral("&Review Answers ...")});
+    for (int i = 0; i < kViewCaptions.size(); ++i) {
         if (i == kViewReport) viewMenu->addSeparator();
         QAction* action = viewMenu->addAction(viewCaptions.at(i));
         action->setObjectName(QStringLiteral("mnuViewSub(%1)").arg(i));
@@ -236,6 +257,11 @@ void MainWindow::buildMenus() {
         });
         viewActions_.append(action);
     }
+    viewMenu->addSeparator();
+    reviewAction_ = viewMenu->addAction(viewCaptions.last());
+    reviewAction_->setObjectName(QStringLiteral("mnuReviewAnswers"));
+    reviewAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(reviewAction_, &QAction::triggered, this, &MainWindow::reviewAnswers);
 
     QMenu* helpMenu = menuBar()->addMenu(kMenuTitles.at(2));
     helpMenu->setObjectName(QStringLiteral("mnuHelp"));
@@ -298,7 +324,7 @@ void MainWindow::startUp() {
         // Before the open-client dialog: an interview a crash left unsaved. Once
         // restored, the dialog offers Cancel to keep it rather than New Assessment.
         const bool restored = recovery_ && recovery_->offer();
-        if (restored) showPlace(recovery_->restoredPlace());
+        if (restored) showPlace(recovery_->restoredPlace().module, recovery_->restoredPlace().page);
         dialog_->offerNewAssessment(!restored);
         if (const QScreen* s = screen())
             dialog_->move(s->availableGeometry().center() - dialog_->rect().center());
@@ -321,15 +347,16 @@ void MainWindow::keepRecoveryCopies(const QString& folder) {
             recovery_->watchPage(pane->pageWidget(page.index));
 }
 
-// A restored interview comes back on the page where the interviewer was.
-void MainWindow::showPlace(const RecoveryPlace& place) {
-    PaneView* p = pane(place.module);
-    if (!p || !p->pageWidget(place.page)) {
+// A restored interview comes back on the page where the interviewer was; the
+// review goes to the page of a question.
+void MainWindow::showPlace(const QString& module, int page) {
+    PaneView* p = pane(module);
+    if (!p || !p->pageWidget(page)) {
         showLocator();
         return;
     }
     showPane(p);
-    if (p->currentPage() != place.page) p->goTo(place.page);
+    if (p->currentPage() != page) p->goTo(page);
 }
 
 // --- Geometry ---
@@ -461,6 +488,7 @@ bool MainWindow::unsaved() const {
 void MainWindow::refreshTitle() {
     titleTimer_.stop();
     setWindowModified(saved_->unsaved());
+    refreshReview();
 }
 
 void MainWindow::notice(const QString& text) {
@@ -593,7 +621,7 @@ void MainWindow::view(int item) {
             }
             // A client that is not on disk gets no report, and an old report is
             // not opened in place of one that could not be made.
-            if (!outcome.allWritten || !report_->GenerateReport()) return;
+            if (!outcome.allWritten || !reportAnyway() || !report_->GenerateReport()) return;
             announceSaved(outcome.folder, true);
             const int code = openReport();
             if (code == kFileNotFound)
@@ -678,9 +706,43 @@ bool MainWindow::closingSave() {
         showLocator();
         return false;
     }
-    if (!outcome.allWritten || !report_->GenerateReport()) return false;
+    if (!outcome.allWritten || !reportAnyway() || !report_->GenerateReport()) return false;
     announceSaved(outcome.folder, true);
     return true;
+}
+
+// --- The completeness review ---
+
+bool MainWindow::reportAnyway() {
+    const Review review = yrn::reviewAnswers(*interview_);
+    if (review.complete() || prompts_->yesNo(kUnansweredTitle, review.reportQuestion()))
+        return true;
+    review_->setReview(review);
+    reviewDock_->show();
+    goToQuestion(review.unanswered.first());
+    return false;
+}
+
+void MainWindow::reviewAnswers() {
+    run(QStringLiteral("frmMain.mnuReviewAnswers_Click"), [this] {
+        review_->setReview(yrn::reviewAnswers(*interview_));
+        reviewDock_->show();
+        reviewDock_->raise();
+        review_->list()->setFocus();
+    });
+}
+
+void MainWindow::refreshReview() {
+    if (reviewDock_ && reviewDock_->isVisible())
+        run(QStringLiteral("frmMain.Review"),
+            [this] { review_->setReview(yrn::reviewAnswers(*interview_)); });
+}
+
+void MainWindow::goToQuestion(const ReviewItem& item) {
+    run(QStringLiteral("frmMain.GoToQuestion"), [this, item] {
+        showPlace(item.module, item.page);
+        if (PaneView* p = pane(item.module)) p->focusField(item.fieldId);
+    });
 }
 
 void MainWindow::saveAndExit() {

@@ -11,6 +11,7 @@
 #include "report/DocumentOpener.h"
 
 class QAction;
+class QDockWidget;
 class QMenu;
 
 namespace yrn {
@@ -24,8 +25,11 @@ class PaneView;
 class Prompts;
 class Recovery;
 class ReportAssembly;
+class ReviewPanel;
 class SavedAnswers;
 struct RecoveryPlace;
+struct Review;
+struct ReviewItem;
 
 // The main window frmMain: the menus, the eight section panes (one on screen at a
 // time), the client operations of the File menu, the View menu, the help
@@ -64,6 +68,9 @@ class MainWindow : public QMainWindow, public PaneHost {
     void exitItem();
     void view(int item);
     void help(int item);
+    // View, Review Answers: the questions not answered and the answers that
+    // contradict each other; choosing one goes to its question.
+    void reviewAnswers();
 
     // --- The closing page's buttons ---
     void saveAndViewReport();
@@ -79,6 +86,8 @@ class MainWindow : public QMainWindow, public PaneHost {
     ClientFolder& clientFolder() const { return *clientFolder_; }
     ReportAssembly& report() const { return *report_; }
     ClientDialog& clientDialog() const { return *dialog_; }
+    ReviewPanel& reviewPanel() const { return *review_; }
+    QDockWidget* reviewDock() const { return reviewDock_; }
     // The drug comment dialog; nullptr without a drug and alcohol section.
     DrugCommentDialog* drugCommentDialog() const { return drugComments_.get(); }
     const QString& programFolder() const { return programFolder_; }
@@ -90,6 +99,7 @@ class MainWindow : public QMainWindow, public PaneHost {
     // The View item carrying the check mark, -1 for none, -2 for more than one.
     int checkedViewItem() const;
     QAction* viewAction(int item) const { return viewActions_.value(item); }
+    QAction* reviewAction() const { return reviewAction_; }
     QAction* helpAction(int item) const { return helpActions_.value(item); }
     QAction* fileAction(const QString& name) const;
     QList<QMenu*> menus() const;
@@ -152,7 +162,13 @@ class MainWindow : public QMainWindow, public PaneHost {
     // Says in the status bar where the client and its report were saved.
     void announceSaved(const QString& folder, bool reportSaved);
     void refreshTitle();
-    void showPlace(const RecoveryPlace& place);
+    // Shows a page of a section; the locator's first page when there is no such page.
+    void showPlace(const QString& module, int page);
+    // Before a report is made: with questions not answered, the interviewer is asked
+    // whether to make it anyway. No shows the review and the first such question.
+    bool reportAnyway();
+    void goToQuestion(const ReviewItem& item);
+    void refreshReview();
     // Activates the window with the keyboard in the first answer on screen.
     void takeKeyboard();
 
@@ -173,11 +189,14 @@ class MainWindow : public QMainWindow, public PaneHost {
     std::unique_ptr<SavedAnswers> saved_;
     std::unique_ptr<ReportAssembly> report_;
     std::unique_ptr<ClientDialog> dialog_;
+    QDockWidget* reviewDock_ = nullptr;
+    ReviewPanel* review_ = nullptr;
     std::unique_ptr<DrugCommentDialog> drugComments_;
     QList<PaneView*> panes_;
     QList<QAction*> viewActions_;
     QList<QAction*> helpActions_;
     QList<QAction*> fileActions_;
+    QAction* reviewAction_ = nullptr;
     std::function<void()> exitHandler_;
     QString caption_;
     QTimer titleTimer_;  // the unsaved mark follows typing a moment later

@@ -76,9 +76,10 @@ TEST_F(ClientFilesTest, SaveAndOpenRoundTripThroughTheDialog) {
     expectOpenEndedCleanly();
 
     // Saving again into the existing folder works the same; View Report saves,
-    // makes the report and opens the one in the client folder.
+    // makes the report (the client is not complete: made anyway) and opens the one
+    // in the client folder.
     window->viewAction(9)->trigger();
-    EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
+    EXPECT_EQ(prompts.titles(), QStringList{"Unanswered Questions"});
     EXPECT_EQ(opener.opened, QStringList{window->report().clientReportPath()});
     EXPECT_EQ(currentName(), "LocatorInformation");
 }
@@ -190,7 +191,7 @@ TEST_F(ClientFilesTest, AReportTheDesktopCannotOpenIsNamedByItsPath) {
         "could open it.\r\nIt can be opened by hand from:\r\n" +
         QDir::toNativeSeparators(clientFolder() + "/DoeJaneQ05-07-2001.RTF");
     window->viewAction(9)->trigger();
-    EXPECT_EQ(prompts.boxes.size(), 1);
+    EXPECT_EQ(prompts.boxes.size(), 2);
     EXPECT_EQ(lastBox(prompts), notOpened);
     EXPECT_TRUE(QFileInfo::exists(clientFolder() + "/DoeJaneQ05-07-2001.RTF"));
 
@@ -198,7 +199,8 @@ TEST_F(ClientFilesTest, AReportTheDesktopCannotOpenIsNamedByItsPath) {
     prompts.clear();
     toClosingPage();
     current()->button("cmdSave")->click();
-    EXPECT_EQ(prompts.titles(), (QStringList{"Report Information", "Report Not Opened"}));
+    EXPECT_EQ(prompts.titles(),
+              (QStringList{"Unanswered Questions", "Report Information", "Report Not Opened"}));
     EXPECT_EQ(lastBox(prompts), notOpened);
 
     prompts.clear();
@@ -206,7 +208,7 @@ TEST_F(ClientFilesTest, AReportTheDesktopCannotOpenIsNamedByItsPath) {
     window->viewAction(9)->trigger();
     EXPECT_EQ(lastBox(prompts),
               "Information|Report Not Found or Unavailable|Unable to open this report!");
-    EXPECT_EQ(prompts.boxes.size(), 1);
+    EXPECT_EQ(prompts.boxes.size(), 2);
 }
 
 TEST_F(ClientFilesTest, UnsafeFolderNamesAreRefusedWithNothingWritten) {
@@ -242,16 +244,16 @@ TEST_F(ClientFilesTest, TheClosingButtonsFinishTheInterview) {
     typeClient();
     toClosingPage();
     current()->button("cmdSave")->click();
-    EXPECT_EQ(prompts.titles(), QStringList{"Report Information"});
+    EXPECT_EQ(prompts.titles(), (QStringList{"Unanswered Questions", "Report Information"}));
     EXPECT_EQ(prompts.last().text, "Please run spell check options before printing report.");
     EXPECT_EQ(opener.opened, QStringList{window->report().clientReportPath()});
     EXPECT_EQ(currentName(), "MentalHealth");
 
     // Save & Exit: the completion box, then the exit question; No keeps going.
     prompts.clear();
-    prompts.answer({false, true});
+    prompts.answer({true, false, true, true});
     current()->button("cmdNextMH(5)")->click();
-    EXPECT_EQ(prompts.titles(), (QStringList{"YRN Completed", "Exit YRN"}));
+    EXPECT_EQ(prompts.titles(), (QStringList{"Unanswered Questions", "YRN Completed", "Exit YRN"}));
     EXPECT_EQ(exits, 0);
     current()->button("cmdNextMH(5)")->click();
     EXPECT_EQ(exits, 1);

@@ -6,6 +6,7 @@
 #include <QStatusBar>
 
 #include "AppFixture.h"
+#include "records/ClientFolder.h"
 #include "sections/family/FamilyAnswers.h"
 #include "sections/mental/MentalAnswers.h"
 
@@ -21,8 +22,11 @@ class ClosingSave : public AppTest {
   protected:
     Section& family() { return *window->interview().section("ctlFamilySocialHistory"); }
     Section& mental() { return *window->interview().section("ctlMentalHealth"); }
-    // A client named and answered on the last two sections, on the closing page.
+    // A client with every question answered (the kept client, renamed), the last two
+    // sections answered anew.
     void answerClient() {
+        window->clientFolder().openClient(QStringLiteral(YRN_SOURCE_DIR) +
+                                          "/tests/data/RiveraAnaM03-14-2024");
         typeClient();
         answerFamily(family());
         answerMental(mental());

@@ -8,6 +8,7 @@
 
 #include "AppFixture.h"
 #include "app/ClientDialog.h"
+#include "interview/Review.h"
 #include "report/RtfDocument.h"
 #include "sections/DeclaredSection.h"
 #include "support/ReportMarkers.h"
@@ -39,12 +40,13 @@ class WholeInterview : public AppTest {
                           [](const auto& b) { return b.title == "Input Error"; }));
     }
 
-    // Types a text a box accepts: a word for the box, else a count, else a year.
+    // Types a text a box accepts: a word for the box, else a count or an age, else a year.
     void typeSomething(Section& s, const QString& id) {
         const Field& f = s.field(id);
         QString word = id.mid(3).remove('(').remove(')');
         if (f.maxLength > 0) word = word.left(f.maxLength);
-        for (const QString& typed : {word, QString("1"), QString("2001"), QString("0")}) {
+        for (const QString& typed :
+             {word, QString("1"), QString("15"), QString("1970"), QString("2001"), QString("0")}) {
             if (!s.usable(id)) return;
             const int before = inputErrors();
             s.setText(id, typed);
@@ -123,6 +125,8 @@ TEST_F(WholeInterview, FromTheFirstPageToTheReportAndBack) {
             if (!visited.contains(s->info().controlName + ':' + QString::number(page.index)))
                 answerPage(*s, page.index);
     EXPECT_EQ(unanswered_, QStringList{});
+    // Nothing is left for the review to ask about.
+    EXPECT_EQ(reviewAnswers(window->interview()).reportQuestion(), "");
     for (const auto& box : prompts.boxes)
         EXPECT_NE(box.title, "Program Error") << box.text.toStdString();
 

@@ -13,6 +13,11 @@
 #include "interview/Section.h"
 #include "support/Fakes.h"
 
+// Readable failures: a text as the text it is.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace yrn::test {
 
 inline void writeFile(const QString& path, const QByteArray& bytes) {
