@@ -28,12 +28,14 @@ QString DaysLine(const QString& label, const QString& value) {
 }
 
 QString HasPhrase(const QString& value) {
-    return value.isEmpty() || value == QStringLiteral("0") ? QStringLiteral("has not")
-                                                           : QStringLiteral("has");
+    if (value.isEmpty()) return {};
+    return value == QStringLiteral("0") ? QStringLiteral("has not") : QStringLiteral("has");
 }
 
-QString DoesPhrase(bool noChosen) {
-    return noChosen ? QStringLiteral("does not") : QStringLiteral("does");
+QString DoesPhrase(int choice) {
+    if (choice == 0) return QStringLiteral("does not");
+    if (choice == 1) return QStringLiteral("does");
+    return {};
 }
 
 QString FamilyTableLine(const QString& a, const QString& b, const QString& c, const QString& d) {

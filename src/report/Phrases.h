@@ -13,10 +13,12 @@ QString padded(const QString& x, int n);
 QString CapitalizeFirst(const QString& text);
 // The label padded to 29, the value, " days".
 QString DaysLine(const QString& label, const QString& value);
-// "has not" for "" or "0", else "has".
+// "has not" for "0", "has" for any other text; "" for an empty box, whose question
+// was not answered, so that the narrative leaves its placeholder alone.
 QString HasPhrase(const QString& value);
-// "does not" when the No button is chosen, else "does".
-QString DoesPhrase(bool noChosen);
+// By the button chosen in a No/Yes group: "does not" for No, "does" for Yes; "" when
+// neither is chosen (the placeholder stays).
+QString DoesPhrase(int choice);
 // a to 20, b, c and d to 16, CR LF.
 QString FamilyTableLine(const QString& a, const QString& b, const QString& c, const QString& d);
 // a to 27, b to 8, c to 11, d, CR LF.

@@ -34,16 +34,29 @@ QString ratingWords(const QString& ratingText) {
 }
 
 void reportRating(ReportWriter& report, const QString& field, const QString& ratingText) {
-    const QString words = ratingWords(ratingText);
-    if (!words.isEmpty()) report.RP(field, words);
+    reportAnswered(report, field, ratingWords(ratingText));
+}
+
+void reportAnswered(ReportWriter& report, const QString& field, const QString& phrase) {
+    if (!phrase.isEmpty()) report.RP(field, phrase);
+}
+
+QString noYesWords(int choice, const QString& no, const QString& yes) {
+    if (choice == 0) return no;
+    if (choice == 1) return yes;
+    return {};
 }
 
 bool isOne(const QString& typed) {
     return typed == QStringLiteral("1") || typed == QStringLiteral("01");
 }
 
+bool isZero(const QString& typed) {
+    return checkedValue(typed) == 0;
+}
+
 bool zeroOrEmpty(const QString& typed) {
-    return typed.isEmpty() || checkedValue(typed) == 0;
+    return typed.isEmpty() || isZero(typed);
 }
 
 QString countPhrase(const QString& typed, const QString& one, const QString& many,

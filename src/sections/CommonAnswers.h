@@ -27,9 +27,17 @@ QString ratingWords(const QString& ratingText);
 // stays.
 void reportRating(ReportWriter& report, const QString& field, const QString& ratingText);
 
+// Fills the placeholder with a phrase of an answer; an empty phrase (the question
+// was not answered) leaves its marker, so the report states nothing not answered.
+void reportAnswered(ReportWriter& report, const QString& field, const QString& phrase);
+// The words for the button chosen in a No/Yes group; "" when neither is chosen.
+QString noYesWords(int choice, const QString& no, const QString& yes);
+
 // A count typed as one: "1" or "01".
 bool isOne(const QString& typed);
-// An empty box, or a count that is 0 by value ("0", "00", "000").
+// A count that is 0 by value ("0", "00", ".0"); an empty box is none.
+bool isZero(const QString& typed);
+// An empty box, or a count that is 0 by value.
 bool zeroOrEmpty(const QString& typed);
 
 // A count typed in a box, in words: `one` for "1" or "01"; otherwise the text as

@@ -1,5 +1,8 @@
 #include "sections/DeclaredSection.h"
 
+#include "interview/NumericCheck.h"
+#include "sections/CommonAnswers.h"
+
 namespace yrn {
 
 void DeclaredSection::file(Codec codec, const QString& id, bool last) {
@@ -33,12 +36,51 @@ void DeclaredSection::followsYes(const QString& question, const QString& answer,
         site);
 }
 
+void DeclaredSection::countGoverns(const QString& count, const QString& answer,
+                                   FinalZero finalZero) {
+    const std::size_t index = counts_.size();
+    counts_.push_back({count, answer, finalZero, text(count)});
+    onChange(count, [this, index] { countChanged(counts_[index]); });
+    onLeave(count, [this, index] { countFinal(counts_[index]); });
+}
+
+void DeclaredSection::countChanged(GoverningCount& governing) {
+    const QString count = text(governing.count);
+    if (!isNumeric(count)) return;
+    // A number past 32 bits is no 0 either; its range check refuses it.
+    if (!isZero(count)) {
+        const bool closed = !field(governing.answer).enabled;
+        openField(governing.answer);
+        if (closed && zeroOrEmpty(governing.settled)) emptyField(governing.answer);
+        return;
+    }
+    setEnabled(governing.answer, false);
+    setBackground(governing.answer, Background::NotApplicable);
+    if (reading_) countFinal(governing);
+}
+
+void DeclaredSection::countFinal(GoverningCount& governing) {
+    governing.settled = text(governing.count);
+    if (governing.finalZero == FinalZero::EmptiesAnswer && isZero(governing.settled))
+        emptyField(governing.answer);
+}
+
+void DeclaredSection::NewYRN() {
+    Section::NewYRN();
+    for (GoverningCount& governing : counts_)
+        governing.settled = text(governing.count);
+}
+
 bool DeclaredSection::SaveYRN(const QString& path) {
     saveError_.clear();
     if (layout_.isEmpty()) return true;
     bool saved = false;
-    guard(info().module + ".SaveYRN",
-          [&] { saved = saveSectionFile(*this, layout_, path, &saveError_); });
+    guard(info().module + ".SaveYRN", [&] {
+        // Saved straight from the menu, the count last typed in was never left.
+        for (GoverningCount& governing : counts_)
+            countFinal(governing);
+        saved = saveSectionFile(*this, layout_, path, &saveError_);
+    });
     return saved;
 }
 
@@ -54,12 +96,19 @@ LoadResult DeclaredSection::LoadClientBytes(const QByteArray& bytes) {
     return load([&] { return readSectionBytes(*this, layout_, bytes); });
 }
 
+// A file and a recovery copy are read alike, and what follows a read (a count's
+// value as the one the person comes to, the medical insurance's state) follows both.
 LoadResult DeclaredSection::load(const std::function<LoadResult()>& read) {
     LoadResult result{true, false};
     guard(info().module + ".LoadClientYRN", [&] {
         beforeLoad();
+        reading_ = true;
         result = read();
     });
+    reading_ = false;
+    for (GoverningCount& governing : counts_)
+        governing.settled = text(governing.count);
+    guard(info().module + ".LoadClientYRN", [this] { afterLoad(); });
     return result;
 }
 

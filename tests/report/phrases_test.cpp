@@ -10,12 +10,12 @@ TEST(Phrases, WordsAndCapitals) {
     for (const char* text : {"he", "she said", "her", "", "éte", "already Up"})
         capitals << CapitalizeFirst(QString::fromUtf8(text));
     EXPECT_EQ(capitals, (QStringList{"he", "She said", "Her", "", "Éte", "Already Up"}));
-    // "Has" is a test of the text, not of the number.
+    // "Has" is a test of the text, not of the number; nothing answered says nothing.
     QStringList has;
     for (const char* text : {"", "0", "00", " 0", "3"})
         has << HasPhrase(text);
-    EXPECT_EQ(has, (QStringList{"has not", "has not", "has", "has", "has"}));
-    EXPECT_EQ(DoesPhrase(true) + "|" + DoesPhrase(false), "does not|does");
+    EXPECT_EQ(has, (QStringList{"", "has not", "has", "has", "has"}));
+    EXPECT_EQ(DoesPhrase(0) + "|" + DoesPhrase(1) + "|" + DoesPhrase(-1), "does not|does|");
 }
 
 TEST(Phrases, PaddedColumnsAreNeverCut) {

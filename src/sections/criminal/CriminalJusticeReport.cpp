@@ -75,9 +75,9 @@ void CriminalJusticeSection::ClientReport(ReportWriter& report) {
                                     listText(QStringLiteral("cboLastIncarceration")).toLower()
                               : QString());
         report.RP(QStringLiteral("LastCrimes"), incarcerationList());
-        report.RP(QStringLiteral("IsIsNotProb"), chosen(QStringLiteral("optProb"), 0)
-                                                     ? QStringLiteral("is not")
-                                                     : QStringLiteral("is"));
+        reportAnswered(report, QStringLiteral("IsIsNotProb"),
+                       noYesWords(choice(QStringLiteral("optProb")), QStringLiteral("is not"),
+                                  QStringLiteral("is")));
         report.RP(QStringLiteral("CurrCharge"), chosen(QStringLiteral("optPresAwCharges"), 0)
                                                     ? QStringLiteral("no criminal activities")
                                                     : awaitingList());

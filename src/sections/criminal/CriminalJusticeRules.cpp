@@ -1,5 +1,4 @@
 // The follow-up rules and checks of the criminal justice pane, and its reset.
-#include "interview/NumericCheck.h"
 #include "sections/criminal/CriminalJusticeLists.h"
 #include "sections/criminal/CriminalJusticeSection.h"
 
@@ -92,14 +91,11 @@ void CriminalJusticeSection::declareAwaiting() {
 }
 
 // Question 3: the count boxes start at "0", and row 18's count opens its "Specify"
-// box.
+// box. A 0 closes the box and keeps the crime named, so that a count corrected
+// through "0" ("10" to "20") keeps it; a count after a final 0 asks for the crime
+// afresh.
 void CriminalJusticeSection::declareCounts() {
-    const QString otherCount = arr(kCharges, kOtherRow);
-    onChange(otherCount, [this] { applyOtherCount(); });
-    onLeave(otherCount, [this, otherCount] {
-        const QString count = text(otherCount);
-        if (!IsLoading() && !count.isEmpty() && isNumeric(count)) applyOtherCount();
-    });
+    countGoverns(arr(kCharges, kOtherRow), kOtherCharge, FinalZero::KeepsUntilReopened);
     // A click into a box still holding the "0" of a new client empties it, so that
     // the interviewer types over it; a count typed before stays when clicked into.
     for (int i = 0; i < kCrimeRows; ++i) {
@@ -107,23 +103,6 @@ void CriminalJusticeSection::declareCounts() {
         onClick(id, [this, id](int) {
             if (!IsLoading() && text(id) == QStringLiteral("0")) setText(id, QString());
         });
-    }
-}
-
-// A count of 1 or more opens the "Specify" box of row 18, emptied when it was
-// closed; a count of 0 closes it and keeps its text. A text that is no number (an
-// empty box, or a number beyond 32 bits, which the range check refuses) changes
-// nothing. Changing one count to another keeps the crime named.
-void CriminalJusticeSection::applyOtherCount() {
-    const auto count = checkedValue(text(arr(kCharges, kOtherRow)));
-    if (!count) return;
-    if (*count >= 1) {
-        const bool wasClosed = !field(kOtherCharge).enabled;
-        openField(kOtherCharge);
-        if (wasClosed) emptyField(kOtherCharge);
-    } else {
-        setEnabled(kOtherCharge, false);
-        setBackground(kOtherCharge, Background::NotApplicable);
     }
 }
 

@@ -47,7 +47,6 @@ class CriminalJusticeSection : public DeclaredSection {
     void declareIncarceration();
     void declareAwaiting();
     void declareCounts();
-    void applyOtherCount();
     void setIncarcerationApplies(int position);
 
     // Section file (CriminalJusticeFile.cpp)

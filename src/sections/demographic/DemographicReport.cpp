@@ -24,12 +24,12 @@ QString DemographicSection::JailDays() const {
     return text(QStringLiteral("txtJailDays"));
 }
 
-int DemographicSection::Age() const {
+std::optional<int> DemographicSection::Age() const {
     const auto birth = calendarDate(text(QStringLiteral("txtBDateMonth")) + '/' +
                                     text(QStringLiteral("txtBDateDay")) + '/' +
                                     text(QStringLiteral("txtBDateYear")));
     const auto assessed = calendarDate(interview().identity().AssessmentDate());
-    if (!birth || !assessed) return 0;
+    if (!birth || !assessed) return std::nullopt;
     // Completed years: the birthday of the assessment year counts once it is reached.
     int years = assessed->year() - birth->year();
     if (assessed->month() < birth->month() ||
@@ -86,7 +86,8 @@ void DemographicSection::ClientReport(ReportWriter& report) {
 
         report.RP(QStringLiteral("DateOfBirth"), BirthDate());
         report.RP(QStringLiteral("SSN"), text(QStringLiteral("txtSSN")));
-        report.RP(QStringLiteral("Age"), QString::number(Age()));
+        // No age is stated from a date not given or not in the calendar.
+        if (const auto age = Age()) report.RP(QStringLiteral("Age"), QString::number(*age));
         report.RP(QStringLiteral("Race"), GetRace());
         if (chosen(QStringLiteral("optOrigin"), 0))
             report.RP(QStringLiteral("BornIn"), QStringLiteral("born in U.S."));

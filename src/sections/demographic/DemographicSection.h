@@ -44,8 +44,8 @@ class DemographicSection : public DeclaredSection, public Pronouns {
     QString HeSheC() const override;
 
     // The client's age in completed years on the assessment date ("MM/DD/YYYY");
-    // 0 when either date is missing or impossible, or the birth date is later.
-    int Age() const;
+    // none when either date is missing or impossible, 0 when the birth date is later.
+    std::optional<int> Age() const;
 
     // The ids of the eight answers of a children-table row, in file order.
     static QStringList childRowFields(int row);

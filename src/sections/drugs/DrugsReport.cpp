@@ -119,9 +119,12 @@ void DrugsSection::writeReport(ReportWriter& report) const {
         report.RP(QStringLiteral("hashasnotAAL"), QStringLiteral("has not"));
     else if (chosen(QStringLiteral("optAAL"), 1))
         report.RP(QStringLiteral("hashasnotAAL"), QStringLiteral("has"));
-    report.RP(QStringLiteral("hashasnotAAY"), chosen(QStringLiteral("optAAPY"), 1)
-                                                  ? QStringLiteral("has")
-                                                  : QStringLiteral("has not"));
+    // Never at a meeting is none in the past year either.
+    reportAnswered(report, QStringLiteral("hashasnotAAY"),
+                   chosen(QStringLiteral("optAAL"), 0)
+                       ? QStringLiteral("has not")
+                       : noYesWords(choice(QStringLiteral("optAAPY")), QStringLiteral("has not"),
+                                    QStringLiteral("has")));
     report.RP(QStringLiteral("AADays"), daysOrNone(t("txtAANAMeetings30")));
 
     const QString oneDay = QStringLiteral("one day");

@@ -31,7 +31,8 @@ QString EmploymentSection::professionalSkill() const {
     return {};
 }
 
-// The two sentences on the job: never employed, the last job, or the current one.
+// The two sentences on the job: never employed, the last job, or the current one;
+// neither when question 6 is unanswered, as it says which job they speak of.
 std::pair<QString, QString> EmploymentSection::jobSentences() const {
     const QString jobType = listText(QStringLiteral("cboJobtype")).toLower();
     const QString started =
@@ -50,6 +51,7 @@ std::pair<QString, QString> EmploymentSection::jobSentences() const {
                     text(QStringLiteral("txtLeaveJobM")) + '/' +
                     text(QStringLiteral("txtLeaveJobY")) +
                     " because: " + listText(QStringLiteral("cboReasonLeft")) + '.'};
+    if (!chosen(QStringLiteral("optCurrEmp"), 1)) return {};
     return {"This job has lasted for " + years(text(QStringLiteral("txtCurrJobY"))) + " and " +
                 months(text(QStringLiteral("txtCurrJobM"))) + " and is a " + jobType + " job.  ",
             pronouns.HeSheC() + " started this job in " + started + " and is still working there."};
@@ -102,12 +104,13 @@ void EmploymentSection::ClientReport(ReportWriter& report) {
             report.RP(QStringLiteral("DoesDoesNotAuto"), QStringLiteral("does not"));
         else if (chosen(QStringLiteral("optAuto"), 1))
             report.RP(QStringLiteral("DoesDoesNotAuto"), QStringLiteral("does"));
-        report.RP(QStringLiteral("IsIsNotCE"), chosen(QStringLiteral("optCurrEmp"), 0)
-                                                   ? QStringLiteral("is not")
-                                                   : QStringLiteral("is"));
+        reportAnswered(report, QStringLiteral("IsIsNotCE"),
+                       noYesWords(choice(QStringLiteral("optCurrEmp")), QStringLiteral("is not"),
+                                  QStringLiteral("is")));
+        // Both sentences, or with question 6 unanswered (and a job) neither.
         const auto [job1, job2] = jobSentences();
-        report.RP(QStringLiteral("JobSentence1"), job1);
-        report.RP(QStringLiteral("JobSentence2"), job2);
+        reportAnswered(report, QStringLiteral("JobSentence1"), job1);
+        if (!job1.isEmpty()) report.RP(QStringLiteral("JobSentence2"), job2);
 
         // None of the three forms ends with a full stop: the template has it.
         const auto supports = [&](const QString& majority) {

@@ -68,9 +68,9 @@ void FamilySocialSection::writeReport(ReportWriter& report) const {
     report.RP(QStringLiteral("CurrMaritalStatus"), lower("cboMaritalStatus"));
     report.RP(QStringLiteral("MaritalStatusYears"), years(t("txtMSYears")));
     report.RP(QStringLiteral("MaritalStatusMonths"), months(t("txtMSMonths")));
-    report.RP(QStringLiteral("IsIsNotMS"), chosen(QStringLiteral("optMSSatisfied"), 0)
-                                               ? QStringLiteral("is not")
-                                               : QStringLiteral("is"));
+    reportAnswered(report, QStringLiteral("IsIsNotMS"),
+                   noYesWords(choice(QStringLiteral("optMSSatisfied")), QStringLiteral("is not"),
+                              QStringLiteral("is")));
     report.RP(QStringLiteral("TimesMarried"), times(t("txtTimesMarried")));
     report.RP(QStringLiteral("TimesDivorced"), times(t("txtTimesDivorced")));
     report.RP(QStringLiteral("SexualPartners"),

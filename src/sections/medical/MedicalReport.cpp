@@ -18,10 +18,13 @@ const QString kPublicPrograms[] = {QStringLiteral("Medicaid"), QStringLiteral("M
 // The kinds of insurance answered "Yes", as one phrase. The employer row is joined
 // to what follows by ", and " and the others by ", "; a separator that nothing
 // follows (the employer alone, or "Other" with nothing specified last) is left off.
+// No month of cover (0 by value, as the rules take it) is no insurance programs,
+// whatever question 12 holds; with question 11 unanswered the kinds answered "Yes"
+// still stand, and only with none is it no insurance programs.
 QString MedicalSection::insurancePrograms() const {
-    const QString months = text(QStringLiteral("txtInsurance"));
-    if (months.isEmpty() || months == QStringLiteral("0") || months == QStringLiteral("00"))
-        return QStringLiteral("no insurance programs");
+    const QString none = QStringLiteral("no insurance programs");
+    const Cover months = cover(text(QStringLiteral("txtInsurance")));
+    if (months == Cover::None) return none;
 
     const auto yes = [this](int row) {
         return chosen(arr(QStringLiteral("optHealthInsurance"), row), 1);
@@ -53,7 +56,7 @@ QString MedicalSection::insurancePrograms() const {
         if (count > 0) separator += QStringLiteral(", ");
         append(text(QStringLiteral("txtOtherHI")));
     }
-    return list;
+    return list.isEmpty() && months == Cover::Unanswered ? none : list;
 }
 
 QString MedicalSection::sleepsLateSentence() const {
@@ -73,36 +76,47 @@ void MedicalSection::ClientReport(ReportWriter& report) {
         const QString firstName = interview().identity().FirstName();
         const QString hisher = interview().pronouns().hisher();
 
-        // A count of 0, however it is typed ("0", "00"), or none says the client has
-        // not been hospitalized.
+        // A count of 0, however it is typed ("0", "00"), says the client has not been
+        // hospitalized; an empty box says nothing, and leaves the sentence after it
+        // as well, as does question 2 unanswered (as for the other follow-ups).
         const QString times = text(QStringLiteral("txtHospitalized"));
-        const bool never = zeroOrEmpty(times);
-        report.RP(QStringLiteral("Hospitalization"),
-                  never ? firstName + " has not been hospitalized in " + hisher + " life."
-                        : firstName + ' ' + HasPhrase(times) + " been hospitalized " + times +
-                              " times in " + hisher + " life.");
-        report.RP(QStringLiteral("RecentHosp"),
-                  never ? QString()
-                        : QStringLiteral("  The most recent ") +
-                              "of these hospitalizations occurred " +
-                              listText(QStringLiteral("cboLastHospitalized")) + '.');
+        const QString has = HasPhrase(times);
+        if (!has.isEmpty()) {
+            const bool never = isZero(times);
+            report.RP(QStringLiteral("Hospitalization"),
+                      never ? firstName + " has not been hospitalized in " + hisher + " life."
+                            : firstName + ' ' + has + " been hospitalized " + times + " times in " +
+                                  hisher + " life.");
+            const QString last = listText(QStringLiteral("cboLastHospitalized"));
+            if (never)
+                report.RP(QStringLiteral("RecentHosp"), QString());
+            else if (!last.isEmpty())
+                report.RP(QStringLiteral("RecentHosp"),
+                          "  The most recent of these hospitalizations occurred " + last + '.');
+        }
 
-        report.RP(QStringLiteral("DoesDoesNotCHP"),
-                  DoesPhrase(chosen(QStringLiteral("optChrMedProb"), 0)));
+        reportAnswered(report, QStringLiteral("DoesDoesNotCHP"),
+                       DoesPhrase(choice(QStringLiteral("optChrMedProb"))));
         if (chosen(QStringLiteral("optChrMedProb"), 0))
             report.RP(QStringLiteral("CHealthProblems"), QString());
         else if (chosen(QStringLiteral("optChrMedProb"), 1))
             report.RP(QStringLiteral("CHealthProblems"),
                       " including: " + text(QStringLiteral("txtMedicalProblems")));
 
+        // "has not" needs at least one disease answered, and none "Yes".
+        bool answered = false;
         bool disease = false;
-        for (int i = 0; i < kHealthProblems; ++i)
-            disease = disease || chosen(arr(QStringLiteral("optHealthProb"), i), 1);
-        report.RP(QStringLiteral("HasHasNotSTD"),
-                  disease ? QStringLiteral("has") : QStringLiteral("has not"));
-        report.RP(QStringLiteral("HasHasNotSeizure"), chosen(QStringLiteral("optFit"), 0)
-                                                          ? QStringLiteral("has not")
-                                                          : QStringLiteral("has"));
+        for (int i = 0; i < kHealthProblems; ++i) {
+            const int answer = choice(arr(QStringLiteral("optHealthProb"), i));
+            answered = answered || answer >= 0;
+            disease = disease || answer == 1;
+        }
+        if (answered)
+            report.RP(QStringLiteral("HasHasNotSTD"),
+                      disease ? QStringLiteral("has") : QStringLiteral("has not"));
+        reportAnswered(report, QStringLiteral("HasHasNotSeizure"),
+                       noYesWords(choice(QStringLiteral("optFit")), QStringLiteral("has not"),
+                                  QStringLiteral("has")));
 
         if (chosen(QStringLiteral("optPension"), 0))
             report.RP(QStringLiteral("Receiving"), QStringLiteral("is not receiving"));

@@ -1,5 +1,6 @@
 // The follow-up rules and checks of the medical pane, and its reset.
 #include "interview/NumericCheck.h"
+#include "sections/CommonAnswers.h"
 #include "sections/medical/MedicalSection.h"
 
 namespace yrn {
@@ -25,15 +26,6 @@ const FollowUp kFollowUps[] = {
     {QStringLiteral("optHealthInsurance(5)"), QStringLiteral("txtOtherHI")},
 };
 
-// What question 11 says of the insurance: nothing (empty or not a number), no
-// month, or some months.
-enum class Cover { Unanswered, None, Some };
-
-Cover cover(const QString& months) {
-    if (!isNumeric(months)) return Cover::Unanswered;
-    return checkedValue(months) == 0 ? Cover::None : Cover::Some;
-}
-
 QString insuranceRow(int row) {
     return arr(QStringLiteral("optHealthInsurance"), row);
 }
@@ -49,28 +41,14 @@ void MedicalSection::declareRules() {
     for (const FollowUp& f : kFollowUps)
         followsYes(f.question, f.answer, YesOpens::AsItStands);
 
-    onChange(kHospitalized, [this] { hospitalizedChanged(); });
-    onLeave(kHospitalized, [this] { hospitalizedFinal(); });
+    // Question 1 governs question 2; no hospitalization leaves no answer behind.
+    countGoverns(kHospitalized, kLastHospitalized, FinalZero::EmptiesAnswer);
     onLeave(kInsurance, [this] { insuranceLeft(); });
 }
 
-// Question 1 governs question 2. A count is typed a digit at a time, and going from
-// 20 to 30 may pass through "0": while it is typed a 0 only closes question 2; the
-// answer is emptied once the 0 is final (the box is left, or a file sets it).
-void MedicalSection::hospitalizedChanged() {
-    const QString count = text(kHospitalized);
-    if (!isNumeric(count)) return;  // an empty or non-numeric text changes nothing
-    if (checkedValue(count) != 0) {
-        openField(kLastHospitalized);
-        return;
-    }
-    setEnabled(kLastHospitalized, false);
-    setBackground(kLastHospitalized, Background::NotApplicable);
-    if (reading_) emptyField(kLastHospitalized);
-}
-
-void MedicalSection::hospitalizedFinal() {
-    if (cover(text(kHospitalized)) == Cover::None) emptyField(kLastHospitalized);
+MedicalSection::Cover MedicalSection::cover(const QString& months) {
+    if (!isNumeric(months)) return Cover::Unanswered;
+    return isZero(months) ? Cover::None : Cover::Some;
 }
 
 // Question 11 governs the twelve buttons of question 12 when the box is left (after
@@ -109,25 +87,19 @@ void MedicalSection::insuranceFollowsMonths() {
 // The start state has come back: every answer empty, every box, list and button
 // open with its normal background.
 void MedicalSection::resetAnswers() {
-    reading_ = false;
+    insuranceFollowsMonths();
+}
+
+// A file or a recovery copy sets question 11 without leaving it: question 12
+// follows the months read.
+void MedicalSection::afterLoad() {
     insuranceFollowsMonths();
 }
 
 bool MedicalSection::SaveYRN(const QString& path) {
     // Saved straight from the menu, the box last typed in was never left.
-    guard(info().module + ".SaveYRN", [this] {
-        hospitalizedFinal();
-        insuranceLeft();
-    });
+    guard(info().module + ".SaveYRN", [this] { insuranceLeft(); });
     return DeclaredSection::SaveYRN(path);
-}
-
-LoadResult MedicalSection::LoadClientYRN(const QString& path) {
-    reading_ = true;
-    const LoadResult result = DeclaredSection::LoadClientYRN(path);
-    reading_ = false;
-    guard(info().module + ".LoadClientYRN", [this] { insuranceFollowsMonths(); });
-    return result;
 }
 
 }  // namespace yrn

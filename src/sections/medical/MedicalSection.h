@@ -18,12 +18,12 @@ class MedicalSection : public DeclaredSection {
     void ClientReport(ReportWriter& report) override;
     // Days in medical treatment with no hospitalization (MedicalReview.cpp).
     QList<ReviewItem> reviewWarnings() const override;
-    // An answer to questions 1 or 11 typed but never left is final once saved.
+    // An answer to question 11 typed but never left is final once saved.
     bool SaveYRN(const QString& path) override;
-    LoadResult LoadClientYRN(const QString& path) override;
 
   protected:
     void resetAnswers() override;
+    void afterLoad() override;
 
   private:
     // Questionnaire (MedicalSection.cpp)
@@ -34,10 +34,13 @@ class MedicalSection : public DeclaredSection {
 
     // Rules (MedicalRules.cpp)
     void declareRules();
-    void hospitalizedChanged();
-    void hospitalizedFinal();
     void insuranceLeft();
     void insuranceFollowsMonths();
+    // What question 11 says of the insurance: nothing (empty or not a number), no
+    // month (0 by value, however typed), or some months. The rules and the report
+    // both go by it.
+    enum class Cover { Unanswered, None, Some };
+    static Cover cover(const QString& months);
 
     // Section file (MedicalFile.cpp)
     void declareFile();
@@ -49,8 +52,6 @@ class MedicalSection : public DeclaredSection {
     // The months of question 11 that question 12 was last settled for: a leave
     // changes question 12 only when the months cross between zero and non-zero.
     QString settledMonths_;
-    // A file is being read: a count of 0 it sets is final at once.
-    bool reading_ = false;
 };
 
 }  // namespace yrn

@@ -69,13 +69,13 @@ QString MentalHealthSection::pastExperienceDegrees() const {
 void MentalHealthSection::writeReport(ReportWriter& report) const {
     const auto t = [this](const char* id) { return text(QString::fromLatin1(id)); };
 
-    report.RP(QStringLiteral("HasHasNotTPE"), chosen(QStringLiteral("optOutpatient"), 1)
-                                                  ? QStringLiteral("has")
-                                                  : QStringLiteral("has not"));
+    reportAnswered(report, QStringLiteral("HasHasNotTPE"),
+                   noYesWords(choice(QStringLiteral("optOutpatient")), QStringLiteral("has not"),
+                              QStringLiteral("has")));
     report.RP(
         QStringLiteral("TimesHosp"),
         countPhrase(t("txtTimesTreated"), QStringLiteral("one time"), QStringLiteral("times")));
-    // Question 3 unanswered leaves both markers; question 4 unanswered reads as "Yes".
+    // Questions 3 and 4 unanswered leave both their markers.
     if (chosen(QStringLiteral("optPrescMed"), 0)) {
         report.RP(QStringLiteral("HasHasNotPM"), QStringLiteral("has not"));
         report.RP(QStringLiteral("Medications"), QString());
@@ -88,7 +88,7 @@ void MentalHealthSection::writeReport(ReportWriter& report) const {
     if (chosen(QStringLiteral("optPrescMed30D"), 0)) {
         report.RP(QStringLiteral("HasHasNotPMM"), QStringLiteral("has not"));
         report.RP(QStringLiteral("MedicationsM"), QString());
-    } else {
+    } else if (chosen(QStringLiteral("optPrescMed30D"), 1)) {
         report.RP(QStringLiteral("HasHasNotPMM"), QStringLiteral("has"));
         report.RP(QStringLiteral("MedicationsM"),
                   QStringLiteral("including:  ") + t("txtMedicationPrescribed30"));

@@ -12,6 +12,7 @@ const QString kOtherCount = arr("txtCharges", 18);
 class CriminalRules : public ::testing::Test, public Client<CriminalJusticeSection> {
   protected:
     CriminalJusticeSection& cj = pane;
+    QTemporaryDir dir;
 
     // Every row of a list: the choice, whether it can be answered, its colour.
     ::testing::AssertionResult rows(const QString& stem, int choice, bool usable,
@@ -206,7 +207,16 @@ TEST_F(CriminalRules, TheRow18CountOpensSpecifyAndKeepsTheCrimeWhileTheCountIsCo
     cj.leave(kOtherCount);
     EXPECT_TRUE(shows(cj, {"txtOther=trespassing"}));
 
-    // No count closes the box and keeps its text; a new count asks for the crime.
+    // "10" to "20" through "0": the 0 only closes the box while the count is typed.
+    type(kOtherCount, "10");
+    cj.textClick(kOtherCount);
+    cj.setText(kOtherCount, "0");
+    EXPECT_TRUE(shows(cj, {"txtOther=trespassing (off)"}));
+    cj.setText(kOtherCount, "20");
+    cj.leave(kOtherCount);
+    EXPECT_TRUE(shows(cj, {"txtOther=trespassing"}));
+
+    // A 0 left closes the box and keeps its text; a new count asks for the crime.
     type(kOtherCount, "0");
     EXPECT_TRUE(shows(cj, {"txtOther=trespassing (off)"}));
     EXPECT_EQ(colour("txtOther"), Background::NotApplicable);
@@ -216,15 +226,25 @@ TEST_F(CriminalRules, TheRow18CountOpensSpecifyAndKeepsTheCrimeWhileTheCountIsCo
     EXPECT_TRUE(shows(cj, {"txtOther="}));
     EXPECT_TRUE(prompts.boxes.isEmpty());
 
-    // A number beyond 32 bits (from a damaged file) counts as no number; the check
-    // refuses it on leaving.
+    // So does a 0 read from a file, once the box is come to again.
     type("txtOther", "arson");
     type(kOtherCount, "0");
+    ASSERT_TRUE(cj.SaveYRN(dir.filePath("CriminalJustice.YRN")));
+    reset();
+    EXPECT_TRUE(load(dir.filePath("CriminalJustice.YRN")).complete);
+    EXPECT_TRUE(shows(cj, {kOtherCount + "=0", "txtOther=arson (off)"}));
+    cj.textClick(kOtherCount);
+    cj.setText(kOtherCount, "3");
+    EXPECT_TRUE(shows(cj, {"txtOther="}));
+
+    // A number beyond 32 bits (from a damaged file) is no 0: it opens the box, and
+    // the check refuses it on leaving.
+    type("txtOther", "arson");
     cj.setText(kOtherCount, "99999999999");
-    EXPECT_TRUE(shows(cj, {"txtOther=arson (off)"}));
+    EXPECT_TRUE(shows(cj, {"txtOther=arson"}));
     cj.leave(kOtherCount);
     EXPECT_EQ(prompts.titles(), QStringList{"Input Error"});
-    EXPECT_TRUE(shows(cj, {kOtherCount + "=", "txtOther=arson (off)"}));
+    EXPECT_TRUE(shows(cj, {kOtherCount + "=", "txtOther=arson"}));
 }
 
 TEST_F(CriminalRules, AClickIntoACountEmptiesOnlyTheResetZero) {

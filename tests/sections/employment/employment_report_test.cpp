@@ -66,16 +66,13 @@ TEST_F(EmploymentReport, AFullClientFillsEveryPlaceholderInOrder) {
 TEST_F(EmploymentReport, NoAnswersAndUnansweredQuestions) {
     RecordingReport r = report();
     EXPECT_EQ(r.fields(),
-              QString("DLN SchoolYears TechEdMonths IsIsNotCE JobSentence1 JobSentence2 "
-                      "EmploymentPattern NetIncome MoneySources DaysWorked Dependents AmountOwed "
-                      "EmploymentProblems EResponse EIResponse EmploymentComments")
+              QString("DLN SchoolYears TechEdMonths EmploymentPattern NetIncome MoneySources "
+                      "DaysWorked Dependents AmountOwed EmploymentProblems EResponse EIResponse "
+                      "EmploymentComments")
                   .split(' '));
-    EXPECT_EQ(r.values(),
-              (QStringList{"N/A", " years", " months", "is",
-                           "This job has lasted for  years and  months and is a  job.  ",
-                           "He started this job in / and is still working there.", "", "0",
-                           "*No extra income received*", " days", " dependants",
-                           "*Client currently has no debts*", " times", "", "", ""}));
+    EXPECT_EQ(r.values(), (QStringList{"N/A", " years", " months", "", "0",
+                                       "*No extra income received*", " days", " dependants",
+                                       "*Client currently has no debts*", " times", "", "", ""}));
 
     // "No" answers, and "1" or "01" counted as one.
     emp.choose("optProfession", 0);
@@ -135,7 +132,7 @@ TEST_F(EmploymentReport, JobSentencesForNeverEmployedNotEmployedAndEmployed) {
               "She started that job in 03/1999 and ended this job in 10/2000 because: Problems "
               "w / co - workers.");
 
-    // Employed now (or question 6 unanswered): the current job; the type in lower case.
+    // Employed now: the current job; the type in lower case.
     emp.choose("optCurrEmp", 1);
     emp.setPosition("cboJobtype", 6);
     type("txtCurrJobM", "1");
@@ -144,10 +141,14 @@ TEST_F(EmploymentReport, JobSentencesForNeverEmployedNotEmployedAndEmployed) {
     EXPECT_EQ(jobSentences(),
               "This job has lasted for  years and one month and is a transportation equipment "
               "operative job.  |She started this job in 12/2010 and is still working there.");
+    // Question 6 unanswered says neither which job nor that it goes on, unless
+    // there never was one.
     reset();
     emp.setPosition("cboJobtype", 0);
-    EXPECT_EQ(jobSentences().left(62),
-              "This job has lasted for  years and  months and is a profession");
+    EXPECT_EQ(jobSentences(), "<no call>|<no call>");
+    EXPECT_FALSE(report().fields().contains("IsIsNotCE"));
+    emp.setPosition("cboJobtype", EmploymentSection::kNeverHadAJob);
+    EXPECT_EQ(jobSentences(), "Jane has never been employed in her lifetime.|");
 }
 
 TEST_F(EmploymentReport, MoneyListsLeaveOutZeroAmountsHoweverTyped) {

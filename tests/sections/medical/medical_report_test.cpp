@@ -50,23 +50,23 @@ TEST_F(MedicalReport, AFullClientFillsEveryPlaceholderInOrder) {
 TEST_F(MedicalReport, NoAnswersAndUnansweredQuestions) {
     // Nothing answered: the questions without an answer make no call.
     RecordingReport r = report();
-    EXPECT_EQ(r.fields(), QString("Hospitalization RecentHosp DoesDoesNotCHP HasHasNotSTD "
-                                  "HasHasNotSeizure PDisabilities MonthsInsured IPrograms "
-                                  "MProblemsDays MedTResponse MedIResponse MedicalComments")
+    EXPECT_EQ(r.fields(), QString("PDisabilities MonthsInsured IPrograms MProblemsDays "
+                                  "MedTResponse MedIResponse MedicalComments")
                               .split(' '));
     EXPECT_EQ(r.values(),
-              (QStringList{"Jane has not been hospitalized in her life.", "", "does", "has not",
-                           "has", "", " months", "no insurance programs", " days", "", "", ""}));
+              (QStringList{"", " months", "no insurance programs", " days", "", "", ""}));
 
-    // Every "No".
+    // Every "No"; one disease answered "No" is enough to have had none.
     for (const char* id :
          {"optChrMedProb", "optFit", "optPresMed", "optPension", "optSmokes", "optSleepLate"})
         med.choose(id, 0);
+    med.choose(arr("optHealthProb", 7), 0);
     type("txtInsurance", "1");
     type("txtExperienceProblems", "1");
     r = report();
     for (const auto& [field, value] :
          {std::pair{"CHealthProblems", ""},
+          {"HasHasNotSTD", "has not"},
           {"DoesDoesNotCHP", "does not"},
           {"HasHasNotSeizure", "has not"},
           {"Receiving", "is not receiving"},
@@ -81,7 +81,9 @@ TEST_F(MedicalReport, NoAnswersAndUnansweredQuestions) {
 
     // Sleeping late, for work or not; unanswered leaves the placeholder.
     med.choose("optSleepLate", 1);
+    med.choose(arr("optHealthProb", 0), 1);
     EXPECT_EQ(report().value("SleepsLateSentence"), "<no call>");
+    EXPECT_EQ(report().value("HasHasNotSTD"), "has");
     med.choose("optBecauseWork", 0);
     EXPECT_EQ(report().value("SleepsLateSentence"),
               "Jane sleeps past 11am on most days, this is not due to working hours");
@@ -90,15 +92,18 @@ TEST_F(MedicalReport, NoAnswersAndUnansweredQuestions) {
     EXPECT_EQ(report().value("MonthsInsured"), "01 months");
 }
 
-TEST_F(MedicalReport, HospitalizationSaysNoneForEveryZero) {
-    const auto sentences = [&](const QString& count) {
+TEST_F(MedicalReport, HospitalizationSaysNoneForEveryZeroAndNothingUnanswered) {
+    const auto sentences = [&](const QString& count, int last = 1) {
         med.setText("txtHospitalized", count);
-        med.setPosition("cboLastHospitalized", 1);
+        med.setPosition("cboLastHospitalized", last);
         const RecordingReport r = report();
         return r.value("Hospitalization") + '|' + r.value("RecentHosp");
     };
-    for (const char* none : {"", "0", "00"})
+    for (const char* none : {"0", "00"})
         EXPECT_EQ(sentences(none), "Jane has not been hospitalized in her life.|") << none;
+    // No count, or no time of the last hospitalization: their markers stay.
+    EXPECT_EQ(sentences(""), "<no call>|<no call>");
+    EXPECT_EQ(sentences("2", -1), "Jane has been hospitalized 2 times in her life.|<no call>");
     EXPECT_EQ(sentences("1"),
               "Jane has been hospitalized 1 times in her life.|  The most recent of these "
               "hospitalizations occurred 6-12 months ago.");
@@ -124,8 +129,13 @@ TEST_F(MedicalReport, InsuranceProgramsAreJoinedAndNeverEndInASeparator) {
     EXPECT_EQ(programs("5", employer | other, ""), "employer provided health insurance");
     EXPECT_EQ(programs("5", priv | other, ""), "private health insurance");
     EXPECT_EQ(programs("5", 0), "");
-    for (const char* none : {"0", "00", ""})
+    // No month however typed (as the rules take it) is none whatever question 12 holds;
+    // unanswered months leave the kinds answered "Yes" standing.
+    for (const char* none : {"0", "00", ".0"})
         EXPECT_EQ(programs(none, employer | medicaid), "no insurance programs") << none;
+    EXPECT_EQ(programs("", employer | medicaid),
+              "employer provided health insurance, and Medicaid");
+    EXPECT_EQ(programs("", 0), "no insurance programs");
 
     for (const QString& specified : {QString("county plan"), QString()}) {
         for (int rows = 0; rows < 64; ++rows) {

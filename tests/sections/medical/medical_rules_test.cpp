@@ -220,6 +220,27 @@ TEST_F(MedicalRules, AfterAnOpenQuestion12FollowsTheLoadedMonthsWithoutLosingAns
     EXPECT_TRUE(shows(med, insuranceShown("------", true)));
 }
 
+TEST_F(MedicalRules, ARecoveryCopyIsReadAsTheFileIs) {
+    // No month of cover, yet kinds of insurance: closed, and kept by the next save.
+    QStringList values = unansweredMedicalFile();
+    values[21] = "0";
+    values[22] = "1";
+    values[23] = "0";
+    const QByteArray bytes = windowsSectionFile(values);
+    writeFile(path, bytes);
+    EXPECT_TRUE(load(path).complete);
+    const QStringList fromFile = stateOf(med);
+
+    reset();
+    interview->BeginLoading();
+    EXPECT_TRUE(med.LoadClientBytes(bytes).complete);
+    interview->EndLoading();
+    EXPECT_TRUE(sameLines(stateOf(med), fromFile));
+    EXPECT_TRUE(shows(med, insuranceShown("10----", false)));
+    ASSERT_TRUE(med.SaveYRN(path));
+    EXPECT_TRUE(shows(med, insuranceShown("10----", false)));
+}
+
 TEST_F(MedicalRules, AnswersTypedButNotLeftAreFinalWhenSaved) {
     type("txtHospitalized", "4");
     med.setPosition("cboLastHospitalized", 1);
