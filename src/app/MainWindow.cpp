@@ -718,7 +718,7 @@ bool MainWindow::reportAnyway() {
     if (review.complete() || prompts_->yesNo(kUnansweredTitle, review.reportQuestion()))
         return true;
     review_->setReview(review);
-    reviewDock_->show();
+    showReviewPanel();
     goToQuestion(review.unanswered.first());
     return false;
 }
@@ -726,10 +726,17 @@ bool MainWindow::reportAnyway() {
 void MainWindow::reviewAnswers() {
     run(QStringLiteral("frmMain.mnuReviewAnswers_Click"), [this] {
         review_->setReview(yrn::reviewAnswers(*interview_));
-        reviewDock_->show();
+        showReviewPanel();
         reviewDock_->raise();
         review_->list()->setFocus();
     });
+}
+
+// The panel takes a quarter of the window at first, so that the page keeps most of it.
+void MainWindow::showReviewPanel() {
+    if (reviewDock_->isVisible()) return;
+    reviewDock_->show();
+    resizeDocks({reviewDock_}, {std::max(160, height() / 4)}, Qt::Vertical);
 }
 
 void MainWindow::refreshReview() {

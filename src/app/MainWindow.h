@@ -169,6 +169,7 @@ class MainWindow : public QMainWindow, public PaneHost {
     bool reportAnyway();
     void goToQuestion(const ReviewItem& item);
     void refreshReview();
+    void showReviewPanel();
     // Activates the window with the keyboard in the first answer on screen.
     void takeKeyboard();
 
