@@ -26,35 +26,6 @@ constexpr int kComplete = 0;
 constexpr int kIncomplete = 1;
 constexpr int kDamaged = 2;
 
-// The boxes shown while a client is read and reviewed (a reader's "Program Error"
-// on a damaged value), kept as warning lines. The open's own words on a folder
-// without section files and on incomplete files are said by the check itself.
-class CheckPrompts : public Prompts {
-  public:
-    void information(const QString& title, const QString& text) override { keep(title, text); }
-    void critical(const QString& title, const QString& text) override { keep(title, text); }
-    bool yesNo(const QString& title, const QString& text) override {
-        keep(title, text);
-        return true;
-    }
-    bool okCancel(const QString& title, const QString& text) override {
-        keep(title, text);
-        return true;
-    }
-    void focus(const QString&, const QString&) override {}
-
-    QStringList take() { return std::exchange(lines_, {}); }
-
-  private:
-    void keep(const QString& title, const QString& text) {
-        if (title == QLatin1String("Incomplete Client Files") ||
-            title == QLatin1String("Invalid directory"))
-            return;
-        lines_ << ToolPrompts::line(title, text);
-    }
-    QStringList lines_;
-};
-
 struct ClientCheck {
     QString folder;
     QStringList damage;  // why the folder could not be read in full
@@ -75,7 +46,7 @@ QString unreadable(const QString& folder) {
     return QStringLiteral("holds no section file");
 }
 
-ClientCheck check(Interview& interview, CheckPrompts& prompts, const QString& folder) {
+ClientCheck check(Interview& interview, CollectingPrompts& prompts, const QString& folder) {
     ClientCheck result;
     result.folder = folder;
     try {
@@ -185,7 +156,10 @@ int runCheck(const QStringList& args, QString& why) {
         return kDamaged;
     }
 
-    CheckPrompts prompts;
+    // The open's words on a folder without section files and on incomplete files
+    // are said by the check itself.
+    CollectingPrompts prompts(
+        {QStringLiteral("Incomplete Client Files"), QStringLiteral("Invalid directory")});
     auto interview = makeInterview(prompts);
     int status = kComplete;
     bool written = true;

@@ -14,36 +14,12 @@
 
 namespace yrn {
 
-// Keeps the boxes the readers show while a client is read, as warning lines.
-class ClientExport::CollectingPrompts : public Prompts {
-  public:
-    void information(const QString& title, const QString& text) override { keep(title, text); }
-    void critical(const QString& title, const QString& text) override { keep(title, text); }
-    bool yesNo(const QString& title, const QString& text) override {
-        keep(title, text);
-        return true;
-    }
-    bool okCancel(const QString& title, const QString& text) override {
-        keep(title, text);
-        return true;
-    }
-    void focus(const QString&, const QString&) override {}
-
-    QStringList take() { return std::exchange(lines_, {}); }
-
-  private:
-    void keep(const QString& title, const QString& text) {
-        // The open's own summary of damaged files speaks to a person at the
-        // window; the export says it in its own words.
-        if (title == QLatin1String("Incomplete Client Files")) return;
-        lines_ << ToolPrompts::line(title, text);
-    }
-    QStringList lines_;
-};
-
 ClientExport::ClientExport(QString programFolder, const InterviewFactory& makeSections)
     : programFolder_(std::move(programFolder)),
-      prompts_(std::make_unique<CollectingPrompts>()),
+      // The open's own summary of damaged files speaks to a person at the window;
+      // the export says it in its own words.
+      prompts_(std::make_unique<CollectingPrompts>(
+          QStringList{QStringLiteral("Incomplete Client Files")})),
       interview_(makeSections ? makeSections(*prompts_) : makeInterview(*prompts_)),
       tables_(answerTables(*interview_)) {}
 

@@ -13,6 +13,7 @@
 namespace yrn {
 
 class Interview;
+class CollectingPrompts;
 class Prompts;
 
 // One client folder as read for the export.
@@ -76,7 +77,6 @@ class ClientExport {
     bool run(ExportSink& sink, ExportProgress* progress, QString* error);
 
   private:
-    class CollectingPrompts;
     QString programFolder_;
     std::unique_ptr<CollectingPrompts> prompts_;
     std::unique_ptr<Interview> interview_;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdio>
+#include <utility>
 
 #include "interview/Prompts.h"
 
@@ -26,6 +28,36 @@ class ToolPrompts : public Prompts {
   private:
     void print(const QString& title, const QString& text);
     std::FILE* out_;
+};
+
+// The boxes shown while a client is read, kept as lines "Title: text" for the
+// command to report with the client; questions get Yes / OK. Boxes with the titles
+// it is told to pass over (what the command says in its own words) are not kept.
+class CollectingPrompts : public Prompts {
+  public:
+    explicit CollectingPrompts(QStringList passedOver = {}) : passedOver_(std::move(passedOver)) {}
+
+    void information(const QString& title, const QString& text) override { keep(title, text); }
+    void critical(const QString& title, const QString& text) override { keep(title, text); }
+    bool yesNo(const QString& title, const QString& text) override {
+        keep(title, text);
+        return true;
+    }
+    bool okCancel(const QString& title, const QString& text) override {
+        keep(title, text);
+        return true;
+    }
+    void focus(const QString&, const QString&) override {}
+
+    // The lines kept since the last call.
+    QStringList take() { return std::exchange(lines_, {}); }
+
+  private:
+    void keep(const QString& title, const QString& text) {
+        if (!passedOver_.contains(title)) lines_ << ToolPrompts::line(title, text);
+    }
+    QStringList passedOver_;
+    QStringList lines_;
 };
 
 }  // namespace yrn
