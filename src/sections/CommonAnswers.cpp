@@ -38,7 +38,11 @@ void reportRating(ReportWriter& report, const QString& field, const QString& rat
 }
 
 void reportAnswered(ReportWriter& report, const QString& field, const QString& phrase) {
-    if (!phrase.isEmpty()) report.RP(field, phrase);
+    if (typedAnswer(phrase)) report.RP(field, phrase);
+}
+
+bool typedAnswer(const QString& typed) {
+    return !typed.trimmed().isEmpty();
 }
 
 QString noYesWords(int choice, const QString& no, const QString& yes) {
@@ -59,11 +63,13 @@ bool zeroOrEmpty(const QString& typed) {
     return typed.isEmpty() || isZero(typed);
 }
 
-QString countPhrase(const QString& typed, const QString& one, const QString& many,
-                    bool emptyIsZero) {
+QString countPhrase(const QString& typed, const QString& one, const QString& many) {
     if (isOne(typed)) return one;
-    if (typed.isEmpty() && emptyIsZero) return QStringLiteral("0 ") + many;
     return typed + ' ' + many;
+}
+
+QString countAnswer(const QString& typed, const QString& one, const QString& many) {
+    return typedAnswer(typed) ? countPhrase(typed, one, many) : QString();
 }
 
 }  // namespace yrn

@@ -27,9 +27,12 @@ QString ratingWords(const QString& ratingText);
 // stays.
 void reportRating(ReportWriter& report, const QString& field, const QString& ratingText);
 
-// Fills the placeholder with a phrase of an answer; an empty phrase (the question
-// was not answered) leaves its marker, so the report states nothing not answered.
+// Fills the placeholder with a phrase of an answer; an empty phrase, or one of blanks
+// only (the question was not answered), leaves its marker, so the report states
+// nothing not answered.
 void reportAnswered(ReportWriter& report, const QString& field, const QString& phrase);
+// Whether a box holds an answer: anything but blanks (a typed 0 is an answer).
+bool typedAnswer(const QString& typed);
 // The words for the button chosen in a No/Yes group; "" when neither is chosen.
 QString noYesWords(int choice, const QString& no, const QString& yes);
 
@@ -41,9 +44,11 @@ bool isZero(const QString& typed);
 bool zeroOrEmpty(const QString& typed);
 
 // A count typed in a box, in words: `one` for "1" or "01"; otherwise the text as
-// typed, a blank and `many` ("12 years"). An empty box reads "0 years" when
-// emptyIsZero, else just the blank and `many` (" times").
-QString countPhrase(const QString& typed, const QString& one, const QString& many,
-                    bool emptyIsZero = false);
+// typed, a blank and `many` ("12 years", "0 years"); an empty box gives just the
+// blank and `many` (" times"), a gap inside a sentence built of several answers.
+QString countPhrase(const QString& typed, const QString& one, const QString& many);
+// A count that fills a placeholder of its own: as countPhrase, but "" for a box
+// without an answer, so that reportAnswered leaves the marker.
+QString countAnswer(const QString& typed, const QString& one, const QString& many);
 
 }  // namespace yrn

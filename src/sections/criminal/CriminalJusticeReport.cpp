@@ -11,11 +11,14 @@ namespace yrn {
 
 // "shoplifting 2 times;  DWI 1 time", one entry per kind of crime charged, or
 // "no charges". A count is left out when it is 0 by value ("0", "00", "000");
-// a count that is listed is printed as typed.
+// a count that is listed is printed as typed. With every count box empty nothing
+// is answered: "" (the marker stays).
 QString CriminalJusticeSection::chargesList() const {
     QString list;
+    bool answered = false;
     for (int i = 0; i < kCrimeRows; ++i) {
         const QString count = text(arr(QStringLiteral("txtCharges"), i));
+        answered = answered || typedAnswer(count);
         if (zeroOrEmpty(count)) continue;
         const QString name =
             i == kOtherRow ? text(QStringLiteral("txtOther")) : criminal::crimes().at(i).name;
@@ -29,7 +32,14 @@ QString CriminalJusticeSection::chargesList() const {
         const qsizetype length = list.size();
         list = trimBlanks(list).left(length - 3);
     }
-    return list.isEmpty() ? QStringLiteral("no charges") : list;
+    return list.isEmpty() && answered ? QStringLiteral("no charges") : list;
+}
+
+// Whether any row of a reasons list is answered.
+bool CriminalJusticeSection::reasonAnswered(const QString& stem) const {
+    for (int i = 0; i < kCrimeRows; ++i)
+        if (choice(arr(stem, i)) >= 0) return true;
+    return false;
 }
 
 // "vandalism ; DWI ": the crimes answered "Yes" in the rows of a reasons list,
@@ -55,46 +65,64 @@ QString CriminalJusticeSection::awaitingList() const {
 
 void CriminalJusticeSection::ClientReport(ReportWriter& report) {
     guard(QStringLiteral("ctlCriminalJustice.ClientReport"), [&] {
-        report.RP(QStringLiteral("Charges"), chargesList());
-        report.RP(QStringLiteral("NumCharges"), text(QStringLiteral("txtConvictions")));
+        reportAnswered(report, QStringLiteral("Charges"), chargesList());
+        reportAnswered(report, QStringLiteral("NumCharges"),
+                       text(QStringLiteral("txtConvictions")));
 
-        // The lifetime period follows "for"; with no answer (or "Never") there is
-        // no period, and no bare "for" either.
+        // The lifetime period follows "for"; "Never" has no period, and no bare
+        // "for" either. Question 5 unanswered leaves both markers, and those of
+        // questions 6 and 7, which it closes.
         const int lifetime = position(QStringLiteral("cboIncarceration"));
-        report.RP(QStringLiteral("NeverInc"),
-                  lifetime == criminal::kNeverIncarcerated ? QStringLiteral("never") : QString());
-        report.RP(QStringLiteral("LenIncarMonths"),
-                  lifetime > criminal::kNeverIncarcerated
-                      ? "for " + listText(QStringLiteral("cboIncarceration")).toLower()
-                      : QString());
+        const bool never = lifetime == criminal::kNeverIncarcerated;
+        if (lifetime >= 0) {
+            report.RP(QStringLiteral("NeverInc"), never ? QStringLiteral("never") : QString());
+            report.RP(QStringLiteral("LenIncarMonths"),
+                      never ? QString()
+                            : "for " + listText(QStringLiteral("cboIncarceration")).toLower());
+        }
+        // Never incarcerated: no last incarceration and no reasons to state.
         const int last = position(QStringLiteral("cboLastIncarceration"));
-        report.RP(QStringLiteral("LenLastIncar"),
-                  last == criminal::kCurrentlyIncarcerated
-                      ? QStringLiteral("is currently incarcerated")
-                  : last >= 0 ? "last incarceration was for " +
-                                    listText(QStringLiteral("cboLastIncarceration")).toLower()
-                              : QString());
-        report.RP(QStringLiteral("LastCrimes"), incarcerationList());
+        if (never || last >= 0)
+            report.RP(QStringLiteral("LenLastIncar"),
+                      last == criminal::kCurrentlyIncarcerated
+                          ? QStringLiteral("is currently incarcerated")
+                      : last >= 0 ? "last incarceration was for " +
+                                        listText(QStringLiteral("cboLastIncarceration")).toLower()
+                                  : QString());
+        if (never || (lifetime > criminal::kNeverIncarcerated &&
+                      reasonAnswered(QStringLiteral("optReasonIncar"))))
+            report.RP(QStringLiteral("LastCrimes"), never ? QString() : incarcerationList());
         reportAnswered(report, QStringLiteral("IsIsNotProb"),
                        noYesWords(choice(QStringLiteral("optProb")), QStringLiteral("is not"),
                                   QStringLiteral("is")));
-        report.RP(QStringLiteral("CurrCharge"), chosen(QStringLiteral("optPresAwCharges"), 0)
-                                                    ? QStringLiteral("no criminal activities")
-                                                    : awaitingList());
-        report.RP(QStringLiteral("IllegalDays"),
-                  countPhrase(text(QStringLiteral("txtIllegalActivities")),
-                              QStringLiteral("one day"), QStringLiteral("days")));
-        report.RP(QStringLiteral("CriminalTroubled"),
-                  listText(QStringLiteral("cboLegalProblems")).toLower());
-        report.RP(QStringLiteral("CriminalNecessary"),
-                  listText(QStringLiteral("cboCounselingImportance")).toLower());
+        // "Yes" to question 8 lists the charges awaited once a row of question 9 is
+        // answered.
+        if (chosen(QStringLiteral("optPresAwCharges"), 0))
+            report.RP(QStringLiteral("CurrCharge"), QStringLiteral("no criminal activities"));
+        else if (chosen(QStringLiteral("optPresAwCharges"), 1) &&
+                 reasonAnswered(QStringLiteral("optAwaitCharges")))
+            report.RP(QStringLiteral("CurrCharge"), awaitingList());
+        reportAnswered(report, QStringLiteral("IllegalDays"),
+                       countAnswer(text(QStringLiteral("txtIllegalActivities")),
+                                   QStringLiteral("one day"), QStringLiteral("days")));
+        reportAnswered(report, QStringLiteral("CriminalTroubled"),
+                       listText(QStringLiteral("cboLegalProblems")).toLower());
+        reportAnswered(report, QStringLiteral("CriminalNecessary"),
+                       listText(QStringLiteral("cboCounselingImportance")).toLower());
         report.RP(QStringLiteral("CriminalComments"),
                   CapitalizeFirst(text(QStringLiteral("txtCriminalJusticeInformation"))));
 
+        // The demographic question 11 "No" (no controlled environment) empties the
+        // jail days: none. Otherwise an empty box is not answered.
         const auto* demographic = interview().find<DemographicSection>();
-        const QString jailDays = demographic ? demographic->JailDays() : QString();
-        report.RP(QStringLiteral("JailDays"),
-                  countPhrase(jailDays, QStringLiteral("one day"), QStringLiteral("days"), true));
+        if (demographic) {
+            const QString jailDays = demographic->JailDays();
+            reportAnswered(
+                report, QStringLiteral("JailDays"),
+                !typedAnswer(jailDays) && demographic->chosen(QStringLiteral("optContEnv"), 0)
+                    ? QStringLiteral("0 days")
+                    : countAnswer(jailDays, QStringLiteral("one day"), QStringLiteral("days")));
+        }
         reportRating(report, QStringLiteral("IRLegal"),
                      listText(QStringLiteral("cboNeedLegalTreatment")));
     });

@@ -55,6 +55,7 @@ class CriminalJusticeSection : public DeclaredSection {
     // Report (CriminalJusticeReport.cpp)
     // The crimes whose "Yes" button of the stem's rows is chosen, in row order.
     QString reasonsList(const QString& stem, const QString& specify) const;
+    bool reasonAnswered(const QString& stem) const;
 };
 
 }  // namespace yrn

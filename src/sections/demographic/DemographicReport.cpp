@@ -6,6 +6,7 @@
 #include "interview/NumericCheck.h"
 #include "interview/ReportWriter.h"
 #include "report/Phrases.h"
+#include "sections/CommonAnswers.h"
 #include "sections/demographic/DemographicLists.h"
 #include "sections/demographic/DemographicSection.h"
 
@@ -59,7 +60,10 @@ QString DemographicSection::childChartRow(int row) const {
                      listText(arr(QStringLiteral("cboChildSupport"), row)));
 }
 
-QString DemographicSection::controlledEnvironments() const {
+// The places of question 11 (answered "Yes") the client was in: every row answered
+// "Yes", or with days typed and neither button chosen. None when no row holds an
+// answer (the narrative leaves the marker).
+std::optional<QString> DemographicSection::controlledEnvironments() const {
     struct Row {
         const char* option;
         QString label;
@@ -73,9 +77,15 @@ QString DemographicSection::controlledEnvironments() const {
         {"optOther", text(QStringLiteral("txtOther")), "txtOtherDays"},
     };
     QString list;
-    for (const Row& row : rows)
-        if (!chosen(QString::fromLatin1(row.option), 0))
-            list += DaysLine(row.label, text(QString::fromLatin1(row.days))) + kCrLf;
+    bool answered = false;
+    for (const Row& row : rows) {
+        const QString option = QString::fromLatin1(row.option);
+        const QString days = text(QString::fromLatin1(row.days));
+        const bool rowAnswered = choice(option) >= 0 || typedAnswer(days);
+        answered = answered || rowAnswered;
+        if (rowAnswered && !chosen(option, 0)) list += DaysLine(row.label, days) + kCrLf;
+    }
+    if (!answered) return std::nullopt;
     return list;
 }
 
@@ -84,11 +94,13 @@ void DemographicSection::ClientReport(ReportWriter& report) {
         const QString firstName = interview().identity().FirstName();
         const bool yesCE = chosen(QStringLiteral("optContEnv"), 1);
 
-        report.RP(QStringLiteral("DateOfBirth"), BirthDate());
-        report.RP(QStringLiteral("SSN"), text(QStringLiteral("txtSSN")));
+        // A date not given at all leaves its marker; a part of one stands as typed.
+        reportAnswered(report, QStringLiteral("DateOfBirth"),
+                       BirthDate().remove('-').isEmpty() ? QString() : BirthDate());
+        reportAnswered(report, QStringLiteral("SSN"), text(QStringLiteral("txtSSN")));
         // No age is stated from a date not given or not in the calendar.
         if (const auto age = Age()) report.RP(QStringLiteral("Age"), QString::number(*age));
-        report.RP(QStringLiteral("Race"), GetRace());
+        reportAnswered(report, QStringLiteral("Race"), GetRace());
         if (chosen(QStringLiteral("optOrigin"), 0))
             report.RP(QStringLiteral("BornIn"), QStringLiteral("born in U.S."));
         else if (chosen(QStringLiteral("optOrigin"), 1))
@@ -98,27 +110,29 @@ void DemographicSection::ClientReport(ReportWriter& report) {
         else if (chosen(QStringLiteral("optSex"), 1))
             report.RP(QStringLiteral("Gender"), QStringLiteral("female"));
 
+        // Nothing chosen leaves the language's and the religion's markers.
         const int language = position(QStringLiteral("cboLanguage"));
-        report.RP(QStringLiteral("Language"), language == demographic::kLanguageOther
-                                                  ? QStringLiteral("an unspecified language")
-                                              : language == demographic::kLanguageUnknown
-                                                  ? QStringLiteral("an unknown language")
-                                                  : listText(QStringLiteral("cboLanguage")));
+        reportAnswered(
+            report, QStringLiteral("Language"),
+            language == demographic::kLanguageOther     ? QStringLiteral("an unspecified language")
+            : language == demographic::kLanguageUnknown ? QStringLiteral("an unknown language")
+                                                        : listText(QStringLiteral("cboLanguage")));
         const int religion = position(QStringLiteral("cboReligion"));
-        report.RP(QStringLiteral("Religion"),
-                  religion == demographic::kReligionOther ? QStringLiteral("an unspecified")
-                  : religion == demographic::kReligionNone
-                      ? QStringLiteral("no")
-                      : "the " + listText(QStringLiteral("cboReligion")));
+        if (religion >= 0)
+            report.RP(QStringLiteral("Religion"),
+                      religion == demographic::kReligionOther ? QStringLiteral("an unspecified")
+                      : religion == demographic::kReligionNone
+                          ? QStringLiteral("no")
+                          : "the " + listText(QStringLiteral("cboReligion")));
 
         // The number of children is taken by its value: "00" is no child and "01" one;
-        // an empty box keeps the texts of an unanswered question; the table has ten rows.
+        // an empty box leaves the marker, and no chart; the table has ten rows.
         const QString typed = text(QStringLiteral("txtChildren"));
         const auto count = childCount();
         const bool hasChildren = count && *count > 0;
         if (count == 1)
             report.RP(QStringLiteral("NumberOfChildren"), QStringLiteral("one child"));
-        else
+        else if (typedAnswer(typed))
             report.RP(QStringLiteral("NumberOfChildren"),
                       (count ? QString::number(*count) : typed) + QStringLiteral(" children"));
         report.RP(QStringLiteral("ChildChartTop"),
@@ -154,7 +168,8 @@ void DemographicSection::ClientReport(ReportWriter& report) {
             report.RP(QStringLiteral("HasHasNotCE"), QStringLiteral("has"));
         report.RP(QStringLiteral("SpecificCE"),
                   yesCE ? "Specifically " + heshe() + " has been in:" + kCrLf + kCrLf : QString());
-        report.RP(QStringLiteral("CE"), yesCE ? controlledEnvironments() : QString());
+        if (const auto places = yesCE ? controlledEnvironments() : QString())
+            report.RP(QStringLiteral("CE"), *places);
         report.RP(QStringLiteral("Explanation"),
                   yesCE ? kCrLf + kCrLf + firstName +
                               " was in a controlled environment in the past 30 days, all "
@@ -162,10 +177,11 @@ void DemographicSection::ClientReport(ReportWriter& report) {
                               "the street (i.e., not including the time spent in the controlled "
                               "environment)."
                         : QString());
-        report.RP(QStringLiteral("OtherChildren"),
-                  chosen(QStringLiteral("optOtherChildren"), 1)
-                      ? QStringLiteral(" and takes care of additional children")
-                      : QString());
+        if (chosen(QStringLiteral("optOtherChildren"), 0))
+            report.RP(QStringLiteral("OtherChildren"), QString());
+        else if (chosen(QStringLiteral("optOtherChildren"), 1))
+            report.RP(QStringLiteral("OtherChildren"),
+                      QStringLiteral(" and takes care of additional children"));
         report.RP(QStringLiteral("DemographicComments"),
                   CapitalizeFirst(text(QStringLiteral("txtDemographicInformation"))));
     });

@@ -97,7 +97,7 @@ class DemographicSection : public DeclaredSection, public Pronouns {
     // The number typed in the children box: nullopt when it is empty or not a number.
     std::optional<int> childCount() const;
     QString childChartRow(int row) const;
-    QString controlledEnvironments() const;
+    std::optional<QString> controlledEnvironments() const;
     QString pronoun(const QString& male, const QString& female) const;
 
     // Whether the file being read carries the ethnicity answer after its other

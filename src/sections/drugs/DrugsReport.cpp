@@ -1,5 +1,6 @@
 // The drug and alcohol part of the client report: 25 placeholders, filled in the
-// order the template holds them. Counts are printed as typed.
+// order the template holds them. Counts are printed as typed; a question not
+// answered leaves its placeholder's marker.
 #include "interview/Interview.h"
 #include "interview/ReportWriter.h"
 #include "report/Phrases.h"
@@ -11,9 +12,14 @@ namespace yrn {
 
 namespace {
 
-// Question 11 and the meeting days: an empty box reads "0 days".
-QString daysOrNone(const QString& x) {
-    return countPhrase(x, QStringLiteral("one day"), QStringLiteral("days"), true);
+QString days(const QString& x) {
+    return countAnswer(x, QStringLiteral("one day"), QStringLiteral("days"));
+}
+
+// Days of a question a "No" before it closes and empties (question 11 after no
+// treatment, the meeting days after no meeting): that "No" says there were none.
+QString daysOrNone(const QString& x, bool closedByNo) {
+    return !typedAnswer(x) && closedByNo ? QStringLiteral("0 days") : days(x);
 }
 
 // The two treatment sentences of question 7 (alcohol) or 9 (drugs); the boxes are
@@ -63,20 +69,26 @@ void DrugsSection::writeReport(ReportWriter& report) const {
     const Pronouns& pronouns = interview().pronouns();
     const QString firstName = interview().identity().FirstName();
 
-    report.RP(QStringLiteral("MajorProblem"), lower("cboMajorSubstance"));
+    reportAnswered(report, QStringLiteral("MajorProblem"), lower("cboMajorSubstance"));
+    // With the box clear and neither count typed, the abstinence is not answered.
     const QString months = QStringLiteral("months");
     const QString oneMonth = QStringLiteral("one month");
-    report.RP(QStringLiteral("AbstinenceSentence"),
-              checkState(QStringLiteral("chkAbstinence")) != CheckState::Clear
-                  ? pronouns.HeSheC() + " has had no periods of abstinence from this substance"
-                  : pronouns.HisHerC() + " longest period of abstinence was for " +
-                        countPhrase(t("txtMonthsAbstinence"), oneMonth, months) +
-                        " which occured " + countPhrase(t("txtEndAbstinence"), oneMonth, months) +
-                        " ago");
-    report.RP(QStringLiteral("NumberDTs"),
-              countPhrase(t("txtNumDTs"), QStringLiteral("one D.T."), QStringLiteral("D.T.s")));
-    report.RP(QStringLiteral("NumberOD"),
-              countPhrase(t("txtNumODs"), QStringLiteral("one O.D."), QStringLiteral("O.D.s")));
+    const QString longest = t("txtMonthsAbstinence");
+    const QString ended = t("txtEndAbstinence");
+    if (checkState(QStringLiteral("chkAbstinence")) != CheckState::Clear)
+        report.RP(QStringLiteral("AbstinenceSentence"),
+                  pronouns.HeSheC() + " has had no periods of abstinence from this substance");
+    else if (typedAnswer(longest) || typedAnswer(ended))
+        report.RP(QStringLiteral("AbstinenceSentence"),
+                  pronouns.HisHerC() + " longest period of abstinence was for " +
+                      countPhrase(longest, oneMonth, months) + " which occured " +
+                      countPhrase(ended, oneMonth, months) + " ago");
+    reportAnswered(
+        report, QStringLiteral("NumberDTs"),
+        countAnswer(t("txtNumDTs"), QStringLiteral("one D.T."), QStringLiteral("D.T.s")));
+    reportAnswered(
+        report, QStringLiteral("NumberOD"),
+        countAnswer(t("txtNumODs"), QStringLiteral("one O.D."), QStringLiteral("O.D.s")));
 
     const QList<Treatment> treatments{
         {QStringLiteral("optAlcTreat"), QStringLiteral("alcohol abuse"),
@@ -114,7 +126,10 @@ void DrugsSection::writeReport(ReportWriter& report) const {
         }
     }
 
-    report.RP(QStringLiteral("NumOutpatient30"), daysOrNone(t("txtOutpatientSettingPast30")));
+    const bool neverTreated =
+        chosen(QStringLiteral("optAlcTreat"), 0) && chosen(QStringLiteral("optDrugTreat"), 0);
+    reportAnswered(report, QStringLiteral("NumOutpatient30"),
+                   daysOrNone(t("txtOutpatientSettingPast30"), neverTreated));
     if (chosen(QStringLiteral("optAAL"), 0))
         report.RP(QStringLiteral("hashasnotAAL"), QStringLiteral("has not"));
     else if (chosen(QStringLiteral("optAAL"), 1))
@@ -125,22 +140,25 @@ void DrugsSection::writeReport(ReportWriter& report) const {
                        ? QStringLiteral("has not")
                        : noYesWords(choice(QStringLiteral("optAAPY")), QStringLiteral("has not"),
                                     QStringLiteral("has")));
-    report.RP(QStringLiteral("AADays"), daysOrNone(t("txtAANAMeetings30")));
+    reportAnswered(report, QStringLiteral("AADays"),
+                   daysOrNone(t("txtAANAMeetings30"), chosen(QStringLiteral("optAAL"), 0) ||
+                                                          chosen(QStringLiteral("optAAPY"), 0)));
 
-    const QString oneDay = QStringLiteral("one day");
-    const QString days = QStringLiteral("days");
-    report.RP(QStringLiteral("$Alcohol"), t("txtDollarsAlc30"));
-    report.RP(QStringLiteral("AlcProblemsDays"),
-              countPhrase(t("txtAlcProblemsDays"), oneDay, days));
-    report.RP(QStringLiteral("AlcTroubled"), lower("cboAlcTroubled"));
-    report.RP(QStringLiteral("AlcNecessary"), lower("cboAlcImportance"));
-    report.RP(QStringLiteral("$Drugs"), t("txtDollarsDrugs30"));
-    report.RP(QStringLiteral("DrugProblemsDays"),
-              countPhrase(t("txtDrugProblemsDays"), oneDay, days));
-    report.RP(QStringLiteral("DrugsTroubled"), lower("cboDrugTroubled"));
-    report.RP(QStringLiteral("DrugsNecessary"), lower("cboDrugImportance"));
+    reportAnswered(report, QStringLiteral("$Alcohol"), t("txtDollarsAlc30"));
+    reportAnswered(report, QStringLiteral("AlcProblemsDays"), days(t("txtAlcProblemsDays")));
+    reportAnswered(report, QStringLiteral("AlcTroubled"), lower("cboAlcTroubled"));
+    reportAnswered(report, QStringLiteral("AlcNecessary"), lower("cboAlcImportance"));
+    reportAnswered(report, QStringLiteral("$Drugs"), t("txtDollarsDrugs30"));
+    reportAnswered(report, QStringLiteral("DrugProblemsDays"), days(t("txtDrugProblemsDays")));
+    reportAnswered(report, QStringLiteral("DrugsTroubled"), lower("cboDrugTroubled"));
+    reportAnswered(report, QStringLiteral("DrugsNecessary"), lower("cboDrugImportance"));
 
-    report.RP(QStringLiteral("DrugChart"), drugChart());
+    // The chart says which substances were used once a row is answered; with none
+    // its marker stays. The comments are optional and follow the chart's rows.
+    bool rowAnswered = false;
+    for (int i = 0; i < drugs::kSubstances; ++i)
+        rowAnswered = rowAnswered || choice(rowFields(i).at(0)) >= 0;
+    if (rowAnswered) report.RP(QStringLiteral("DrugChart"), drugChart());
     report.RP(QStringLiteral("DrugComments"), drugComments());
     report.RP(QStringLiteral("DAComments"), CapitalizeFirst(t("txtDrugInformation")));
 

@@ -11,8 +11,8 @@ namespace yrn {
 
 namespace {
 
-// "one year" for "1" or "01"; otherwise the count as typed and the plural (an
-// empty box too).
+// Inside the job sentences: "one year" for "1" or "01"; otherwise the count as
+// typed and the plural (an empty box too).
 QString years(const QString& x) {
     return countPhrase(x, QStringLiteral("one year"), QStringLiteral("years"));
 }
@@ -58,25 +58,36 @@ std::pair<QString, QString> EmploymentSection::jobSentences() const {
 }
 
 // Every source with an amount, as typed; an amount of 0 however it is typed ("0",
-// "00") is no income.
+// "00") is no income. No income at all needs a source answered; with none, ""
+// (the marker stays).
 QString EmploymentSection::moneySources() const {
     const QStringList labels = employment::moneySourceLabels();
     QString lines;
+    bool answered = false;
     for (int i = 0; i < kMoneySources; ++i) {
         const QString amount = text(arr(QStringLiteral("txtMoneySources"), i));
+        answered = answered || typedAnswer(amount);
         if (zeroOrEmpty(amount)) continue;
         lines += MoneyLine(labels.at(i), amount);
     }
-    return lines.isEmpty() ? QStringLiteral("*No extra income received*") : lines;
+    if (!lines.isEmpty() || !answered) return lines;
+    return QStringLiteral("*No extra income received*");
 }
 
+// Every debt answered "Yes" with its amount. No debts needs a debt answered; with
+// none, "" (the marker stays).
 QString EmploymentSection::amountOwed() const {
     const QStringList names = employment::debtNames();
     QString lines;
-    for (int i = 0; i < kDebts; ++i)
-        if (chosen(arr(QStringLiteral("optMoneyOwed"), i), 1))
+    bool answered = false;
+    for (int i = 0; i < kDebts; ++i) {
+        const QString owed = arr(QStringLiteral("optMoneyOwed"), i);
+        answered = answered || choice(owed) >= 0;
+        if (chosen(owed, 1))
             lines += ComboLine(names.at(i), listText(arr(QStringLiteral("cboAmountOwed"), i)));
-    return lines.isEmpty() ? QStringLiteral("*Client currently has no debts*") : lines;
+    }
+    if (!lines.isEmpty() || !answered) return lines;
+    return QStringLiteral("*Client currently has no debts*");
 }
 
 void EmploymentSection::ClientReport(ReportWriter& report) {
@@ -84,10 +95,18 @@ void EmploymentSection::ClientReport(ReportWriter& report) {
         const QString firstName = interview().identity().FirstName();
         const QString hisher = interview().pronouns().hisher();
 
+        // No license: no number applies. A number typed stands whatever question 4 says.
         const QString license = text(QStringLiteral("txtDriversLicenseNumber"));
-        report.RP(QStringLiteral("DLN"), license.isEmpty() ? QStringLiteral("N/A") : license);
-        report.RP(QStringLiteral("SchoolYears"), years(text(QStringLiteral("txtEducation"))));
-        report.RP(QStringLiteral("TechEdMonths"), months(text(QStringLiteral("txtTraining"))));
+        reportAnswered(report, QStringLiteral("DLN"),
+                       typedAnswer(license) || !chosen(QStringLiteral("optDrLic"), 0)
+                           ? license
+                           : QStringLiteral("N/A"));
+        reportAnswered(report, QStringLiteral("SchoolYears"),
+                       countAnswer(text(QStringLiteral("txtEducation")), QStringLiteral("one year"),
+                                   QStringLiteral("years")));
+        reportAnswered(report, QStringLiteral("TechEdMonths"),
+                       countAnswer(text(QStringLiteral("txtTraining")), QStringLiteral("one month"),
+                                   QStringLiteral("months")));
         const QString skill = professionalSkill();
         if (!skill.isEmpty()) report.RP(QStringLiteral("ProfessionalSkill"), skill);
 
@@ -127,25 +146,25 @@ void EmploymentSection::ClientReport(ReportWriter& report) {
             report.RP(QStringLiteral("ContributorSentence"),
                       supports(QStringLiteral(" constitutes the majority of ")));
 
-        report.RP(QStringLiteral("EmploymentPattern"),
-                  listText(QStringLiteral("cboEmploymentPattern")));
-        const QString net = text(arr(QStringLiteral("txtMoneySources"), 0));
-        report.RP(QStringLiteral("NetIncome"), net.isEmpty() ? QStringLiteral("0") : net);
-        report.RP(QStringLiteral("MoneySources"), moneySources());
-        report.RP(QStringLiteral("DaysWorked"),
-                  countPhrase(text(QStringLiteral("txtDaysWorked")), QStringLiteral("one day"),
-                              QStringLiteral("days")));
-        report.RP(QStringLiteral("Dependents"),
-                  countPhrase(text(QStringLiteral("txtDependants")),
-                              QStringLiteral("one dependant"), QStringLiteral("dependants")));
-        report.RP(QStringLiteral("AmountOwed"), amountOwed());
-        report.RP(QStringLiteral("EmploymentProblems"),
-                  countPhrase(text(QStringLiteral("txtEmploymentProblems")),
-                              QStringLiteral("one time"), QStringLiteral("times")));
-        report.RP(QStringLiteral("EResponse"),
-                  listText(QStringLiteral("cboEmploymentTroubleE")).toLower());
-        report.RP(QStringLiteral("EIResponse"),
-                  listText(QStringLiteral("cboImportantE")).toLower());
+        reportAnswered(report, QStringLiteral("EmploymentPattern"),
+                       listText(QStringLiteral("cboEmploymentPattern")));
+        reportAnswered(report, QStringLiteral("NetIncome"),
+                       text(arr(QStringLiteral("txtMoneySources"), 0)));
+        reportAnswered(report, QStringLiteral("MoneySources"), moneySources());
+        reportAnswered(report, QStringLiteral("DaysWorked"),
+                       countAnswer(text(QStringLiteral("txtDaysWorked")), QStringLiteral("one day"),
+                                   QStringLiteral("days")));
+        reportAnswered(report, QStringLiteral("Dependents"),
+                       countAnswer(text(QStringLiteral("txtDependants")),
+                                   QStringLiteral("one dependant"), QStringLiteral("dependants")));
+        reportAnswered(report, QStringLiteral("AmountOwed"), amountOwed());
+        reportAnswered(report, QStringLiteral("EmploymentProblems"),
+                       countAnswer(text(QStringLiteral("txtEmploymentProblems")),
+                                   QStringLiteral("one time"), QStringLiteral("times")));
+        reportAnswered(report, QStringLiteral("EResponse"),
+                       listText(QStringLiteral("cboEmploymentTroubleE")).toLower());
+        reportAnswered(report, QStringLiteral("EIResponse"),
+                       listText(QStringLiteral("cboImportantE")).toLower());
         report.RP(QStringLiteral("EmploymentComments"),
                   CapitalizeFirst(text(QStringLiteral("txtEmployment"))));
         reportRating(report, QStringLiteral("IREmployment"),

@@ -33,14 +33,18 @@ QString FamilySocialSection::familyRows(int from, int to) const {
 }
 
 // Question 16. The "Sexually?" row asks about sexual abuse, and is reported as such.
+// "no problems" needs a row answered; with none, "" (the marker stays).
 QString FamilySocialSection::abuseList() const {
     const QString kinds[] = {QStringLiteral("emotional abuse; "),
                              QStringLiteral("physical abuse; "), QStringLiteral("sexual abuse; "),
                              QStringLiteral("sexual harassment; ")};
     QString list;
-    for (int row = 0; row < 4; ++row)
+    bool answered = false;
+    for (int row = 0; row < 4; ++row) {
+        answered = answered || choice(arr(QStringLiteral("optAbuse"), row)) >= 0;
         if (chosen(arr(QStringLiteral("optAbuse"), row), 1)) list += kinds[row];
-    if (list.isEmpty()) return QStringLiteral("no problems");
+    }
+    if (list.isEmpty()) return answered ? QStringLiteral("no problems") : QString();
     return list.left(list.size() - 2);
 }
 
@@ -49,36 +53,32 @@ void FamilySocialSection::writeReport(ReportWriter& report) const {
     const auto lower = [this](const char* id) {
         return listText(QString::fromLatin1(id)).toLower();
     };
-    const auto years = [](const QString& typed) {
-        return countPhrase(typed, QStringLiteral("one year"), QStringLiteral("years"), true);
+    // A count or list not answered leaves its marker; a typed 0 reads "0 years".
+    const auto count = [&](const QString& field, const char* id, const char* one,
+                           const char* many) {
+        reportAnswered(report, field,
+                       countAnswer(t(id), QString::fromLatin1(one), QString::fromLatin1(many)));
     };
-    const auto months = [](const QString& typed) {
-        return countPhrase(typed, QStringLiteral("one month"), QStringLiteral("months"), true);
-    };
-    const auto times = [](const QString& typed) {
-        return countPhrase(typed, QStringLiteral("one time"), QStringLiteral("times"), true);
-    };
-    const auto days = [](const QString& typed) {
-        return countPhrase(typed, QStringLiteral("one day"), QStringLiteral("days"));
+    const auto chosenLower = [&](const QString& field, const char* id) {
+        reportAnswered(report, field, lower(id));
     };
 
     report.RP(QStringLiteral("MothersSide"), familyRows(0, 4));
     report.RP(QStringLiteral("FathersSide"), familyRows(5, 9));
     report.RP(QStringLiteral("Siblings"), familyRows(10, 13));
-    report.RP(QStringLiteral("CurrMaritalStatus"), lower("cboMaritalStatus"));
-    report.RP(QStringLiteral("MaritalStatusYears"), years(t("txtMSYears")));
-    report.RP(QStringLiteral("MaritalStatusMonths"), months(t("txtMSMonths")));
+    chosenLower(QStringLiteral("CurrMaritalStatus"), "cboMaritalStatus");
+    count(QStringLiteral("MaritalStatusYears"), "txtMSYears", "one year", "years");
+    count(QStringLiteral("MaritalStatusMonths"), "txtMSMonths", "one month", "months");
     reportAnswered(report, QStringLiteral("IsIsNotMS"),
                    noYesWords(choice(QStringLiteral("optMSSatisfied")), QStringLiteral("is not"),
                               QStringLiteral("is")));
-    report.RP(QStringLiteral("TimesMarried"), times(t("txtTimesMarried")));
-    report.RP(QStringLiteral("TimesDivorced"), times(t("txtTimesDivorced")));
-    report.RP(QStringLiteral("SexualPartners"),
-              countPhrase(t("txtLiveInSexPartnersNum"), QStringLiteral("one sexual partner"),
-                          QStringLiteral("sexual partners"), true));
-    report.RP(QStringLiteral("LivingArrangement"), lower("cboUsualLivingArrangments"));
-    report.RP(QStringLiteral("LivingTimeY"), years(t("txtUsualLivingArrangmentsY")));
-    report.RP(QStringLiteral("LivingTimeM"), months(t("txtUsualLivingArrangmentsM")));
+    count(QStringLiteral("TimesMarried"), "txtTimesMarried", "one time", "times");
+    count(QStringLiteral("TimesDivorced"), "txtTimesDivorced", "one time", "times");
+    count(QStringLiteral("SexualPartners"), "txtLiveInSexPartnersNum", "one sexual partner",
+          "sexual partners");
+    chosenLower(QStringLiteral("LivingArrangement"), "cboUsualLivingArrangments");
+    count(QStringLiteral("LivingTimeY"), "txtUsualLivingArrangmentsY", "one year", "years");
+    count(QStringLiteral("LivingTimeM"), "txtUsualLivingArrangmentsM", "one month", "months");
 
     // Unanswered questions 10, 11 and 12 leave their markers, as every question the
     // narrative cannot word does.
@@ -101,16 +101,14 @@ void FamilySocialSection::writeReport(ReportWriter& report) const {
                                                        " during the homeless period");
     }
 
-    report.RP(QStringLiteral("CloseFriends"),
-              countPhrase(t("txtCloseFriends"), QStringLiteral("one close friend"),
-                          QStringLiteral("close friends")));
-    report.RP(QStringLiteral("BotheredBy"), abuseList());
-    report.RP(QStringLiteral("NumDaysFC"), days(t("txtConflictsFamily")));
-    report.RP(QStringLiteral("OtherConflictsDays"), days(t("txtConflictsOthers")));
-    report.RP(QStringLiteral("FTroubled"), lower("cboFamilyProblems30"));
-    report.RP(QStringLiteral("STroubled"), lower("cboSocialProblems30"));
-    report.RP(QStringLiteral("FNecessary"), lower("cboTreatmentFamily"));
-    report.RP(QStringLiteral("SNecessary"), lower("cboTreatmentSocial"));
+    count(QStringLiteral("CloseFriends"), "txtCloseFriends", "one close friend", "close friends");
+    reportAnswered(report, QStringLiteral("BotheredBy"), abuseList());
+    count(QStringLiteral("NumDaysFC"), "txtConflictsFamily", "one day", "days");
+    count(QStringLiteral("OtherConflictsDays"), "txtConflictsOthers", "one day", "days");
+    chosenLower(QStringLiteral("FTroubled"), "cboFamilyProblems30");
+    chosenLower(QStringLiteral("STroubled"), "cboSocialProblems30");
+    chosenLower(QStringLiteral("FNecessary"), "cboTreatmentFamily");
+    chosenLower(QStringLiteral("SNecessary"), "cboTreatmentSocial");
     report.RP(QStringLiteral("FSComments"), CapitalizeFirst(t("txtFamilySocialComments")));
     reportRating(report, QStringLiteral("IRFamilySocial"),
                  listText(QStringLiteral("cboNeedFamilyTreatment")));

@@ -2,6 +2,7 @@
 
 #include "interview/ReportWriter.h"
 #include "report/Phrases.h"
+#include "sections/CommonAnswers.h"
 #include "sections/locator/LocatorSection.h"
 
 namespace yrn {
@@ -9,9 +10,19 @@ namespace yrn {
 namespace {
 
 // "City, ST 12345" of an address's last three boxes; empty boxes still give ", "
-// and the blank, as the template's sentence expects.
+// and the blank, as the template's sentence expects. "" when all three are empty.
 QString cityLine(const Section& s, const QString& city, const QString& state, const QString& zip) {
+    if (!typedAnswer(s.text(city) + s.text(state) + s.text(zip))) return {};
     return s.text(city) + ", " + s.text(state) + ' ' + s.text(zip);
+}
+
+// A street and its city line; each part not answered leaves its marker.
+void address(const Section& s, ReportWriter& report, const QString& box, const QString& field1,
+             const QString& field2) {
+    reportAnswered(report, field1, s.text("txt" + box + "Address"));
+    reportAnswered(
+        report, field2,
+        cityLine(s, "txt" + box + "City", "txt" + box + "State", "txt" + box + "ZipCode"));
 }
 
 // A contact's name with the middle initial as typed.
@@ -23,7 +34,8 @@ QString contactName(const Section& s, const QString& c) {
     return first + ' ' + mi + ". " + last;
 }
 
-// A contact without a street address reads "N/A" however much of the rest is typed.
+// The second contact, whom the client may not have, without a street address reads
+// "N/A" however much of the rest is typed.
 void contactAddress(const Section& s, ReportWriter& report, const QString& c, const QString& field1,
                     const QString& field2) {
     const QString street = s.text("txt" + c + "Address");
@@ -86,16 +98,19 @@ void LocatorSection::ClientReport(ReportWriter& report) {
 void LocatorSection::writeReport(ReportWriter& report) const {
     const auto t = [this](const char* id) { return text(QString::fromLatin1(id)); };
 
-    report.RP(QStringLiteral("Address1"), t("txtStreetAddress"));
-    report.RP(QStringLiteral("Address2"),
-              cityLine(*this, QStringLiteral("txtCity"), QStringLiteral("txtState"),
-                       QStringLiteral("txtZipCode")));
+    // What is not answered leaves its marker; the telephones and the people who may
+    // answer them are answered by leaving them empty, and say so.
+    reportAnswered(report, QStringLiteral("Address1"), t("txtStreetAddress"));
+    reportAnswered(report, QStringLiteral("Address2"),
+                   cityLine(*this, QStringLiteral("txtCity"), QStringLiteral("txtState"),
+                            QStringLiteral("txtZipCode")));
     phones(*this, report);
-    report.RP(QStringLiteral("Interviewer"), t("txtInterviewer"));
-    report.RP(
-        QStringLiteral("DateOfInterview"),
-        t("txtAssessmentDate1") + '-' + t("txtAssessmentDate2") + '-' + t("txtAssessmentDate3"));
-    report.RP(QStringLiteral("LengthOfStay"), t("txtCurrAddressLen"));
+    reportAnswered(report, QStringLiteral("Interviewer"), t("txtInterviewer"));
+    const QString date =
+        t("txtAssessmentDate1") + '-' + t("txtAssessmentDate2") + '-' + t("txtAssessmentDate3");
+    reportAnswered(report, QStringLiteral("DateOfInterview"),
+                   typedAnswer(QString(date).remove('-')) ? date : QString());
+    reportAnswered(report, QStringLiteral("LengthOfStay"), t("txtCurrAddressLen"));
     // Unanswered: the marker stays, as for every question the narrative cannot word.
     if (chosen(QStringLiteral("optOwnRes"), 0))
         report.RP(QStringLiteral("IsOrIsNot"), QStringLiteral("is not"));
@@ -112,16 +127,16 @@ void LocatorSection::writeReport(ReportWriter& report) const {
                QStringLiteral("P2Relationship2")},
               {QStringLiteral("txtOtherAnswerer1"), QStringLiteral("txtOtherRelation1"),
                QStringLiteral("txtOtherAnswerer2"), QStringLiteral("txtOtherRelation2")});
-    report.RP(QStringLiteral("MailingAddress1"), t("txtMStreetAddress"));
-    report.RP(QStringLiteral("MailingAddress2"),
-              cityLine(*this, QStringLiteral("txtMCity"), QStringLiteral("txtMState"),
-                       QStringLiteral("txtMZipCode")));
+    reportAnswered(report, QStringLiteral("MailingAddress1"), t("txtMStreetAddress"));
+    reportAnswered(report, QStringLiteral("MailingAddress2"),
+                   cityLine(*this, QStringLiteral("txtMCity"), QStringLiteral("txtMState"),
+                            QStringLiteral("txtMZipCode")));
 
-    report.RP(QStringLiteral("AddName"), contactName(*this, QStringLiteral("C1")));
-    contactAddress(*this, report, QStringLiteral("C1"), QStringLiteral("AddAddress1"),
-                   QStringLiteral("AddAddress2"));
-    report.RP(QStringLiteral("AddPhone"), t("txtC1Phone"));
-    report.RP(QStringLiteral("AddRelationship"), t("txtC1Relationship"));
+    reportAnswered(report, QStringLiteral("AddName"), contactName(*this, QStringLiteral("C1")));
+    address(*this, report, QStringLiteral("C1"), QStringLiteral("AddAddress1"),
+            QStringLiteral("AddAddress2"));
+    reportAnswered(report, QStringLiteral("AddPhone"), t("txtC1Phone"));
+    reportAnswered(report, QStringLiteral("AddRelationship"), t("txtC1Relationship"));
 
     report.RP(QStringLiteral("Add2Name"), contactName(*this, QStringLiteral("C2")));
     contactAddress(*this, report, QStringLiteral("C2"), QStringLiteral("Add2Address1"),

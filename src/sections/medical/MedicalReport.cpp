@@ -20,7 +20,8 @@ const QString kPublicPrograms[] = {QStringLiteral("Medicaid"), QStringLiteral("M
 // follows (the employer alone, or "Other" with nothing specified last) is left off.
 // No month of cover (0 by value, as the rules take it) is no insurance programs,
 // whatever question 12 holds; with question 11 unanswered the kinds answered "Yes"
-// still stand, and only with none is it no insurance programs.
+// still stand, and only with none is it no insurance programs. The narrative asks
+// insuranceAnswered() first.
 QString MedicalSection::insurancePrograms() const {
     const QString none = QStringLiteral("no insurance programs");
     const Cover months = cover(text(QStringLiteral("txtInsurance")));
@@ -57,6 +58,15 @@ QString MedicalSection::insurancePrograms() const {
         append(text(QStringLiteral("txtOtherHI")));
     }
     return list.isEmpty() && months == Cover::Unanswered ? none : list;
+}
+
+// Whether the insurance phrase rests on an answer: no month of cover, or a row of
+// question 12 answered.
+bool MedicalSection::insuranceAnswered() const {
+    if (cover(text(QStringLiteral("txtInsurance"))) == Cover::None) return true;
+    for (int row = 0; row < kInsuranceRows; ++row)
+        if (choice(arr(QStringLiteral("optHealthInsurance"), row)) >= 0) return true;
+    return false;
 }
 
 QString MedicalSection::sleepsLateSentence() const {
@@ -122,12 +132,17 @@ void MedicalSection::ClientReport(ReportWriter& report) {
             report.RP(QStringLiteral("Receiving"), QStringLiteral("is not receiving"));
         else if (chosen(QStringLiteral("optPension"), 1))
             report.RP(QStringLiteral("Receiving"), QStringLiteral("is receiving"));
-        report.RP(QStringLiteral("PDisabilities"), text(QStringLiteral("txtPension")));
+        // No pension: no disability to name (the box is closed and empty).
+        const QString disability = text(QStringLiteral("txtPension"));
+        if (typedAnswer(disability) || chosen(QStringLiteral("optPension"), 0))
+            report.RP(QStringLiteral("PDisabilities"), disability);
 
         const QString months = text(QStringLiteral("txtInsurance"));
-        report.RP(QStringLiteral("MonthsInsured"),
-                  months == QStringLiteral("1") ? QStringLiteral("one month") : months + " months");
-        report.RP(QStringLiteral("IPrograms"), insurancePrograms());
+        if (typedAnswer(months))
+            report.RP(QStringLiteral("MonthsInsured"), months == QStringLiteral("1")
+                                                           ? QStringLiteral("one month")
+                                                           : months + " months");
+        if (insuranceAnswered()) report.RP(QStringLiteral("IPrograms"), insurancePrograms());
 
         if (chosen(QStringLiteral("optPresMed"), 0)) {
             report.RP(QStringLiteral("IsIsNotPM"), QStringLiteral("is not"));
@@ -148,12 +163,13 @@ void MedicalSection::ClientReport(ReportWriter& report) {
         if (!sleeps.isEmpty()) report.RP(QStringLiteral("SleepsLateSentence"), sleeps);
 
         const QString days = text(QStringLiteral("txtExperienceProblems"));
-        report.RP(QStringLiteral("MProblemsDays"),
-                  days == QStringLiteral("1") ? QStringLiteral("one day") : days + " days");
-        report.RP(QStringLiteral("MedTResponse"),
-                  listText(QStringLiteral("cboClientTroubled")).toLower());
-        report.RP(QStringLiteral("MedIResponse"),
-                  listText(QStringLiteral("cboImportant")).toLower());
+        if (typedAnswer(days))
+            report.RP(QStringLiteral("MProblemsDays"),
+                      days == QStringLiteral("1") ? QStringLiteral("one day") : days + " days");
+        reportAnswered(report, QStringLiteral("MedTResponse"),
+                       listText(QStringLiteral("cboClientTroubled")).toLower());
+        reportAnswered(report, QStringLiteral("MedIResponse"),
+                       listText(QStringLiteral("cboImportant")).toLower());
         report.RP(QStringLiteral("MedicalComments"),
                   CapitalizeFirst(text(QStringLiteral("txtMedicalComments"))));
         reportRating(report, QStringLiteral("IRMedical"),

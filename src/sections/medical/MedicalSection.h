@@ -47,6 +47,7 @@ class MedicalSection : public DeclaredSection {
 
     // Report (MedicalReport.cpp)
     QString insurancePrograms() const;
+    bool insuranceAnswered() const;
     QString sleepsLateSentence() const;
 
     // The months of question 11 that question 12 was last settled for: a leave

@@ -20,20 +20,31 @@ void MentalHealthSection::ClientReport(ReportWriter& report) {
 
 // The rows answered "Yes" in one column of question 6, from the first group of the
 // column on: each row's label without its last character (the question mark; the
-// eating disorders row has none and loses its last letter), in lower case.
+// eating disorders row has none and loses its last letter), in lower case. "no
+// problems" needs a row of the column answered; with none, "" (the marker stays).
 QString MentalHealthSection::symptomList(int firstGroup) const {
     QString list;
+    bool answered = false;
     for (int row = 0; row < kSymptomRows; ++row) {
-        if (!chosen(arr(QStringLiteral("optSymptoms"), firstGroup + row), 1)) continue;
+        const QString group = arr(QStringLiteral("optSymptoms"), firstGroup + row);
+        answered = answered || choice(group) >= 0;
+        if (!chosen(group, 1)) continue;
         const QString shown = label(arr(QStringLiteral("Label"), kFirstSymptomLabel + row));
         list += shown.left(shown.size() - 1).toLower() + QStringLiteral("; ");
     }
-    if (list.isEmpty()) return QStringLiteral("no problems");
+    if (list.isEmpty()) return answered ? QStringLiteral("no problems") : QString();
     return list.left(list.size() - 2);
 }
 
+bool MentalHealthSection::pastExperienceAnswered() const {
+    for (int row = 0; row < kPastExperienceRows; ++row)
+        if (position(arr(QStringLiteral("cboPastExperiences"), row)) >= 0) return true;
+    return false;
+}
+
 // The past experiences of question 7 that bother the client "A little" (the
-// report's sentence says so); other degrees are not listed.
+// report's sentence says so); other degrees are not listed. Empty when none does;
+// the narrative asks pastExperienceAnswered() first.
 QString MentalHealthSection::pastExperiences() const {
     QString list;
     for (int row = 0; row < kPastExperienceRows; ++row) {
@@ -49,18 +60,16 @@ QString MentalHealthSection::pastExperiences() const {
 // the court also reads "somewhat" and "a lot"; a row left unanswered says so. Empty
 // when no row is answered.
 QString MentalHealthSection::pastExperienceDegrees() const {
+    if (!pastExperienceAnswered()) return {};
     QStringList degrees;
-    bool answered = false;
     for (int row = 0; row < kPastExperienceRows; ++row) {
         const QString list = arr(QStringLiteral("cboPastExperiences"), row);
         const bool rowAnswered = position(list) >= 0;
-        answered = answered || rowAnswered;
         const QString experience =
             label(arr(QStringLiteral("Label"), kFirstExperienceLabel + row)).trimmed().toLower();
         degrees << experience + QStringLiteral(": ") +
                        (rowAnswered ? listText(list).toLower() : QStringLiteral("not answered"));
     }
-    if (!answered) return {};
     return kCrLf + QStringLiteral("Degree to which past experiences bothered ") +
            interview().identity().FirstName() + QStringLiteral(" in the past 30 days: ") +
            degrees.join(QStringLiteral("; ")) + '.';
@@ -72,9 +81,9 @@ void MentalHealthSection::writeReport(ReportWriter& report) const {
     reportAnswered(report, QStringLiteral("HasHasNotTPE"),
                    noYesWords(choice(QStringLiteral("optOutpatient")), QStringLiteral("has not"),
                               QStringLiteral("has")));
-    report.RP(
-        QStringLiteral("TimesHosp"),
-        countPhrase(t("txtTimesTreated"), QStringLiteral("one time"), QStringLiteral("times")));
+    reportAnswered(
+        report, QStringLiteral("TimesHosp"),
+        countAnswer(t("txtTimesTreated"), QStringLiteral("one time"), QStringLiteral("times")));
     // Questions 3 and 4 unanswered leave both their markers.
     if (chosen(QStringLiteral("optPrescMed"), 0)) {
         report.RP(QStringLiteral("HasHasNotPM"), QStringLiteral("has not"));
@@ -84,7 +93,7 @@ void MentalHealthSection::writeReport(ReportWriter& report) const {
         report.RP(QStringLiteral("Medications"),
                   QStringLiteral(" including:  ") + t("txtMedicationPrescribed"));
     }
-    report.RP(QStringLiteral("ExperiencedProblems"), symptomList(kSymptomRows));
+    reportAnswered(report, QStringLiteral("ExperiencedProblems"), symptomList(kSymptomRows));
     if (chosen(QStringLiteral("optPrescMed30D"), 0)) {
         report.RP(QStringLiteral("HasHasNotPMM"), QStringLiteral("has not"));
         report.RP(QStringLiteral("MedicationsM"), QString());
@@ -93,13 +102,16 @@ void MentalHealthSection::writeReport(ReportWriter& report) const {
         report.RP(QStringLiteral("MedicationsM"),
                   QStringLiteral("including:  ") + t("txtMedicationPrescribed30"));
     }
-    report.RP(QStringLiteral("PEProblems"), symptomList(0));
-    report.RP(QStringLiteral("BotheredBy30"), pastExperiences());
-    report.RP(QStringLiteral("ExperiencesDegree"), pastExperienceDegrees());
-    report.RP(QStringLiteral("MenTroubled"),
-              listText(QStringLiteral("cboPsychologicalTroubled")).toLower());
-    report.RP(QStringLiteral("MenNecessary"),
-              listText(QStringLiteral("cboPsychologicalTreatment")).toLower());
+    reportAnswered(report, QStringLiteral("PEProblems"), symptomList(0));
+    // Question 7 unanswered leaves both its markers.
+    if (pastExperienceAnswered()) {
+        report.RP(QStringLiteral("BotheredBy30"), pastExperiences());
+        report.RP(QStringLiteral("ExperiencesDegree"), pastExperienceDegrees());
+    }
+    reportAnswered(report, QStringLiteral("MenTroubled"),
+                   listText(QStringLiteral("cboPsychologicalTroubled")).toLower());
+    reportAnswered(report, QStringLiteral("MenNecessary"),
+                   listText(QStringLiteral("cboPsychologicalTreatment")).toLower());
     report.RP(QStringLiteral("MentalComments"), t("txtMentalHealthComments"));
     reportRating(report, QStringLiteral("IRPsychiatric"),
                  listText(QStringLiteral("cboNeedPsycTreatment")));

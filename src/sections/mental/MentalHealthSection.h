@@ -44,6 +44,7 @@ class MentalHealthSection : public DeclaredSection {
     // Report (MentalHealthReport.cpp)
     void writeReport(ReportWriter& report) const;
     QString symptomList(int firstGroup) const;
+    bool pastExperienceAnswered() const;
     QString pastExperiences() const;
     QString pastExperienceDegrees() const;
 };

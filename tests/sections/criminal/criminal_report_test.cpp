@@ -31,22 +31,23 @@ TEST_F(CriminalReport, AnAnsweredClientFillsTheFourteenPlaceholdersInOrder) {
     EXPECT_TRUE(prompts.boxes.isEmpty());
 }
 
-TEST_F(CriminalReport, ANewClientReadsAsNoChargesAndLeavesTheRatingMarker) {
-    const RecordingReport r = report();
+TEST_F(CriminalReport, ANewClientReadsAsNoChargesAndLeavesTheOtherMarkers) {
+    // The counts start at "0"; every other question unanswered keeps its marker
+    // (questions 6 and 7, closed while question 5 is unanswered, too).
+    RecordingReport r = report();
+    EXPECT_EQ(r.fields(), (QStringList{"Charges", "CriminalComments"}));
     EXPECT_EQ(r.value("Charges"), "no charges");
-    EXPECT_EQ(r.value("NumCharges"), "");
-    // Nothing chosen for questions 5 and 6: no bare "for" and no bare clause.
-    EXPECT_EQ(r.value("NeverInc"), "");
-    EXPECT_EQ(r.value("LenIncarMonths"), "");
-    EXPECT_EQ(r.value("LenLastIncar"), "");
-    EXPECT_EQ(r.value("LastCrimes"), "");
-    EXPECT_EQ(r.value("CurrCharge"), "");
-    EXPECT_EQ(r.value("IllegalDays"), " days");
-    EXPECT_EQ(r.value("CriminalTroubled"), "");
-    EXPECT_EQ(r.value("JailDays"), "0 days");
-    // Probation or parole and the rating unanswered: their markers stay.
-    EXPECT_EQ(r.fields().size(), 12);
-    EXPECT_FALSE(r.fields().contains("IsIsNotProb") || r.fields().contains("IRLegal"));
+    // Every count box emptied: the charges are not answered either.
+    for (int i = 0; i < CriminalJusticeSection::kCrimeRows; ++i)
+        cj.setText(arr("txtCharges", i), "");
+    EXPECT_EQ(report().value("Charges"), "<no call>");
+
+    // "Never been incarcerated" states that nothing follows it.
+    cj.setPosition("cboIncarceration", 0);
+    r = report();
+    EXPECT_EQ(r.values().mid(0, 4), (QStringList{"never", "", "", ""}));
+    EXPECT_EQ(r.fields().mid(0, 4),
+              (QStringList{"NeverInc", "LenIncarMonths", "LenLastIncar", "LastCrimes"}));
 }
 
 TEST_F(CriminalReport, TheChargesListNamesEveryCrimeCountedAsTyped) {
@@ -97,8 +98,16 @@ TEST_F(CriminalReport, IncarcerationAndAwaitingListsNameTheCrimesAnsweredYes) {
     type("txtOtherIncarceration", "loitering, fraud");
     EXPECT_EQ(report().value("LastCrimes"), "vandalism ; DWI ; loitering, fraud ");
 
-    // Question 8: "No" whatever the rows held; "Yes" with no row is nothing.
+    // A period with every reason answered "No" lists none.
+    for (int i = 0; i < CriminalJusticeSection::kCrimeRows; ++i)
+        cj.choose(arr("optReasonIncar", i), 0);
+    EXPECT_EQ(report().value("LastCrimes"), "");
+
+    // Question 8: "No" whatever the rows held; "Yes" with no row answered leaves the
+    // marker, and with rows answered "No" only is nothing.
     cj.choose("optPresAwCharges", 1);
+    EXPECT_EQ(report().value("CurrCharge"), "<no call>");
+    cj.choose(arr("optAwaitCharges", 0), 0);
     EXPECT_EQ(report().value("CurrCharge"), "");
     cj.choose(arr("optAwaitCharges", 11), 1);
     EXPECT_EQ(report().value("CurrCharge"), "burglary, larceny, or BE ");
@@ -132,20 +141,27 @@ TEST_F(CriminalReport, IncarcerationPeriodsReadForEveryAnswer) {
         EXPECT_EQ(report().value("LenLastIncar"), last.at(p)) << p;
     }
     cj.setPosition("cboLastIncarceration", -1);
-    EXPECT_EQ(report().value("LenLastIncar"), "");
+    EXPECT_EQ(report().value("LenLastIncar"), "<no call>");
 }
 
 TEST_F(CriminalReport, DaysRatingsAndCommentsReadAsTyped) {
-    for (const auto& [typed, jail, illegal] :
-         {std::tuple{"", "0 days", " days"}, std::tuple{"1", "one day", "one day"},
-          std::tuple{"01", "one day", "one day"}, std::tuple{"0", "0 days", "0 days"},
-          std::tuple{"12", "12 days", "12 days"}}) {
+    for (const auto& [typed, days] :
+         {std::pair{"", "<no call>"}, std::pair{"1", "one day"}, std::pair{"01", "one day"},
+          std::pair{"0", "0 days"}, std::pair{"12", "12 days"}}) {
         demographic.setText("txtJailDays", typed);
         cj.setText("txtIllegalActivities", typed);
         const RecordingReport r = report();
-        EXPECT_EQ(r.value("JailDays"), jail) << typed;
-        EXPECT_EQ(r.value("IllegalDays"), illegal) << typed;
+        EXPECT_EQ(r.value("JailDays"), days) << typed;
+        EXPECT_EQ(r.value("IllegalDays"), days) << typed;
     }
+    // No controlled environment (demographic question 11) empties the jail days:
+    // none; a row answered "No" sets them to 0.
+    demographic.choose("optContEnv", 0);
+    EXPECT_EQ(report().value("JailDays"), "0 days");
+    demographic.choose("optContEnv", 1);
+    EXPECT_EQ(report().value("JailDays"), "<no call>");
+    demographic.choose("optJail", 0);
+    EXPECT_EQ(report().value("JailDays"), "0 days");
     cj.choose("optProb", 1);
     cj.setPosition("cboLegalProblems", 4);
     cj.setPosition("cboCounselingImportance", 0);

@@ -38,21 +38,19 @@ TEST_F(DemographicReport, AFullClientFillsEveryPlaceholderInOrder) {
                            "NO, not court ordered\r\n\r\n",
                            QString(8, ' ') + "//" + QString(10 + 21, ' ') + "Sole mother" +
                                QString(8 + 5, ' ') + "NO, court ordered\r\n\r\n"}));
-    EXPECT_EQ(
-        r.values().mid(12),
-        (QStringList{
-            "*Days represents days spent with child in last month.",
-            kTwoBreaks + "At this time Jane is ordered to pay $300 in child support per "
-                         "month and currently is paying $150 per month of this total.\r\n",
-            "has", "Specifically she has been in:" + kTwoBreaks,
-            // Every row but those answered "No", unanswered ones too.
-            DaysLine("Jail", "4") + "\r\n" + DaysLine("Medical Treatment", "") + "\r\n" +
-                DaysLine("Psychiatric Treatment", "") + "\r\n" + DaysLine("Shelter", "") + "\r\n",
-            kTwoBreaks + "Jane was in a controlled environment in the past 30 days, all "
-                         "questions referring to past 30 days refer to the past 30 days on "
-                         "the street (i.e., not including the time spent in the controlled "
-                         "environment).",
-            " and takes care of additional children", "Cooperative"}));
+    EXPECT_EQ(r.values().mid(12),
+              (QStringList{
+                  "*Days represents days spent with child in last month.",
+                  kTwoBreaks + "At this time Jane is ordered to pay $300 in child support per "
+                               "month and currently is paying $150 per month of this total.\r\n",
+                  "has", "Specifically she has been in:" + kTwoBreaks,
+                  // The rows answered "Yes"; "No" and unanswered rows say nothing.
+                  DaysLine("Jail", "4") + "\r\n" + DaysLine("Shelter", "") + "\r\n",
+                  kTwoBreaks + "Jane was in a controlled environment in the past 30 days, all "
+                               "questions referring to past 30 days refer to the past 30 days on "
+                               "the street (i.e., not including the time spent in the controlled "
+                               "environment).",
+                  " and takes care of additional children", "Cooperative"}));
 }
 
 TEST_F(DemographicReport, AgeIsCompletedYearsOnTheAssessmentDate) {
@@ -73,11 +71,17 @@ TEST_F(DemographicReport, AgeIsCompletedYearsOnTheAssessmentDate) {
 }
 
 TEST_F(DemographicReport, UnansweredAndNoAnswersGiveTheirTexts) {
+    // Nothing answered: every placeholder of an answer keeps its marker; the chart,
+    // the notes and the explanation, which state nothing, are emptied.
     RecordingReport r = report();
-    for (const char* marker : {"Age", "Gender", "BornIn", "HasHasNotCE"})
-        EXPECT_FALSE(r.fields().contains(marker)) << marker;  // the marker stays
-    EXPECT_EQ(r.values(), (QStringList{"--", "", "", "", "the ", " children", "", "", "", "\r\n",
-                                       "", "", "", "", ""}));
+    EXPECT_EQ(r.fields(),
+              QString("ChildChartTop ChildChart DaysSpent ChildSupportSentence SpecificCE CE "
+                      "Explanation DemographicComments")
+                  .split(' '));
+    EXPECT_EQ(r.values(), (QStringList{"", "", "", "\r\n", "", "", "", ""}));
+    // A date given in part stands as typed.
+    dem.setText("txtBDateYear", "1970");
+    EXPECT_EQ(report().value("DateOfBirth"), "--1970");
 
     dem.choose("optContEnv", 0);
     dem.choose("optOrigin", 0);
@@ -88,20 +92,25 @@ TEST_F(DemographicReport, UnansweredAndNoAnswersGiveTheirTexts) {
     r = report();
     EXPECT_EQ((QStringList{r.value("HasHasNotCE"), r.value("BornIn"), r.value("Gender"),
                            r.value("Language"), r.value("Religion"), r.value("CE"),
-                           r.value("DemographicComments")}),
+                           r.value("DemographicComments"), r.value("OtherChildren")}),
               (QStringList{"has not", "born in U.S.", "male", "an unspecified language",
-                           "an unspecified", "", "ok"}));
+                           "an unspecified", "", "ok", "<no call>"}));
+    dem.choose("optOtherChildren", 0);
+    EXPECT_EQ(report().value("OtherChildren"), "");
     dem.setPosition("cboLanguage", 7);
     dem.setPosition("cboReligion", 5);
     EXPECT_EQ(report().value("Language") + "|" + report().value("Religion"),
               "an unknown language|no");
 
-    // "Yes" with no row answered lists all five rows with empty days.
+    // "Yes" with no row answered leaves the list's marker; days typed without a
+    // button answer their row; rows answered "No" only give an empty list.
     dem.choose("optContEnv", 1);
-    EXPECT_EQ(report().value("CE"),
-              DaysLine("Jail", "") + "\r\n" + DaysLine("Alcohol or Drugs Treatment", "") + "\r\n" +
-                  DaysLine("Medical Treatment", "") + "\r\n" +
-                  DaysLine("Psychiatric Treatment", "") + "\r\n" + DaysLine("", "") + "\r\n");
+    EXPECT_EQ(report().value("CE"), "<no call>");
+    type("txtMedicalDays", "3");
+    EXPECT_EQ(report().value("CE"), DaysLine("Medical Treatment", "3") + "\r\n");
+    for (const char* row : {"optJail", "optAlc", "optMed", "optPsy", "optOther"})
+        dem.choose(row, 0);
+    EXPECT_EQ(report().value("CE"), "");
 }
 
 TEST_F(DemographicReport, ChildrenAreCountedByValue) {

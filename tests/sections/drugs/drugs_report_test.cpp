@@ -34,6 +34,9 @@ TEST_F(DrugsReport, AFullyAnsweredClientFillsEveryPlaceholderOnceInTheTemplatesO
 }
 
 TEST_F(DrugsReport, TheChartHasOneRowPerSubstanceUsedInFixedColumns) {
+    // No row answered: the marker stays; rows answered "No" only: no substance.
+    EXPECT_EQ(report().value("DrugChart"), "<no call>");
+    drugs.choose(arr("optEverUse", 2), 0);
     EXPECT_EQ(report().value("DrugChart"), "");
 
     use(4, "16", "05", "12");
@@ -89,8 +92,11 @@ TEST_F(DrugsReport, CommentBlocksFollowTheSubstancesUsed) {
 
 TEST_F(DrugsReport, MajorSubstanceAndAbstinenceSentences) {
     demographic.choose("optSex", 1);
-    drugs.setPosition("cboMajorSubstance", 13);
+    // Neither question answered: both markers stay.
     RecordingReport r = report();
+    EXPECT_EQ(r.value("MajorProblem") + '|' + r.value("AbstinenceSentence"), "<no call>|<no call>");
+    drugs.setPosition("cboMajorSubstance", 13);
+    r = report();
     EXPECT_EQ(r.value("MajorProblem"), "no problem");
     EXPECT_EQ(r.value("AbstinenceSentence"),
               "She has had no periods of abstinence from this substance");
@@ -149,14 +155,30 @@ TEST_F(DrugsReport, TreatmentSentences) {
 }
 
 TEST_F(DrugsReport, CountsMeetingsAndRatings) {
+    // Nothing answered: no count, amount or rating is stated; the comments stand.
     RecordingReport r = report();
-    EXPECT_EQ(r.value("NumOutpatient30"), "0 days");
-    EXPECT_EQ(r.value("AADays"), "0 days");
-    EXPECT_EQ(r.value("AlcProblemsDays"), " days");
-    EXPECT_EQ(r.value("NumberDTs"), " D.T.s");
-    EXPECT_TRUE(r.all("hashasnotAAL").isEmpty() && r.all("hashasnotAAY").isEmpty());
-    EXPECT_TRUE(r.all("IRAlcohol").isEmpty() && r.all("IRDrugs").isEmpty());
-    EXPECT_EQ(r.value("MajorProblem"), "");
+    EXPECT_EQ(r.fields(), (QStringList{"DrugComments", "DAComments"}));
+
+    // Days a "No" before them closes are none; open and empty they are not answered.
+    const auto days = [&] {
+        const RecordingReport d = report();
+        return d.value("NumOutpatient30") + '|' + d.value("AADays");
+    };
+    drugs.choose("optAlcTreat", 0);
+    drugs.choose("optAAL", 1);
+    EXPECT_EQ(days(), "<no call>|<no call>");
+    drugs.choose("optDrugTreat", 0);
+    drugs.choose("optAAPY", 0);
+    EXPECT_EQ(days(), "0 days|0 days");
+    drugs.choose("optAAL", 0);
+    EXPECT_EQ(days(), "0 days|0 days");
+    drugs.choose("optDrugTreat", 1);
+    drugs.choose("optAAL", 1);
+    drugs.choose("optAAPY", 1);
+    EXPECT_EQ(days(), "<no call>|<no call>");
+    set({{"txtOutpatientSettingPast30", "0"}, {"txtAANAMeetings30", "00"}});
+    EXPECT_EQ(days(), "0 days|00 days");
+    reset();
 
     drugs.choose("optAlcTreat", 1);
     set({{"txtOutpatientSettingPast30", "01"},

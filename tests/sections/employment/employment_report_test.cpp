@@ -64,15 +64,12 @@ TEST_F(EmploymentReport, AFullClientFillsEveryPlaceholderInOrder) {
 }
 
 TEST_F(EmploymentReport, NoAnswersAndUnansweredQuestions) {
+    // Nothing answered: no count, amount, list or "none" is stated; the comments stand.
     RecordingReport r = report();
-    EXPECT_EQ(r.fields(),
-              QString("DLN SchoolYears TechEdMonths EmploymentPattern NetIncome MoneySources "
-                      "DaysWorked Dependents AmountOwed EmploymentProblems EResponse EIResponse "
-                      "EmploymentComments")
-                  .split(' '));
-    EXPECT_EQ(r.values(), (QStringList{"N/A", " years", " months", "", "0",
-                                       "*No extra income received*", " days", " dependants",
-                                       "*Client currently has no debts*", " times", "", "", ""}));
+    EXPECT_EQ(r.fields(), QStringList{"EmploymentComments"});
+    // Question 4 answered "Yes" without the number leaves its marker too.
+    emp.choose("optDrLic", 1);
+    EXPECT_EQ(report().value("DLN"), "<no call>");
 
     // "No" answers, and "1" or "01" counted as one.
     emp.choose("optProfession", 0);
@@ -99,8 +96,16 @@ TEST_F(EmploymentReport, NoAnswersAndUnansweredQuestions) {
              {"Dependents", "one dependant"},
              {"EmploymentProblems", "one time"},
              {"AmountOwed", "*Client currently has no debts*"},
+             {"DLN", "N/A"},
          })
         EXPECT_EQ(r.value(field), value) << field;
+    // A typed 0 is an answer.
+    for (const char* id : {"txtEducation", "txtDaysWorked", "txtEmploymentProblems"})
+        type(id, "0");
+    r = report();
+    EXPECT_EQ(
+        r.value("SchoolYears") + '|' + r.value("DaysWorked") + '|' + r.value("EmploymentProblems"),
+        "0 years|0 days|0 times");
     // A license number given while question 4 says "No" still stands.
     emp.setText("txtDriversLicenseNumber", "S1");
     EXPECT_EQ(report().value("DLN"), "S1");
@@ -160,6 +165,14 @@ TEST_F(EmploymentReport, MoneyListsLeaveOutZeroAmountsHoweverTyped) {
                              "Pension, benefits, or social security",
                              "Mate, family, friends, child support",
                              "Illegal activities"};
+    // No source answered: neither the net income nor "no income" is stated; one
+    // source answered 0 says no income.
+    RecordingReport none = report();
+    EXPECT_EQ(none.value("NetIncome") + '|' + none.value("MoneySources"), "<no call>|<no call>");
+    type(arr("txtMoneySources", 3), "0");
+    none = report();
+    EXPECT_EQ(none.value("NetIncome") + '|' + none.value("MoneySources"),
+              "<no call>|*No extra income received*");
     for (const char* zero : {"0", "00", "000", "0.0"}) {
         for (int i = 0; i < EmploymentSection::kMoneySources; ++i)
             type(arr("txtMoneySources", i), zero);
@@ -177,7 +190,7 @@ TEST_F(EmploymentReport, MoneyListsLeaveOutZeroAmountsHoweverTyped) {
     }
     const RecordingReport r = report();
     EXPECT_EQ(r.value("MoneySources"), expected);
-    EXPECT_EQ(r.value("NetIncome"), "0");
+    EXPECT_EQ(r.value("NetIncome"), "<no call>");
     EXPECT_EQ(expected.count("\r\n"), 5);
     EXPECT_TRUE(expected.contains("Welfare (DPA) (AFDC)" + QString(25, ' ') + "$1\r\n"));
     EXPECT_TRUE(
@@ -185,6 +198,10 @@ TEST_F(EmploymentReport, MoneyListsLeaveOutZeroAmountsHoweverTyped) {
 }
 
 TEST_F(EmploymentReport, DebtsAnsweredYesWithOrWithoutAnAmount) {
+    // No debt answered leaves the marker; one answered "No" says there are none.
+    EXPECT_EQ(report().value("AmountOwed"), "<no call>");
+    emp.choose(arr("optMoneyOwed", 2), 0);
+    EXPECT_EQ(report().value("AmountOwed"), "*Client currently has no debts*");
     emp.choose(arr("optMoneyOwed", 0), 1);
     emp.setPosition(arr("cboAmountOwed", 0), 8);
     emp.choose(arr("optMoneyOwed", 1), 0);

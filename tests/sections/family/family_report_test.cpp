@@ -94,19 +94,25 @@ TEST_F(FamilyReport, CountsReadAsWords) {
         fs.setText(id, typed);
         return report().value(field);
     };
-    EXPECT_EQ(value("txtMSYears", "", "MaritalStatusYears"), "0 years");
-    EXPECT_EQ(value("txtMSYears", "01", "MaritalStatusYears"), "one year");
-    EXPECT_EQ(value("txtMSYears", "12", "MaritalStatusYears"), "12 years");
-    EXPECT_EQ(value("txtUsualLivingArrangmentsM", "1", "LivingTimeM"), "one month");
-    EXPECT_EQ(value("txtLiveInSexPartnersNum", "", "SexualPartners"), "0 sexual partners");
-    EXPECT_EQ(value("txtLiveInSexPartnersNum", "01", "SexualPartners"), "one sexual partner");
-    EXPECT_EQ(value("txtTimesMarried", "", "TimesMarried"), "0 times");
-    // These read the empty box as it is.
-    EXPECT_EQ(value("txtCloseFriends", "", "CloseFriends"), " close friends");
-    EXPECT_EQ(value("txtCloseFriends", "1", "CloseFriends"), "one close friend");
-    EXPECT_EQ(value("txtConflictsFamily", "", "NumDaysFC"), " days");
-    EXPECT_EQ(value("txtConflictsOthers", "01", "OtherConflictsDays"), "one day");
-    EXPECT_EQ(value("txtConflictsOthers", "10", "OtherConflictsDays"), "10 days");
+    // An empty box is not answered: the marker stays; a typed 0 is an answer.
+    for (const auto& [id, field, one, many] : {
+             std::tuple{"txtMSYears", "MaritalStatusYears", "one year", " years"},
+             {"txtMSMonths", "MaritalStatusMonths", "one month", " months"},
+             {"txtTimesMarried", "TimesMarried", "one time", " times"},
+             {"txtTimesDivorced", "TimesDivorced", "one time", " times"},
+             {"txtLiveInSexPartnersNum", "SexualPartners", "one sexual partner",
+              " sexual partners"},
+             {"txtUsualLivingArrangmentsY", "LivingTimeY", "one year", " years"},
+             {"txtUsualLivingArrangmentsM", "LivingTimeM", "one month", " months"},
+             {"txtCloseFriends", "CloseFriends", "one close friend", " close friends"},
+             {"txtConflictsFamily", "NumDaysFC", "one day", " days"},
+             {"txtConflictsOthers", "OtherConflictsDays", "one day", " days"},
+         }) {
+        EXPECT_EQ(value(id, "", field), "<no call>") << id;
+        EXPECT_EQ(value(id, "0", field), QString("0") + many) << id;
+        EXPECT_EQ(value(id, "01", field), one) << id;
+        EXPECT_EQ(value(id, "10", field), QString("10") + many) << id;
+    }
 }
 
 TEST_F(FamilyReport, UnansweredQuestionsKeepTheirMarkers) {
@@ -114,9 +120,9 @@ TEST_F(FamilyReport, UnansweredQuestionsKeepTheirMarkers) {
     for (const char* field : {"IsIsNotMS", "LivingHappiness", "DoesDoesNotLDA", "WasWasNotHomeless",
                               "WhereHomeless", "IRFamilySocial"})
         EXPECT_FALSE(r.fields().contains(field)) << field;
-    EXPECT_EQ(r.fields().size(), 27 - 6);
-    EXPECT_EQ(r.value("CurrMaritalStatus"), "");
-    EXPECT_EQ(r.value("BotheredBy"), "no problems");
+    // Only the chart and the comments are filled; the lists not answered keep
+    // their markers.
+    EXPECT_EQ(r.fields(), (QStringList{"MothersSide", "FathersSide", "Siblings", "FSComments"}));
     EXPECT_EQ(r.value("MothersSide"),
               chartRow("Grandmother", "", "", "") + chartRow("Grandfather", "", "", "") +
                   chartRow("Mother", "", "", "") + chartRow("Aunt", "", "", "") +
@@ -141,7 +147,7 @@ TEST_F(FamilyReport, UnansweredQuestionsKeepTheirMarkers) {
 TEST_F(FamilyReport, AbuseListNamesEachKindAnsweredYes) {
     const auto abuse = [&](QList<int> answers) {
         for (int row = 0; row < 4; ++row)
-            fs.choose(arr("optAbuse", row), answers.at(row));
+            if (answers.at(row) >= 0) fs.choose(arr("optAbuse", row), answers.at(row));
         return report().value("BotheredBy");
     };
     EXPECT_EQ(abuse({1, 0, 0, 1}), "emotional abuse; sexual harassment");
@@ -150,6 +156,9 @@ TEST_F(FamilyReport, AbuseListNamesEachKindAnsweredYes) {
     EXPECT_EQ(abuse({1, 1, 1, 1}),
               "emotional abuse; physical abuse; sexual abuse; sexual harassment");
     EXPECT_EQ(abuse({0, 0, 0, 0}), "no problems");
+    // One row answered "No" and none "Yes" already says so.
+    reset();
+    EXPECT_EQ(abuse({-1, 0, -1, -1}), "no problems");
 }
 
 TEST_F(FamilyReport, HomelessPlaceTakesThePronounAndTheListInLowerCase) {

@@ -48,13 +48,12 @@ TEST_F(MedicalReport, AFullClientFillsEveryPlaceholderInOrder) {
 }
 
 TEST_F(MedicalReport, NoAnswersAndUnansweredQuestions) {
-    // Nothing answered: the questions without an answer make no call.
+    // Nothing answered: the questions without an answer make no call; the comments
+    // stand.
     RecordingReport r = report();
-    EXPECT_EQ(r.fields(), QString("PDisabilities MonthsInsured IPrograms MProblemsDays "
-                                  "MedTResponse MedIResponse MedicalComments")
-                              .split(' '));
-    EXPECT_EQ(r.values(),
-              (QStringList{"", " months", "no insurance programs", " days", "", "", ""}));
+    EXPECT_EQ(r.fields(), QStringList{"MedicalComments"});
+    med.choose("optPension", 1);  // a pension, but no disability named
+    EXPECT_EQ(report().value("PDisabilities"), "<no call>");
 
     // Every "No"; one disease answered "No" is enough to have had none.
     for (const char* id :
@@ -74,8 +73,9 @@ TEST_F(MedicalReport, NoAnswersAndUnansweredQuestions) {
           {"TypesMedicine", ""},
           {"SmokingSentence", "does not smoke cigarettes"},
           {"SleepsLateSentence", "Jane does not sleep past 11am on most days."},
+          {"PDisabilities", ""},
           {"MonthsInsured", "one month"},
-          {"IPrograms", ""},
+          {"IPrograms", "<no call>"},  // question 12 unanswered
           {"MProblemsDays", "one day"}})
         EXPECT_EQ(r.value(field), value) << field;
 
@@ -136,6 +136,9 @@ TEST_F(MedicalReport, InsuranceProgramsAreJoinedAndNeverEndInASeparator) {
     EXPECT_EQ(programs("", employer | medicaid),
               "employer provided health insurance, and Medicaid");
     EXPECT_EQ(programs("", 0), "no insurance programs");
+    // Neither question answered: the marker stays.
+    reset();
+    EXPECT_EQ(report().value("IPrograms"), "<no call>");
 
     for (const QString& specified : {QString("county plan"), QString()}) {
         for (int rows = 0; rows < 64; ++rows) {
