@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 
 #include "interview/Interview.h"
-#include "interview/RecordingPrompts.h"
+#include "support/RecordingPrompts.h"
 #include "records/SectionFile.h"
 #include "sections/DeclaredSection.h"
 #include "sections/Sections.h"

@@ -6,7 +6,7 @@
 
 #include "BenchMain.h"
 #include "interview/Interview.h"
-#include "interview/RecordingPrompts.h"
+#include "support/RecordingPrompts.h"
 #include "interview/Section.h"
 #include "records/SectionFile.h"
 

@@ -13,7 +13,7 @@
 #include "app/Recovery.h"
 #include "app/SavedAnswers.h"
 #include "interview/AtomicFile.h"
-#include "interview/RecordingPrompts.h"
+#include "support/RecordingPrompts.h"
 #include "interview/Section.h"
 #include "records/ClientFolder.h"
 #include "sections/Sections.h"

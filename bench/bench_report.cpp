@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 
 #include "interview/Interview.h"
-#include "interview/RecordingPrompts.h"
+#include "support/RecordingPrompts.h"
 #include "interview/Section.h"
 #include "report/ReportAssembly.h"
 #include "sections/Sections.h"

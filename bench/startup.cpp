@@ -9,7 +9,7 @@
 #include "app/ClientDialog.h"
 #include "app/MainWindow.h"
 #include "app/PaneView.h"
-#include "interview/RecordingPrompts.h"
+#include "support/RecordingPrompts.h"
 #include "interview/Section.h"
 #include "report/ReportAssembly.h"
 

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "interview/RecordingPrompts.h"
+#include "support/RecordingPrompts.h"
 #include "sections/DeclaredSection.h"
 #include "sections/Sections.h"
 

@@ -1,8 +1,10 @@
 // Where the program keeps its clients: beside a portable copy, or in the
 // per-user data folder of an installed one, given the template and the help
 // documents on the first start.
+#include <unistd.h>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include "ProgramInfo.h"
@@ -67,18 +69,39 @@ TEST(ProgramLocationTest, AnInstalledCopyUsesThePerUserFolderSeededOnce) {
     EXPECT_EQ(readFile(install.user + "/YRN Help Files/YRN Locator.doc"), "locator");
 }
 
+// A folder nobody may write, not even root (who writes anywhere the mode bits
+// forbid): the owner's write bit goes, and for root the folder is made immutable.
+class ReadOnlyFolder {
+  public:
+    explicit ReadOnlyFolder(QString path) : path_(std::move(path)) {
+        QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (geteuid() == 0) immutable_ = QProcess::execute("chattr", {"+i", path_}) == 0;
+    }
+    ~ReadOnlyFolder() {
+        if (immutable_) QProcess::execute("chattr", {"-i", path_});
+        QFile::setPermissions(
+            path_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    bool holds() const { return !QFileInfo(path_).isWritable(); }
+
+  private:
+    QString path_;
+    bool immutable_ = false;
+};
+
 TEST(ProgramLocationTest, AReadOnlyCopySeedsThePerUserFolderFromItsOwnFolder) {
     QTemporaryDir copy;
     const QString program = copy.filePath("yrn");
     QDir().mkpath(program + "/YRN Help Files");
     writeFile(program + "/YRN_TEMPLATE.RTF", "{\\rtf1 from the copy}");
     writeFile(program + "/YRN Help Files/YRN Medical.doc", "medical");
-    QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (QFileInfo(program).isWritable()) GTEST_SKIP() << "the file system lets us write anyway";
     const QString user = copy.filePath("user");
-    const ProgramLocation location = resolveProgramFolder(program, user);
-    QFile::setPermissions(program,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ProgramLocation location;
+    {
+        const ReadOnlyFolder readOnly(program);
+        ASSERT_TRUE(readOnly.holds()) << "no way to make a folder read-only here (chattr)";
+        location = resolveProgramFolder(program, user);
+    }
     EXPECT_EQ(QDir(location.folder), QDir(user));
     EXPECT_EQ(readFile(user + "/YRN_TEMPLATE.RTF"), "{\\rtf1 from the copy}");
     EXPECT_EQ(readFile(user + "/YRN Help Files/YRN Medical.doc"), "medical");

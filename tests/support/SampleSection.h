@@ -3,7 +3,7 @@
 // A small section with one field of every kind, used by the foundation tests.
 
 #include "interview/Interview.h"
-#include "interview/RecordingPrompts.h"
+#include "support/RecordingPrompts.h"
 #include "interview/Section.h"
 
 namespace yrn::test {

@@ -8,7 +8,7 @@
 #include <QFile>
 
 #include "interview/Interview.h"
-#include "interview/RecordingPrompts.h"
+#include "support/RecordingPrompts.h"
 #include "interview/ReportWriter.h"
 #include "interview/Section.h"
 #include "support/Fakes.h"

@@ -1,4 +1,4 @@
-#include "interview/RecordingPrompts.h"
+#include "support/RecordingPrompts.h"
 
 namespace yrn {
 
