@@ -4,10 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <QByteArray>
 #include <QProcess>
-#include <QString>
-#include <QStringList>
 #include <csignal>
 
 namespace yrn::test {

@@ -1,26 +1,61 @@
-// The headless tool, run as its own process on client folders saved as the
-// program saves them.
+// yrn-tool run as its own process, as a person or a script runs it, on a program
+// folder of hand-written clients (Ana whole, Roe without her demographic file, Zed
+// damaged): the report, the answers as JSON, CSV and SQLite, and the check.
 #include <sys/stat.h>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
 
+#include "ProgramInfo.h"
 #include "records/ClientFolder.h"
 #include "report/RtfDocument.h"
+#include "sections/DeclaredSection.h"
 #include "sections/Sections.h"
-#include "support/TestSupport.h"
+#include "support/SectionLayouts.h"
+#include "tools/ClientExport.h"
+#include "tools/CsvExport.h"
 #include "tools/ToolRun.h"
 
-using namespace yrn;
-using namespace yrn::test;
-
+namespace yrn::test {
 namespace {
 
-const QString kUsage = QStringLiteral("Usage: yrn-tool report <client-folder>");
+const QString kRivera = QStringLiteral(YRN_SOURCE_DIR "/tests/data/RiveraAnaM03-14-2024");
 
-ToolRun run(const QStringList& args, const QString& program = kTool,
-            const QString& stdoutFile = {}) {
-    return runTool(args, program, RLIM_INFINITY, stdoutFile);
+ToolRun run(const QStringList& args, const QString& stdoutFile = {}) {
+    return runTool(args, kTool, RLIM_INFINITY, stdoutFile);
+}
+
+// A value as the test compares it: NULL, a 'text' or a number.
+QString typed(const QVariant& v) {
+    if (v.isNull()) return "NULL";
+    return v.typeId() == QMetaType::QString ? '\'' + v.toString() + '\'' : v.toString();
+}
+
+// The export of the whole client, table by table: SQL column names and values.
+struct Table {
+    QString stem;
+    QStringList columns;
+    QVariantList values;
+};
+QList<Table> wholeClient(const Interview& interview) {
+    QList<Table> tables;
+    for (const SectionLayout& layout : sectionLayouts()) {
+        const Section& s = *interview.section(layout.module);
+        Table t{layout.fileName.section('.', 0, 0), {}, {}};
+        for (const StoredField& f : layout.fields) {
+            const QString sql = QString(f.id).replace('(', '_').remove(')');
+            if (t.columns.contains(sql)) continue;  // stored twice, exported once
+            t.values += expectedCells(s, f);
+            t.columns << sql << (s.field(f.id).kind == FieldKind::List ? sql + "_text" : "");
+        }
+        t.columns.removeAll("");
+        tables << t;
+    }
+    return tables;
 }
 
 class YrnToolTest : public ::testing::Test {
@@ -28,139 +63,158 @@ class YrnToolTest : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(QFile::exists(kTool));
         writeFile(templateFile,
-                  "{\\rtf1\\ansi{\\fonttbl{\\f0 Times;}}\\pard Report of {\\b #WholeName#}: the "
-                  "client #himherself# says #himher# home is at #Address1#.\\par}");
-        Section& locator = *interview->section("ctlLocatorInformation");
-        Section& demographic = *interview->section("ctlDemographic");
-        interview->BeginLoading();
-        nameClient(locator, "Doe", "Jane", "");
-        locator.setText("txtStreetAddress", "12 Elm St {rear}");
-        locator.setPosition("cboSite", 2);
-        demographic.choose("optSex", 1);
-        demographic.setPosition("cboLanguage", 1);
-        interview->EndLoading();
-        const ClientFolder::SaveOutcome saved =
-            ClientFolder(*interview, dir.path()).SaveClientYRN();
-        ASSERT_TRUE(saved.allWritten) << saved.notSaved.join(", ").toStdString();
-        client = saved.folder;
+                  "{\\rtf1\\ansi\\pard Report of {\\b #WholeName#}: #himherself# "
+                  "says #himher# home is at #Address1#.\\par}");
+        QDir(program).mkpath("not a client");
+        writeClientFolder(client);
+        writeClientFolder(program + "/Roe");
+        QFile::remove(program + "/Roe/Demographic.YRN");
+        // Zed: no calendar date, a locator file that ends before the name, a
+        // language that is no number.
+        writeClientFolder(zed);
+        SectionLayout location = layoutOf("Location.YRN"), dem = layoutOf("Demographic.YRN");
+        location.fields[0].line = "02";
+        location.fields[1].line = "30";
+        location.fields = location.fields.mid(0, 8);
+        dem.fields[10].line = "abc";
+        writeFile(zed + "/Location.YRN", location.windowsFile());
+        writeFile(zed + "/Demographic.YRN", dem.windowsFile());
+    }
+    // The CSV table: the header, then each client's row.
+    QString expectedCsv() {
+        static const QRegularExpression special("[,\"\r\n]");
+        QStringList header{"folder"}, rows[3] = {{"Ana"}, {"Roe"}, {"Zed"}};
+        int t = 0;
+        for (const Table& table : wholeClient(*interview)) {
+            for (int i = 0; i < table.values.size(); ++i) {
+                header << table.stem + '.' + QString(table.columns.at(i)).replace("_text", ".text");
+                QString cell = table.values.at(i).toString();
+                if (cell.contains(special)) cell = '"' + cell.replace("\"", "\"\"") + '"';
+                rows[0] << cell;
+                rows[1] << (t == 1 ? "" : cell);  // no demographic file
+                // Zed: the date, the time and the site, then nothing; no language
+                rows[2] << (t == 0 && i >= 9 ? "" : t == 1 && (i == 11 || i == 12) ? "" : cell);
+            }
+            ++t;
+        }
+        header.replaceInStrings(QRegularExpression("_(\\d+)"), "(\\1)");
+        rows[2][1] = "02";
+        rows[2][2] = "30";
+        return QStringList{header.join(','), rows[0].join(','), rows[1].join(','),
+                           rows[2].join(','), ""}
+            .join("\r\n");
     }
 
     QTemporaryDir dir;
+    const QString program = dir.filePath("program"), client = program + "/Ana";
+    const QString zed = program + "/Zed", out = dir.filePath("out.rtf");
     const QString templateFile = dir.filePath("template.rtf");
-    const QString out = dir.filePath("out.rtf");
+    const QString csv = dir.filePath("clients.csv"), sqlite = dir.filePath("clients.sqlite");
     RecordingPrompts prompts;
     std::unique_ptr<Interview> interview = makeInterview(prompts);
-    QString client;
 };
 
 TEST_F(YrnToolTest, WrongArgumentsGiveTheUsageAndStatus2) {
     // No -o, -o without a file, two folders, -o twice, an unknown option; export
-    // takes one folder and no output option.
-    for (const char* line : {"", "print x", "report folder", "report folder -o",
-                             "report a b -o out.rtf", "report a -o x -o y",
-                             "report a -o x --verbose", "export", "export a b", "export a -o x"}) {
-        const QStringList args = QString(line).split(' ', Qt::SkipEmptyParts);
-        const ToolRun result = run(args);
-        EXPECT_EQ(result.exitCode, 2) << args.join(' ').toStdString();
-        EXPECT_TRUE(result.errLines.join('\n').contains(kUsage)) << args.join(' ').toStdString();
+    // takes one folder and no output option; an SQLite database never goes to stdout.
+    const QString lines =
+        "|print x|report folder|report folder -o|report a b -o out.rtf|report "
+        "a -o x -o y|report a -o x --verbose|export|export a b|export a -o x|"
+        "export-csv|export-csv folder|export-csv folder -o|export-csv a b -o x|"
+        "export-csv a -o x -o y|export-csv a -o x --verbose|export-sqlite a -o "
+        "-|export-sqlite -o x|check|check --json|check --jason folder";
+    for (const QString& line : lines.split('|')) {
+        const ToolRun result = run(line.split(' ', Qt::SkipEmptyParts));
+        EXPECT_EQ(result.exitCode, 2) << line.toStdString();
+        EXPECT_TRUE(result.errLines.join('\n').contains(
+            "Usage: yrn-tool report <client-folder> -o <out.rtf> [--template <file>]\n"
+            "       yrn-tool export <client-folder>\n       yrn-tool export-csv <program-folder>"));
         EXPECT_TRUE(result.out.isEmpty());
     }
-    const ToolRun help = run({"--help"});
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(QString::fromUtf8(help.out).contains(kUsage));
+    const ToolRun help = run({"--help"}), version = run({"--version"});
+    EXPECT_EQ(help.exitCode + version.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith("Usage: yrn-tool report <client-folder>"));
+    EXPECT_EQ(version.out, QByteArray("yrn-tool ") + kProgramVersion + "\n");
 }
 
-TEST_F(YrnToolTest, ReportIsWrittenFromTheClientFolder) {
+TEST_F(YrnToolTest, ReportIsWrittenFromTheClientFolderAndFailuresAreMessagesOnStderr) {
+    SectionLayout location = layoutOf("Location.YRN");
+    location.fields[11].line = "12 Elm St {rear}";
+    writeFile(client + "/Location.YRN", location.windowsFile());
     ToolRun result = run({"report", client, "-o", out, "--template", templateFile});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.errLines.isEmpty()) << result.errLines.join('\n').toStdString();
     RtfDocument report;
     ASSERT_TRUE(report.load(out));
     EXPECT_EQ(report.visibleText(),
-              "Report of Jane Doe: the client herself says her home is at 12 Elm St {rear}.\n");
+              "Report of Ana M. Mu\u00f1oz: herself says her home is at 12 Elm St {rear}.\n");
 
     // Without --template the template beside the program is used.
-    QTemporaryDir program;
-    const QString tool = program.filePath("yrn-tool");
+    QTemporaryDir elsewhere;
+    const QString tool = elsewhere.filePath("yrn-tool");
     ASSERT_TRUE(QFile::copy(kTool, tool));
     QFile::setPermissions(tool, QFile::ReadOwner | QFile::ExeOwner);
-    result = run({"report", client, "-o", out}, tool);
+    result = runTool({"report", client, "-o", out}, tool);
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.errLines,
-              QStringList{"Template Error: Unable to load template! Please close template file "
-                          "if opened."});
-    writeFile(program.filePath("YRN_TEMPLATE.RTF"), "{\\rtf1 Own template for #WholeName#}");
-    EXPECT_EQ(run({"report", "-o", out, client}, tool).exitCode, 0);
+    EXPECT_EQ(result.errLines, QStringList{"Template Error: Unable to load template! Please close "
+                                           "template file if opened."});
+    writeFile(elsewhere.filePath("YRN_TEMPLATE.RTF"), "{\\rtf1 Own template for #WholeName#}");
+    EXPECT_EQ(runTool({"report", "-o", out, client}, tool).exitCode, 0);
     ASSERT_TRUE(report.load(out));
-    EXPECT_EQ(report.visibleText(), "Own template for Jane Doe");
-}
+    EXPECT_EQ(report.visibleText(), "Own template for Ana M. Mu\u00f1oz");
+    QFile::remove(out);
 
-TEST_F(YrnToolTest, ReportFailuresAreMessagesOnStderr) {
-    // A folder without section files, or none at all.
-    QDir(dir.path()).mkdir("empty");
-    ToolRun result = run({"report", dir.filePath("empty"), "-o", out, "--template", templateFile});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.errLines,
-              QStringList{"Invalid directory: This directory contains no YRN files!!"});
-    EXPECT_EQ(run({"report", dir.filePath("no such folder"), "-o", out}).exitCode, 1);
-    EXPECT_FALSE(QFile::exists(out));
-
-    // A damaged template, a missing one.
+    // A folder without section files, a damaged template, an output that cannot be
+    // written: status 1, one line on stderr, no report.
     writeFile(dir.filePath("bad.rtf"), "{\\rtf1 {\\b never closed");
-    for (const QString& bad : {dir.filePath("bad.rtf"), dir.filePath("missing.rtf")}) {
-        result = run({"report", client, "-o", out, "--template", bad});
-        EXPECT_EQ(result.exitCode, 1);
-        ASSERT_EQ(result.errLines.size(), 1);
-        EXPECT_TRUE(result.errLines.first().startsWith("Template Error: "));
+    // clang-format off
+    for (const auto& [args, message] : QList<std::pair<QStringList, QString>>{
+             {{program + "/not a client", "-o", out}, "Invalid directory: This directory contains no YRN files!!"},
+             {{client, "-o", out, "--template", dir.filePath("bad.rtf")}, "Template Error: "},
+             {{client, "-o", dir.filePath("no/out.rtf"), "--template", templateFile},
+              "Report Save Error: Unable to save report. Please close all open reports and save again."}}) {
+        // clang-format on
+        result = run(QStringList{"report"} + args);
+        EXPECT_EQ(result.exitCode, 1) << message.toStdString();
+        EXPECT_EQ(result.errLines.size(), 1);
+        EXPECT_TRUE(result.errLines.value(0).startsWith(message)) << message.toStdString();
         EXPECT_FALSE(QFile::exists(out));
     }
 
-    // An output file that cannot be written.
-    result = run(
-        {"report", client, "-o", dir.filePath("no/such/dir/out.rtf"), "--template", templateFile});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.errLines,
-              QStringList{"Report Save Error: Unable to save report. Please close all open "
-                          "reports and save again."});
-
-    // Damaged section files: what can be read makes the report, and each message
-    // about them is one line.
-    writeFile(client + "/Demographic.YRN", QByteArray("\x00\x01\xff junk\r\n", 10));
-    QFile::resize(client + "/Location.YRN", 40);
-    result = run({"report", client, "-o", out, "--template", templateFile});
+    // Damaged section files: what can be read makes the report, each message about
+    // them one line.
+    result = run({"report", zed, "-o", out, "--template", templateFile});
     EXPECT_EQ(result.exitCode, 0);
-    ASSERT_FALSE(result.errLines.isEmpty());
-    for (const QString& line : result.errLines)
-        EXPECT_TRUE(line.contains(": ")) << line.toStdString();
-    EXPECT_TRUE(result.errLines.join('\n').contains("Location.YRN"));
+    EXPECT_EQ(result.errLines, (QStringList{"Program Error: Error in module MainModule.LoadCombo",
+                                            "Incomplete Client Files: These section files are "
+                                            "damaged or incomplete and could not be read in full: "
+                                            "Demographic.YRN, Location.YRN. Everything that could "
+                                            "be read is on screen. Saving this client will "
+                                            "replace them."}));
     EXPECT_TRUE(QFile::exists(out));
 }
 
 // The output is replaced only where it is a regular file: a FIFO, a device or a
 // link is refused ("-" is standard output, written directly).
 TEST_F(YrnToolTest, ReportOutputThatIsNoRegularFileIsRefused) {
-    const QString fifo = dir.filePath("fifo.rtf");
+    const QString fifo = dir.filePath("fifo.rtf"), precious = dir.filePath("precious.rtf");
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    const QString precious = dir.filePath("precious.rtf");
     writeFile(precious, "precious");
-    const QString link = dir.filePath("link.rtf");
-    ASSERT_TRUE(QFile::link(precious, link));
-    const QString toStdout = dir.filePath("stdout.rtf");
-    ASSERT_TRUE(QFile::link("/proc/self/fd/1", toStdout));
+    const QString link = dir.filePath("link.rtf"), toStdout = dir.filePath("stdout.rtf");
+    ASSERT_TRUE(QFile::link(precious, link) && QFile::link("/proc/self/fd/1", toStdout));
     const QString captured = dir.filePath("captured");
     for (const QString& output : {fifo, link, toStdout}) {
         writeFile(captured, "captured");
         const ToolRun result =
-            run({"report", client, "-o", output, "--template", templateFile}, kTool, captured);
+            run({"report", client, "-o", output, "--template", templateFile}, captured);
         EXPECT_EQ(result.exitCode, 1) << qPrintable(output);
         const QString message = result.errLines.join('\n');
         EXPECT_TRUE(message.startsWith("Report Save Error: ")) << qPrintable(output);
         EXPECT_TRUE(message.contains(output + "\" is ")) << qPrintable(message);
         EXPECT_EQ(readFile(captured), "captured") << qPrintable(output);
     }
-    EXPECT_EQ(QFileInfo(fifo).isFile(), false);
-    EXPECT_TRUE(QFileInfo(link).isSymLink());
-    EXPECT_TRUE(QFileInfo(toStdout).isSymLink());
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+    EXPECT_TRUE(QFileInfo(link).isSymLink() && QFileInfo(toStdout).isSymLink());
     EXPECT_EQ(readFile(precious), "precious");
 
     // "-o -" writes the report to standard output; a write that fails is reported.
@@ -168,58 +222,256 @@ TEST_F(YrnToolTest, ReportOutputThatIsNoRegularFileIsRefused) {
     EXPECT_EQ(toOut.exitCode, 0);
     RtfDocument report;
     ASSERT_TRUE(report.loadFromData(toOut.out));
-    EXPECT_TRUE(report.visibleText().startsWith("Report of Jane Doe"));
+    EXPECT_TRUE(report.visibleText().startsWith("Report of Ana"));
     EXPECT_FALSE(QFile::exists(QDir::current().filePath("-")));
     const ToolRun full =
-        run({"report", client, "-o", "-", "--template", templateFile}, kTool, "/dev/full");
+        run({"report", client, "-o", "-", "--template", templateFile}, "/dev/full");
     EXPECT_EQ(full.exitCode, 1);
     EXPECT_EQ(full.errLines.size(), 1);
 }
 
-TEST_F(YrnToolTest, ExportToAFullDiskFails) {
-    const ToolRun result = run({"export", client}, kTool, "/dev/full");
-    EXPECT_EQ(result.exitCode, 1);
-    ASSERT_EQ(result.errLines.size(), 1);
-    EXPECT_TRUE(result.errLines.first().contains("standard output"));
-}
-
+// Every stored answer under its section file's name: a text, a button or null, a
+// list's code or position with its item, a check box's tick; one array per stem.
 TEST_F(YrnToolTest, ExportGivesEveryAnswerAsJson) {
     QFile::remove(client + "/Medical.YRN");
     const ToolRun result = run({"export", client});
     ASSERT_EQ(result.exitCode, 0) << result.errLines.join('\n').toStdString();
-    QJsonParseError error;
-    const QJsonObject all = QJsonDocument::fromJson(result.out, &error).object();
-    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    const QJsonObject all = QJsonDocument::fromJson(result.out).object();
+    QStringList names;
+    for (const SectionLayout& layout : sectionLayouts()) {
+        if (layout.fileName == "Medical.YRN") continue;
+        names << layout.fileName;
+        const QJsonObject answers = all.value(layout.fileName).toObject();
+        const Section& s = *interview->section(layout.module);
+        for (const StoredField& f : layout.fields) {
+            const Field& field = s.field(f.id);
+            const QVariantList cells = expectedCells(s, f);
+            QJsonValue want = QJsonValue::fromVariant(cells.first());
+            if (field.kind == FieldKind::Text) want = cells.first().toString();
+            if (field.kind == FieldKind::Check) want = f.line.trimmed() == "1";
+            if (field.kind == FieldKind::List && !cells.first().isNull())
+                want = QJsonObject{{field.hasCodes() ? "code" : "position", want},
+                                   {"text", cells.last().toString()}};
+            EXPECT_EQ(field.index < 0 ? answers.value(f.id)
+                                      : answers.value(field.stem).toArray().at(field.index),
+                      want)
+                << f.id.toStdString();
+            EXPECT_EQ(answers.contains(f.id), field.index < 0) << f.id.toStdString();
+        }
+    }
+    names.sort();
+    EXPECT_EQ(all.keys(), names);
+    const ToolRun full = run({"export", client}, "/dev/full");
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_EQ(full.errLines.size(), 1);
+    EXPECT_TRUE(full.errLines.value(0).contains("standard output"));
+}
 
-    // Only the sections whose file was found, under the names the program writes.
-    EXPECT_TRUE(all.contains("Location.YRN") && all.contains("Demographic.YRN"));
-    EXPECT_FALSE(all.contains("Medical.YRN"));
-    for (const QString& name : all.keys())
-        EXPECT_TRUE(QFile::exists(client + "/" + name)) << name.toStdString();
+TEST_F(YrnToolTest, ExportCsvAndSqliteHoldEveryClientAndWarnOfTheDamagedOnes) {
+    ToolRun result = run({"export-csv", program, "-o", csv});
+    EXPECT_EQ(result.exitCode, 0);
+    // Not a terminal: no progress, only the warnings, each naming the folder.
+    EXPECT_EQ(result.errLines,
+              (QStringList{"yrn-tool: warning: Roe: Demographic.YRN is missing",
+                           "yrn-tool: warning: Zed: damaged or incomplete, read as far as it "
+                           "goes: Demographic.YRN, Location.YRN",
+                           "yrn-tool: warning: Zed: Program Error: Error in module "
+                           "MainModule.LoadCombo"}));
+    EXPECT_EQ(QString::fromUtf8(readFile(csv)), expectedCsv());
+    // Readable by its owner only, as the client folders.
+    EXPECT_EQ(QFile::permissions(csv) & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
+              QFileDevice::Permissions());
+    result = run({"export-csv", program, "-o", "-"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, readFile(csv));
 
-    const QJsonObject locator = all.value("Location.YRN").toObject();
-    EXPECT_EQ(locator.value("txtFirstName"), QJsonValue("Jane"));
-    EXPECT_EQ(locator.value("txtMI"), QJsonValue(""));
-    EXPECT_EQ(locator.value("optOwnRes"), QJsonValue(QJsonValue::Null));
-    const Field& site = interview->section("ctlLocatorInformation")->field("cboSite");
-    EXPECT_EQ(locator.value("cboSite"),
-              QJsonValue(QJsonObject{{"code", site.code()}, {"text", site.listText()}}));
+    // The database: a clients table, then one table per section file whose columns
+    // keep each answer's kind.
+    EXPECT_EQ(run({"export-sqlite", program, "-o", sqlite}).exitCode, 0);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test");
+        db.setDatabaseName(sqlite);
+        ASSERT_TRUE(db.open());
+        const auto rows = [&db](const QString& sql, QStringList* columns = nullptr) {
+            QSqlQuery query(db);
+            EXPECT_TRUE(query.exec(sql)) << sql.toStdString();
+            QStringList out;
+            for (int i = 0; columns && i < query.record().count(); ++i)
+                *columns << query.record().fieldName(i);
+            while (query.next()) {
+                QStringList row;
+                for (int i = 0; i < query.record().count(); ++i)
+                    row << typed(query.value(i));
+                out << row.join('|');
+            }
+            return out;
+        };
+        EXPECT_EQ(rows("SELECT folder, name, assessment_date, court_site, complete FROM clients"),
+                  (QStringList{"'Ana'|'Ana M. Mu\u00f1oz'|'2001-05-07'|'Franklin County'|1",
+                               "'Roe'|'Ana M. Mu\u00f1oz'|'2001-05-07'|'Franklin County'|0",
+                               "'Zed'|NULL|NULL|'Franklin County'|0"}));
+        const QDateTime time = QDateTime::fromString(
+            rows("SELECT files_time FROM clients").value(0).remove('\''), Qt::ISODate);
+        EXPECT_LT(std::abs(time.secsTo(QDateTime::currentDateTimeUtc())), 600);
+        QStringList tables{"'clients'"};
+        for (const Table& t : wholeClient(*interview)) {
+            QStringList columns, row{"'Ana'"};
+            for (const QVariant& v : t.values)
+                row << typed(v);
+            EXPECT_EQ(rows("SELECT * FROM " + t.stem + " WHERE folder = 'Ana'", &columns),
+                      QStringList{row.join('|')});
+            EXPECT_EQ(columns, QStringList{"folder"} + t.columns);
+            tables << '\'' + t.stem + '\'';
+        }
+        EXPECT_EQ(rows("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid"),
+                  tables);
+        EXPECT_EQ(rows("SELECT folder FROM Demographic"), (QStringList{"'Ana'", "'Zed'"}));
 
-    const QJsonObject demographic = all.value("Demographic.YRN").toObject();
-    EXPECT_EQ(demographic.value("optSex"), QJsonValue(1));
-    const Field& language = interview->section("ctlDemographic")->field("cboLanguage");
-    EXPECT_EQ(demographic.value("cboLanguage"),
-              QJsonValue(QJsonObject{{"position", 1}, {"text", language.listText()}}));
-    EXPECT_EQ(demographic.value("cboReligion"), QJsonValue(QJsonValue::Null));
-    EXPECT_EQ(demographic.value("chkD1"), QJsonValue(false));
-    // Control arrays: one array per stem, in index order.
-    const QJsonArray genders = demographic.value("optGender").toArray();
-    const QJsonArray months = demographic.value("txtChildsDOBM").toArray();
-    EXPECT_FALSE(genders.isEmpty());
-    EXPECT_EQ(genders.size(), months.size());
-    for (int i = 0; i < genders.size(); ++i)
-        EXPECT_TRUE(genders.at(i).isNull() && months.at(i) == QJsonValue(""));
-    EXPECT_FALSE(demographic.contains("optGender(0)"));
+        // Exported again: the tables follow the clients, a table of the person's own
+        // stays, a section table of an older export whose columns differ is made anew.
+        for (const char* sql :
+             {"CREATE TABLE notes (folder TEXT, note TEXT)",
+              "INSERT INTO notes VALUES ('Roe', 'moved')", "DROP TABLE Demographic",
+              "CREATE TABLE Demographic (folder TEXT, optSex INTEGER)",
+              "INSERT INTO Demographic VALUES ('old', 1)"})
+            rows(sql);
+        db.close();
+        QDir(program).rename("Ana", "New");
+        QDir(zed).removeRecursively();
+        EXPECT_EQ(run({"export-sqlite", program, "-o", sqlite}).exitCode, 0);
+        ASSERT_TRUE(db.open());
+        EXPECT_EQ(rows("SELECT folder FROM clients"), (QStringList{"'New'", "'Roe'"}));
+        EXPECT_EQ(rows("SELECT folder, optSex FROM Demographic"), QStringList{"'New'|1"});
+        EXPECT_EQ(rows("SELECT note FROM notes"), QStringList{"'moved'"});
+    }
+    QSqlDatabase::removeDatabase("test");
+}
+
+TEST_F(YrnToolTest, AnExportThatCannotBeWrittenSaysSoAndLeavesTheOldFile) {
+    // A program folder that is not there; a folder where the file should go, a
+    // folder that is missing, a file that is no database.
+    ToolRun result = run({"export-csv", dir.filePath("gone"), "-o", csv});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.errLines.size(), 1);
+    EXPECT_TRUE(result.errLines.value(0).contains("gone"));
+    EXPECT_FALSE(QFile::exists(csv));
+    const QString notes = dir.filePath("notes.sqlite");
+    writeFile(notes, "my notes\n");
+    for (const QString& to : {program, dir.filePath("no/such/clients.csv"), notes}) {
+        for (const QString command : {"export-csv", "export-sqlite"}) {
+            if (to == notes && command == "export-csv") continue;
+            result = run({command, program, "-o", to});
+            EXPECT_EQ(result.exitCode, 1) << command.toStdString();
+            EXPECT_TRUE(result.errLines.last().startsWith("yrn-tool: cannot write " + to));
+        }
+    }
+    EXPECT_TRUE(result.errLines.last().endsWith("it is not an SQLite database"));
+    EXPECT_EQ(readFile(notes), "my notes\n");
+    EXPECT_FALSE(QFile::exists(dir.filePath("no")));
+
+    // A full disk: the old files stay as they were, and nothing else is left.
+    ASSERT_EQ(run({"export-csv", program, "-o", csv}).exitCode, 0);
+    ASSERT_EQ(run({"export-sqlite", program, "-o", sqlite}).exitCode, 0);
+    const QByteArray oldCsv = readFile(csv), oldDatabase = readFile(sqlite);
+    writeClientFolder(program + "/More");
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    for (const QString& to : {csv, sqlite}) {
+        result =
+            runTool({to == csv ? "export-csv" : "export-sqlite", program, "-o", to}, kTool, 1024);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_TRUE(result.errLines.last().startsWith("yrn-tool: cannot write"));
+    }
+    EXPECT_EQ(readFile(csv), oldCsv);
+    EXPECT_EQ(readFile(sqlite), oldDatabase);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), files);
+}
+
+// "yrn-tool check" over a complete client, a partly answered one with a
+// contradiction, damaged folders: its status is that of the worst.
+TEST_F(YrnToolTest, CheckListsEachClientsQuestionsAndWarningsWithTheWorstStatus) {
+    interview->BeginLoading();
+    nameClient(*interview->section("ctlLocatorInformation"), "Doe", "Jane", "");
+    typeAndLeave(*interview->section("ctlCriminalJustice"), "txtConvictions", "2");
+    interview->EndLoading();
+    const QString partial = ClientFolder(*interview, dir.path()).SaveClientYRN().folder;
+    const QString empty = program + "/not a client";
+    // clang-format off
+    for (const auto& [folders, status] : QList<std::pair<QStringList, int>>{
+             {{kRivera}, 0}, {{partial}, 1}, {{kRivera, partial}, 1}, {{empty}, 2},
+             {{dir.filePath("gone")}, 2}, {{zed, kRivera}, 2}}) {
+        // clang-format on
+        EXPECT_EQ(run(QStringList{"check"} + folders).exitCode, status) << status;
+        EXPECT_EQ(run(QStringList{"check", "--json"} + folders).exitCode, status) << status;
+    }
+
+    // One bad folder does not stop the others; each client has its block.
+    ToolRun result = run({"check", zed, kRivera, empty, partial});
+    const QStringList lines = QString::fromUtf8(result.out).split('\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 6);
+    EXPECT_EQ(lines.mid(0, 3),
+              (QStringList{zed + ": damaged: Demographic.YRN did not load in full; Location.YRN "
+                                 "did not load in full",
+                           kRivera + ": complete", empty + ": damaged: holds no section file"}));
+    EXPECT_TRUE(lines.at(3).startsWith(partial + ": ")) << lines.at(3).toStdString();
+    EXPECT_TRUE(lines.at(3).endsWith(" questions not answered, 1 warning"));
+    EXPECT_EQ(lines.at(4),
+              "  unanswered: Locator Information, page 1, txtTime1: Time assessment begun");
+    EXPECT_EQ(lines.last(),
+              "  warning: Criminal Justice Information, page 2, txtConvictions: 2 convictions, "
+              "but 0 charges in all. (4. How many of these charges resulted in convictions?)");
+    EXPECT_EQ(lines.filter(QStringLiteral("unanswered: ")).size(),
+              lines.at(3).section(": ", 1).section(' ', 0, 0).toInt());
+
+    // --json: one document for scripts.
+    const QJsonArray clients =
+        QJsonDocument::fromJson(run({"check", "--json", kRivera, partial, zed}).out).array();
+    ASSERT_EQ(clients.size(), 3);
+    const auto json = [&](int client, const char* key, int item = -1) {
+        const QJsonValue v = clients.at(client)[key];
+        return item < 0
+                   ? QJsonDocument::fromVariant(v.toVariant()).toJson(QJsonDocument::Compact)
+                   : QJsonDocument(v.toArray().at(item).toObject()).toJson(QJsonDocument::Compact);
+    };
+    EXPECT_EQ(clients.at(0).toObject().keys(),
+              (QStringList{"complete", "damaged", "folder", "unanswered", "warnings"}));
+    EXPECT_TRUE(clients.at(0)["complete"].toBool() &&
+                clients.at(0)["unanswered"].toArray().isEmpty());
+    EXPECT_FALSE(clients.at(1)["complete"].toBool() || clients.at(2)["complete"].toBool());
+    EXPECT_EQ(
+        json(1, "unanswered", 0),
+        R"({"field":"txtTime1","page":0,"pageNumber":1,"question":"Time assessment )"
+        R"(begun","section":"ctlLocatorInformation","sectionCaption":"Locator Information"})");
+    EXPECT_TRUE(
+        json(1, "warnings", 0).endsWith(R"(,"warning":"2 convictions, but 0 charges in all."})"));
+    EXPECT_EQ(json(2, "damaged"), R"(["Demographic.YRN did not load in full",)"
+                                  R"("Location.YRN did not load in full"])");
+}
+
+// Read in the program itself: each client counted as it is read, and a section
+// that stores nothing yet has no table.
+TEST_F(YrnToolTest, AnExportCountsEachClientAndASectionWithoutAFileHasNoTable) {
+    struct Progress : ExportProgress {
+        void client(int done, int total) override { counts << done << total; }
+        void warning(const QString&, const QString&) override {}
+        QList<int> counts;
+    } progress;
+    CsvExport sink(csv);
+    QString error;
+    ASSERT_TRUE(ClientExport(program).run(sink, &progress, &error)) << error.toStdString();
+    EXPECT_EQ(progress.counts, (QList<int>{1, 3, 2, 3, 3, 3}));
+    EXPECT_EQ(CsvExport::field("one\rtwo") + CsvExport::field("a\nb"), "\"one\rtwo\"\"a\nb\"");
+
+    struct Unstored : DeclaredSection {
+        explicit Unstored(Interview& i)
+            : DeclaredSection(i, SectionInfo{"ctlEmpty", "Empty", "Empty.YRN", "Empty ", 2}) {
+            addText("txtNothing");
+            captureStartState();
+        }
+    };
+    Interview unstored(prompts);
+    unstored.add(std::make_unique<Unstored>(unstored));
+    EXPECT_TRUE(answerTables(unstored).isEmpty());
 }
 
 }  // namespace
+}  // namespace yrn::test
