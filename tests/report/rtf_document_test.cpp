@@ -80,7 +80,7 @@ TEST(RtfDocument, VisibleTextSkipsTablesPicturesAndStarredGroups) {
         {"{\\rtf1 a\r\nb\\\r\nc}", "ab\nc", nullptr},
         {" \r\n{\\rtf1 \\emdash\\bullet\\ldblquote\\-x\\:\\|y\\u} \r\n\x1a", "—•“\u00ADxy",
          nullptr},
-        {"{\\rtf1 \\tab\\page\\sect\\nestcell\\nestrow\\rquote}", "\t\n\n\t\n’", nullptr},
+        {"{\\rtf1 \\tab\\page\\sect\\nestcell\\nestrow\\rquote\\\t}", "\t\n\n\t\n’\t", nullptr},
         {"{\\rtf1 {\\*\\unknown gone}{\\xe gone}{\\tc gone}a\\b0 b\\fs-20 c}", "abc", nullptr},
         // The document's code page decodes \'hh; one not known reads as 1252.
         {"{\\rtf1\\ansi\\ansicpg1251 \\'e9}", "й", "windows-1251"},

@@ -62,17 +62,10 @@ TEST(ReportTemplate, IsAsciiRtfWithChartsInTheFixedWidthFontKeptWithWhatTheyBelo
     ASSERT_TRUE(mono.hasMatch());
     EXPECT_TRUE(rtf.contains("\\froman") || rtf.contains("\\fswiss"));
     const QByteArray monoFont = "\\f" + mono.captured(1).toLatin1() + "\\";
-    // The control words of the innermost group around a text ("\f1\fs18\").
-    const auto groupHead = [&](const QByteArray& text) -> QByteArray {
-        const qsizetype at = rtf.indexOf(text);
-        EXPECT_GE(at, 0) << text.constData();
-        for (qsizetype i = at, depth = 0; i >= 0; --i) {
-            const bool escaped = i > 0 && rtf[i - 1] == '\\';
-            if (rtf[i] == '}' && !escaped) ++depth;
-            if (rtf[i] == '{' && !escaped && depth-- == 0)
-                return rtf.mid(i + 1, rtf.indexOf(' ', i) - i - 1) + '\\';
-        }
-        return QByteArray();
+    // The control words of the (flat) group around a text ("\f1\fs18\").
+    const auto groupHead = [&](const QByteArray& text) {
+        const qsizetype open = rtf.lastIndexOf('{', rtf.indexOf(text));
+        return rtf.mid(open, rtf.indexOf(' ', open) - open) + '\\';
     };
     // Values laid out in blank-padded columns take the format of their marker, so
     // each such marker stands in the fixed-width font; prose does not.

@@ -509,11 +509,13 @@ TEST(ClientReport, AFullClientFillsEveryPlaceholderOfTheTemplateInItsOrder) {
     for (const PlaceholderCount& entry : placeholderManifest())
         expected << entry.field;
     EXPECT_EQ(filled, expected.mid(8)) << "all but the name and pronoun fields, in order";
-    // What each field reads, held to the hand-checked text of this client's report.
+    // What each field reads, line by line as in full_client.txt (field="value", line
+    // breaks written \r and \n).
     QStringList values;
     for (const auto& [field, value] : recorder.calls)
-        values << field + '=' + QString(value).replace("\r", "\\r").replace("\n", "\\n");
+        values << field + "=\"" + QString(value).replace("\r", "\\r").replace("\n", "\\n") + '"';
     EXPECT_EQ(values, QString::fromUtf8(readFile(YRN_SOURCE_DIR "/tests/sections/full_client.txt"))
+                          .remove('\r')
                           .split('\n', Qt::SkipEmptyParts));
 
     ProgramFolder program;
