@@ -103,12 +103,10 @@ TEST_F(CodecTest, EveryTypedOrPastedTextComesBackExactly) {
         s.setText("txtName", text);
         const QByteArray bytes = write();
         // A field stays one line: the file has exactly its 15 lines.
-        EXPECT_EQ(bytes.count("\r\n"), 15) << qPrintable(text);
-        EXPECT_EQ(bytes.count('\n'), 15) << qPrintable(text);
-        EXPECT_EQ(bytes.count('\r'), 15) << qPrintable(text);
+        const QList<qsizetype> ends{bytes.count("\r\n"), bytes.count('\n'), bytes.count('\r')};
+        EXPECT_EQ(ends, (QList<qsizetype>{15, 15, 15})) << qPrintable(text);
         ASSERT_TRUE(read(bytes).complete) << qPrintable(text);
-        EXPECT_EQ(s.text("txtComments"), text);
-        EXPECT_EQ(s.text("txtName"), text);
+        EXPECT_TRUE(s.text("txtComments") == text && s.text("txtName") == text) << qPrintable(text);
     }
 }
 

@@ -211,24 +211,26 @@ TEST(RtfDocument, RoundTripKeepsTheDocument) {
 }
 
 TEST(RtfDocument, DamagedInputFailsCleanly) {
+    // Empty or no RTF, a group never closed, cut in the middle or inside an escape, a
+    // brace too many, text after the end, bad hex, binary data past the end or of a
+    // negative size, an overlong control word or number, a zero byte, deep nesting.
     const QList<QByteArray> damaged = {
         QByteArray(),
         "plain text, not RTF",
-        "{\\rtf1 truncated",                         // group never closed
-        kTricky.left(kTricky.size() / 2),            // cut in the middle
-        kTricky.left(kTricky.indexOf("\\'e9") + 2),  // cut inside an escape
-        "{\\rtf1 a}}",                               // one brace too many
-        "{\\rtf1 a} trailing text",                  // text after the end
+        "{\\rtf1 truncated",
+        kTricky.left(kTricky.size() / 2),
+        kTricky.left(kTricky.indexOf("\\'e9") + 2),
+        "{\\rtf1 a}}",
+        "{\\rtf1 a} trailing text",
         "{\\rtf1 bad \\'zz hex}",
         "{\\rtf1 bad \\'4",
-        "{\\rtf1 {\\pict\\bin99999 abc}}",  // binary data past the end
+        "{\\rtf1 {\\pict\\bin99999 abc}}",
         "{\\rtf1 {\\pict\\bin-1 abc}}",
-        "{\\rtf1 \\" + QByteArray(33, 'a') + " x}",  // overlong control word
-        "{\\rtf1 \\li12345678901 x}",                // overlong number
-        QByteArray("{\\rtf1 a\0b}", 11),             // zero byte
-        "{\\rtf1 " + QByteArray(100000, '{') + QByteArray(100000, '}') + "}",  // deep nesting
-        "{\\rtf1 x\\",
-    };
+        "{\\rtf1 \\" + QByteArray(33, 'a') + " x}",
+        "{\\rtf1 \\li12345678901 x}",
+        QByteArray("{\\rtf1 a\0b}", 11),
+        "{\\rtf1 " + QByteArray(100000, '{') + QByteArray(100000, '}') + "}",
+        "{\\rtf1 x\\"};
     for (const QByteArray& rtf : damaged) {
         RtfDocument doc;
         EXPECT_FALSE(doc.loadFromData(rtf)) << rtf.left(80).constData();
