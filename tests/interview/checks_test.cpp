@@ -1,3 +1,4 @@
+// The numeric answer check, the rounding and parsing under it, and calendar dates.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -27,19 +28,19 @@ struct CheckTest : ::testing::Test {
 };
 
 TEST_F(CheckTest, AcceptsPlainNumbersInRangeAndPadsOneDigit) {
-    struct Case {
+    struct {
         const char* typed;
         int min, max;
         bool pad;
         const char* kept;
     } const cases[] = {
-        {"", 0, 30, false, ""},         {"5", 0, 12, true, "05"},   {"0", 0, 12, true, "00"},
-        {"05", 0, 12, true, "05"},      {"5", 0, 12, false, "5"},   {"30", 0, 30, false, "30"},
-        {"12.5", 0, 31, false, "12.5"},  // taken as 12, kept as typed
-        {"-5", -10, 10, true, "-5"},     // two characters: not padded
-        {" 7 ", 0, 10, false, " 7 "},   {"+3", 0, 10, false, "+3"},
+        {"", 0, 30, false, ""},       {"5", 0, 12, true, "05"},       {"0", 0, 12, true, "00"},
+        {"05", 0, 12, true, "05"},    {"5", 0, 12, false, "5"},       {"30", 0, 30, false, "30"},
+        {"0", 0, 30, false, "0"},     {"12.5", 0, 31, false, "12.5"},  // taken as 12, kept as typed
+        {"-5", -10, 10, true, "-5"},                                   // two characters: not padded
+        {" 7 ", 0, 10, false, " 7 "}, {"+3", 0, 10, false, "+3"},     {"10", 0, 12, true, "10"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(check(c.typed, c.min, c.max, c.pad), c.kept) << c.typed;
         EXPECT_TRUE(prompts.boxes.isEmpty()) << c.typed;
     }
@@ -57,7 +58,6 @@ TEST_F(CheckTest, RefusesOutOfRangeAndNonNumbersEmptyingTheBoxAndAskingForTheFoc
         EXPECT_EQ(focused(prompts), QStringList{"txtDays"});
     }
     EXPECT_EQ(check("99999999999999999999999999", -2147483647 - 1, 2147483647), "");
-
     // No focus request for a disabled box.
     s.setEnabled("txtDays", false);
     EXPECT_EQ(check("99", 0, 30), "");
@@ -79,14 +79,16 @@ TEST_F(CheckTest, DeclaredRangeChecksRunOnTheirEventBeforeTheRules) {
 }
 
 TEST(RoundingTest, TiesGoToEvenAndParsingIsExact) {
-    const std::pair<const char*, int> rounded[] = {{"12.5", 12}, {"13.5", 14}, {"2.5000001", 3},
-                                                   {"-2.5", -2}, {"-3.5", -4}, {".5", 0},
-                                                   {"0.51", 1},  {"007", 7},   {"5.", 5}};
+    const std::pair<const char*, int> rounded[] = {
+        {"12.5", 12}, {"13.5", 14}, {"2.5000001", 3}, {"-2.5", -2}, {"-3.5", -4}, {".5", 0},
+        {"0.51", 1},  {"0.49", 0},  {"007", 7},       {"5.", 5},    {"0", 0},     {"-0", 0}};
     for (const auto& [text, value] : rounded)
         EXPECT_EQ(roundedValue(text), value) << text;
     // Digits of other scripts are letters here.
-    for (const char* text : {"1234567890123456789", "", "1 2", "١٢"})
+    for (const char* text : {"1234567890123456789", "", "1 2", "١٢", "+", "1.2.3", "--1"})
         EXPECT_FALSE(roundedValue(QString::fromUtf8(text)).has_value()) << text;
+    EXPECT_EQ(roundedValue("123456789012345678"), 123456789012345678);
+    EXPECT_TRUE(isNumeric(" 5 ") && isNumeric(".5") && !isNumeric("5a"));
     // The checked conversion keeps to 32 bits: one past either end is no number.
     EXPECT_EQ(checkedValue(" 2147483647 "), 2147483647);
     EXPECT_EQ(checkedValue("-2147483648.4"), std::numeric_limits<qint32>::min());
@@ -95,10 +97,11 @@ TEST(RoundingTest, TiesGoToEvenAndParsingIsExact) {
 }
 
 TEST(CalendarDateTest, ADateExactlyWhenThatDayExists) {
-    for (const char* date : {"05/07/2001", "5/7/2001", "02/29/2000"})
+    for (const char* date : {"05/07/2001", "5/7/2001", "02/29/2000", "12/31/0001"})
         EXPECT_TRUE(isCalendarDate(date)) << date;
     for (const char* date : {"02/29/2001", "02/30/2001", "13/01/2001", "00/10/2001", "04/31/2001",
-                             "/07/2001", "05/07/", "05/07/20011", "5a/07/2001", "05-07-2001"})
+                             "/07/2001", "05/07/", "05/07/20011", "5a/07/2001", "05-07-2001",
+                             "05/07/0000", "005/07/2001", "05/007/2001", "05/07/2001/1"})
         EXPECT_FALSE(isCalendarDate(date)) << date;
     EXPECT_EQ(calendarDate("12/31/1970"), QDate(1970, 12, 31));  // month first in every locale
 }

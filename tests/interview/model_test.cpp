@@ -1,3 +1,5 @@
+// The answer model: rules and their events, frames, the start state, observers,
+// program errors, lists, held answers, shown lengths, pages and an empty interview.
 #include <gtest/gtest.h>
 
 #include "support/SampleSection.h"
@@ -11,8 +13,7 @@ namespace {
 struct ModelTest : ::testing::Test {
     RecordingPrompts prompts;
     Interview interview{prompts};
-    SampleSection& s =
-        static_cast<SampleSection&>(interview.add(std::make_unique<SampleSection>(interview)));
+    Section& s = interview.add(std::make_unique<SampleSection>(interview));
 };
 
 TEST_F(ModelTest, RulesRunOnEveryChangeWhoeverMadeItButNotWhenAGroupIsCleared) {
@@ -21,31 +22,37 @@ TEST_F(ModelTest, RulesRunOnEveryChangeWhoeverMadeItButNotWhenAGroupIsCleared) {
     s.onChange("txtName", [&] { log << "change " + s.text("txtName"); });
     s.onClick("cboLanguage", [&](int p) { log << "list " + QString::number(p); });
     s.onClick("chkAbstinence", [&](int v) { log << "check " + QString::number(v); });
-
-    s.choose("optWorking", 1);
-    s.choose("optWorking", 1);    // already chosen: nothing fires
-    s.clearOption("optWorking");  // clearing a group fires nothing
-    s.setText("txtName", "Doe");
-    s.setText("txtName", "Doe");  // unchanged text: nothing fires
+    s.onLeave("txtName", [&] { log << "leave"; });
+    s.onClick("txtName", [&](int) { log << "into"; });
+    // Twice the same value fires once; clearing a group fires nothing; "none" fires.
+    for (int twice = 0; twice < 2; ++twice) {
+        s.choose("optWorking", 1);
+        s.setText("txtName", "Doe");
+    }
+    s.clearOption("optWorking");
+    s.textClick("txtName");
+    s.leave("txtName");
     s.setPosition("cboLanguage", 2);
-    s.setPosition("cboLanguage", -1);  // to "none" fires too
+    s.setPosition("cboLanguage", -1);
     s.setCheck("chkAbstinence", CheckState::Grey);
-    EXPECT_EQ(log, QStringList({"click 1", "change Doe", "list 2", "list -1", "check 2"}));
+    s.setCheck("chkAbstinence", CheckState::Grey);
+    EXPECT_EQ(log.join(','), "click 1,change Doe,into,leave,list 2,list -1,check 2");
     EXPECT_EQ(s.choice("optWorking"), -1);
+    // Buttons and positions a field does not have are program errors.
+    for (const int b : {-1, 2})
+        EXPECT_THROW(s.choose("optWorking", b), ProgramError);
+    for (const int p : {-2, 3})
+        EXPECT_THROW(s.setPosition("cboLanguage", p), ProgramError);
 }
 
 TEST_F(ModelTest, RulesChangeOtherFieldsWhoseRulesRunInTurnAndFramesGuardTheFocus) {
-    s.onClick("optWorking", [&](int b) {
-        if (b == 0)
-            s.clearField("txtWorkPlace");
-        else
-            s.openField("txtWorkPlace");
-    });
+    s.onClick("optWorking",
+              [&](int b) { b == 0 ? s.clearField("txtWorkPlace") : s.openField("txtWorkPlace"); });
     int changes = 0;
     s.onChange("txtWorkPlace", [&] { ++changes; });
-
     // A closed frame makes its members unusable: no focus is sent there.
     EXPECT_TRUE(s.field("txtWorkPlace").enabled && !s.usable("txtWorkPlace"));
+    EXPECT_EQ(s.frameMembers("fmeWork"), QStringList{"txtWorkPlace"});
     s.requestFocus("txtWorkPlace");
     EXPECT_TRUE(prompts.focusRequests.isEmpty());
     s.setFrameEnabled("fmeWork", true);
@@ -63,6 +70,12 @@ TEST_F(ModelTest, RulesChangeOtherFieldsWhoseRulesRunInTurnAndFramesGuardTheFocu
     s.choose("optWorking", 1);
     EXPECT_TRUE(shows(s, {"txtWorkPlace="}));
     EXPECT_EQ(s.field("txtWorkPlace").background, Background::Normal);
+    // Emptying a field of each kind.
+    s.setPosition("cboRace", 1);
+    s.setCheck("chkAbstinence", CheckState::Ticked);
+    for (const char* id : {"optWorking", "cboRace", "chkAbstinence"})
+        s.clearField(id);
+    EXPECT_TRUE(shows(s, {"optWorking=-1 (off)", "cboRace= (off)", "chkAbstinence=0 (off)"}));
 }
 
 TEST_F(ModelTest, ResetRestoresTheStartStateOfFieldsLabelsAndFramesWithoutRunningRules) {
@@ -76,14 +89,20 @@ TEST_F(ModelTest, ResetRestoresTheStartStateOfFieldsLabelsAndFramesWithoutRunnin
     s.setLabel("lblQuestion", "12.    How many times have you been pregnant?");
     s.setFrameEnabled("fmeWork", true);
     s.setPosition("cboRace", 3);
+    s.holdField("txtDays");
+    QStringList seen;
+    s.observe([&](const QString& id) { seen << id; });
     fired = 0;
-
     s.NewYRN();
     EXPECT_EQ(fired, 0);
     EXPECT_TRUE(
         shows(s, {"txtName=", "optWorking=-1", "txtDays=", "cboRace=", "txtWorkPlace= (off)"}));
     EXPECT_EQ(s.field("txtDays").background, Background::Normal);
+    EXPECT_FALSE(s.field("txtDays").held);
     EXPECT_EQ(s.label("lblQuestion"), "Choose the gender first.");
+    // The view hears of every field, label and frame.
+    EXPECT_TRUE(seen.contains("txtComments") && seen.contains("lblQuestion") &&
+                seen.contains("fmeWork"));
 }
 
 TEST_F(ModelTest, ObserversHearEveryChangeAndFaultsAreReportedAsProgramError) {
@@ -92,10 +111,14 @@ TEST_F(ModelTest, ObserversHearEveryChangeAndFaultsAreReportedAsProgramError) {
     s.setText("txtName", "x");
     s.setLabel("lblQuestion", "y");
     s.setFrameEnabled("fmeWork", true);
-    EXPECT_EQ(seen, QStringList({"txtName", "lblQuestion", "fmeWork"}));
+    s.setEnabled("txtDays", false);
+    s.setBackground("txtDays", Background::Highlighted);
+    s.setHeld("txtDays", true);
+    s.setLabel("lblQuestion", "y");  // unchanged: nothing heard
+    s.setEnabled("txtDays", false);
     s.unobserve(handle);
     s.setText("txtName", "z");
-    EXPECT_EQ(seen.size(), 3);
+    EXPECT_EQ(seen.join(','), "txtName,lblQuestion,fmeWork,txtDays,txtDays,txtDays");
 
     s.onChange(
         "txtName", [&] { s.setText("txtNoSuchBox", "1"); }, "ctlSample.txtName_Change");
@@ -104,64 +127,67 @@ TEST_F(ModelTest, ObserversHearEveryChangeAndFaultsAreReportedAsProgramError) {
     EXPECT_TRUE(lastBox(prompts).startsWith(
         "Critical|Program Error|Error in module ctlSample.txtName_Change\r\nError description:  "));
     EXPECT_EQ(s.text("txtName"), "again");
-
+    // A rule without a site of its own is named by its module.
+    s.onClick("optWorking", [](int) { throw ProgramError("Overflow"); });
+    s.choose("optWorking", 0);
+    EXPECT_EQ(prompts.last().text, "Error in module ctlSample\r\nError description:  Overflow");
     // The shared module's texts name the procedure only.
     EXPECT_EQ(ErrorSite::shared("LoadCombo").message("Overflow"),
               "Error in module MainModule.LoadCombo");
-    EXPECT_EQ(ErrorSite::module("frmDialog.cmdOKButton_Click").message("Path not found"),
-              "Error in module frmDialog.cmdOKButton_Click\r\nError description:  Path not found");
     prompts.clear();
     EXPECT_FALSE(guarded(prompts, ErrorSite::shared("CD"), [] { throw std::runtime_error("x"); }));
     EXPECT_TRUE(guarded(prompts, ErrorSite::shared("CD"), [] {}));
     EXPECT_EQ(prompts.titles(), QStringList({"Program Error"}));
 }
 
-TEST_F(ModelTest, ListsReportTheirTextAndCodeAndArraysTheirStem) {
-    s.setPosition("cboRace", 3);
-    EXPECT_EQ(s.listText("cboRace"), "Multi-race");
-    EXPECT_EQ(s.field("cboRace").code(), 65);
-    s.setPosition("cboLanguage", 1);
-    EXPECT_EQ(s.field("cboLanguage").code(), 1);
-    EXPECT_THROW(s.setPosition("cboLanguage", 3), ProgramError);
-    EXPECT_EQ(arr("txtCharges", 2), "txtCharges(2)");
-    EXPECT_EQ(s.field("txtCharges(2)").stem, "txtCharges");
-    EXPECT_EQ(s.field("txtCharges(2)").index, 2);
-}
-
-// A held answer is closed and out of sight but kept: opening the field shows it
-// again; any new value, and a reset, end the hold.
-TEST_F(ModelTest, HeldAnswersAreKeptUntilTheFieldOpensOrChanges) {
+TEST_F(ModelTest, ListsArraysHeldAnswersAndShownLengths) {
+    const auto codeOf = [&](const char* id, int position) {
+        s.setPosition(id, position);
+        return QString::number(s.field(id).code()) + ' ' + s.listText(id);
+    };
+    EXPECT_EQ(
+        codeOf("cboRace", 3) + '|' + codeOf("cboLanguage", 1) + '|' + codeOf("cboLanguage", -1),
+        "65 Multi-race|1 Spanish|-1 ");
+    const Field& charge = s.field("txtCharges(2)");
+    EXPECT_EQ(
+        charge.stem + QString::number(charge.index) + QString::number(s.field("txtName").index),
+        "txtCharges2-1");
+    // A held answer is closed and out of sight but kept: opening the field shows it
+    // again; any new value, and a reset, end the hold.
     s.setText("txtName", "Doe");
     s.choose("optWorking", 1);
     s.holdField("txtName");
     s.holdField("optWorking");
     const Field& name = s.field("txtName");
     EXPECT_TRUE(name.held && !name.enabled && name.background == Background::NotApplicable);
-    EXPECT_EQ(name.text, "Doe");
     s.openField("txtName");
-    EXPECT_FALSE(s.field("txtName").held);
+    EXPECT_FALSE(name.held);
     EXPECT_EQ(s.text("txtName"), "Doe");
-
     s.holdField("txtName");
-    s.setText("txtName", "Roe");  // a file reader or a rule puts a value there
-    EXPECT_FALSE(s.field("txtName").held);
+    s.setText("txtName", "Roe");
     s.clearOption("optWorking");
-    EXPECT_FALSE(s.field("optWorking").held);
-    s.holdField("txtDays");
-    s.NewYRN();
-    EXPECT_FALSE(s.field("txtDays").held);
-}
-
-// A box is drawn for its maximum length, or for the digits of its range.
-TEST_F(ModelTest, ShownLengthComesFromTheLimitOrTheRange) {
+    EXPECT_FALSE(name.held || s.field("optWorking").held);
+    // A box is drawn for its maximum length, or for the digits of its range.
     EXPECT_EQ(s.shownLength("txtName"), 25);
-    EXPECT_EQ(s.shownLength("txtWorkPlace"), 25);
     EXPECT_EQ(s.shownLength("txtComments"), 0);
     s.rangeCheck("txtComments", -1000, 99);
     EXPECT_EQ(s.shownLength("txtComments"), 5);
 }
 
-TEST(PageTest, FieldsFollowTheDeclaredOrderOfAnswersAndTableCells) {
+TEST(PageTest, PagesFollowTheDeclaredOrderAndFieldsTheirAnswersAndTableCells) {
+    RecordingPrompts prompts;
+    Interview interview(prompts);
+    Section& s = interview.add(std::make_unique<SampleSection>(interview));
+    EXPECT_EQ((QList<int>{s.firstPage(), s.lastPage(), s.nextPage(0), s.nextPage(1), s.backPage(1),
+                          s.backPage(0)}),
+              (QList<int>{0, 1, 1, -1, 0, -1}));
+    EXPECT_EQ(s.page(2), nullptr);
+    EXPECT_TRUE(interview.section("Sample") == &s && interview.section("ctlSample") == &s);
+    EXPECT_EQ(interview.section("ctlOther"), nullptr);
+    // Without a locator and a demographic pane the identity and pronouns are empty.
+    EXPECT_FALSE(interview.identity().CheckSaveValues());
+    EXPECT_EQ(interview.pronouns().heshe(), "");
+
     QList<Page> pages;
     PageBuilder(pages, 0)
         .heading("Heading")
@@ -170,13 +196,6 @@ TEST(PageTest, FieldsFollowTheDeclaredOrderOfAnswersAndTableCells) {
         .note("A note")
         .question("2.", {{"cboE"}});
     EXPECT_EQ(pages.first().fields(), QStringList({"txtA", "optB", "optC(0)", "txtD", "cboE"}));
-}
-
-TEST(InterviewTest, WithoutSectionsTheIdentityAndPronounsAreEmpty) {
-    RecordingPrompts prompts;
-    Interview interview(prompts);
-    EXPECT_FALSE(interview.identity().CheckSaveValues());
-    EXPECT_EQ(interview.pronouns().heshe(), "");
 }
 
 }  // namespace

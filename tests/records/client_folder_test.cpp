@@ -5,10 +5,10 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <QDir>
-#include <QTemporaryDir>
+#include <QRegularExpression>
 #include <iostream>
 
+#include "interview/FolderName.h"
 #include "records/ClientFolder.h"
 #include "records/SectionFile.h"
 #include "support/Child.h"
@@ -70,43 +70,60 @@ struct ClientFolderTest : ::testing::Test {
         EXPECT_TRUE(folder.SaveClientYRN().allWritten);
         return files();
     }
+    // A save that fails: "files not saved|titles of the boxes|text of the last" matches
+    // the pattern.
+    ::testing::AssertionResult refused(const QString& pattern) {
+        prompts.clear();
+        const auto outcome = folder.SaveClientYRN();
+        const QString told = outcome.notSaved.join(',') + '|' + prompts.titles().join(',') + '|' +
+                             prompts.last().text;
+        if (!outcome.allWritten &&
+            QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)
+                .match(told)
+                .hasMatch())
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << qPrintable(told);
+    }
 };
 
 TEST_F(ClientFolderTest, UnsafeFolderNamesAreRefusedAndNothingIsWritten) {
-    // Each refusal says why.
-    const std::pair<QString, QString> unsafe[] = {
-        {"../x05-07-2001", "path separator"},
-        {"a/b05-07-2001", "path separator"},
-        {"a\\b", "path separator"},
-        {"..", "\"..\""},
-        {".", "begin with \".\""},
-        {".hidden05-07-2001", "begin with \".\""},
-        {"x\ty", "control character"},
-        {"x\u2028y", "control character"},
-        {"Doe\u202EeoJ05-07-2001", "bidirectional"},
-        {"\u2066Doe\u2069Jane05-07-2001", "bidirectional"},
-        {"x:y", "< > :"},
-        {"name ", "blank"},
-        {QString(252, 'A'), "too long"},
-        {QString(126, QChar(0xC9)), "too long"},  // fits in 255 bytes only as Windows-1252
-    };
-    for (const auto& [name, reason] : unsafe) {
-        EXPECT_FALSE(ClientFolder::isSafeFolderName(name)) << qPrintable(name);
-        identity.folder = name;
-        prompts.clear();
-        EXPECT_FALSE(folder.SaveClientYRN().allWritten);
-        EXPECT_EQ(prompts.titles(), QStringList{"Save Error"});
-        EXPECT_TRUE(prompts.last().text.contains(reason)) << qPrintable(prompts.last().text);
+    const std::pair<const char*, QStringList> unsafe[] = {
+        {"path separator", {"../x05-07-2001", "a\\b"}},
+        {"\"..\"", {".."}},
+        {"begin with \".\"", {".hidden05-07-2001"}},
+        {"end with \".\"", {"name."}},
+        {"control character", {"x\ty", "x\u2028y", "x\u0085y", "x\x7Fy", "x\uFEFFy"}},
+        {"bidirectional",
+         {"Doe\u202EeoJ05-07-2001", "\u2066Doe\u2069J05-07-2001", "x\u200Fy", "x\u061Cy"}},
+        {"< > :", {"x:y", "x*y"}},
+        {"blank", {"name ", " name"}},
+        {"broken", {QString("x") + QChar(0xD800) + "y", QString("x") + QChar(0xDC00)}},
+        // 126 letters fit in 255 bytes only as Windows-1252.
+        {"too long", {QString(252, 'A'), QString(126, QChar(0xC9))}}};
+    for (const auto& [reason, names] : unsafe) {
+        for (const QString& name : names) {
+            EXPECT_TRUE(folderNameProblem(name).contains(reason)) << qPrintable(name);
+            EXPECT_FALSE(ClientFolder::isSafeFolderName(name)) << qPrintable(name);
+        }
     }
+    for (const QString& name : {QString("../x05-07-2001"), QString("x:y"), QString(252, 'A')}) {
+        identity.folder = name;
+        EXPECT_TRUE(refused("\\|Save Error\\|.*" +
+                            QRegularExpression::escape('"' + name + "\", which cannot be used")));
+    }
+    // No name at all: the name and the date must be given first.
+    identity.folder.clear();
+    prompts.clear();
+    EXPECT_TRUE(folder.SaveClientYRN().identityMissing);
+    EXPECT_TRUE(prompts.last().text.startsWith("You must enter client's name"));
     QDir up(program.path());
     up.cdUp();
     EXPECT_FALSE(QFile::exists(up.filePath("x05-07-2001")));
-    EXPECT_TRUE(QDir(program.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
-    EXPECT_TRUE(ClientFolder::isSafeFolderName("O'BrienMary J05-07-2001"));
-    EXPECT_TRUE(ClientFolder::isSafeFolderName(QString::fromUtf8("MuñozJosé05-07-2001")));
-    // The report file name (the folder name and ".RTF") may take up 255 bytes.
-    EXPECT_TRUE(ClientFolder::isSafeFolderName(QString(251, 'A')));
-    EXPECT_TRUE(ClientFolder::isSafeFolderName(QString(125, QChar(0xC9)) + 'x'));
+    EXPECT_TRUE(entries(program.path()).isEmpty());
+    for (const QString& name :
+         {QString("O'BrienMary J05-07-2001"), QString::fromUtf8("MuñozJosé😀05-07-2001"),
+          QString(251, 'A'), QString(125, QChar(0xC9)) + 'x'})  // the report name: 255 bytes
+        EXPECT_TRUE(ClientFolder::isSafeFolderName(name)) << qPrintable(name);
 }
 
 TEST_F(ClientFolderTest, AFileThatCannotBeWrittenIsNamedAndNothingIsReplaced) {
@@ -114,23 +131,20 @@ TEST_F(ClientFolderTest, AFileThatCannotBeWrittenIsNamedAndNothingIsReplaced) {
     ASSERT_TRUE(QFile::remove(clientDir + "/Drugs.YRN"));
     QDir().mkpath(clientDir + "/Drugs.YRN");  // a folder in the way of the file
     answer('n');
-    prompts.clear();
-    const auto saved = folder.SaveClientYRN();
-    EXPECT_FALSE(saved.allWritten);
-    EXPECT_EQ(saved.notSaved, QStringList({"Drugs.YRN"}));
-    EXPECT_EQ(prompts.titles(), QStringList{"Save Error"});
-    EXPECT_TRUE(prompts.last().text.contains("Drugs.YRN"));
-    EXPECT_TRUE(prompts.last().text.contains("No section file was replaced"));
+    EXPECT_TRUE(refused("^Drugs.YRN\\|Save Error\\|.*Drugs.YRN.*No section file was replaced"));
     EXPECT_EQ(readFile(clientDir + "/Location.YRN"), old.first);  // no mix of two saves
-
     // A section that fails to write its file: the files saved before it in the same
     // save are not replaced either.
     ASSERT_TRUE(QDir(clientDir + "/Drugs.YRN").removeRecursively());
     static_cast<FileSection&>(drugs).failing = true;
-    prompts.clear();
-    EXPECT_EQ(folder.SaveClientYRN().notSaved, QStringList({"Drugs.YRN"}));
+    EXPECT_TRUE(refused("^Drugs.YRN\\|"));
     EXPECT_EQ(readFile(clientDir + "/Location.YRN"), old.first);
     EXPECT_EQ(entries(clientDir), QStringList({"Location.YRN"}));
+    // A client folder that cannot be made: nothing is saved.
+    static_cast<FileSection&>(drugs).failing = false;
+    identity.folder = "DoeJohnQ05-07-2001";
+    writeFile(program.filePath(identity.folder), "a file in the way");
+    EXPECT_TRUE(refused("^DoeJohnQ05-07-2001\\|.*could not be made or written to"));
 }
 
 // A full disk, as a file-size limit in a child process that ignores the signal of
@@ -146,77 +160,58 @@ TEST_F(ClientFolderTest, AFullDiskFailsTheSaveAndEveryOldFileStays) {
             const rlimit limit{4096, 4096};
             if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 2;
             signal(SIGXFSZ, SIG_IGN);
-            const auto saved = folder.SaveClientYRN();
-            if (saved.allWritten) return 0;
+            if (folder.SaveClientYRN().allWritten) return 0;
             return prompts.titles() == QStringList{"Save Error"} &&
                            prompts.last().text.contains("Location.YRN")
                        ? 1
                        : 3;
         });
         EXPECT_EQ(status, 1) << "size " << size << " (0: reported as saved)";
-        const auto now = files();
-        EXPECT_TRUE(now.first == old.first)
-            << "size " << size << ": Location.YRN now holds " << now.first.size() << " bytes";
-        EXPECT_TRUE(now.second == old.second) << "size " << size << ": Drugs.YRN replaced";
+        EXPECT_TRUE(files() == old) << "size " << size << ": a file was replaced";
         EXPECT_EQ(entries(clientDir), QStringList({"Drugs.YRN", "Location.YRN"}));
     }
 }
 
 // Links planted as a client folder or as a section file make the save refuse with
-// the path named; nothing outside is written or changes its permissions.
+// the path named; nothing is written through them, and a foreign folder keeps its
+// permissions.
 TEST_F(ClientFolderTest, APlantedLinkIsRefusedAndNothingOutsideIsTouched) {
     QTemporaryDir outside;
     const QString precious = outside.filePath("precious.txt");
     writeFile(precious, "precious");
-    QFile::setPermissions(precious, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
-    const auto permissions = QFile::permissions(precious);
-    QDir(outside.path()).mkdir("foreign");
-    const QString foreign = outside.filePath("foreign");
-    QFile::setPermissions(foreign, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                       QFile::ReadOther | QFile::ExeOther);
-    const auto foreignPermissions = QFile::permissions(foreign);
-
-    // The client folder is a link to a foreign folder.
-    ASSERT_TRUE(QFile::link(foreign, clientDir));
+    QFile::setPermissions(outside.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                              QFile::ReadOther | QFile::ExeOther);
+    const auto shared = QFile::permissions(outside.path());
+    ASSERT_TRUE(QFile::link(outside.path(), clientDir));
     answer('n', 10);
-    EXPECT_FALSE(folder.SaveClientYRN().allWritten);
-    EXPECT_EQ(prompts.titles(), QStringList{"Save Error"});
-    EXPECT_TRUE(prompts.last().text.contains(QDir::toNativeSeparators(clientDir)));
-    EXPECT_TRUE(prompts.last().text.contains("link"));
-    EXPECT_TRUE(entries(foreign).isEmpty());
-    EXPECT_EQ(QFile::permissions(foreign), foreignPermissions);
-
+    EXPECT_TRUE(refused("\\|Save Error\\|.*" +
+                        QRegularExpression::escape(QDir::toNativeSeparators(clientDir)) +
+                        "\" is a link"));
+    EXPECT_EQ(entries(outside.path()), QStringList{"precious.txt"});
+    EXPECT_EQ(QFile::permissions(outside.path()), shared);
     // A section file is a link to a file outside; the other file is not replaced.
     ASSERT_TRUE(QFile::remove(clientDir));
     const auto old = save('o', 10);
     ASSERT_TRUE(QFile::remove(clientDir + "/Location.YRN"));
     ASSERT_TRUE(QFile::link(precious, clientDir + "/Location.YRN"));
     answer('n', 10);
-    prompts.clear();
-    const auto saved = folder.SaveClientYRN();
-    EXPECT_FALSE(saved.allWritten);
-    EXPECT_EQ(saved.notSaved, QStringList({"Location.YRN"}));
-    EXPECT_EQ(prompts.titles(), QStringList{"Save Error"});
-    EXPECT_TRUE(prompts.last().text.contains("Location.YRN"));
-    EXPECT_TRUE(prompts.last().text.contains("link"));
+    EXPECT_TRUE(refused("^Location.YRN\\|Save Error\\|.*Location.YRN\" is a link"));
     EXPECT_EQ(readFile(precious), "precious");
-    EXPECT_EQ(QFile::permissions(precious), permissions);
     EXPECT_EQ(readFile(clientDir + "/Drugs.YRN"), old.second);
-    EXPECT_TRUE(QFileInfo(clientDir + "/Location.YRN").isSymLink());
 }
 
 // A save killed before its renames leaves temporary files; the next save of the
 // folder removes them, and nothing else.
 TEST_F(ClientFolderTest, TemporaryFilesOfAnEarlierKilledSaveAreRemoved) {
     save('o', 10);
-    const QStringList leftovers = {".yrn-tmp-Location.YRN", ".yrn-tmp-Ab12Cd34"};
-    for (const QString& name : leftovers)
+    for (const QString name : {".yrn-tmp-Location.YRN", ".yrn-tmp-Ab12Cd34"})
         writeFile(clientDir + '/' + name, "half a fi");
+    QDir(clientDir).mkdir(".yrn-tmp-folder");
     writeFile(clientDir + "/notes.txt", "mine");
     writeFile(clientDir + "/.hidden", "mine");
     save('n', 10);
-    EXPECT_EQ(entries(clientDir),
-              QStringList({".hidden", "Drugs.YRN", "Location.YRN", "notes.txt"}));
+    EXPECT_EQ(entries(clientDir), QStringList({".hidden", ".yrn-tmp-folder", "Drugs.YRN",
+                                               "Location.YRN", "notes.txt"}));
 }
 
 // Section files planted as links to a device, a FIFO or an endless /proc file are
@@ -233,22 +228,16 @@ TEST_F(ClientFolderTest, ALinkToADeviceAFifoOrProcIsNeverReadWithoutLimit) {
     for (const QString target : {"/dev/zero", "/dev/urandom", "fifo", "/proc/self/pagemap"}) {
         ASSERT_TRUE(plant(target)) << qPrintable(target);
         const int read = runInChild(
-            [&] {
-                const LoadResult result = loadSectionFile(location, FileSection::layout(), path);
-                return result.complete ? 1 : 0;
-            },
-            10);
-        EXPECT_EQ(read, 0) << qPrintable(target) << " (-14: still reading after 10 s)";
+            [&] { return loadSectionFile(location, FileSection::layout(), path).complete; }, 10);
         const int opened = runInChild(
             [&] {
                 folder.openClient(clientDir);
                 return prompts.titles() == QStringList{"Incomplete Client Files"} &&
-                               prompts.last().text.contains("Location.YRN")
-                           ? 0
-                           : 1;
+                       prompts.last().text.contains("Location.YRN");
             },
             10);
-        EXPECT_EQ(opened, 0) << qPrintable(target) << " (-14: still reading after 10 s)";
+        EXPECT_EQ(QString("%1 %2").arg(read).arg(opened), "0 1")
+            << qPrintable(target) << " (-14: still reading after 10 s)";
     }
 }
 
@@ -280,26 +269,35 @@ TEST_F(ClientFolderTest, ReadingKeepsMemoryASmallMultipleOfTheFile) {
         EXPECT_LE(growth, kPeakMiB) << "MiB more at the peak while reading 1 MiB of line feeds";
         std::cout << "1 MiB of line feeds read with " << growth << " MiB more at the peak\n";
     }
-
     writeFile(path, "X\r\n;\r\n1\r\n" + QByteArray(mib, ' '));
     EXPECT_FALSE(loadSectionFile(location, FileSection::layout(), path).complete);
     EXPECT_EQ(location.text("txtName"), "");
 }
 
 TEST_F(ClientFolderTest, FilesAreRecognisedWithoutRegardToCaseAndTheWrittenSpellingWins) {
+    QList<ClientFolder::Event> told;
+    folder.observe([&](ClientFolder::Event e) { told << e; });
+    EXPECT_FALSE(folder.openClient(clientDir).found);  // no such folder: nothing is reset
+    EXPECT_EQ(lastBox(prompts),
+              "Critical|Invalid directory|This directory contains no YRN files!!");
     QDir().mkpath(clientDir);
     writeFile(clientDir + "/location.yrn", "lower\r\n;\r\n0\r\n");
     writeFile(clientDir + "/Location.YRN", "written\r\n;\r\n1\r\n");
     writeFile(clientDir + "/DRUGS.yrn", "drugs\r\n;\r\n0\r\n");
-    const auto files = folder.sectionFiles(clientDir);
-    ASSERT_EQ(files.size(), 2);
-    EXPECT_TRUE(files[0].path.endsWith("DRUGS.yrn"));
-    EXPECT_TRUE(files[1].path.endsWith("/Location.YRN"));
+    QStringList files;
+    for (const auto& file : folder.sectionFiles(clientDir))
+        files << QFileInfo(file.path).fileName() + ' ' + file.module;
+    EXPECT_EQ(files.join(','), "DRUGS.yrn ctlDrugs,Location.YRN ctlLocatorInformation");
+    location.setText("txtComments", "from the client before");
+    prompts.clear();
     EXPECT_TRUE(folder.openClient(clientDir).found);
-    EXPECT_EQ(location.text("txtName"), "written");
+    EXPECT_TRUE(prompts.boxes.isEmpty() && !interview.IsLoading());
+    EXPECT_TRUE(shows(location, {"txtName=written", "txtComments="}));
     EXPECT_EQ(drugs.text("txtName"), "drugs");
-    EXPECT_FALSE(interview.IsLoading());
-    EXPECT_FALSE(folder.openClient(program.path() + "/no such folder").found);
+    EXPECT_TRUE(folder.SaveClientYRN().allWritten);
+    EXPECT_EQ(told,
+              (QList<ClientFolder::Event>{ClientFolder::Event::Reset, ClientFolder::Event::Opened,
+                                          ClientFolder::Event::Saved}));
 }
 
 }  // namespace

@@ -2,10 +2,8 @@
 // per-user data folder of an installed one, given the template and the help
 // documents on the first start.
 #include <unistd.h>
-#include <QDir>
-#include <QFileInfo>
+
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include "ProgramInfo.h"
 #include "records/ProgramLocation.h"
@@ -30,31 +28,34 @@ struct Install {
     QString user = prefix.filePath("home/.local/share/halverin-yrn");
 };
 
-TEST(ProgramLocationTest, TheInstalledDataLieBesideTheExecutablesFolder) {
+TEST(ProgramLocationTest, AWritableFolderWithTheTemplateKeepsEverythingBesideTheProgram) {
     Install install;
     EXPECT_EQ(QDir(installedDataFolder(install.bin)), QDir(install.data));
     EXPECT_TRUE(QString(kProgramVersion).contains('.'));
-}
+    // The tool's template: the installed one, unless one stands beside it.
+    EXPECT_EQ(QFileInfo(defaultTemplate(install.bin)).absoluteFilePath(),
+              QFileInfo(install.data + "/YRN_TEMPLATE.RTF").absoluteFilePath());
+    QTemporaryDir bare;
+    EXPECT_EQ(defaultTemplate(bare.path()), bare.filePath("YRN_TEMPLATE.RTF"));
 
-TEST(ProgramLocationTest, AWritableFolderWithTheTemplateKeepsEverythingBesideTheProgram) {
-    Install install;
     writeFile(install.bin + "/YRN_TEMPLATE.RTF", "{\\rtf1 portable}");
+    EXPECT_EQ(defaultTemplate(install.bin), install.bin + "/YRN_TEMPLATE.RTF");
     const ProgramLocation location = resolveProgramFolder(install.bin, install.user);
-    EXPECT_EQ(location.folder, install.bin);
-    EXPECT_TRUE(location.besideProgram);
-    EXPECT_TRUE(location.problem.isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(install.user)) << "nothing is made elsewhere";
+    EXPECT_TRUE(location.folder == install.bin && location.besideProgram);
+    EXPECT_TRUE(location.problem.isEmpty() && !QFileInfo::exists(install.user)) << "made elsewhere";
 }
 
 TEST(ProgramLocationTest, AnInstalledCopyUsesThePerUserFolderSeededOnce) {
     Install install;
     ProgramLocation location = resolveProgramFolder(install.bin, install.user);
-    EXPECT_EQ(QDir(location.folder), QDir(install.user));
-    EXPECT_FALSE(location.besideProgram);
-    EXPECT_TRUE(location.problem.isEmpty()) << location.problem.toStdString();
-    EXPECT_EQ(readFile(install.user + "/YRN_TEMPLATE.RTF"), "{\\rtf1 installed}");
-    EXPECT_EQ(readFile(install.user + "/YRN Help Files/YRN Locator.doc"), "locator");
-    EXPECT_EQ(readFile(install.user + "/YRN Help Files/YRN Saving Information.doc"), "saving");
+    const auto seeded = [&] {
+        return QStringList{location.problem, readFile(install.user + "/YRN_TEMPLATE.RTF"),
+                           readFile(install.user + "/YRN Help Files/YRN Locator.doc"),
+                           readFile(install.user + "/YRN Help Files/YRN Saving Information.doc")}
+            .join('|');
+    };
+    EXPECT_TRUE(QDir(location.folder) == QDir(install.user) && !location.besideProgram);
+    EXPECT_EQ(seeded(), "|{\\rtf1 installed}|locator|saving");
     // Client answers live there: the folder is its owner's only.
     EXPECT_EQ(QFile::permissions(install.user) &
                   (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::ExeOther),
@@ -65,8 +66,7 @@ TEST(ProgramLocationTest, AnInstalledCopyUsesThePerUserFolderSeededOnce) {
     QFile::remove(install.user + "/YRN Help Files/YRN Locator.doc");
     location = resolveProgramFolder(install.bin, install.user);
     EXPECT_EQ(QDir(location.folder), QDir(install.user));
-    EXPECT_EQ(readFile(install.user + "/YRN_TEMPLATE.RTF"), "{\\rtf1 our own}");
-    EXPECT_EQ(readFile(install.user + "/YRN Help Files/YRN Locator.doc"), "locator");
+    EXPECT_EQ(seeded(), "|{\\rtf1 our own}|locator|saving");
 }
 
 // A folder nobody may write, not even root (who writes anywhere the mode bits
@@ -103,6 +103,7 @@ TEST(ProgramLocationTest, AReadOnlyCopySeedsThePerUserFolderFromItsOwnFolder) {
         location = resolveProgramFolder(program, user);
     }
     EXPECT_EQ(QDir(location.folder), QDir(user));
+    EXPECT_TRUE(location.problem.isEmpty()) << location.problem.toStdString();
     EXPECT_EQ(readFile(user + "/YRN_TEMPLATE.RTF"), "{\\rtf1 from the copy}");
     EXPECT_EQ(readFile(user + "/YRN Help Files/YRN Medical.doc"), "medical");
 }
@@ -115,22 +116,22 @@ TEST(ProgramLocationTest, WhatCannotBePreparedIsToldAndTheProgramStillHasAFolder
     EXPECT_EQ(location.folder, install.bin);
     EXPECT_TRUE(location.problem.contains(QDir::toNativeSeparators(install.user)))
         << location.problem.toStdString();
+    EXPECT_FALSE(resolveProgramFolder(install.bin, {}).problem.isEmpty());
+
+    // What cannot be copied is named.
+    Install other;
+    QDir().mkpath(other.user);
+    writeFile(other.user + "/YRN Help Files", "in the way");
+    location = resolveProgramFolder(other.bin, other.user);
+    EXPECT_EQ(QDir(location.folder), QDir(other.user));
+    EXPECT_EQ(location.problem, "Could not copy into " + QDir::toNativeSeparators(location.folder) +
+                                    ": YRN Help Files");
 
     // Nothing to seed from: the template is missing, and that is told.
     QTemporaryDir bare;
     location = resolveProgramFolder(bare.filePath("bin"), bare.filePath("user"));
     EXPECT_EQ(QDir(location.folder), QDir(bare.filePath("user")));
     EXPECT_FALSE(location.problem.isEmpty());
-}
-
-TEST(ProgramLocationTest, TheToolsTemplateIsBesideItElseTheInstalledOne) {
-    Install install;
-    EXPECT_EQ(QFileInfo(defaultTemplate(install.bin)).absoluteFilePath(),
-              QFileInfo(install.data + "/YRN_TEMPLATE.RTF").absoluteFilePath());
-    writeFile(install.bin + "/YRN_TEMPLATE.RTF", "{\\rtf1 portable}");
-    EXPECT_EQ(defaultTemplate(install.bin), install.bin + "/YRN_TEMPLATE.RTF");
-    QTemporaryDir bare;
-    EXPECT_EQ(defaultTemplate(bare.path()), bare.filePath("YRN_TEMPLATE.RTF"));
 }
 
 }  // namespace
