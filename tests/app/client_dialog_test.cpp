@@ -57,7 +57,6 @@ class ClientSearchTest : public ::testing::Test {
             names << tree->model()->index(row, 0, tree->rootIndex()).data().toString();
         return names;
     }
-
     ProgramFolder folder;
     ClientIndex index{kSectionFiles};
     RecordingPrompts prompts;
@@ -114,7 +113,6 @@ TEST_F(ClientSearchTest, TheDialogListsWhatMatchesAndSelectsTheChosenClientInThe
     EXPECT_TRUE(results->model()->index(0, 0).data().toString().startsWith("SmithJohn11-30-2003"));
     QTest::keyClicks(dialog.searchBox(), "ane");
     ASSERT_EQ(results->model()->rowCount(), 1);
-
     // Enter chooses the client found and goes to the list; it loads nothing.
     QTest::keyClick(dialog.searchBox(), Qt::Key_Return);
     EXPECT_EQ(loads.size(), 0);
@@ -134,7 +132,6 @@ TEST_F(ClientSearchTest, TheDialogListsWhatMatchesAndSelectsTheChosenClientInThe
     QTest::mouseDClick(results->viewport(), Qt::LeftButton, {}, onDoe);
     ASSERT_GE(loads.size(), 1);
     EXPECT_EQ(QDir(loads.last().at(0).toString()), QDir(doe));
-
     // Nothing found says so; an empty box hides the list.
     dialog.searchBox()->setText("nobody");
     EXPECT_EQ(results->model()->rowCount(), 0);
@@ -178,7 +175,6 @@ TEST_F(ClientSearchTest, TheFolderListStartsWithTheClientsNewestFirstAndGoesUpTo
         loaded << load.at(0).toString();
     EXPECT_EQ(loaded, (QStringList{folder.path, folder.filePath("SmithJohn11-30-2003"),
                                    folder.filePath("DoeJaneQ05-07-2001")}));
-
     // Up lists the folder above with the folder left chosen, Enter on a folder
     // without section files lists it, and Backspace goes up as far as the root.
     dialog.upButton()->click();

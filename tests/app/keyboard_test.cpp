@@ -1,8 +1,5 @@
-// The keyboard of an interviewer trained on Windows: the date boxes that advance
-// and pad, a refused value sent back selected, Tab in the order of the page and
-// showing where it is, access letters of their own that press rather than move,
-// Enter, the shortcuts, Page Down and Page Up, Alt keys no button takes, the note
-// beside a box whose limit leaves something out, and type-ahead in a list.
+// The keyboard: date boxes, Tab and the focus, access letters, Enter, shortcuts,
+// page keys, Alt keys no button takes, the limit note, list type-ahead, comments.
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
@@ -96,7 +93,6 @@ TEST_F(KeyboardTest, DateBoxesAdvancePadAndSendARefusedValueBackSelected) {
     keys("14");
     EXPECT_EQ(focus(), box("txtAssessmentDate3"));
     EXPECT_EQ(prompts.boxes.size(), 2);
-
     // Every page starts with the keyboard in its first answer; a birth date typed
     // in a row lands whole.
     current()->button("cmdNextL(0)")->click();
@@ -124,7 +120,6 @@ TEST_F(KeyboardTest, TabFollowsThePageFromItsAnswersToNextAndBackLast) {
     for (const QString& id : first.fields())
         if (locator().usable(id)) expected << id;
     EXPECT_EQ(tabRound(), expected << first.nextButton);
-
     for (PaneView* pane : window->panes()) {
         for (const Page& page : pane->section().pages()) {
             window->HideControls();
@@ -177,7 +172,6 @@ TEST_F(KeyboardTest, EveryTabStopShowsTheFocus) {
     radio->clearFocus();
     settle();
     EXPECT_NE(radio->grab().toImage(), shown);
-
     QStringList blind, seen;
     demographic().choose("optOtherChildren", 1);
     demographic().setCheck("chkD1", CheckState::Ticked);
@@ -293,7 +287,6 @@ TEST_F(KeyboardTest, EnterShortcutsPageKeysAndAltKeysDoWhatTheySay) {
     key(Qt::Key_N, Qt::AltModifier);
     key(Qt::Key_N, Qt::AltModifier | Qt::ShiftModifier);
     EXPECT_EQ(locator().text("txtLocationInformation"), "ok");
-
     // The usual shortcuts.
     typeClient();
     key(Qt::Key_S, Qt::ControlModifier);
@@ -323,7 +316,6 @@ TEST_F(KeyboardTest, ABoxSaysWhatItsLimitLeavesOut) {
     EXPECT_EQ(said(), "This answer holds at most 25 characters");
     EXPECT_EQ(QToolTip::text(), "This answer holds at most 25 characters");
     EXPECT_EQ(window->statusBar()->currentMessage(), "This answer holds at most 25 characters");
-
     // A paste over a selection: the selection makes room, the line break stays and
     // counts, what fits goes in, and undo takes the paste back.
     typeInto("txtStreetAddress", "1423 Elm St");
@@ -338,7 +330,6 @@ TEST_F(KeyboardTest, ABoxSaysWhatItsLimitLeavesOut) {
               "text were left out.");
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(locator().text("txtStreetAddress"), "1423 Elm St");
-
     // The context menu's Paste over the whole text, one character too long.
     street->selectAll();
     QApplication::clipboard()->setText(QString(49, 'x') + "yz");
@@ -355,7 +346,6 @@ TEST_F(KeyboardTest, ABoxSaysWhatItsLimitLeavesOut) {
     EXPECT_EQ(said(),
               "This answer holds at most 50 characters: the last character of the pasted text "
               "was left out.");
-
     // A drop of which nothing fits.
     street->setText(QString(50, 'x'));
     QMimeData dragged;
@@ -367,7 +357,6 @@ TEST_F(KeyboardTest, ABoxSaysWhatItsLimitLeavesOut) {
     QApplication::sendEvent(street, &drop);
     EXPECT_EQ(street->text(), QString(50, 'x'));
     EXPECT_EQ(said(), "This answer holds at most 50 characters: the dropped text was left out.");
-
     // A longer text the program puts in shows whole, without a note.
     locator().setText("txtLastName", QString(30, 'z'));
     settle();
@@ -388,7 +377,6 @@ TEST_F(KeyboardTest, AListPicksByTypeAheadAndOpensOnlyOnItsKeys) {
     ASSERT_TRUE(focusComesTo(list));
     QSignalSpy picks(list, &QComboBox::activated);
     const auto pause = [] { QTest::qWait(QApplication::keyboardInputInterval() + 100); };
-
     // The whole text, blanks included, reaches the model; the list stays shut.
     keys("other family member");
     EXPECT_EQ(d.position(id), 2);
@@ -470,7 +458,6 @@ TEST_F(KeyboardTest, OkKeepsTheTypedCommentTurnsTheButtonBlueAndGivesTheKeyboard
     EXPECT_FALSE(window->isEnabled());
     EXPECT_EQ(dialog->label()->text(), "Crack cocaine comments");
     EXPECT_EQ(dialog->textBox()->toPlainText(), "");
-
     typeComment("uses daily");
     QTest::keyClick(dialog->textBox(), Qt::Key_Return);  // a new line, not OK
     EXPECT_TRUE(dialog->isVisible());
@@ -485,7 +472,6 @@ TEST_F(KeyboardTest, OkKeepsTheTypedCommentTurnsTheButtonBlueAndGivesTheKeyboard
     // The interviewer goes on with the next substance, not from the top of the page.
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->isActiveWindow(); }));
     EXPECT_TRUE(focusComesTo(button)) << qPrintable(fieldOf(focus()));
-
     // Opened again, it shows the stored comment; Cancel, the window control and
     // Escape keep it.
     const std::function<void()> ways[] = {
@@ -517,7 +503,6 @@ TEST_F(KeyboardTest, TheOpenClientDialogClosesTheCommentAsCancelBeforeAnotherCli
     ASSERT_TRUE(QFileInfo::exists(clientFolder() + "/Drugs.YRN"));
     window->view(4);
     writeComment(drugs(), 5, "of the unsaved client");
-
     // Load while a comment is being written, on a folder that holds no client:
     // the client stays, the comment dialog is closed all the same.
     window->clientDialog().show();
@@ -528,7 +513,6 @@ TEST_F(KeyboardTest, TheOpenClientDialogClosesTheCommentAsCancelBeforeAnotherCli
     EXPECT_EQ(prompts.titles(), QStringList{"Invalid directory"});
     EXPECT_TRUE(closedAndEnabled());
     EXPECT_EQ(comment(5), "of the unsaved client");
-
     // On the saved client, the unsaved one let go.
     window->view(4);
     clickComments(5);
@@ -541,7 +525,6 @@ TEST_F(KeyboardTest, TheOpenClientDialogClosesTheCommentAsCancelBeforeAnotherCli
     EXPECT_TRUE(closedAndEnabled());
     EXPECT_EQ(comment(0), "kept");
     EXPECT_EQ(comment(5), "");
-
     // The open-client dialog's window control leaves the main window disabled
     // while a comment is up; New Assessment closes the comment first.
     window->view(4);

@@ -1,6 +1,5 @@
-// The main window: start-up, the page buttons and the View menu with their
-// captions, the layout rules on a resize, help, the exit and save questions,
-// saving and opening clients, the closing page and the completeness review.
+// The main window: captions and the View menu, resizing, help, the exit and save
+// questions, opening clients, the closing page and the review.
 #include <unistd.h>
 #include <QDockWidget>
 #include <QElapsedTimer>
@@ -18,6 +17,8 @@
 #include "app/Splash.h"
 #include "interview/Review.h"
 #include "records/ClientFolder.h"
+#include "report/RtfDocument.h"
+#include "support/ReportMarkers.h"
 
 namespace yrn::test {
 namespace {
@@ -126,7 +127,6 @@ TEST_F(MainWindowTest, HelpOpensItsDocumentsAndSaysWhatCouldNotBeOpened) {
     EXPECT_EQ(prompts.titles(), QStringList(9, "Help File Not Found or Unavailable"));
     EXPECT_EQ(lastBox(prompts).section('|', 2), "Unable to open this help file!");
     EXPECT_EQ(where(), "Medical:0");
-
     // The shipped documents, under the names the menu opens.
     prompts.clear();
     const QDir shipped(QStringLiteral(YRN_SOURCE_DIR) + "/resources/YRN Help Files");
@@ -144,7 +144,6 @@ TEST_F(MainWindowTest, HelpOpensItsDocumentsAndSaysWhatCouldNotBeOpened) {
               "Information|Help File Not Opened|No program on this computer could open the help "
               "file.\r\nIt can be opened by hand from:\r\n" +
                   QDir::toNativeSeparators(help + "YRN Saving Information.doc"));
-
     // The desktop's opener failing once it has ended (no application for the file).
     const QString script = folder.root.filePath("opener.sh");
     writeFile(script, "#!/bin/sh\nsleep 0.2\nexit 4\n");
@@ -229,7 +228,6 @@ TEST_F(MainWindowTest, SavedOrChangedBackTheAnswersAskOnlyTheExitQuestion) {
     EXPECT_EQ(prompts.titles(), (QStringList{"Unsaved Answers", "Save Error"}));
     EXPECT_EQ(exits, 0);
     EXPECT_EQ(locator().text("txtCity"), "Springfield");
-
     typeClient();
     window->saveClient();
     EXPECT_TRUE(titleMarked(false));
@@ -276,7 +274,6 @@ TEST_F(MainWindowTest, SavedClientsOpenAgainAndWhatCannotBeOpenedIsSaid) {
     EXPECT_FALSE(window->clientDialog().isVisible());
     EXPECT_FALSE(window->clientDialog().cancelButton()->isHidden());
     EXPECT_TRUE(window->clientDialog().newButton()->isHidden());
-
     window->newClient();
     EXPECT_EQ(locator().text("txtLastName"), "");
     window->view(3);
@@ -289,7 +286,6 @@ TEST_F(MainWindowTest, SavedClientsOpenAgainAndWhatCannotBeOpenedIsSaid) {
     // The keyboard is back in the first answer of the window.
     QApplication::processEvents();
     EXPECT_EQ(window->focusWidget(), window->findChild<QWidget*>("txtAssessmentDate1"));
-
     // A folder without section files keeps the client, and the dialog, on screen.
     const QString empty = program + "/empty";
     QDir().mkpath(empty);
@@ -299,7 +295,6 @@ TEST_F(MainWindowTest, SavedClientsOpenAgainAndWhatCannotBeOpenedIsSaid) {
     EXPECT_EQ(locator().text("txtLastName"), "Doe");
     EXPECT_TRUE(window->clientDialog().isVisible());
     window->clientDialog().cancelButton()->click();
-
     // A damaged file is named and the others load; a folder with one file resets the rest.
     QFile file(clientFolder() + "/Location.YRN");
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
@@ -318,7 +313,6 @@ TEST_F(MainWindowTest, SavedClientsOpenAgainAndWhatCannotBeOpenedIsSaid) {
     openFolder(drugs);
     EXPECT_EQ(locator().text("txtLastName"), "");
     EXPECT_FALSE(window->clientDialog().isVisible());
-
     // A name no folder may carry: the box, and nothing written.
     prompts.clear();
     typeClient("../Evil");
@@ -335,7 +329,6 @@ TEST_F(MainWindowTest, ViewReportSavesMakesAndOpensTheReportOrSaysWhyNot) {
     EXPECT_EQ(prompts.titles(), (QStringList{"Save Error", "Report Generating Error"}));
     EXPECT_EQ(prompts.last().text, "Not enough information provided to generate a report.");
     EXPECT_EQ(where(), "LocatorInformation:0");
-
     // An incomplete client: asked, made anyway, the report in the client folder opened.
     typeClient();
     window->view(6);
@@ -386,9 +379,34 @@ class ClosingPage : public MainWindowTest {
     QStringList kept;
 };
 
-TEST_F(ClosingPage, EachButtonFinishesACompleteInterview) {
+// A whole interview as a person goes through it: every page left with Next from
+// the first, "&Save / View Report" on the closing page, then the client folder,
+// the report and the client opened again through the dialog.
+TEST_F(ClosingPage, AWholeInterviewFromTheFirstPageToTheReportAndBack) {
     ASSERT_TRUE(folder.hasTemplate);
-    // Save / View Report: the notice and the report opened; the interview stays.
+    window->view(0);
+    QStringList visited;
+    while (where() != "MentalHealth:5") {
+        ASSERT_FALSE(visited.contains(where())) << "again at " << where().toStdString();
+        ASSERT_TRUE(onePageOnScreen()) << where().toStdString();
+        visited << where();
+        const Page& page = *current()->section().page(currentPage());
+        QPushButton* next = current()->button(page.nextButton);
+        ASSERT_TRUE(next && next->isVisible()) << where().toStdString();
+        next->click();
+    }
+    EXPECT_GE(visited.size(), 30);
+    EXPECT_EQ(window->caption(), kTitle + "Interviewer Ratings  [Doe, Jane Q]");
+    // Back retraces the same pages, one on screen at a time.
+    QStringList backward{where()};
+    while (backward.first() != "LocatorInformation:0" && backward.size() <= visited.size()) {
+        current()->button(current()->section().page(currentPage())->backButton)->click();
+        ASSERT_TRUE(onePageOnScreen()) << where().toStdString();
+        backward.prepend(where());
+    }
+    EXPECT_EQ(backward, visited << "MentalHealth:5");
+    EXPECT_EQ(window->checkedViewItem(), 0);
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
     pressClosing("cmdSave");
     EXPECT_EQ(lastBox(prompts),
               "Information|Report Information|Please run spell check options before printing "
@@ -397,15 +415,41 @@ TEST_F(ClosingPage, EachButtonFinishesACompleteInterview) {
     EXPECT_EQ(opener.opened, QStringList{reportPath()});
     EXPECT_EQ(where(), "MentalHealth:5");
     EXPECT_TRUE(status().startsWith("Saved to " + QDir::toNativeSeparators(clientFolder())));
-
-    // Save & Exit: completion, then the exit question; No keeps the interview.
+    // One file per section and the report; the report also in "ClientReports".
+    QStringList files{"DoeJaneQ05-07-2001.RTF"};
+    for (Section* s : window->interview().sections())
+        files << s->info().fileName;
+    files.sort(Qt::CaseInsensitive);
+    EXPECT_EQ(QDir(clientFolder()).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase), files);
+    EXPECT_EQ(readFile(program + "/ClientReports/DoeJaneQ05-07-2001.RTF"), readFile(reportPath()));
+    RtfDocument saved;
+    ASSERT_TRUE(saved.load(reportPath()));
+    const QString text = saved.visibleText();
+    EXPECT_TRUE(text.contains("Jane Q. Doe"));
+    EXPECT_TRUE(reportMatchesTemplate(window->interview().sections(), text));
+    EXPECT_EQ(markersIn(text), QStringList{});
+    // A new client, then the saved one opened again: every answer is back.
+    QList<QStringList> before;
+    for (Section* s : window->interview().sections())
+        before << stateOf(*s);
+    window->fileAction("mnuNewClient")->trigger();
+    EXPECT_EQ(locator().text("txtLastName"), "");
     prompts.clear();
+    openFolder(clientFolder());
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
+    const QList<Section*> sections = window->interview().sections();
+    for (qsizetype i = 0; i < sections.size(); ++i)
+        EXPECT_TRUE(sameLines(before.at(i), stateOf(*sections.at(i))))
+            << sections.at(i)->info().module.toStdString();
+}
+
+TEST_F(ClosingPage, EachButtonFinishesACompleteInterview) {
+    // Save & Exit: completion, then the exit question; No keeps the interview.
     prompts.answer({false});
     pressClosing("cmdNextMH(5)");
     EXPECT_EQ(prompts.titles(), (QStringList{"YRN Completed", "Exit YRN"}));
     EXPECT_EQ(exits, 0);
     EXPECT_EQ(where(), "MentalHealth:5");
-
     // Save & New: completion, then every section reset and the locator's first page.
     prompts.clear();
     QFile::remove(reportPath());
@@ -419,7 +463,6 @@ TEST_F(ClosingPage, EachButtonFinishesACompleteInterview) {
     EXPECT_EQ(section("ctlMentalHealth").text("txtFinalComments"), "");
     EXPECT_TRUE(QFileInfo::exists(reportPath()));
     EXPECT_TRUE(QFileInfo::exists(clientFolder() + "/MentalHealth.YRN"));
-
     // Save & Exit with Yes ends the program.
     SetUp();
     prompts.answer({true});
@@ -437,7 +480,6 @@ TEST_F(ClosingPage, AMissingNameAFailedSaveOrAFailedReportStopsEveryButton) {
     }
     EXPECT_EQ(QDir(program).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{});
     locator().setText("txtLastName", "Doe");
-
     // A client folder that cannot take the mental health file: read-only, or (for
     // root, who writes anywhere) with a folder standing in the file's place.
     ASSERT_TRUE(QDir().mkpath(clientFolder()));
@@ -462,7 +504,6 @@ TEST_F(ClosingPage, AMissingNameAFailedSaveOrAFailedReportStopsEveryButton) {
     EXPECT_FALSE(QFileInfo::exists(program + "/ClientReports"));
     writable();
     QDir(clientFolder() + "/MentalHealth.YRN").removeRecursively();
-
     // No template, then a report file that cannot be written.
     ASSERT_TRUE(QFile::rename(program + "/YRN_TEMPLATE.RTF", program + "/template.bak"));
     for (const QString& button : kClosing) {
@@ -537,7 +578,6 @@ TEST_F(MainWindowTest, TheReviewListsWhatIsMissingAndGoesToTheQuestion) {
     panel.list()->setFocus();
     key(Qt::Key_Escape);
     EXPECT_FALSE(window->reviewDock()->isVisible());
-
     // No to the report question stops before the report, in the first such question.
     const std::function<void()> ways[] = {
         [&] { window->viewAction(9)->trigger(); },

@@ -1,12 +1,5 @@
-// Every page of every section, at the two screen sizes the program is used on:
-// each answer box is wide enough for the answer it takes, each list for its
-// longest item, nothing needs scrolling sideways, no text lies over another
-// widget, and the Tab key stops only where the focus shows. The page reads as
-// one form: the answers of consecutive questions stand in one column (notes
-// between them included), texts show no wide gaps, sub-labels stand right beside
-// their answers with their lines right-aligned, the boxes a hint line names stand
-// side by side under it, no row label of a table wraps to more than two lines,
-// and the date columns of a table have their headings over their boxes.
+// Every page of every section at the two screen sizes in use: answers wide enough,
+// nothing cut, over another widget or scrolling sideways; one column, no gaps.
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
@@ -125,7 +118,6 @@ QStringList faults(PaneView* pane, const Page& page, QWidget* pageWidget) {
     if (auto* scroll = pageWidget->findChild<QScrollArea*>();
         scroll && scroll->horizontalScrollBar()->maximum() > 0)
         out << "the page scrolls sideways";
-
     // The answers of consecutive questions (with notes between them) start at one x.
     int column = -1;
     for (const Block& block : page.blocks) {
@@ -215,12 +207,9 @@ TEST_F(PageLayoutTest, EveryPageFitsItsAnswersAtBothScreenSizes) {
         for (PaneView* pane : window->panes()) {
             for (const Page& page : pane->section().pages()) {
                 const QStringList wrong = faults(pane, page, showPage(pane, page.index));
-                EXPECT_TRUE(wrong.isEmpty()) << qPrintable(QStringLiteral("%1 page %2 at %3x%4:\n")
-                                                               .arg(pane->objectName())
-                                                               .arg(page.index)
-                                                               .arg(size.width())
-                                                               .arg(size.height()) +
-                                                           wrong.join('\n'));
+                EXPECT_TRUE(wrong.isEmpty()) << qPrintable(pane->objectName()) << page.index
+                                             << " at " << size.width() << ":\n"
+                                             << qPrintable(wrong.join('\n'));
                 ++pages;
             }
         }
