@@ -57,6 +57,11 @@ class AppTest : public ::testing::Test {
     void typeClient(const QString& last = "Doe") { nameClient(locator(), last); }
     QString clientFolder() const { return program + "/DoeJaneQ05-07-2001"; }
     QString reportPath() const { return clientFolder() + "/DoeJaneQ05-07-2001.RTF"; }
+    // Load Assessment in the open-client dialog, on a folder.
+    void load(const QString& folder) {
+        window->clientDialog().setCurrentFolder(folder);
+        window->clientDialog().loadButton()->click();
+    }
     // One of the closing page's buttons.
     void pressClosing(const QString& button) {
         window->view(8);

