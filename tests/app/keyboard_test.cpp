@@ -446,7 +446,8 @@ TEST_F(KeyboardTest, OkKeepsTheTypedCommentTurnsTheButtonBlueAndGivesTheKeyboard
     key(Qt::Key_Space);
     EXPECT_TRUE(dialog->isVisible() && dialog->isWindow() && dialog->isEnabled());
     EXPECT_FALSE(window->isEnabled());
-    EXPECT_EQ(dialog->label()->text(), "Crack cocaine comments");
+    EXPECT_EQ(dialog->windowTitle() + ": " + dialog->label()->text(),
+              "Drug Comments: Crack cocaine comments");
     EXPECT_EQ(dialog->textBox()->toPlainText(), "");
     typeComment("uses daily");
     QTest::keyClick(dialog->textBox(), Qt::Key_Return);  // a new line, not OK
