@@ -1,11 +1,18 @@
 #pragma once
 
 // A started main window on a temporary program folder, with recorded message
-// boxes, a recording document opener and an exit that is only counted.
+// boxes, a recording document opener and an exit that is only counted; and the
+// keyboard of a person in front of it once activate() has put it on screen.
 
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
 #include <memory>
 
+#include "app/ClientDialog.h"
 #include "app/MainWindow.h"
 #include "app/PaneView.h"
 #include "support/ProgramFolder.h"
@@ -15,25 +22,89 @@ namespace yrn::test {
 
 class AppTest : public ::testing::Test {
   protected:
-    void SetUp() override {
+    void SetUp() override { start(); }
+    void TearDown() override { window.reset(); }
+    // Starts the program; the answers go to the questions of the start, in order.
+    void start(const QList<bool>& answers = {}, const QString& recoveryFolder = {}) {
+        window.reset();
+        prompts.clear();
+        prompts.answer(answers);
         window = std::make_unique<MainWindow>(prompts, program, &opener);
         window->setExitHandler([this] { ++exits; });
+        if (!recoveryFolder.isEmpty()) window->keepRecoveryCopies(recoveryFolder);
         window->startUp();
     }
-    void TearDown() override { window.reset(); }
+    // New Assessment, then the window active on screen for the keyboard.
+    void activate() {
+        QTest::mouseClick(window->clientDialog().newButton(), Qt::LeftButton);
+        for (int i = 0; i < 2; ++i) {  // the dialog going away may take the activation along
+            QTest::qWait(50);
+            window->activateWindow();
+            QApplication::setActiveWindow(window.get());
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->isActiveWindow(); }));
+    }
 
-    Section& locator() { return *window->interview().section("ctlLocatorInformation"); }
+    Section& section(const QString& name) { return *window->interview().section(name); }
+    Section& locator() { return section("ctlLocatorInformation"); }
+    Section& demographic() { return section("ctlDemographic"); }
     PaneView* current() { return window->currentPane(); }
-    QString currentName() { return current() ? current()->section().info().controlName : "none"; }
     int currentPage() { return current() ? current()->currentPage() : -2; }
-    QString where() { return currentName() + ":" + QString::number(currentPage()); }
+    QString where() {
+        return current() ? current()->objectName() + ":" + QString::number(currentPage()) : "none";
+    }
     // The answers that name the client folder, DoeJaneQ05-07-2001 by default.
     void typeClient(const QString& last = "Doe") { nameClient(locator(), last); }
     QString clientFolder() const { return program + "/DoeJaneQ05-07-2001"; }
+    QString reportPath() const { return clientFolder() + "/DoeJaneQ05-07-2001.RTF"; }
+    // Load Assessment in the open-client dialog, on a folder.
+    void load(const QString& folder) {
+        window->clientDialog().setCurrentFolder(folder);
+        window->clientDialog().loadButton()->click();
+    }
+    // One of the closing page's buttons.
+    void pressClosing(const QString& button) {
+        window->view(8);
+        current()->next();
+        ASSERT_EQ(where(), "MentalHealth:5");
+        current()->button(button)->click();
+    }
+
+    // --- The keyboard ---
+    QLineEdit* box(const QString& id) { return window->findChild<QLineEdit*>(id); }
+    static QWidget* focus() { return QApplication::focusWidget(); }
+    static void settle() {
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+    }
+    // Clicks into a box (selecting what it holds) and types, as a person does.
+    void typeInto(const QString& id, const QString& text) {
+        QTest::mouseClick(box(id), Qt::LeftButton);
+        ASSERT_TRUE(focusComesTo(box(id))) << qPrintable(id);
+        box(id)->selectAll();
+        keys(text);
+    }
+    static void keys(const QString& text) {
+        QTest::keyClicks(focus(), text);
+        settle();
+    }
+    static void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(focus(), k, modifiers);
+        settle();
+    }
+    static void tab() { key(Qt::Key_Tab); }
+    // The focus reaches a widget once the events of the moment are over.
+    static bool focusComesTo(const QWidget* w) {
+        return QTest::qWaitFor([&] { return focus() == w; }, 500);
+    }
+    // The field a widget answers: a box or list by its name, an option button by its group's.
+    static QString fieldOf(QWidget* w) {
+        if (!w) return "none";
+        return qobject_cast<QRadioButton*>(w) ? w->parentWidget()->objectName() : w->objectName();
+    }
 
     ProgramFolder folder;
     const QString program = folder.path;
-    const bool hasTemplate = folder.hasTemplate;
     RecordingPrompts prompts;
     RecordingOpener opener;
     std::unique_ptr<MainWindow> window;

@@ -1,52 +1,60 @@
-// The main window: start-up, walking the whole interview, the View menu, the
-// exit question, the help menu and the paths where the name or date is missing.
-#include <QAction>
-#include <QApplication>
+// The main window: captions and the View menu, resizing, help, the exit and save
+// questions, opening clients, the closing page and the review.
+#include <unistd.h>
+#include <QDockWidget>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMenu>
-#include <QPushButton>
-#include <QTest>
+#include <QScopeGuard>
+#include <QStatusBar>
 #include <QTimer>
+#include <QTreeWidget>
 
-#include "AppFixture.h"
-#include "app/ClientDialog.h"
+#include "app/AppFixture.h"
+#include "app/FieldBinder.h"
 #include "app/HelpMenu.h"
+#include "app/ReviewPanel.h"
 #include "app/Splash.h"
+#include "interview/Review.h"
+#include "records/ClientFolder.h"
+#include "report/RtfDocument.h"
+#include "support/ReportMarkers.h"
 
 namespace yrn::test {
 namespace {
 
 const QString kTitle = "Halverin Drug Court YRN -- ";
+const QStringList kClosing{"cmdSave", "cmdSaveNew", "cmdNextMH(5)"};
+using Choice = Prompts::SaveChoice;
 
 class MainWindowTest : public AppTest {
   protected:
     // Exactly one pane and one page of it are on screen, with a View check mark.
-    ::testing::AssertionResult onePageOnScreen() {
+    bool onePageOnScreen() {
         const QList<PaneView*> panes = window->visiblePanes();
-        const int checked = window->checkedViewItem();
-        if (panes.size() == 1 && panes.first()->visiblePages().size() == 1 && checked >= 0 &&
-            checked <= 8)
-            return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << panes.size() << " panes, View item " << checked;
+        return panes.size() == 1 && panes.first()->visiblePages().size() == 1 &&
+               window->checkedViewItem() >= 0;
     }
-    // Clicks the Next or Back button of the page on screen, as a person would.
-    void clickPageButton(bool next) {
-        const Page* page = current()->section().page(currentPage());
-        ASSERT_NE(page, nullptr);
-        QPushButton* button = current()->button(next ? page->nextButton : page->backButton);
-        ASSERT_TRUE(button && button->isVisible()) << where().toStdString();
-        QTest::mouseClick(button, Qt::LeftButton);
+    QString status() { return window->statusBar()->currentMessage(); }
+    // File, Open Client, then Load Assessment; every way out of it leaves the
+    // pointer, the loading flag and the window as they were.
+    void openFolder(const QString& path) {
+        window->fileAction("mnuOpenClient")->trigger();
+        EXPECT_FALSE(window->isEnabled());
+        load(path);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        EXPECT_FALSE(window->interview().IsLoading());
+        EXPECT_TRUE(window->isEnabled());
+    }
+    bool titleMarked(bool marked) {
+        return QTest::qWaitFor([&] { return window->isWindowModified() == marked; }, 2000);
     }
 };
 
-TEST_F(MainWindowTest, StartsOnTheLocatorWithTheDialogAndTheMenus) {
-    EXPECT_EQ(where(), "LocatorInformation:0");
-    EXPECT_EQ(window->checkedViewItem(), 0);
+TEST_F(MainWindowTest, StartsOnTheLocatorAndTheViewMenuSetsTheCaptionAndTheCheckMark) {
     EXPECT_EQ(window->caption(), kTitle + "Locator Information ");
-    EXPECT_TRUE(window->isEnabled());
-    EXPECT_FALSE(window->interview().IsLoading());
-    EXPECT_TRUE(prompts.boxes.isEmpty());
-
+    EXPECT_EQ(window->checkedViewItem(), 0);
+    EXPECT_TRUE(window->isEnabled() && !window->interview().IsLoading());
     ClientDialog& dialog = window->clientDialog();
     EXPECT_TRUE(dialog.isVisible() && dialog.loadButton()->isVisible() &&
                 dialog.newButton()->isVisible() && dialog.cancelButton()->isHidden());
@@ -58,13 +66,45 @@ TEST_F(MainWindowTest, StartsOnTheLocatorWithTheDialogAndTheMenus) {
     for (QAction* action : {window->viewAction(3), window->viewAction(8), window->helpAction(0),
                             window->helpAction(9), window->fileAction("mnuOpenClient"),
                             window->fileAction("mnuClientExit")})
-        texts << action->text();
-    EXPECT_EQ(
-        texts,
-        (QStringList{"QMT-YRN Client Assessments", "&Load Assessment", "&New Assessment", "&File",
-                     "&View", "&Help", "&Education &&Employment ", "&Interview Ratings",
-                     "&YRN Introduction", "&Saving Information", "&Open Client ...", "E&xit"}));
+        texts << action->text() + ' ' + action->shortcut().toString();
+    EXPECT_EQ(texts,
+              (QStringList{"QMT-YRN Client Assessments", "&Load Assessment", "&New Assessment",
+                           "&File", "&View", "&Help", "&Education &&Employment  ",
+                           "&Interview Ratings ", "&YRN Introduction F1", "&Saving Information ",
+                           "&Open Client ... Ctrl+O", "E&xit Ctrl+Q"}));
     EXPECT_FALSE(window->viewAction(9)->isCheckable());
+    typeClient();
+    for (int item = 7; item >= 0; --item) {
+        window->viewAction(item)->trigger();
+        ASSERT_TRUE(onePageOnScreen());
+        EXPECT_EQ(current()->section().info().viewMenuItem, item);
+        EXPECT_EQ(currentPage(), current()->section().firstPage());
+        EXPECT_EQ(window->checkedViewItem(), item);
+        EXPECT_EQ(window->caption(), current()->section().info().caption + "  [Doe, Jane Q]");
+    }
+    window->viewAction(0)->trigger();  // the item already ticked stays ticked
+    EXPECT_EQ(window->checkedViewItem(), 0);
+    const QString ratings = kTitle + "Interviewer Ratings  [Doe, Jane Q]";
+    window->viewAction(8)->trigger();
+    EXPECT_EQ(where(), "MentalHealth:4");
+    EXPECT_EQ(window->caption(), ratings);
+    // Back from the ratings page gives the section its caption and item back.
+    current()->back();
+    EXPECT_EQ(where(), "MentalHealth:3");
+    EXPECT_EQ(window->checkedViewItem(), 7);
+    EXPECT_EQ(window->caption(), kTitle + "Mental Health Information   [Doe, Jane Q]");
+    EXPECT_EQ(current()->button("cmdNextMH(3)")->text(), "&Interviewer Ratings");
+    current()->button("cmdNextMH(3)")->click();
+    EXPECT_EQ(window->checkedViewItem(), 8);
+    EXPECT_EQ(window->caption(), ratings);
+    current()->next();
+    EXPECT_EQ(window->checkedViewItem(), 8);
+    // Back from the first page goes to the family section's last page.
+    window->view(7);
+    current()->back();
+    EXPECT_EQ(where(), "FamilySocialHistory:5");
+    EXPECT_EQ(window->checkedViewItem(), 6);
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
 }
 
 TEST_F(MainWindowTest, EveryResizeLaysThePagesOutFromTheWindowSize) {
@@ -87,206 +127,456 @@ TEST_F(MainWindowTest, EveryResizeLaysThePagesOutFromTheWindowSize) {
     EXPECT_DOUBLE_EQ(current()->paneTwips().height, work.height + 10000);
 }
 
-TEST_F(MainWindowTest, NextAndBackWalkTheWholeInterviewAndBack) {
-    QStringList forward;
-    for (int step = 0; step < 80 && !forward.contains("MentalHealth:5"); ++step) {
-        ASSERT_TRUE(onePageOnScreen()) << "at " << where().toStdString();
-        forward << where();
-        if (!forward.contains("MentalHealth:5")) clickPageButton(true);
-    }
-    // Every pane is entered at its first page; employment starts at page 1 and
-    // the drug pane never shows its comment page or pages 3 and 4.
-    for (const char* start :
-         {"LocatorInformation:0", "Demographic:0", "Medical:0", "Employment:1", "Drugs:0",
-          "CriminalJustice:0", "FamilySocialHistory:0", "MentalHealth:0"})
-        EXPECT_TRUE(forward.contains(QString(start))) << start;
-    EXPECT_FALSE(forward.contains("Drugs:2"));
-    EXPECT_FALSE(forward.contains("Employment:0"));
-    EXPECT_EQ(forward.indexOf("Drugs:5"), forward.indexOf("Drugs:1") + 1);
-    EXPECT_EQ(forward.last(), "MentalHealth:5");
-    EXPECT_EQ(window->caption(), kTitle + "Interviewer Ratings");
-
-    QStringList backward{where()};
-    for (int step = 0; step < 80 && backward.first() != "LocatorInformation:0"; ++step) {
-        clickPageButton(false);
-        ASSERT_TRUE(onePageOnScreen()) << "at " << where().toStdString();
-        backward.prepend(where());
-    }
-    EXPECT_EQ(backward, forward);
-    EXPECT_EQ(window->caption(), kTitle + "Locator Information ");
-    EXPECT_EQ(window->checkedViewItem(), 0);
-    EXPECT_TRUE(prompts.boxes.isEmpty());
-}
-
-TEST_F(MainWindowTest, ViewMenuShowsEverySectionAndTheRatingsPage) {
-    typeClient();
-    const QStringList panes{"LocatorInformation",  "Demographic", "Medical",
-                            "Employment",          "Drugs",       "CriminalJustice",
-                            "FamilySocialHistory", "MentalHealth"};
-    for (int item = 7; item >= 0; --item) {
-        window->viewAction(item)->trigger();
-        ASSERT_TRUE(onePageOnScreen());
-        EXPECT_EQ(currentName(), panes.at(item));
-        EXPECT_EQ(currentPage(), current()->section().firstPage());
-        EXPECT_EQ(window->checkedViewItem(), item);
-        EXPECT_EQ(window->caption(), current()->section().info().caption + "  [Doe, Jane Q]");
-    }
-    window->viewAction(0)->trigger();  // the item already ticked stays ticked
-    EXPECT_EQ(window->checkedViewItem(), 0);
-    window->viewAction(8)->trigger();
-    ASSERT_TRUE(onePageOnScreen());
-    EXPECT_EQ(where(), "MentalHealth:4");
-    EXPECT_EQ(window->checkedViewItem(), 8);
-    EXPECT_EQ(window->caption(), kTitle + "Interviewer Ratings  [Doe, Jane Q]");
-
-    // Back from the ratings page restores the mental health caption and item 7,
-    // and Next from page 3 enters it again.
-    current()->back();
-    EXPECT_EQ(currentPage(), 3);
-    EXPECT_EQ(window->checkedViewItem(), 7);
-    EXPECT_EQ(window->caption(), kTitle + "Mental Health Information   [Doe, Jane Q]");
-    current()->next();
-    EXPECT_EQ(window->checkedViewItem(), 8);
-    EXPECT_TRUE(prompts.boxes.isEmpty());
-}
-
-TEST_F(MainWindowTest, TheExitQuestionGuardsBothWaysOut) {
-    window->view(5);
-    current()->next();
-    const QString page = where();
-
-    prompts.answer({false, false});
-    EXPECT_FALSE(window->close());
-    EXPECT_EQ(lastBox(prompts), "YesNo|Exit YRN|Do you really wish to end this session?");
-    window->fileAction("mnuClientExit")->trigger();
-    EXPECT_EQ(prompts.titles(), (QStringList{"Exit YRN", "Exit YRN"}));
-    EXPECT_EQ(exits, 0);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(where(), page);
-
-    prompts.answer({true});
-    window->fileAction("mnuClientExit")->trigger();
-    EXPECT_EQ(exits, 1);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(window->clientDialog().isVisible());
-}
-
-TEST_F(MainWindowTest, ClosingTheWindowWithYesEndsTheProgram) {
-    prompts.answer({true});
-    EXPECT_TRUE(window->close());
-    EXPECT_EQ(exits, 1);
-    EXPECT_EQ(prompts.titles(), QStringList{"Exit YRN"});
-    EXPECT_FALSE(window->clientDialog().isVisible());
-}
-
-TEST_F(MainWindowTest, HelpItemsOpenTheirDocumentsAndReportMissingOnes) {
+TEST_F(MainWindowTest, HelpOpensItsDocumentsAndSaysWhatCouldNotBeOpened) {
     window->view(2);
     for (int item = 0; item < 10; ++item)
         window->helpAction(item)->trigger();
-    ASSERT_EQ(opener.opened.size(), 10);
     const QString help = program + "/YRN Help Files/";
-    EXPECT_EQ(opener.opened.first(), help + "YRN Introduction.doc");
+    ASSERT_EQ(opener.opened.size(), 10);
     EXPECT_EQ(opener.opened.at(6), help + "YRN Criminal History.doc");
-    EXPECT_EQ(opener.opened.last(), help + "YRN Saving Information.doc");
     // Nine boxes: the saving document keeps quiet.
-    ASSERT_EQ(prompts.boxes.size(), 9);
-    for (const RecordingPrompts::Box& box : prompts.boxes)
-        EXPECT_EQ(box.title + '|' + box.text,
-                  "Help File Not Found or Unavailable|Unable to open this help file!");
+    EXPECT_EQ(prompts.titles(), QStringList(9, "Help File Not Found or Unavailable"));
+    EXPECT_EQ(lastBox(prompts).section('|', 2), "Unable to open this help file!");
     EXPECT_EQ(where(), "Medical:0");
-
-    // The shipped documents are all there under the names the menu opens.
+    // The shipped documents, under the names the menu opens.
     prompts.clear();
     const QDir shipped(QStringLiteral(YRN_SOURCE_DIR) + "/resources/YRN Help Files");
     QDir().mkpath(help);
-    for (const HelpItem& item : helpItems()) {
-        EXPECT_TRUE(readFile(shipped.filePath(item.file)).startsWith("{\\rtf1"))
-            << item.file.toStdString();
-        QFile::copy(shipped.filePath(item.file), help + item.file);
-    }
+    for (const HelpItem& item : helpItems())
+        ASSERT_TRUE(QFile::copy(shipped.filePath(item.file), help + item.file))
+            << qPrintable(item.file);
     for (int item = 0; item < 10; ++item)
         window->help(item);
-    EXPECT_TRUE(prompts.boxes.isEmpty());
-
-    // A document there but no program for it: every item names the file.
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
+    // There, but no program for it: the box names the file.
     opener.result = 31;
-    for (const int item : {2, 9}) {
-        window->help(item);
-        EXPECT_EQ(lastBox(prompts),
-                  "Information|Help File Not Opened|No program on this computer could open the "
-                  "help file.\r\nIt can be opened by hand from:\r\n" +
-                      QDir::toNativeSeparators(help + helpItems().at(item).file));
-    }
-    EXPECT_EQ(prompts.boxes.size(), 2);
+    window->help(9);
+    EXPECT_TRUE(
+        lastBox(prompts).endsWith(QDir::toNativeSeparators(help + "YRN Saving Information.doc")));
+    // The desktop's opener failing once it has ended (no application for the file).
+    const QString script = folder.root.filePath("opener.sh");
+    writeFile(script, "#!/bin/sh\nsleep 0.2\nexit 4\n");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
+    DesktopOpener desktop(script);
+    window = std::make_unique<MainWindow>(prompts, program, &desktop);
+    window->setExitHandler([this] { ++exits; });
+    window->startUp();
+    const auto boxComes = [&](const QString& title) {
+        return QTest::qWaitFor([&] { return prompts.titles().contains(title); }, 5000);
+    };
+    prompts.clear();
+    window->help(1);
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << "told before the opener ended";
+    ASSERT_TRUE(boxComes("Help File Not Opened"));
+    EXPECT_TRUE(lastBox(prompts).endsWith(QDir::toNativeSeparators(help + "YRN Locator.doc")));
+    prompts.clear();
+    typeClient();
+    pressClosing("cmdSave");
+    ASSERT_TRUE(boxComes("Report Not Opened"));
+    EXPECT_EQ(prompts.titles(),
+              (QStringList{"Unanswered Questions", "Report Information", "Report Not Opened"}));
+    EXPECT_TRUE(lastBox(prompts).endsWith(QDir::toNativeSeparators(reportPath())));
+    window.reset();
 }
 
-TEST_F(MainWindowTest, MissingNameOrDateLeadsBackToTheLocator) {
-    window->view(4);
-    window->fileAction("mnuSaveClient")->trigger();
-    EXPECT_EQ(lastBox(prompts),
-              "Information|Save Error|You must enter client's name and the date "
-              "of assessment before saving.");
-    EXPECT_EQ(where(), "LocatorInformation:0");
+TEST_F(MainWindowTest, EveryWayThatReplacesUnsavedAnswersAsksAndDoesWhatTheInterviewerChose) {
+    const QString roe = program + "/RoeJaneQ05-07-2001";
+    // A way to replace the answers on screen, and the last name on screen once it
+    // has ("" for a new client; nothing for the ways out).
+    struct Way {
+        const char* name;
+        std::function<void()> go;
+        std::optional<QString> lastNameAfter;
+    };
+    const QList<Way> ways{
+        {"File, New Client", [&] { window->newClient(); }, ""},
+        {"File, Open Client, Load",
+         [&] {
+             window->fileAction("mnuOpenClient")->trigger();
+             load(roe);
+         },
+         "Roe"},
+        {"the first dialog's Load", [&] { load(roe); }, "Roe"},
+        {"File, Exit", [&] { window->exitItem(); }, std::nullopt},
+        {"closing the window", [&] { window->close(); }, std::nullopt},
+    };
+    for (const Way& way : ways) {
+        for (const Choice choice : {Choice::Cancel, Choice::DontSave, Choice::Save}) {
+            SCOPED_TRACE(std::string(way.name) + ", choice " + std::to_string(int(choice)));
+            // A client on disk to open, then a new one typed on screen.
+            QDir(clientFolder()).removeRecursively();
+            start();
+            exits = 0;
+            typeClient("Roe");
+            window->saveClient();
+            window->newClient();
+            typeClient();
+            ASSERT_TRUE(titleMarked(true));
+            prompts.clear();
+            prompts.answerSave({choice});
+            way.go();
+            EXPECT_EQ(lastBox(prompts),
+                      "SaveChoice|Unsaved Answers|Save the answers of Doe, Jane Q?");
+            EXPECT_EQ(prompts.boxes.size(), 1);
+            EXPECT_EQ(QFileInfo::exists(clientFolder() + "/Location.YRN"), choice == Choice::Save);
+            const bool replaced = choice != Choice::Cancel;
+            if (way.lastNameAfter) {
+                EXPECT_EQ(locator().text("txtLastName"), replaced ? *way.lastNameAfter : "Doe");
+                EXPECT_TRUE(titleMarked(!replaced));
+            } else {
+                EXPECT_EQ(exits, replaced ? 1 : 0);  // the answer to leaving as well
+            }
+        }
+    }
+}
 
+TEST_F(MainWindowTest, SavedOrChangedBackTheAnswersAskOnlyTheExitQuestion) {
+    // A save that fails (no name) keeps the answers and the program, and goes to
+    // the locator for the name.
+    locator().setText("txtCity", "Springfield");
+    window->view(4);
+    window->close();
+    EXPECT_EQ(prompts.titles(), (QStringList{"Unsaved Answers", "Save Error"}));
+    EXPECT_EQ(where(), "LocatorInformation:0");
+    EXPECT_EQ(exits, 0);
+    EXPECT_EQ(locator().text("txtCity"), "Springfield");
+    typeClient();
+    window->saveClient();
+    EXPECT_TRUE(titleMarked(false));
+    locator().setText("txtCity", "Shelbyville");
+    EXPECT_TRUE(titleMarked(true));
+    locator().setText("txtCity", "Springfield");
+    EXPECT_TRUE(titleMarked(false));
     prompts.clear();
+    window->newClient();
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
+    window->view(5);
+    prompts.answer({false, false});
+    EXPECT_FALSE(window->close());
+    window->fileAction("mnuClientExit")->trigger();
+    EXPECT_EQ(lastBox(prompts), "YesNo|Exit YRN|Do you really wish to end this session?");
+    EXPECT_EQ(prompts.boxes.size(), 2);
+    EXPECT_EQ(exits, 0);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(where(), "CriminalJustice:0");
+    prompts.answer({true});
+    window->fileAction("mnuClientExit")->trigger();
+    EXPECT_EQ(exits, 1);
+    EXPECT_FALSE(window->isVisible() || window->clientDialog().isVisible());
+    start({true});
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(exits, 2);
+    EXPECT_FALSE(window->clientDialog().isVisible());
+}
+
+TEST_F(MainWindowTest, SavedClientsOpenAgainAndWhatCannotBeOpenedIsSaid) {
+    ASSERT_TRUE(folder.hasTemplate);
+    typeClient();
+    locator().setText("txtCity", "Springfield");
+    window->fileAction("mnuSaveClient")->trigger();
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
+    // A save that worked says so where the interviewer looks, without a box.
+    EXPECT_EQ(status(), "Saved to " + QDir::toNativeSeparators(clientFolder()) +
+                            "; the report DoeJaneQ05-07-2001.RTF there and in " +
+                            QDir::toNativeSeparators(program + "/ClientReports"));
+    EXPECT_EQ(QFile::permissions(clientFolder()) & (QFile::ReadGroup | QFile::ReadOther), 0);
+    EXPECT_TRUE(QFileInfo::exists(program + "/ClientReports/DoeJaneQ05-07-2001.RTF"));
+    // The New Assessment button of the first showing goes, Cancel comes.
+    window->clientDialog().newButton()->click();
+    EXPECT_FALSE(window->clientDialog().isVisible());
+    EXPECT_FALSE(window->clientDialog().cancelButton()->isHidden());
+    EXPECT_TRUE(window->clientDialog().newButton()->isHidden());
+    window->newClient();
+    EXPECT_EQ(locator().text("txtLastName"), "");
+    window->view(3);
+    openFolder(clientFolder());
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
+    EXPECT_TRUE(shows(locator(), {"txtLastName=Doe", "txtCity=Springfield"}));
+    EXPECT_FALSE(window->clientDialog().isVisible());
+    EXPECT_EQ(where(), "LocatorInformation:0");
+    EXPECT_EQ(window->caption(), kTitle + "Locator Information   [Doe, Jane Q]");
+    // The keyboard is back in the first answer of the window.
+    QApplication::processEvents();
+    EXPECT_EQ(window->focusWidget(), window->findChild<QWidget*>("txtAssessmentDate1"));
+    // A folder without section files keeps the client, and the dialog, on screen.
+    const QString empty = program + "/empty";
+    QDir().mkpath(empty);
+    openFolder(empty);
+    EXPECT_EQ(prompts.titles(), QStringList{"Invalid directory"});
+    EXPECT_EQ(locator().text("txtLastName"), "Doe");
+    EXPECT_TRUE(window->clientDialog().isVisible());
+    window->clientDialog().cancelButton()->click();
+    // A folder with one section file resets the other sections.
+    const QString drugs = program + "/drugs";
+    QDir().mkpath(drugs);
+    writeFile(drugs + "/Drugs.YRN", {});
+    prompts.answerSave({Choice::DontSave});
+    openFolder(drugs);
+    EXPECT_EQ(locator().text("txtLastName"), "");
+    EXPECT_FALSE(window->clientDialog().isVisible());
+    // A name no folder may carry: the box, and nothing written.
+    prompts.clear();
+    typeClient("../Evil");
+    window->saveClient();
+    EXPECT_EQ(prompts.titles(), QStringList{"Save Error"});
+    EXPECT_EQ(QDir(folder.root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"program"});
+}
+
+TEST_F(MainWindowTest, ViewReportSavesMakesAndOpensTheReportOrSaysWhyNot) {
+    ASSERT_TRUE(folder.hasTemplate);
     window->view(6);
     window->viewAction(9)->trigger();
     EXPECT_EQ(prompts.titles(), (QStringList{"Save Error", "Report Generating Error"}));
     EXPECT_EQ(prompts.last().text, "Not enough information provided to generate a report.");
     EXPECT_EQ(where(), "LocatorInformation:0");
-    EXPECT_EQ(window->checkedViewItem(), 0);
-
-    // The closing buttons go back to the locator as well, and nothing ends.
-    prompts.clear();
-    window->view(8);
-    current()->next();
-    ASSERT_EQ(currentPage(), 5);
-    current()->button("cmdNextMH(5)")->click();
-    EXPECT_EQ(prompts.titles(), QStringList{"Save Error"});
-    EXPECT_EQ(currentName(), "LocatorInformation");
-    EXPECT_EQ(exits, 0);
-    EXPECT_EQ(QDir(program).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{});
-}
-
-// The desktop's opener ends with a failure (no application for the file): the
-// window says so once it has, and names the file.
-class FailingOpenerTest : public AppTest {
-  protected:
-    void SetUp() override {
-        const QString script = folder.root.filePath("opener.sh");
-        writeFile(script, "#!/bin/sh\nsleep 0.2\nexit 4\n");
-        QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
-        desktop = std::make_unique<DesktopOpener>(script);
-        window = std::make_unique<MainWindow>(prompts, program, desktop.get());
-        window->setExitHandler([this] { ++exits; });
-        window->startUp();
-    }
-    bool boxComes(const QString& title) {
-        return QTest::qWaitFor([&] { return prompts.titles().contains(title); }, 5000);
-    }
-    std::unique_ptr<DesktopOpener> desktop;
-};
-
-TEST_F(FailingOpenerTest, HelpAndTheReportNameTheFileThatWasNotOpened) {
-    ASSERT_TRUE(hasTemplate);
-    const QString help = program + "/YRN Help Files/YRN Locator.doc";
-    QDir().mkpath(program + "/YRN Help Files");
-    writeFile(help, "{\\rtf1 }");
-    window->help(1);
-    EXPECT_TRUE(prompts.boxes.isEmpty()) << "told before the opener ended";
-    ASSERT_TRUE(boxComes("Help File Not Opened"));
-    EXPECT_TRUE(lastBox(prompts).endsWith(QDir::toNativeSeparators(help)));
-
-    prompts.clear();
+    // An incomplete client: asked, made anyway, the report in the client folder opened.
     typeClient();
-    window->view(8);
-    current()->next();
-    current()->button("cmdSave")->click();
-    ASSERT_TRUE(boxComes("Report Not Opened"));
+    window->view(6);
+    prompts.clear();
+    window->viewAction(9)->trigger();
+    EXPECT_EQ(prompts.titles(), QStringList{"Unanswered Questions"});
+    EXPECT_EQ(opener.opened, QStringList{reportPath()});
+    EXPECT_TRUE(status().startsWith("Saved to "));
+    EXPECT_EQ(where(), "LocatorInformation:0");
+    // No program for it: where it lies is said; a missing report keeps its own box.
+    opener.result = 31;
+    window->viewAction(9)->trigger();
+    EXPECT_EQ(prompts.last().title, "Report Not Opened");
+    EXPECT_TRUE(prompts.last().text.endsWith(QDir::toNativeSeparators(reportPath())));
+    prompts.clear();
+    opener.result = 2;
+    window->viewAction(9)->trigger();
+    EXPECT_EQ(prompts.titles(),
+              (QStringList{"Unanswered Questions", "Report Not Found or Unavailable"}));
+    opener.result = 31;
+    prompts.clear();
+    pressClosing("cmdSave");
     EXPECT_EQ(prompts.titles(),
               (QStringList{"Unanswered Questions", "Report Information", "Report Not Opened"}));
-    EXPECT_TRUE(lastBox(prompts).endsWith(
-        QDir::toNativeSeparators(clientFolder() + "/DoeJaneQ05-07-2001.RTF")));
+}
+
+class ClosingPage : public MainWindowTest {
+  protected:
+    // A client with every question answered (the kept client, renamed).
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        window->clientFolder().openClient(QStringLiteral(YRN_SOURCE_DIR) +
+                                          "/tests/data/RiveraAnaM03-14-2024");
+        typeClient();
+        prompts.clear();
+        ASSERT_TRUE(reviewAnswers(window->interview()).complete());
+        kept = stateOf(section("ctlMentalHealth"));
+    }
+    // Each button says `title` and finishes nothing: no completion, no report
+    // opened, no reset, no exit.
+    void everyButtonStops(const QString& title, const QString& at = "MentalHealth:5") {
+        for (const QString& button : kClosing) {
+            prompts.clear();
+            pressClosing(button);
+            EXPECT_EQ(prompts.titles(), QStringList{title}) << button.toStdString();
+            EXPECT_EQ(where(), at);
+            EXPECT_EQ(stateOf(section("ctlMentalHealth")), kept);
+            EXPECT_EQ(exits, 0);
+            EXPECT_TRUE(opener.opened.isEmpty());
+        }
+    }
+    QStringList kept;
+};
+
+// A whole interview as a person goes through it: every page left with Next from
+// the first, "&Save / View Report" on the closing page, then the client folder,
+// the report and the client opened again through the dialog.
+TEST_F(ClosingPage, AWholeInterviewFromTheFirstPageToTheReportAndBack) {
+    ASSERT_TRUE(folder.hasTemplate);
+    window->view(0);
+    QStringList visited;
+    while (where() != "MentalHealth:5") {
+        ASSERT_FALSE(visited.contains(where())) << "again at " << where().toStdString();
+        ASSERT_TRUE(onePageOnScreen()) << where().toStdString();
+        visited << where();
+        const Page& page = *current()->section().page(currentPage());
+        QPushButton* next = current()->button(page.nextButton);
+        ASSERT_TRUE(next && next->isVisible()) << where().toStdString();
+        next->click();
+    }
+    EXPECT_GE(visited.size(), 30);
+    EXPECT_EQ(window->caption(), kTitle + "Interviewer Ratings  [Doe, Jane Q]");
+    // Back retraces the same pages, one on screen at a time.
+    QStringList backward{where()};
+    while (backward.first() != "LocatorInformation:0" && backward.size() <= visited.size()) {
+        current()->button(current()->section().page(currentPage())->backButton)->click();
+        ASSERT_TRUE(onePageOnScreen()) << where().toStdString();
+        backward.prepend(where());
+    }
+    EXPECT_EQ(backward, visited << "MentalHealth:5");
+    EXPECT_EQ(window->checkedViewItem(), 0);
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
+    pressClosing("cmdSave");
+    EXPECT_EQ(prompts.titles(), QStringList{"Report Information"});
+    EXPECT_EQ(opener.opened, QStringList{reportPath()});
+    EXPECT_EQ(where(), "MentalHealth:5");
+    EXPECT_TRUE(status().startsWith("Saved to " + QDir::toNativeSeparators(clientFolder())));
+    // One file per section and the report; the report also in "ClientReports".
+    QStringList files{"DoeJaneQ05-07-2001.RTF"};
+    for (Section* s : window->interview().sections())
+        files << s->info().fileName;
+    files.sort(Qt::CaseInsensitive);
+    EXPECT_EQ(QDir(clientFolder()).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase), files);
+    EXPECT_EQ(readFile(program + "/ClientReports/DoeJaneQ05-07-2001.RTF"), readFile(reportPath()));
+    RtfDocument saved;
+    ASSERT_TRUE(saved.load(reportPath()));
+    const QString text = saved.visibleText();
+    EXPECT_TRUE(text.contains("Jane Q. Doe"));
+    EXPECT_TRUE(reportMatchesTemplate(window->interview().sections(), text));
+    EXPECT_EQ(markersIn(text), QStringList{});
+    // A new client, then the saved one opened again: every answer is back.
+    QList<QStringList> before;
+    for (Section* s : window->interview().sections())
+        before << stateOf(*s);
+    window->fileAction("mnuNewClient")->trigger();
+    EXPECT_EQ(locator().text("txtLastName"), "");
+    prompts.clear();
+    openFolder(clientFolder());
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
+    const QList<Section*> sections = window->interview().sections();
+    for (qsizetype i = 0; i < sections.size(); ++i)
+        EXPECT_TRUE(sameLines(before.at(i), stateOf(*sections.at(i))))
+            << sections.at(i)->info().module.toStdString();
+}
+
+TEST_F(ClosingPage, EachButtonFinishesACompleteInterview) {
+    // Save & Exit: completion, then the exit question; No keeps the interview.
+    prompts.answer({false});
+    pressClosing("cmdNextMH(5)");
+    EXPECT_EQ(prompts.titles(), (QStringList{"YRN Completed", "Exit YRN"}));
+    EXPECT_EQ(exits, 0);
+    EXPECT_EQ(where(), "MentalHealth:5");
+    // Save & New: completion, then every section reset and the locator's first page.
+    prompts.clear();
+    QFile::remove(reportPath());
+    pressClosing("cmdSaveNew");
+    EXPECT_EQ(prompts.titles(), QStringList{"YRN Completed"});
+    EXPECT_EQ(where(), "LocatorInformation:0");
+    EXPECT_EQ(window->checkedViewItem(), 0);
+    EXPECT_EQ(section("ctlMentalHealth").text("txtFinalComments"), "");
+    EXPECT_TRUE(QFileInfo::exists(reportPath()));
+    EXPECT_TRUE(QFileInfo::exists(clientFolder() + "/MentalHealth.YRN"));
+    // Save & Exit with Yes ends the program.
+    SetUp();
+    prompts.answer({true});
+    pressClosing("cmdNextMH(5)");
+    EXPECT_EQ(exits, 1);
+}
+
+TEST_F(ClosingPage, AMissingNameAFailedSaveOrAFailedReportStopsEveryButton) {
+    locator().setText("txtLastName", "");
+    everyButtonStops("Save Error", "LocatorInformation:0");
+    EXPECT_EQ(QDir(program).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{});
+    locator().setText("txtLastName", "Doe");
+    // A client folder that cannot take the mental health file: read-only, or (for
+    // root, who writes anywhere) with a folder standing in the file's place.
+    ASSERT_TRUE(QDir().mkpath(clientFolder()));
+    if (geteuid() == 0)
+        ASSERT_TRUE(QDir().mkpath(clientFolder() + "/MentalHealth.YRN"));
+    else
+        ASSERT_TRUE(QFile::setPermissions(clientFolder(), QFile::ReadOwner | QFile::ExeOwner));
+    const auto writable = [&] {
+        QFile::setPermissions(clientFolder(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    };
+    const auto restore = qScopeGuard(writable);
+    window->saveClient();
+    EXPECT_EQ(status(), "");
+    everyButtonStops("Save Error");
+    EXPECT_TRUE(prompts.last().text.contains("DoeJaneQ05-07-2001"));
+    EXPECT_FALSE(QFileInfo::exists(program + "/ClientReports"));
+    writable();
+    QDir(clientFolder() + "/MentalHealth.YRN").removeRecursively();
+    // No template, then a report file that cannot be written.
+    ASSERT_TRUE(QFile::rename(program + "/YRN_TEMPLATE.RTF", program + "/template.bak"));
+    everyButtonStops("Template Error");
+    EXPECT_TRUE(QFileInfo::exists(clientFolder() + "/MentalHealth.YRN"));
+    ASSERT_TRUE(QFile::rename(program + "/template.bak", program + "/YRN_TEMPLATE.RTF"));
+    ASSERT_TRUE(QDir().mkpath(reportPath()));
+    everyButtonStops("Report Save Error");
+    // With the cause mended the same press goes through.
+    ASSERT_TRUE(QDir(reportPath()).removeRecursively());
+    prompts.clear();
+    pressClosing("cmdSave");
+    EXPECT_EQ(prompts.titles(), QStringList{"Report Information"});
+    EXPECT_EQ(opener.opened, QStringList{reportPath()});
+}
+
+QStringList fieldsOf(const QList<ReviewItem>& items) {
+    QStringList out;
+    for (const ReviewItem& item : items)
+        out << item.module + ':' + item.fieldId;
+    return out;
+}
+
+TEST_F(MainWindowTest, TheReviewListsWhatIsMissingAndGoesToTheQuestion) {
+    activate();
+    typeClient();
+    ReviewPanel& panel = window->reviewPanel();
+    const auto due = [&] {
+        const Review review = reviewAnswers(window->interview());
+        return fieldsOf(review.unanswered + review.warnings);
+    };
+    // The keyboard ends in the box of a review entry, on its page.
+    const auto keyboardIn = [&](const ReviewItem& item) {
+        PaneView* pane = window->pane(item.module);
+        return QTest::qWaitFor([&] {
+            return current() == pane && currentPage() == item.page &&
+                   focus() == pane->binder().focusWidget(item.fieldId);
+        });
+    };
+    key(Qt::Key_R, Qt::ControlModifier);
+    ASSERT_TRUE(window->reviewDock()->isVisible());
+    EXPECT_EQ(fieldsOf(panel.entries()), due());
+    EXPECT_EQ(panel.summary()->text(),
+              QString("%1 questions are not answered.")
+                  .arg(reviewAnswers(window->interview()).unanswered.size()));
+    // Enter on the list goes to the entry chosen, the first at first.
+    panel.list()->setFocus();
+    key(Qt::Key_Return);
+    EXPECT_TRUE(keyboardIn(panel.entries().first()));
+    const auto at = std::find_if(panel.entries().cbegin(), panel.entries().cend(),
+                                 [](const ReviewItem& i) { return i.module == "ctlDemographic"; });
+    ASSERT_NE(at, panel.entries().cend());
+    const ReviewItem chosen = *at;
+    panel.choose(static_cast<int>(at - panel.entries().cbegin()));
+    EXPECT_TRUE(keyboardIn(chosen));
+    // Answered, a question leaves the list a moment later.
+    locator().setText("txtCity", "Springfield");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fieldsOf(panel.entries()) == due(); }));
+    EXPECT_FALSE(fieldsOf(panel.entries()).contains("ctlLocatorInformation:txtCity"));
+    panel.list()->setFocus();
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(window->reviewDock()->isVisible());
+    // No to the report question stops before the report, in the first such question.
+    const std::function<void()> ways[] = {
+        [&] { window->viewAction(9)->trigger(); },
+        [&] { window->saveAndViewReport(); },
+        [&] { window->saveAndNew(); },
+        [&] { window->saveAndExit(); },
+    };
+    for (const auto& way : ways) {
+        prompts.clear();
+        window->reviewDock()->hide();
+        prompts.answer({false});
+        way();
+        const Review review = reviewAnswers(window->interview());
+        EXPECT_EQ(lastBox(prompts), "YesNo|Unanswered Questions|" + review.reportQuestion());
+        EXPECT_EQ(prompts.boxes.size(), 1);
+        EXPECT_TRUE(QFileInfo::exists(clientFolder() + "/Location.YRN"));
+        EXPECT_FALSE(QFileInfo::exists(reportPath()));
+        EXPECT_TRUE(opener.opened.isEmpty());
+        EXPECT_EQ(exits, 0);
+        EXPECT_EQ(locator().text("txtLastName"), "Doe");
+        EXPECT_TRUE(window->reviewDock()->isVisible());
+        EXPECT_TRUE(keyboardIn(review.unanswered.first()));
+    }
 }
 
 TEST(Splash, AKeyClosesItEarly) {
