@@ -87,7 +87,8 @@ TEST(RtfDocument, VisibleTextSkipsTablesPicturesAndStarredGroups) {
         {"{\\rtf1\\ansi\\ansicpg1251 \\'e9 \\ansicpg1252\\'e9}", "й é", "windows-1251"},
         {"{\\rtf1\\mac \\'8e}", "é", "macintosh"},
         {"{\\rtf1\\pc \\'82}", "é", "IBM437"},
-        {"{\\rtf1\\ansicpg932 \\'e9}", "é", nullptr}};
+        {"{\\rtf1\\ansicpg932 \\'e9}", "é", nullptr},
+        {"{\\rtf1 caf\\'e9 \\'93}", "café “", nullptr}};
     for (const auto& [rtf, text, codec] : texts) {
         if (codec && !QStringDecoder(codec).isValid()) continue;
         EXPECT_EQ(loaded(rtf).visibleText(), QString::fromUtf8(text)) << rtf.constData();
@@ -144,8 +145,8 @@ TEST(RtfDocument, ReplacementTakesTheFormatOfTheFirstCharacter) {
 }
 
 TEST(RtfDocument, InsertedTextIsEscaped) {
-    const QString value =
-        QString::fromUtf8("a\\b{c}\td\u00e9\u2014\u4e2d\U0001F600 \r\nnext\nthird\rfourth\x01");
+    const QString value = QString::fromUtf8(
+        "a\\b{c}\td\u00e9\u2014\u4e2d\U0001F600 \r\nnext\nthird\rfourth\u0080\x01");
     RtfDocument doc = replaced("{\\rtf1\\ansi {\\b #V#}}", "#V#", value);
     const QByteArray rtf = doc.toRtf();
     EXPECT_TRUE(rtf.contains("a\\\\b\\{c\\}\\tab d")) << rtf.constData();
@@ -156,7 +157,7 @@ TEST(RtfDocument, InsertedTextIsEscaped) {
     for (const char ch : rtf)
         EXPECT_LT(static_cast<unsigned char>(ch), 0x80);
     const QString expected =
-        QString::fromUtf8("a\\b{c}\td\u00e9\u2014\u4e2d\U0001F600 \nnext\nthird\nfourth");
+        QString::fromUtf8("a\\b{c}\td\u00e9\u2014\u4e2d\U0001F600 \nnext\nthird\nfourth\u0080");
     EXPECT_EQ(doc.visibleText(), expected);
     EXPECT_EQ(reread(doc), expected);
     EXPECT_EQ(replaced("{\\rtf1 #V#}", "#V#", "plain").toRtf(), "{\\rtf1 {plain}}");
