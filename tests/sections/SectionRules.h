@@ -20,6 +20,12 @@ struct FollowUp {
 inline void PrintTo(const FollowUp& row, std::ostream* out) {
     *out << qPrintable(row.yes.join(", "));
 }
+// The row of a yes/no question, after the answers that make it asked: button 1
+// opens the follow-ups, button 0 closes them.
+inline FollowUp yesNo(const QString& module, const QString& question, const QStringList& kept,
+                      const QStringList& emptied = {}, QStringList before = {}) {
+    return {module, before << question + "=1", {question + "=0"}, kept, emptied};
+}
 
 // The field ids stem(0) to stem(count - 1).
 inline QStringList rows(const QString& stem, int count) {
@@ -93,9 +99,10 @@ void play(Client<S>& c, const Script& script) {
 
 class FollowUpTest : public ::testing::TestWithParam<FollowUp> {};
 
-// The test name of a row: its last opening answer.
+// The test name of a row: its last opening answer and the closing value.
 inline std::string followUpName(const ::testing::TestParamInfo<FollowUp>& info) {
-    std::string name = info.param.yes.last().toStdString();
+    std::string name =
+        (info.param.yes.last() + '_' + info.param.no.last().section('=', 1)).toStdString();
     for (char& c : name)
         if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
     return name;

@@ -153,7 +153,7 @@ TEST_P(EverySection, ANewClientStartsAsAtProgramStartAfterAnyAnswers) {
 }
 
 // Each checked box, found by the number past 32 bits that every check refuses: both
-// bounds pass, one past either is refused with the "Input Error" box, the box is
+// bounds pass, one past either (or no number) is refused with the "Input Error" box, the box is
 // emptied and the focus goes back; a single digit is padded where the box asks.
 TEST_P(EverySection, EveryRangeCheckKeepsItsBoundsAndPadding) {
     struct Check {
@@ -192,9 +192,10 @@ TEST_P(EverySection, EveryRangeCheckKeepsItsBoundsAndPadding) {
             EXPECT_EQ(enter(k.id, k.event, QString::number(value)), QStringList());
             EXPECT_EQ(s.text(k.id).toInt(), value);
         }
-        for (qint32 value : {k.min - 1, k.max + 1}) {
+        for (const QString& value : {QString::number(k.min - 1), QString::number(k.max + 1),
+                                     QString("1e2"), QString("x")}) {
             openEverything();
-            EXPECT_EQ(enter(k.id, k.event, QString::number(value)),
+            EXPECT_EQ(enter(k.id, k.event, value),
                       QStringList{"Critical|Input Error|" + inputErrorText(k.min, k.max)});
             EXPECT_EQ(s.text(k.id), "");
             EXPECT_EQ(focused(c.prompts).last(), k.id);
