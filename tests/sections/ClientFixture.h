@@ -13,6 +13,31 @@
 
 namespace yrn::test {
 
+// Answers in order: "id=value" chooses an option group's button, a list's position,
+// a check box's state, or types a text and leaves it ("id:=text" stays in the box);
+// "id@" clicks into a box.
+inline void answer(Section& s, const QStringList& steps) {
+    for (const QString& step : steps) {
+        if (step.endsWith('@')) {
+            s.textClick(step.chopped(1));
+            continue;
+        }
+        const qsizetype at = step.indexOf('=');
+        const bool stay = step.at(at - 1) == ':';
+        const QString id = step.left(stay ? at - 1 : at), value = step.mid(at + 1);
+        const FieldKind kind = s.field(id).kind;
+        if (kind == FieldKind::Option) s.choose(id, value.toInt());
+        if (kind == FieldKind::List) s.setPosition(id, value.toInt());
+        if (kind == FieldKind::Check) s.setCheck(id, static_cast<CheckState>(value.toInt()));
+        if (kind == FieldKind::Text) s.setText(id, value);
+        if (kind == FieldKind::Text && !stay) s.leave(id);
+    }
+}
+// Steps as one text, separated by ';'.
+inline QStringList steps(const char* text) {
+    return QString::fromUtf8(text).split(';');
+}
+
 // The pane of type S, or (for S = Section) the pane of a module name.
 template <class S>
 struct Client {
@@ -67,64 +92,18 @@ struct Client {
     std::unique_ptr<QTemporaryDir> saved_;  // made on the first reload
 };
 
-// Answers as "id=value", in order: an option group's button, a list's position, a
-// check box's state, or a text typed and left ("id:=text" types without leaving).
-inline void answer(Section& s, const QStringList& steps) {
-    for (const QString& step : steps) {
-        const qsizetype at = step.indexOf('=');
-        const bool stay = step.at(at - 1) == ':';
-        const QString id = step.left(stay ? at - 1 : at), value = step.mid(at + 1);
-        switch (s.field(id).kind) {
-            case FieldKind::Option:
-                s.choose(id, value.toInt());
-                break;
-            case FieldKind::List:
-                s.setPosition(id, value.toInt());
-                break;
-            case FieldKind::Check:
-                s.setCheck(id, static_cast<CheckState>(value.toInt()));
-                break;
-            case FieldKind::Text:
-                s.setText(id, value);
-                if (!stay) s.leave(id);
-        }
-    }
-}
-
 // The client's name and assessment date, and an answer to every demographic
 // question: two children, a controlled environment, other children.
 inline void answerDemographic(Section& locator, Section& dem) {
     nameClient(locator);
-    answer(dem, {"txtBDateMonth:=03",
-                 "txtBDateDay:=09",
-                 "txtBDateYear:=1970",
-                 "txtSSN:=123-45-6789",
-                 "optSex=1",
-                 "optOrigin=1",
-                 "optContEnv=1",
-                 "optJail=1",
-                 "optOther=1",
-                 "optAlc=0",
-                 "cboRace=3",
-                 "cboLanguage=3",
-                 "cboReligion=1",
-                 "txtJailDays=4",
-                 "txtOther=Shelter",
-                 "txtChildren=2",
-                 "optGender(0)=0",
-                 "txtChildsDOBM(0)=1",
-                 "txtChildsDOBD(0)=2",
-                 "txtChildsDOBY(0)=1999",
-                 "cboCustody(0)=0",
-                 "cboCustudyStatus(0)=0",
-                 "txtVisitationDays(0)=3",
-                 "cboChildSupport(0)=3",
-                 "cboCustudyStatus(1)=3",
-                 "cboChildSupport(1)=2",
-                 "txtChildSupportOrdered=300",
-                 "txtChildSupportActual=150",
-                 "optOtherChildren=1",
-                 "txtDemographicInformation:=cooperative"});
+    answer(dem, steps("txtBDateMonth:=03;txtBDateDay:=09;txtBDateYear:=1970;txtSSN:=123-45-6789;"
+                      "optSex=1;optOrigin=1;optContEnv=1;optJail=1;optOther=1;optAlc=0;cboRace=3;"
+                      "cboLanguage=3;cboReligion=1;txtJailDays=4;txtOther=Shelter;txtChildren=2;"
+                      "optGender(0)=0;txtChildsDOBM(0)=1;txtChildsDOBD(0)=2;txtChildsDOBY(0)=1999;"
+                      "cboCustody(0)=0;cboCustudyStatus(0)=0;txtVisitationDays(0)=3;"
+                      "cboChildSupport(0)=3;cboCustudyStatus(1)=3;cboChildSupport(1)=2;"
+                      "txtChildSupportOrdered=300;txtChildSupportActual=150;optOtherChildren=1;"
+                      "txtDemographicInformation:=cooperative"));
 }
 
 inline const QStringList kWorkBoxes{"txtWorkPlace", "txtWorkPhone", "txtWorkAddress",

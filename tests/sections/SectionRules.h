@@ -3,7 +3,8 @@
 // Follow-up rules as table rows: the answers that open some questions, the answers
 // that close them, and what the opening does to what they held. Each section's
 // rules test instantiates FollowUpTest with its rows; the test of a row runs the
-// No / Yes dance by clicks and by reading the saved answers back.
+// No / Yes dance by clicks and by reading the saved answers back. And scenarios:
+// answers, each group followed by what the pane looks like.
 
 #include "sections/ClientFixture.h"
 
@@ -11,7 +12,7 @@ namespace yrn::test {
 
 struct FollowUp {
     QString module;
-    QStringList yes;                                // answers that open the follow-ups ("id=value")
+    QStringList yes;                                // answers that open the follow-ups
     QStringList no;                                 // answers that close and empty them
     QStringList kept = {};                          // opened again as they stand
     QStringList emptied = {};                       // opened empty
@@ -25,6 +26,15 @@ inline void PrintTo(const FollowUp& row, std::ostream* out) {
 inline FollowUp yesNo(const QString& module, const QString& question, const QStringList& kept,
                       const QStringList& emptied = {}, QStringList before = {}) {
     return {module, before << question + "=1", {question + "=0"}, kept, emptied};
+}
+class FollowUpTest : public ::testing::TestWithParam<FollowUp> {};
+// The test name of a row: its last opening answer and the closing value.
+inline std::string followUpName(const ::testing::TestParamInfo<FollowUp>& info) {
+    std::string name =
+        (info.param.yes.last() + '_' + info.param.no.last().section('=', 1)).toStdString();
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    return name;
 }
 
 // The field ids stem(0) to stem(count - 1).
@@ -42,21 +52,10 @@ inline bool unanswered(const Field& f) {
 // Gives a field an answer, typed and left or set as a file sets it: 7 (or the
 // year 2007 for a box that refuses 7), the second button or item, a tick.
 inline QString fill(Section& s, const QString& id, bool typed) {
-    switch (s.field(id).kind) {
-        case FieldKind::Option:
-            s.choose(id, 1);
-            break;
-        case FieldKind::List:
-            s.setPosition(id, 1);
-            break;
-        case FieldKind::Check:
-            s.setCheck(id, CheckState::Ticked);
-            break;
-        case FieldKind::Text:
-            for (const char* text : {"7", "2007"}) {
-                answer(s, {id + (typed ? "=" : ":=") + text});
-                if (!s.text(id).isEmpty()) break;
-            }
+    const bool text = s.field(id).kind == FieldKind::Text;
+    for (const char* value : {"7", "2007"}) {
+        answer(s, {id + (typed || !text ? "=" : ":=") + (text ? value : "1")});
+        if (!unanswered(s.field(id))) break;
     }
     return id + '=' + shown(s.field(id));
 }
@@ -76,36 +75,23 @@ inline ::testing::AssertionResult looks(const Section& s, const QStringList& exp
     return ::testing::AssertionFailure() << qPrintable(wrong.join('\n'));
 }
 
-// A scenario: steps (answers as answer() takes them, "id@" a click into a box,
-// "reload" the check that reading the saved answers gives the same pane, "reset"
-// a new client), each followed by what the pane looks like.
+// A scenario: answers as answer() takes them ("reload" checks that reading the
+// saved answers gives the same pane, "reset" starts a new client), each group
+// followed by what the pane looks like.
 using Script = QList<std::pair<QStringList, QStringList>>;
 template <class S>
 void play(Client<S>& c, const Script& script) {
-    for (const auto& [steps, expected] : script) {
-        for (const QString& step : steps) {
+    for (const auto& [answers, expected] : script) {
+        for (const QString& step : answers) {
             if (step == "reload")
                 c.expectSameAfterReload();
             else if (step == "reset")
                 c.reset();
-            else if (step.endsWith('@'))
-                c.pane.textClick(step.chopped(1));
             else
                 answer(c.pane, {step});
         }
-        EXPECT_TRUE(looks(c.pane, expected)) << qPrintable(steps.join(", "));
+        EXPECT_TRUE(looks(c.pane, expected)) << qPrintable(answers.join(", "));
     }
-}
-
-class FollowUpTest : public ::testing::TestWithParam<FollowUp> {};
-
-// The test name of a row: its last opening answer and the closing value.
-inline std::string followUpName(const ::testing::TestParamInfo<FollowUp>& info) {
-    std::string name =
-        (info.param.yes.last() + '_' + info.param.no.last().section('=', 1)).toStdString();
-    for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-    return name;
 }
 
 }  // namespace yrn::test

@@ -26,41 +26,16 @@ inline void answerDrugs(DrugsSection& d) {
         typeAndLeave(d, arr("txtYearsUsedLife", i), QString::number(20 + i));
         writeComment(d, i, "comment on row " + QString::number(i));
     }
-    answer(d, {"cboMajorSubstance=11",
-               "txtMonthsAbstinence=7",
-               "txtEndAbstinence=3",
-               "txtNumDTs=1",
-               "txtNumODs=2",
-               "cboUpLateOnDrugs=2",
-               "optAlcTreat=1",
-               "txtAlcAbuseL=1",
-               "txtAlcAbusePY=1",
-               "txtDetoxL=1",
-               "txtDetoxPY=1",
-               "txtOutpatientL=1",
-               "txtOutpatientPY=0",
-               "optDrugTreat=1",
-               "txtDrugAbuseL=2",
-               "txtDrugAbusePY=2",
-               "txtDrugDetoxL=2",
-               "txtDrugDetoxPY=2",
-               "txtDrugOutpatientL=2",
-               "txtDrugOutpatientPY=2",
-               "txtOutpatientSettingPast30=4",
-               "optAAL=1",
-               "optAAPY=1",
-               "txtAANAMeetings30=6",
-               "txtDollarsAlc30=120",
-               "txtDollarsDrugs30=40",
-               "txtAlcProblemsDays=9",
-               "txtDrugProblemsDays=2",
-               "cboAlcTroubled=3",
-               "cboDrugTroubled=1",
-               "cboAlcImportance=4",
-               "cboDrugImportance=2",
-               "cboNeedAlcTreatment=6",
-               "cboNeedDrugTreatment=3",
-               "txtDrugInformation:=motivated for treatment"});
+    answer(d, steps("cboMajorSubstance=11;txtMonthsAbstinence=7;txtEndAbstinence=3;txtNumDTs=1;"
+                    "txtNumODs=2;cboUpLateOnDrugs=2;optAlcTreat=1;txtAlcAbuseL=1;txtAlcAbusePY=1;"
+                    "txtDetoxL=1;txtDetoxPY=1;txtOutpatientL=1;txtOutpatientPY=0;optDrugTreat=1;"
+                    "txtDrugAbuseL=2;txtDrugAbusePY=2;txtDrugDetoxL=2;txtDrugDetoxPY=2;"
+                    "txtDrugOutpatientL=2;txtDrugOutpatientPY=2;txtOutpatientSettingPast30=4;"
+                    "optAAL=1;optAAPY=1;txtAANAMeetings30=6;txtDollarsAlc30=120;"
+                    "txtDollarsDrugs30=40;txtAlcProblemsDays=9;txtDrugProblemsDays=2;"
+                    "cboAlcTroubled=3;cboDrugTroubled=1;cboAlcImportance=4;cboDrugImportance=2;"
+                    "cboNeedAlcTreatment=6;cboNeedDrugTreatment=3;"
+                    "txtDrugInformation:=motivated for treatment"));
 }
 
 }  // namespace yrn::test

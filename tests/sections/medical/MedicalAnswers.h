@@ -23,18 +23,17 @@ inline QStringList unansweredMedicalFile() {
 // pension, a smoker who sleeps late for work, insured eight months by private
 // insurance, Medicaid and a county plan.
 inline void answerMedical(Section& m) {
-    answer(m, {"txtHospitalized=2", "cboLastHospitalized=2", "optChrMedProb=1",
-               "txtMedicalProblems=asthma, back pain"});
-    for (int i = 0; i < 8; ++i)
-        m.choose(arr("optHealthProb", i), i == 2 ? 1 : 0);
-    answer(m, {"optFit=0", "optPresMed=1", "txtMedication=inhaler", "optPension=1",
-               "txtPension=back injury", "optSmokes=1", "txtCigarettes=10", "optSleepLate=1",
-               "optBecauseWork=1", "txtInsurance=8"});
-    for (int i = 0; i < 6; ++i)
-        m.choose(arr("optHealthInsurance", i), i == 1 || i == 2 || i == 5 ? 1 : 0);
-    answer(m, {"txtOtherHI=county plan", "txtExperienceProblems=3", "cboClientTroubled=1",
-               "cboImportant=3", "cboInterviewerRating=3",
-               "txtMedicalComments:=asthma is controlled.\r\nSees a doctor monthly."});
+    answer(m, steps("txtHospitalized=2;cboLastHospitalized=2;optChrMedProb=1;"
+                    "txtMedicalProblems=asthma, back pain;optHealthProb(0)=0;optHealthProb(1)=0;"
+                    "optHealthProb(2)=1;optHealthProb(3)=0;optHealthProb(4)=0;optHealthProb(5)=0;"
+                    "optHealthProb(6)=0;optHealthProb(7)=0;optFit=0;optPresMed=1;"
+                    "txtMedication=inhaler;optPension=1;txtPension=back injury;optSmokes=1;"
+                    "txtCigarettes=10;optSleepLate=1;optBecauseWork=1;txtInsurance=8;"
+                    "optHealthInsurance(0)=0;optHealthInsurance(1)=1;optHealthInsurance(2)=1;"
+                    "optHealthInsurance(3)=0;optHealthInsurance(4)=0;optHealthInsurance(5)=1;"
+                    "txtOtherHI=county plan;txtExperienceProblems=3;cboClientTroubled=1;"
+                    "cboImportant=3;cboInterviewerRating=3;"
+                    "txtMedicalComments:=asthma is controlled.\r\nSees a doctor monthly."));
 }
 
 }  // namespace yrn::test
