@@ -45,86 +45,64 @@ struct ReviewCase {
     QStringList notListed;  // field ids that no item names
 };
 
+// clang-format off
 const ReviewCase kCases[] = {
-    {"FreshLocatorPageByPage",
-     "ctlLocatorInformation",
-     "",
+    {"FreshLocatorPageByPage", "ctlLocatorInformation", "",
      {"txtAssessmentDate1|Date of Assessment", "txtTime1|Time assessment begun",
       "txtInterviewer|Interviewer:", "cboSite|Drug Court Site", "txtLastName|1. Client name",
       "txtStreetAddress|2. What is your current address?"},
      {"txtMI", "txtC2Firstname", "txtLocationInformation", "txtWorkPlace"}},
     // A question of several boxes names its first empty one, once; the middle
     // initial is never asked for.
-    {"SeveralBoxesCountOnce",
-     "ctlLocatorInformation",
-     "txtAssessmentDate1:=05;txtAssessmentDate3:=2024;txtTime1:=10;txtTime2:=30;"
-     "txtLastName:=Doe;txtFirstName:=  ",
+    {"SeveralBoxesCountOnce", "ctlLocatorInformation",
+     "txtAssessmentDate1:=05;txtAssessmentDate3:=2024;txtTime1:=10;txtTime2:=30;txtLastName:=Doe;"
+     "txtFirstName:=  ",
      {"txtAssessmentDate2|Date of Assessment", "optAMPM|Time assessment begun",
       "txtInterviewer|Interviewer:", "cboSite|Drug Court Site", "txtFirstName|1. Client name"},
      {"txtMI"}},
     // "No" to question 7 closes the place of work.
-    {"QuestionClosedByARule",
-     "ctlLocatorInformation",
-     "optWorking=0",
+    {"QuestionClosedByARule", "ctlLocatorInformation", "optWorking=0",
      {"txtC1Firstname|10. Please tell me the name of your mother or grandmother or other close "
       "relative that usually knows where you are or that you maintain regular contact with:"},
      {"optWorking", "txtWorkPlace", "txtWorkPhone", "txtWorkState"}},
     // Question 12 takes its wording from the gender; the table of question 11 is
     // closed until "Yes".
-    {"BoundWording",
-     "ctlDemographic",
-     "optSex=1",
+    {"BoundWording", "ctlDemographic", "optSex=1",
      {"cboReligion|10. Do you have a particular religion that you follow?",
       "optContEnv|11. Have you been in a controlled environment in the past 30 days like a "
       "hospital or jail (not a shelter)?",
-      "txtPregnancies|12. How many times have you been pregnant?"},
-     {}},
-    {"ChildRows",
-     "ctlDemographic",
-     "txtChildren=2;optGender(0)=0",
+      "txtPregnancies|12. How many times have you been pregnant?"}, {}},
+    {"ChildRows", "ctlDemographic", "txtChildren=2;optGender(0)=0",
      {"txtFirstBaby|14. How old were you when the first baby was born?",
       "txtChildsDOBM(0)|16. Starting with the youngest child, please answer the following: — "
       "Row 1 — Childs DOB MM DD YYYY",
       "optGender(1)|16. Starting with the youngest child, please answer the following: — Row 2 "
-      "— Childs Gender"},
-     {"optGender(2)"}},
+      "— Childs Gender"}, {"optGender(2)"}},
     // No live birth: Next skips the children page, so it is not asked.
-    {"PageThatNextSkips",
-     "ctlDemographic",
-     "optSex=1;txtPregnancies=0",
-     {},
+    {"PageThatNextSkips", "ctlDemographic", "optSex=1;txtPregnancies=0", {},
      {"txtFirstBaby", "txtChildren", "txtPregnancies", "txtLiveBirths"}},
     // A question without text of its own carries on the one before it.
-    {"ContinuedQuestion",
-     "ctlMentalHealth",
-     "optOutpatient=1;txtTimesTreated=0;optPrescMed=1",
+    {"ContinuedQuestion", "ctlMentalHealth", "optOutpatient=1;txtTimesTreated=0;optPrescMed=1",
      {"txtMedicationPrescribed|3. Have you ever been prescribed medication for any "
       "psychological or emotional problems? If yes, what?",
       "optPrescMed30D|4. Have you been prescribed medication ( or taken any prescribed "
       "medication ) for any psychological or emotional problem in the past 30 days?"},
      {"txtMentalHealthComments", "txtFinalComments"}},
-    {"TableRowsWithTitleAndGroups",
-     "ctlFamilySocialHistory",
-     "",
+    {"TableRowsWithTitleAndGroups", "ctlFamilySocialHistory", "",
      {"optFamilyHistory(0)|1. Have any of your relatives had what you would call a significant "
       "drinking, drug use , or psychiatric problem -- one that did or should have led to "
-      "treatment? — MOTHER'S SIDE — Grandmother — Alcohol problems"},
-     {"txtFamilySocialComments"}},
-    {"SubstanceRow",
-     "ctlDrugs",
-     "optEverUse(0)=1;txtAge1stUse(0)=15",
+      "treatment? — MOTHER'S SIDE — Grandmother — Alcohol problems"}, {"txtFamilySocialComments"}},
+    {"SubstanceRow", "ctlDrugs", "optEverUse(0)=1;txtAge1stUse(0)=15",
      {"txtDaysUsedLast30(0)|1.1 Alcohol, any use — # Days used past 30 on street"},
      {"optDrugComments(0)", "txtDrugComments(0)"}},
     // Unnumbered questions after one without answers are its parts.
-    {"PartsOfAQuestion",
-     "ctlDrugs",
-     "",
+    {"PartsOfAQuestion", "ctlDrugs", "",
      {"txtNumDTs|5. How many times in your life have you: — Had DT's(horrors)?",
       "txtNumODs|5. How many times in your life have you: — Overdosed on drugs?",
       "cboUpLateOnDrugs|6. How many times in the last 30 days, or the last 30 days on the street "
-      "did you stay up past 4 a.m. because of drug or alcohol use?"},
-     {}},
+      "did you stay up past 4 a.m. because of drug or alcohol use?"}, {}},
 };
+// clang-format on
 
 class ReviewCaseTest : public ::testing::TestWithParam<ReviewCase> {};
 
@@ -226,54 +204,49 @@ const std::string kNeverHospitalized =
     "ctlMedical|txtHospitalized|0|Never hospitalized for medical problems, but 2 days of medical "
     "treatment in a controlled environment in the past 30 days (Demographic Information).";
 
+// clang-format off
 const std::vector<std::vector<Step>> kContradictions{
     // Drug treatments above the treatments they are part of.
-    {{"ctlDrugs",
-      "optAlcTreat=1;txtOutpatientL=1;txtOutpatientPY=2;txtAlcAbuseL=2;txtDetoxL=3;"
-      "txtAlcAbusePY=1;txtDetoxPY=1",
+    {{"ctlDrugs", "optAlcTreat=1;txtOutpatientL=1;txtOutpatientPY=2;txtAlcAbuseL=2;txtDetoxL=3;"
+                  "txtAlcAbusePY=1;txtDetoxPY=1",
       {"ctlDrugs|txtOutpatientPY|5|2 outpatient treatments for alcohol abuse in the past year, "
        "but 1 in the lifetime.",
        "ctlDrugs|txtDetoxL|5|3 detox-only treatments for alcohol abuse in the lifetime, but 2 "
        "residential or inpatient ones."}}},
     // Outpatient days in the last 30 days with no outpatient treatment ever.
-    {{"ctlDrugs",
-      "optAlcTreat=0;optDrugTreat=1;txtDrugOutpatientL=0;txtOutpatientSettingPast30=4",
+    {{"ctlDrugs", "optAlcTreat=0;optDrugTreat=1;txtDrugOutpatientL=0;txtOutpatientSettingPast30=4",
       {"ctlDrugs|txtOutpatientSettingPast30|6|4 days of outpatient treatment in the last 30 "
        "days, but no outpatient treatment program in the lifetime."}},
      {"ctlDrugs", "txtDrugOutpatientL=1", {}}},
     {{"ctlCriminalJustice", "txtCharges(2)=2;txtCharges(18)=1;txtConvictions=3", {}},
-     {"ctlCriminalJustice",
-      "txtConvictions=4",
+     {"ctlCriminalJustice", "txtConvictions=4",
       {"ctlCriminalJustice|txtConvictions|1|4 convictions, but 3 charges in all."}}},
     // Child rows answered past the number of children: while a smaller count is
     // typed the row is only held, nothing on screen; a value that reaches the row
     // anyway (as a file reader gives it) shows again.
     {{"ctlDemographic", "txtChildren=3;optGender(2)=1;txtChildren:=2", {}},
-     {"ctlDemographic",
-      "txtChildsDOBY(2):=2010",
+     {"ctlDemographic", "txtChildsDOBY(2):=2010",
       {"ctlDemographic|txtChildsDOBY(2)|2|Row 3 of the children is answered, but the client has "
        "2 children."}},
      {"ctlDemographic", "txtChildren=3", {}}},
     // Days of treatment in a controlled environment are a stay, so a count of no
     // stay contradicts them.
     {{"ctlDemographic", "optContEnv=1;optPsy=1;txtPsychiatricDays=5;optMed=1;txtMedicalDays=2", {}},
-     {"ctlMentalHealth", "txtTimesTreated=1", {}},
-     {"ctlMedical", "txtHospitalized=1", {}},
+     {"ctlMentalHealth", "txtTimesTreated=1", {}}, {"ctlMedical", "txtHospitalized=1", {}},
      {"ctlMedical", "txtHospitalized=0", {kNeverHospitalized}},
-     {"ctlMentalHealth",
-      "txtTimesTreated=0",
+     {"ctlMentalHealth", "txtTimesTreated=0",
       {kNeverHospitalized,
        "ctlMentalHealth|txtTimesTreated|0|Never treated in a hospital for psychological or "
        "emotional problems, but 5 days of psychiatric treatment in a controlled environment in "
        "the past 30 days (Demographic Information)."}}},
     // The past 30 days above the lifetime.
-    {{"ctlMentalHealth",
-      "optPrescMed=0;optPrescMed30D=1;optSymptoms(2)=1;optSymptoms(10)=0;optSymptoms(3)=1;"
-      "optSymptoms(11)=1",
+    {{"ctlMentalHealth", "optPrescMed=0;optPrescMed30D=1;optSymptoms(2)=1;optSymptoms(10)=0;"
+                         "optSymptoms(3)=1;optSymptoms(11)=1",
       {"ctlMentalHealth|optPrescMed30D|0|Prescribed medication in the past 30 days, but never "
        "prescribed any (question 3).",
        "ctlMentalHealth|optSymptoms(2)|1|Yes in the past 30 days, but No in the lifetime."}}},
 };
+// clang-format on
 
 TEST(ReviewWarnings, EachContradictionIsWarnedOfUntilCorrected) {
     for (const std::vector<Step>& contradiction : kContradictions) {

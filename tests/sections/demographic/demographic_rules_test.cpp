@@ -44,6 +44,7 @@ struct DemographicRules : ::testing::Test, Client<DemographicSection> {
 
 TEST_F(DemographicRules, SexWordsQuestion12AndOriginAsksTheYears) {
     EXPECT_EQ(q12(), "You must go back and select client's sex before answering question 12.|");
+    EXPECT_EQ(pane.field("cboRace").codes, (QList<int>{30, 35, 40, 45, 50, 55, 60, 70, 65}));
     play(*this, {{{"optSex=0", "optOrigin=1"}, {"txtPregnancies=", "txtYearsUS="}}});
     EXPECT_EQ(q12(), "12.    How many pregnancies have you been responsible for?|Pregnancies");
     EXPECT_EQ(focused(prompts), QStringList{"txtYearsUS"});
