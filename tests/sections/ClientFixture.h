@@ -13,15 +13,45 @@
 
 namespace yrn::test {
 
+// Answers in order: "id=value" chooses an option group's button, a list's position,
+// a check box's state, or types a text and leaves it ("id:=text" stays in the box);
+// "id@" clicks into a box.
+inline void answer(Section& s, const QStringList& steps) {
+    for (const QString& step : steps) {
+        if (step.endsWith('@')) {
+            s.textClick(step.chopped(1));
+            continue;
+        }
+        const qsizetype at = step.indexOf('=');
+        const bool stay = step.at(at - 1) == ':';
+        const QString id = step.left(stay ? at - 1 : at), value = step.mid(at + 1);
+        const FieldKind kind = s.field(id).kind;
+        if (kind == FieldKind::Option) s.choose(id, value.toInt());
+        if (kind == FieldKind::List) s.setPosition(id, value.toInt());
+        if (kind == FieldKind::Check) s.setCheck(id, static_cast<CheckState>(value.toInt()));
+        if (kind == FieldKind::Text) s.setText(id, value);
+        if (kind == FieldKind::Text && !stay) s.leave(id);
+    }
+}
+// Steps as one text, separated by ';'.
+inline QStringList steps(const char* text) {
+    return QString::fromUtf8(text).split(';');
+}
+
+// The pane of type S, or (for S = Section) the pane of a module name.
 template <class S>
 struct Client {
     RecordingPrompts prompts;
     std::unique_ptr<Interview> interview = makeInterview(prompts);
-    S& pane = *interview->find<S>();
+    S& pane;
     Section& locator = *interview->section(QStringLiteral("ctlLocatorInformation"));
     Section& demographic = *interview->section(QStringLiteral("ctlDemographic"));
 
-    Client() { reset(); }
+    explicit Client(const QString& module = {})
+        : pane(module.isEmpty() ? *interview->find<S>()
+                                : dynamic_cast<S&>(*interview->section(module))) {
+        reset();
+    }
     void reset() {
         load({});
         prompts.clear();
@@ -52,7 +82,7 @@ struct Client {
         if (!saved_) saved_ = std::make_unique<QTemporaryDir>();
         const QString path = saved_->filePath(pane.info().fileName);
         ASSERT_TRUE(pane.SaveYRN(path));
-        Client<S> other;
+        Client<S> other(pane.info().module);
         EXPECT_TRUE(other.load(path).complete);
         EXPECT_TRUE(sameState(pane, other.pane));
         EXPECT_TRUE(other.prompts.boxes.isEmpty() && other.prompts.focusRequests.isEmpty());
@@ -66,33 +96,14 @@ struct Client {
 // question: two children, a controlled environment, other children.
 inline void answerDemographic(Section& locator, Section& dem) {
     nameClient(locator);
-    dem.setText("txtBDateMonth", "03");
-    dem.setText("txtBDateDay", "09");
-    dem.setText("txtBDateYear", "1970");
-    dem.setText("txtSSN", "123-45-6789");
-    for (const char* id : {"optSex", "optOrigin", "optContEnv", "optJail", "optOther"})
-        dem.choose(id, 1);
-    dem.choose("optAlc", 0);
-    dem.setPosition("cboRace", 3);
-    dem.setPosition("cboLanguage", 3);
-    dem.setPosition("cboReligion", 1);
-    typeAndLeave(dem, "txtJailDays", "4");
-    typeAndLeave(dem, "txtOther", "Shelter");
-    typeAndLeave(dem, "txtChildren", "2");
-    dem.choose(arr("optGender", 0), 0);
-    typeAndLeave(dem, arr("txtChildsDOBM", 0), "1");
-    typeAndLeave(dem, arr("txtChildsDOBD", 0), "2");
-    typeAndLeave(dem, arr("txtChildsDOBY", 0), "1999");
-    dem.setPosition(arr("cboCustody", 0), 0);
-    dem.setPosition(arr("cboCustudyStatus", 0), 0);
-    typeAndLeave(dem, arr("txtVisitationDays", 0), "3");
-    dem.setPosition(arr("cboChildSupport", 0), 3);
-    dem.setPosition(arr("cboCustudyStatus", 1), 3);
-    dem.setPosition(arr("cboChildSupport", 1), 2);
-    typeAndLeave(dem, "txtChildSupportOrdered", "300");
-    typeAndLeave(dem, "txtChildSupportActual", "150");
-    dem.choose("optOtherChildren", 1);
-    dem.setText("txtDemographicInformation", "cooperative");
+    answer(dem, steps("txtBDateMonth:=03;txtBDateDay:=09;txtBDateYear:=1970;txtSSN:=123-45-6789;"
+                      "optSex=1;optOrigin=1;optContEnv=1;optJail=1;optOther=1;optAlc=0;cboRace=3;"
+                      "cboLanguage=3;cboReligion=1;txtJailDays=4;txtOther=Shelter;txtChildren=2;"
+                      "optGender(0)=0;txtChildsDOBM(0)=1;txtChildsDOBD(0)=2;txtChildsDOBY(0)=1999;"
+                      "cboCustody(0)=0;cboCustudyStatus(0)=0;txtVisitationDays(0)=3;"
+                      "cboChildSupport(0)=3;cboCustudyStatus(1)=3;cboChildSupport(1)=2;"
+                      "txtChildSupportOrdered=300;txtChildSupportActual=150;optOtherChildren=1;"
+                      "txtDemographicInformation:=cooperative"));
 }
 
 inline const QStringList kWorkBoxes{"txtWorkPlace", "txtWorkPhone", "txtWorkAddress",

@@ -2,8 +2,8 @@
 
 // The criminal justice pane answered as a person answers it.
 
+#include "sections/ClientFixture.h"
 #include "sections/criminal/CriminalJusticeSection.h"
-#include "support/TestSupport.h"
 
 namespace yrn::test {
 
@@ -12,31 +12,18 @@ namespace yrn::test {
 // every box.
 inline void answerCriminal(Section& cj) {
     // A click into a count box first, as the person does.
-    const auto type = [&](const QString& id, const QString& text) {
-        cj.textClick(id);
-        typeAndLeave(cj, id, text);
-    };
-    cj.choose("optPrompted", 1);
-    cj.choose("optProb", 0);
-    type(arr("txtCharges", 0), "2");
-    type(arr("txtCharges", 5), "1");
-    type(arr("txtCharges", 18), "3");
-    type("txtOther", "trespassing");
-    type("txtConvictions", "4");
-    cj.setPosition("cboIncarceration", 5);
-    cj.setPosition("cboLastIncarceration", 2);
-    for (int row : {1, 5, 18})
-        cj.choose(arr("optReasonIncar", row), 1);
-    type("txtOtherIncarceration", "loitering");
-    cj.choose("optPresAwCharges", 1);
+    answer(cj, steps("optPrompted=1;optProb=0;txtCharges(0)@;txtCharges(0)=2;txtCharges(5)@;"
+                     "txtCharges(5)=1;txtCharges(18)@;txtCharges(18)=3;txtOther@;"
+                     "txtOther=trespassing;txtConvictions@;txtConvictions=4;cboIncarceration=5;"
+                     "cboLastIncarceration=2;optReasonIncar(1)=1;optReasonIncar(5)=1;"
+                     "optReasonIncar(18)=1;txtOtherIncarceration@;"
+                     "txtOtherIncarceration=loitering;optPresAwCharges=1"));
     for (int row = 0; row < CriminalJusticeSection::kCrimeRows; ++row)
         cj.choose(arr("optAwaitCharges", row), row == 3 || row == 18 ? 1 : 0);
-    type("txtOtherChargeAwaited", "unpaid fines");
-    type("txtIllegalActivities", "12");
-    cj.setPosition("cboLegalProblems", 2);
-    cj.setPosition("cboCounselingImportance", 3);
-    cj.setPosition("cboNeedLegalTreatment", 4);
-    cj.setText("txtCriminalJusticeInformation", "probation officer confirmed the charges.");
+    answer(cj, steps("txtOtherChargeAwaited@;txtOtherChargeAwaited=unpaid fines;"
+                     "txtIllegalActivities@;txtIllegalActivities=12;cboLegalProblems=2;"
+                     "cboCounselingImportance=3;cboNeedLegalTreatment=4;"
+                     "txtCriminalJusticeInformation:=probation officer confirmed the charges."));
 }
 
 }  // namespace yrn::test

@@ -26,36 +26,16 @@ inline void answerDrugs(DrugsSection& d) {
         typeAndLeave(d, arr("txtYearsUsedLife", i), QString::number(20 + i));
         writeComment(d, i, "comment on row " + QString::number(i));
     }
-    d.setPosition("cboMajorSubstance", 11);
-    typeAndLeave(d, "txtMonthsAbstinence", "7");
-    typeAndLeave(d, "txtEndAbstinence", "3");
-    typeAndLeave(d, "txtNumDTs", "1");
-    typeAndLeave(d, "txtNumODs", "2");
-    d.setPosition("cboUpLateOnDrugs", 2);
-    d.choose("optAlcTreat", 1);
-    for (const char* id :
-         {"txtAlcAbuseL", "txtAlcAbusePY", "txtDetoxL", "txtDetoxPY", "txtOutpatientL"})
-        typeAndLeave(d, id, "1");
-    typeAndLeave(d, "txtOutpatientPY", "0");
-    d.choose("optDrugTreat", 1);
-    for (const char* id : {"txtDrugAbuseL", "txtDrugAbusePY", "txtDrugDetoxL", "txtDrugDetoxPY",
-                           "txtDrugOutpatientL", "txtDrugOutpatientPY"})
-        typeAndLeave(d, id, "2");
-    typeAndLeave(d, "txtOutpatientSettingPast30", "4");
-    d.choose("optAAL", 1);
-    d.choose("optAAPY", 1);
-    typeAndLeave(d, "txtAANAMeetings30", "6");
-    typeAndLeave(d, "txtDollarsAlc30", "120");
-    typeAndLeave(d, "txtDollarsDrugs30", "40");
-    typeAndLeave(d, "txtAlcProblemsDays", "9");
-    typeAndLeave(d, "txtDrugProblemsDays", "2");
-    d.setPosition("cboAlcTroubled", 3);
-    d.setPosition("cboDrugTroubled", 1);
-    d.setPosition("cboAlcImportance", 4);
-    d.setPosition("cboDrugImportance", 2);
-    d.setPosition("cboNeedAlcTreatment", 6);
-    d.setPosition("cboNeedDrugTreatment", 3);
-    d.setText("txtDrugInformation", "motivated for treatment");
+    answer(d, steps("cboMajorSubstance=11;txtMonthsAbstinence=7;txtEndAbstinence=3;txtNumDTs=1;"
+                    "txtNumODs=2;cboUpLateOnDrugs=2;optAlcTreat=1;txtAlcAbuseL=1;txtAlcAbusePY=1;"
+                    "txtDetoxL=1;txtDetoxPY=1;txtOutpatientL=1;txtOutpatientPY=0;optDrugTreat=1;"
+                    "txtDrugAbuseL=2;txtDrugAbusePY=2;txtDrugDetoxL=2;txtDrugDetoxPY=2;"
+                    "txtDrugOutpatientL=2;txtDrugOutpatientPY=2;txtOutpatientSettingPast30=4;"
+                    "optAAL=1;optAAPY=1;txtAANAMeetings30=6;txtDollarsAlc30=120;"
+                    "txtDollarsDrugs30=40;txtAlcProblemsDays=9;txtDrugProblemsDays=2;"
+                    "cboAlcTroubled=3;cboDrugTroubled=1;cboAlcImportance=4;cboDrugImportance=2;"
+                    "cboNeedAlcTreatment=6;cboNeedDrugTreatment=3;"
+                    "txtDrugInformation:=motivated for treatment"));
 }
 
 }  // namespace yrn::test

@@ -3,37 +3,29 @@
 // A mental health pane answered in full, the interviewer ratings and final
 // comments included.
 
-#include "support/TestSupport.h"
+#include "sections/ClientFixture.h"
 
 namespace yrn::test {
 
 inline void answerMental(Section& mh) {
-    mh.choose("optOutpatient", 1);
-    typeAndLeave(mh, "txtTimesTreated", "0");
-    mh.choose("optPrescMed", 1);
-    mh.setText("txtMedicationPrescribed", "sertraline");
-    mh.choose("optPrescMed30D", 1);
-    mh.setText("txtMedicationPrescribed30", "sertraline, trazodone");
-    mh.choose("optPension", 0);
-    // Past 30 days: anxiety only; lifetime: depression and anxiety.
-    for (int row = 0; row < 8; ++row) {
-        mh.choose(arr("optSymptoms", row), row == 1 ? 1 : 0);
-        mh.choose(arr("optSymptoms", row + 8), row < 2 ? 1 : 0);
-    }
-    const int degrees[] = {1, 2, 0, 3};  // emotional abuse "A little"
-    for (int row = 0; row < 4; ++row)
-        mh.setPosition(arr("cboPastExperiences", row), degrees[row]);
-    typeAndLeave(mh, "txtProblemsDays", "4");
-    mh.setPosition("cboPsychologicalTroubled", 2);
-    mh.setPosition("cboPsychologicalTreatment", 3);
-    mh.setPosition("cboNeedPsycTreatment", 4);
-    mh.setText("txtMentalHealthComments", "Sees a counselor monthly.");
-    typeAndLeave(mh, "txtTimeEndedHours", "3");
-    typeAndLeave(mh, "txtTimeEndedMinutes", "45");
-    mh.choose("optAMPM", 1);
-    for (int row = 0; row < 8; ++row)
-        mh.choose(arr("optIntRatings", row), row == 2 || row == 7 ? 1 : 0);
-    mh.setText("txtFinalComments", "client engaged well and asked about program requirements.");
+    // Past 30 days: anxiety only; lifetime: depression and anxiety; emotional
+    // abuse "A little".
+    answer(mh,
+           steps("optOutpatient=1;txtTimesTreated=0;optPrescMed=1;"
+                 "txtMedicationPrescribed:=sertraline;optPrescMed30D=1;"
+                 "txtMedicationPrescribed30:=sertraline, trazodone;optPension=0;"
+                 "optSymptoms(0)=0;optSymptoms(1)=1;optSymptoms(2)=0;optSymptoms(3)=0;"
+                 "optSymptoms(4)=0;optSymptoms(5)=0;optSymptoms(6)=0;optSymptoms(7)=0;"
+                 "optSymptoms(8)=1;optSymptoms(9)=1;optSymptoms(10)=0;optSymptoms(11)=0;"
+                 "optSymptoms(12)=0;optSymptoms(13)=0;optSymptoms(14)=0;optSymptoms(15)=0;"
+                 "cboPastExperiences(0)=1;cboPastExperiences(1)=2;cboPastExperiences(2)=0;"
+                 "cboPastExperiences(3)=3;txtProblemsDays=4;cboPsychologicalTroubled=2;"
+                 "cboPsychologicalTreatment=3;cboNeedPsycTreatment=4;"
+                 "txtMentalHealthComments:=Sees a counselor monthly.;txtTimeEndedHours=3;"
+                 "txtTimeEndedMinutes=45;optAMPM=1;optIntRatings(0)=0;optIntRatings(1)=0;"
+                 "optIntRatings(2)=1;optIntRatings(3)=0;optIntRatings(4)=0;optIntRatings(5)=0;"
+                 "optIntRatings(6)=0;optIntRatings(7)=1;"
+                 "txtFinalComments:=client engaged well and asked about program requirements."));
 }
 
 }  // namespace yrn::test

@@ -1,0 +1,247 @@
+// What every pane does alike, driven by its declarations: a new client after any
+// answers, the range checks of its boxes, its pages; and the follow-up rows that
+// each section's rules test lists.
+#include <QRegularExpression>
+
+#include "interview/NumericCheck.h"
+#include "sections/Pages.h"
+#include "sections/SectionRules.h"
+#include "sections/criminal/CriminalFixture.h"
+#include "sections/drugs/DrugsClient.h"
+#include "sections/employment/EmploymentAnswers.h"
+#include "sections/family/FamilyAnswers.h"
+#include "sections/medical/MedicalAnswers.h"
+#include "sections/mental/MentalAnswers.h"
+
+namespace yrn::test {
+
+TEST_P(FollowUpTest, NoClosesAndEmptiesAndYesOpensAgain) {
+    const FollowUp& row = GetParam();
+    Client<Section> c(row.module);
+    Section& s = c.pane;
+    const QStringList all = row.emptied + row.kept;  // an emptied one may empty a kept one
+    const auto expectOpen = [&] {
+        for (const QString& id : all)
+            EXPECT_TRUE(s.usable(id) && s.field(id).background == Background::Normal)
+                << qPrintable(id);
+    };
+    answer(s, row.yes);
+    expectOpen();
+    QStringList filled;
+    for (const QString& id : all)
+        filled << fill(s, id, true);
+    answer(s, row.yes);  // the same answers again change nothing
+    EXPECT_TRUE(shows(s, filled));
+    c.expectSameAfterReload();
+
+    answer(s, row.no);
+    for (const QString& id : all) {
+        const Field& f = s.field(id);
+        EXPECT_TRUE(!s.usable(id) && f.background == row.closed && unanswered(f)) << qPrintable(id);
+    }
+    c.expectSameAfterReload();
+
+    // What a file left in the closed boxes: the kept answers show again.
+    QStringList planted;
+    for (const QString& id : all)
+        planted << fill(s, id, false);
+    answer(s, row.yes);
+    expectOpen();
+    for (const QString& id : row.emptied)
+        EXPECT_TRUE(unanswered(s.field(id))) << qPrintable(id);
+    EXPECT_TRUE(shows(s, planted.mid(row.emptied.size())));
+    c.expectSameAfterReload();
+
+    answer(s, row.no);
+    c.reset();
+    EXPECT_TRUE(sameState(s, Client<Section>(row.module).pane));
+}
+
+namespace {
+
+struct SectionCase {
+    QString module;
+    int checkedBoxes;                     // text boxes with a range check
+    QStringList padded;                   // the stems of those that write one digit as two
+    QList<int> walk;                      // the pages Next goes through ({}: every page)
+    void (*answerAll)(Client<Section>&);  // an answer to every question
+    QStringList closing;                  // then answers that close questions
+    QString closedAtStart = {};           // the fields closed for a new client
+};
+void PrintTo(const SectionCase& c, std::ostream* out) {
+    *out << c.module.toStdString();
+}
+
+// clang-format off
+const SectionCase kSections[] = {
+    {"ctlLocatorInformation", 6, {"txtAssessmentDate1", "txtAssessmentDate2", "txtTime1", "txtTime2"}, {},
+     [](Client<Section>& c) { nameClient(c.pane); },
+     {"txtTime1=10", "txtTime2=30", "optAMPM=1", "cboSite=26", "optWorking=1", "txtWorkPlace=Mill",
+      "txtLocationInformation:=x"}, "txtWork(Place|Phone|Address|City|ZipCode)"},
+    {"ctlDemographic", 64, {"txtBDateMonth", "txtBDateDay", "txtChildsDOBM", "txtChildsDOBD",
+      "txtVisitationDays", "txtD1DOBM", "txtD1DOBD", "txtD2DOBM", "txtD2DOBD", "txtD3DOBM", "txtD3DOBD"}, {},
+     [](Client<Section>& c) { answerDemographic(c.locator, c.pane); },
+     {"optEthnicity=1", "chkD1=1", "txtD1DOBY=2012", "optOrigin=0", "txtPregnancies:=2"},
+     "txtYearsUS|txtPregnancies|txtLiveBirths|optD.Gender|txtD.DOB.|"
+     "(optGender|txtChildsDOB.|cboCust.*|txtVisitationDays|cboChildSupport)\\(.\\)"},
+    {"ctlMedical", 4, {}, {}, [](Client<Section>& c) { answerMedical(c.pane); },
+     {"optChrMedProb=0", "optPresMed=0", "optPension=0", "optSmokes=0", "optSleepLate=0",
+      "txtInsurance=0", "txtHospitalized=0"}},
+    {"ctlEmployment", 21, {"txtStartJobM", "txtLeaveJobM"}, {},
+     [](Client<Section>& c) { answerEmployment(c.pane); },
+     {"optProfession=0", "optContributor=0", "cboJobtype=14", "optMoneyOwed(4)=0"}},
+    {"ctlDrugs", 58, {"txtAge1stUse", "txtDaysUsedLast30", "txtYearsUsedLife"}, {0, 1, 5, 6, 7, 8},
+     [](Client<Section>& c) { answerDrugs(dynamic_cast<DrugsSection&>(c.pane)); },
+     {"optEverUse(4)=0", "optAAL=0", "optAlcTreat=0", "optDrugTreat=0", "cboMajorSubstance=13"}},
+    {"ctlCriminalJustice", 21, {}, {}, [](Client<Section>& c) { answerCriminal(c.pane); },
+     {"optPresAwCharges=0"},
+     "txtOther|cboLastIncarceration|opt(ReasonIncar|AwaitCharges)\\(\\d+\\)|txtOther(Incarceration|ChargeAwaited)"},
+    {"ctlFamilySocialHistory", 11, {}, {}, [](Client<Section>& c) { answerFamily(c.pane); },
+     {"cboMaritalStatus=5", "optHomeless=0"}},
+    {"ctlMentalHealth", 4, {"txtTimeEndedHours", "txtTimeEndedMinutes"}, {},
+     [](Client<Section>& c) { answerMental(c.pane); }, {"optPrescMed=0", "optPrescMed30D=0"}},
+};
+// clang-format on
+
+class EverySection : public ::testing::TestWithParam<SectionCase> {
+  protected:
+    Client<Section> c{GetParam().module};
+    Section& s = c.pane;
+
+    QList<const Field*> lists() const {
+        QList<const Field*> out;
+        for (const QString& id : s.fieldOrder())
+            if (s.field(id).kind == FieldKind::List) out << &s.field(id);
+        return out;
+    }
+    // Every box open, so that a refused answer can take the focus back.
+    void openEverything() {
+        for (const QString& id : s.fieldOrder())
+            s.setEnabled(id, true);
+        for (const QString& frame : s.frameIds())
+            s.setFrameEnabled(frame, true);
+    }
+    QStringList inputErrors() const {
+        QStringList out;
+        for (const RecordingPrompts::Box& box : c.prompts.boxes)
+            if (box.title == "Input Error") out << boxText(box);
+        return out;
+    }
+};
+
+TEST_P(EverySection, ANewClientStartsAsAtProgramStartAfterAnyAnswers) {
+    const QRegularExpression closed(QRegularExpression::anchoredPattern(GetParam().closedAtStart));
+    for (const QString& id : s.fieldOrder()) {
+        EXPECT_EQ(s.field(id).enabled, !closed.match(id).hasMatch()) << qPrintable(id);
+        EXPECT_EQ(s.field(id).background, Background::Normal) << qPrintable(id);
+    }
+    for (const QString& frame : s.frameIds())
+        EXPECT_FALSE(s.frameEnabled(frame)) << qPrintable(frame);
+    GetParam().answerAll(c);
+    answer(s, GetParam().closing);
+    Client<Section> fresh(GetParam().module);
+    EXPECT_FALSE(sameState(s, fresh.pane));
+    for (const Field* list : lists())
+        s.setItems(list->id, {"stale"});
+    c.reset();
+    EXPECT_TRUE(sameState(s, fresh.pane));
+    for (const Field* list : lists()) {
+        const Field& start = fresh.pane.field(list->id);
+        EXPECT_TRUE(list->items.size() > 1 && list->items == start.items) << qPrintable(list->id);
+        EXPECT_EQ(list->codes, start.codes) << qPrintable(list->id);
+    }
+}
+
+// Each checked box, found by the number past 32 bits that every check refuses: both
+// bounds pass, one past either (or no number) is refused with the "Input Error" box, the box is
+// emptied and the focus goes back; a single digit is padded where the box asks.
+TEST_P(EverySection, EveryRangeCheckKeepsItsBoundsAndPadding) {
+    struct Check {
+        QString id;
+        Event event;
+        qint32 min, max;
+    };
+    QList<Check> checks;
+    const auto enter = [&](const QString& id, Event event, const QString& text) {
+        c.prompts.clear();
+        s.setText(id, {});
+        s.setText(id, text);
+        if (event == Event::Leave) s.leave(id);
+        if (event == Event::Click) s.textClick(id);
+        return inputErrors();
+    };
+    static const QRegularExpression bounds("between (-?\\d+) and (-?\\d+)$");
+    for (const QString& id : s.fieldOrder()) {
+        if (s.field(id).kind != FieldKind::Text || s.field(id).multiLine) continue;
+        for (Event event : {Event::Change, Event::Leave, Event::Click}) {
+            const QStringList boxes = enter(id, event, "99999999999");
+            if (boxes.isEmpty()) continue;
+            const auto m = bounds.match(boxes.first());
+            ASSERT_TRUE(m.hasMatch()) << qPrintable(boxes.first());
+            checks.append({id, event, m.captured(1).toInt(), m.captured(2).toInt()});
+            break;
+        }
+        s.setText(id, {});
+    }
+    EXPECT_EQ(checks.size(), GetParam().checkedBoxes);
+
+    for (const Check& k : checks) {
+        SCOPED_TRACE(k.id.toStdString());
+        openEverything();
+        for (qint32 value : {k.min, k.max}) {
+            EXPECT_EQ(enter(k.id, k.event, QString::number(value)), QStringList());
+            EXPECT_EQ(s.text(k.id).toInt(), value);
+        }
+        for (const QString& value : {QString::number(k.min - 1), QString::number(k.max + 1),
+                                     QString("1e2"), QString("x")}) {
+            openEverything();
+            EXPECT_EQ(enter(k.id, k.event, value),
+                      QStringList{"Critical|Input Error|" + inputErrorText(k.min, k.max)});
+            EXPECT_EQ(s.text(k.id), "");
+            EXPECT_EQ(focused(c.prompts).last(), k.id);
+        }
+        const QString digit = QString::number(std::min(k.max, 9));
+        if (k.max < 0 || k.min > 9) continue;
+        const bool pads = GetParam().padded.contains(s.field(k.id).stem);
+        enter(k.id, k.event, digit);
+        EXPECT_EQ(s.text(k.id), pads ? '0' + digit : digit);
+        enter(k.id, k.event, '0' + digit);
+        EXPECT_EQ(s.text(k.id), '0' + digit);
+    }
+}
+
+TEST_P(EverySection, NextAndBackWalkThePagesAndHandOverAtTheEnds) {
+    QList<int> forward{s.firstPage()}, backward{s.lastPage()};
+    while (forward.last() >= 0 && forward.size() < 20)
+        forward << s.nextPage(forward.last());
+    while (backward.last() >= 0 && backward.size() < 20)
+        backward << s.backPage(backward.last());
+    forward.removeLast();
+    backward.removeLast();
+    QList<int> walk = GetParam().walk;
+    QStringList placed;
+    for (const Page& page : s.pages()) {
+        if (GetParam().walk.isEmpty()) walk << page.index;
+        placed += page.fields();
+        EXPECT_EQ(page.nextCaption.isEmpty(), page.nextButton.isEmpty()) << page.index;
+        EXPECT_EQ(page.backCaption.isEmpty(), page.backButton.isEmpty()) << page.index;
+    }
+    EXPECT_EQ(forward, walk);
+    std::reverse(walk.begin(), walk.end());
+    EXPECT_EQ(backward, walk);
+    // The last page hands over to the next pane; only the first pane has no way back.
+    EXPECT_EQ(s.page(walk.at(1))->nextCaption, kNextPage);
+    EXPECT_NE(s.page(walk.first())->nextCaption, kNextPage);
+    EXPECT_EQ(s.page(walk.last())->backCaption.isEmpty(), &s == c.interview->sections().first());
+    // Every answer stands on one page.
+    std::sort(placed.begin(), placed.end());
+    QStringList declared = s.fieldOrder();
+    std::sort(declared.begin(), declared.end());
+    EXPECT_EQ(placed, declared);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, EverySection, ::testing::ValuesIn(kSections),
+                         [](const auto& info) { return info.param.module.mid(3).toStdString(); });
+
+}  // namespace
+}  // namespace yrn::test
