@@ -361,13 +361,14 @@ TEST_F(YrnToolTest, AnExportThatCannotBeWrittenSaysSoAndLeavesTheOldFile) {
     EXPECT_EQ(readFile(notes), "my notes\n");
     EXPECT_FALSE(QFile::exists(dir.filePath("no")));
 
-    // A full disk: the old files stay as they were, and nothing else is left.
+    // A full disk: the old files stay as they were, and nothing else is left (a
+    // database the export began is removed).
     ASSERT_EQ(run({"export-csv", program, "-o", csv}).exitCode, 0);
     ASSERT_EQ(run({"export-sqlite", program, "-o", sqlite}).exitCode, 0);
     const QByteArray oldCsv = readFile(csv), oldDatabase = readFile(sqlite);
     writeClientFolder(program + "/More");
     const QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
-    for (const QString& to : {csv, sqlite}) {
+    for (const QString& to : {csv, sqlite, dir.filePath("new.sqlite")}) {
         result = run({to == csv ? "export-csv" : "export-sqlite", program, "-o", to}, {}, 1024);
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_TRUE(result.errLines.last().startsWith("yrn-tool: cannot write"));
