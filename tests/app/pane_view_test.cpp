@@ -1,20 +1,8 @@
 // The generic pane view against a small section of its own.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <QWheelEvent>
 
-#include "app/FieldBinder.h"
+#include "app/AppFixture.h"
 #include "app/PaneHost.h"
-#include "app/PaneView.h"
 #include "app/Twips.h"
-#include "support/TestSupport.h"
 
 namespace yrn::test {
 namespace {
@@ -130,8 +118,7 @@ TEST(ShownWording, FoldsRunsOfBlanksButThoseAfterTheNumber) {
          "11.  How serious?\n(Exclude civil problems)"},
         {"Gonorrhea (GC,  clap, dose)", "Gonorrhea (GC, clap, dose)"},
         {"   ", ""},
-        {"1.  ", "1."},
-    };
+        {"1.  ", "1."}};
     for (const auto& [declared, shown] : cases)
         EXPECT_EQ(FieldBinder::shownWording(declared), shown) << declared.toStdString();
     EXPECT_EQ(FieldBinder::shownText("a\r\nb\rc"), "a\nb\nc");
