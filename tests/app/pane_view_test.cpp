@@ -157,26 +157,6 @@ TEST_F(PaneViewTest, RendersEveryKindOfBlockWithItsTexts) {
     EXPECT_EQ(pane->button("cmdBackV(0)"), nullptr);
 }
 
-TEST_F(PaneViewTest, PagesTurnWithTheirButtonsAndTheEndsHandOver) {
-    showActive();
-    EXPECT_EQ(host.caption, "View caption [Doe]");
-    EXPECT_EQ(host.checked, 3);
-    EXPECT_EQ(pane->currentPage(), 0);
-    pane->button("cmdNextV(0)")->click();
-    EXPECT_EQ(pane->visiblePages(), QList<int>{1});
-    pane->button("cmdExtra")->click();
-    pane->button("cmdNextV(1)")->click();
-    pane->button("cmdBackV(1)")->click();
-    EXPECT_EQ(pane->currentPage(), 0);
-    pane->back();
-    EXPECT_EQ(host.pressed, QStringList{"cmdExtra"});
-    EXPECT_EQ(host.handedOver, (QList<bool>{true, false}));
-    pane->Finish();
-    EXPECT_EQ(pane->currentPage(), 1);
-    pane->goTo(7);  // no such page
-    EXPECT_EQ(pane->currentPage(), 1);
-}
-
 TEST_F(PaneViewTest, WidgetsAndModelStayInStepBothWays) {
     showActive();
     auto* name = widget<QLineEdit>("txtName");
@@ -270,7 +250,7 @@ TEST_F(PaneViewTest, ColoursShowOnDisabledWidgetsAndFramesDisableTheirMembers) {
     EXPECT_FALSE(widget<QLineEdit>("txtBlocked")->isEnabled());
 }
 
-TEST_F(PaneViewTest, FocusGoesOnlyWhereItCanAndTheWheelTurnsOnlyAFocusedList) {
+TEST_F(PaneViewTest, PagesTurnFocusGoesOnlyWhereItCanAndTheWheelTurnsOnlyAFocusedList) {
     showActive();
     EXPECT_TRUE(QTest::qWaitFor([&] { return widget<QLineEdit>("txtName")->hasFocus(); }));
     // Requests for a disabled field or one on a hidden page are not carried out.
@@ -298,6 +278,24 @@ TEST_F(PaneViewTest, FocusGoesOnlyWhereItCanAndTheWheelTurnsOnlyAFocusedList) {
     pane->focusField("txtDays");
     settle();
     EXPECT_FALSE(days->hasFocus());
+    // The page buttons turn the pages and the ends hand over to the host.
+    pane->Start();
+    EXPECT_EQ(host.caption, "View caption [Doe]");
+    EXPECT_EQ(host.checked, 3);
+    EXPECT_EQ(pane->currentPage(), 0);
+    pane->button("cmdNextV(0)")->click();
+    EXPECT_EQ(pane->visiblePages(), QList<int>{1});
+    pane->button("cmdExtra")->click();
+    pane->button("cmdNextV(1)")->click();
+    pane->button("cmdBackV(1)")->click();
+    EXPECT_EQ(pane->currentPage(), 0);
+    pane->back();
+    EXPECT_EQ(host.pressed, QStringList{"cmdExtra"});
+    EXPECT_EQ(host.handedOver, (QList<bool>{true, false}));
+    pane->Finish();
+    EXPECT_EQ(pane->currentPage(), 1);
+    pane->goTo(7);  // no such page
+    EXPECT_EQ(pane->currentPage(), 1);
 }
 
 TEST(Twips, RoundingConversionAndTheLayoutRules) {
