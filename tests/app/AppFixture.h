@@ -5,14 +5,13 @@
 // keyboard of a person in front of it once activate() has put it on screen.
 
 #include <gtest/gtest.h>
-#include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 #include "app/ClientDialog.h"
+#include "app/DrugCommentDialog.h"
+#include "app/FieldBinder.h"
 #include "app/MainWindow.h"
 #include "app/PaneView.h"
 #include "support/ProgramFolder.h"

@@ -1,13 +1,6 @@
 // The open-client dialog: finding a client by name or date, the folder list and
 // its keys, the volumes, the ways to close it; and Help, About.
 #include <utime.h>
-#include <QComboBox>
-#include <QFileSystemModel>
-#include <QLabel>
-#include <QListView>
-#include <QSignalSpy>
-#include <QStorageInfo>
-#include <QTreeView>
 
 #include "ProgramInfo.h"
 #include "app/AboutBox.h"
@@ -82,8 +75,7 @@ TEST_F(ClientSearchTest, FindsNamesAndDatesWithoutCaseOrAccentsNewestFirst) {
         {"5/", both},
         {"11/30", {"SmithJohn11-30-2003"}},
         {"1/30/2003", {}},
-        {"5/7/2002", {}},
-    };
+        {"5/7/2002", {}}};
     for (const auto& [query, names] : cases)
         EXPECT_EQ(find(query), names) << query.toStdString();
     const ClientMatch doe = index.find("doe").value(0);

@@ -1,23 +1,7 @@
 // The keyboard: date boxes, Tab and the focus, access letters, Enter, shortcuts,
 // page keys, Alt keys no button takes, the limit note, list type-ahead, comments.
-#include <QAbstractItemView>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QCloseEvent>
-#include <QComboBox>
-#include <QContextMenuEvent>
-#include <QLabel>
-#include <QMenu>
-#include <QMimeData>
-#include <QPlainTextEdit>
-#include <QSignalSpy>
-#include <QStatusBar>
-#include <QToolTip>
 
-#include "app/AccessKeys.h"
 #include "app/AppFixture.h"
-#include "app/DrugCommentDialog.h"
-#include "app/FieldBinder.h"
 #include "sections/drugs/DrugsClient.h"
 
 namespace yrn::test {
@@ -50,17 +34,6 @@ class KeyboardTest : public AppTest {
                !drugs().commentDialog().isOpen();
     }
     QString comment(int row) { return drugs().text(arr("txtDrugComments", row)); }
-    // Tabs round the page on screen once, from the focus: the fields and buttons met.
-    QStringList tabRound() {
-        QWidget* first = focus();
-        QStringList visited{fieldOf(first)};
-        for (int i = 0; i < 80; ++i) {
-            tab();
-            if (focus() == first) break;
-            if (fieldOf(focus()) != visited.last()) visited << fieldOf(focus());
-        }
-        return visited;
-    }
 };
 
 TEST_F(KeyboardTest, DateBoxesAdvancePadAndSendARefusedValueBackSelected) {
@@ -99,150 +72,6 @@ TEST_F(KeyboardTest, DateBoxesAdvancePadAndSendARefusedValueBackSelected) {
     current()->next();
     EXPECT_TRUE(focusComesTo(box("txtBDateMonth")));
     EXPECT_EQ(prompts.boxes.size(), 2) << lastBox(prompts).toStdString();
-}
-
-// Tab visits the answers in the order the page declares them, then the button that
-// goes on, the page's other buttons and Back last, and comes round.
-TEST_F(KeyboardTest, TabFollowsThePageFromItsAnswersToNextAndBackLast) {
-    ASSERT_TRUE(focusComesTo(box("txtAssessmentDate1")));
-    const Page& first = *locator().page(0);
-    QStringList expected;
-    for (const QString& id : first.fields())
-        if (locator().usable(id)) expected << id;
-    EXPECT_EQ(tabRound(), expected << first.nextButton);
-    for (PaneView* pane : window->panes()) {
-        for (const Page& page : pane->section().pages()) {
-            window->HideControls();
-            pane->show();
-            pane->goTo(page.index);
-            settle();
-            QList<QWidget*> buttons{pane->button(page.nextButton)};
-            for (const auto& extra : page.buttons)
-                buttons << pane->button(extra.first);
-            buttons << pane->button(page.backButton);
-            buttons.removeAll(nullptr);
-            QWidget* last = nullptr;  // the last answer that takes the keyboard
-            for (const QString& id : page.fields())
-                for (QWidget* stop : pane->binder().tabStops(id))
-                    if (stop->isEnabled() && stop->isVisible()) last = stop;
-            if (buttons.isEmpty() || !last) continue;
-            last->setFocus(Qt::TabFocusReason);
-            QList<QWidget*> reached;
-            while (reached.size() < buttons.size()) {
-                tab();
-                reached << focus();
-            }
-            EXPECT_EQ(reached, buttons) << qPrintable(pane->objectName()) << page.index;
-        }
-    }
-}
-
-// The pixels of a widget's outer edge, where a focus frame shows.
-QList<QRgb> edge(QWidget* w) {
-    const QImage image = w->grab().toImage();
-    QList<QRgb> out;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (x < 2 || y < 2 || x >= image.width() - 2 || y >= image.height() - 2)
-                out << image.pixel(x, y);
-    return out;
-}
-
-// Every stop of the Tab key looks different while it has the focus: boxes, lists
-// and comment boxes at their frame, option buttons, check boxes and buttons whole;
-// the first answer of a page shows it before any Tab.
-TEST_F(KeyboardTest, EveryTabStopShowsTheFocus) {
-    window->view(2);
-    current()->next();
-    auto* radio = qobject_cast<QRadioButton*>(focus());
-    for (int i = 0; i < 50 && !radio; ++i, QTest::qWait(10))
-        radio = qobject_cast<QRadioButton*>(focus());
-    ASSERT_NE(radio, nullptr) << qPrintable(where());
-    const QImage shown = radio->grab().toImage();
-    radio->clearFocus();
-    settle();
-    EXPECT_NE(radio->grab().toImage(), shown);
-    QStringList blind, seen;
-    demographic().choose("optOtherChildren", 1);
-    demographic().setCheck("chkD1", CheckState::Ticked);
-    for (const auto& [item, page] : {std::pair{0, 0}, {0, 4}, {1, 3}}) {
-        window->view(item);
-        current()->goTo(page);
-        settle();
-        QWidget* first = focus();
-        for (int i = 0; i < 60 && first; ++i) {
-            QWidget* w = focus();
-            const bool whole = qobject_cast<QAbstractButton*>(w) != nullptr;
-            const QImage focusedImage = w->grab().toImage();
-            const QList<QRgb> focusedEdge = edge(w);
-            tab();
-            if (whole ? w->grab().toImage() == focusedImage : edge(w) == focusedEdge)
-                blind << fieldOf(w);
-            seen << w->metaObject()->className();
-            if (focus() == first) break;
-        }
-    }
-    EXPECT_TRUE(blind.isEmpty()) << qPrintable(blind.join(", "));
-    for (const char* kind :
-         {"QLineEdit", "QPlainTextEdit", "QRadioButton", "QComboBox", "QCheckBox", "QPushButton"})
-        EXPECT_TRUE(seen.contains(kind)) << kind;
-}
-
-TEST(AccessKeys, ACaptionThatClashesTakesTheFirstFreeLetterOfAWordThenAnyLetter) {
-    EXPECT_EQ(uniqueAccessKeys({"&Demographic", "&Drug && Alcohol", "&Family", "&&Both", "None",
-                                "&Dd", "&Employ"},
-                               "FVH"),
-              (QStringList{"&Demographic", "Drug && &Alcohol", "Fa&mily", "&&Both", "None", "Dd",
-                           "&Employ"}));
-    EXPECT_EQ(
-        (QList<QChar>{accessKey("Fa&Mily"), accessKey("&&&a"), accessKey("&&b"), accessKey("x&")}),
-        (QList<QChar>{'m', 'a', QChar(), QChar()}));
-}
-
-// The access letters a person can reach at once in a window: its buttons' and
-// labels', and the menu titles beside them.
-QStringList accessKeysOf(const QWidget* window, QStringList keys = {}) {
-    for (const QAbstractButton* b : window->findChildren<QAbstractButton*>())
-        if (const QChar k = accessKey(b->text()); !k.isNull()) keys << k;
-    for (const QLabel* l : window->findChildren<QLabel*>())
-        if (const QChar k = accessKey(l->text()); l->buddy() && !k.isNull()) keys << k;
-    return keys;
-}
-
-::testing::AssertionResult allDifferent(const QStringList& keys) {
-    for (const QString& k : keys)
-        if (keys.count(k) > 1)
-            return ::testing::AssertionFailure()
-                   << "Alt+" << k.toStdString() << " twice in " << keys.join(' ').toStdString();
-    return ::testing::AssertionSuccess();
-}
-
-TEST_F(AppTest, EveryPageMenuAndDialogHasAccessLettersOfItsOwn) {
-    QStringList menuTitles;
-    for (QMenu* menu : window->menus()) {
-        menuTitles << accessKey(menu->title());
-        QStringList items;
-        for (const QAction* action : menu->actions())
-            if (!action->isSeparator()) items << accessKey(action->text());
-        EXPECT_TRUE(allDifferent(items)) << menu->title().toStdString();
-    }
-    const auto plain = [](QString caption) { return caption.remove(QRegularExpression("&(?!&)")); };
-    for (PaneView* pane : window->panes()) {
-        for (const Page& page : pane->section().pages()) {
-            EXPECT_TRUE(allDifferent(accessKeysOf(pane->pageWidget(page.index), menuTitles)))
-                << qPrintable(pane->objectName()) << page.index;
-            // Only the underlined letter moves; the caption reads as declared.
-            QList<std::pair<QString, QString>> declared = page.buttons;
-            declared << std::pair{page.nextButton, page.nextCaption}
-                     << std::pair{page.backButton, page.backCaption};
-            for (const auto& [name, caption] : declared)
-                EXPECT_TRUE(name.isEmpty() || plain(pane->button(name)->text()) == plain(caption))
-                    << qPrintable(name);
-        }
-    }
-    EXPECT_EQ(window->pane("CriminalJustice")->button("cmdNextCJ(6)")->text(), "Family /  &Social");
-    EXPECT_TRUE(allDifferent(accessKeysOf(&window->clientDialog())));
-    EXPECT_TRUE(allDifferent(accessKeysOf(window->drugCommentDialog())));
 }
 
 // An Alt key no button takes types nothing, in a box or a comment box: Alt+N pressed

@@ -1,20 +1,8 @@
 // The generic pane view against a small section of its own.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <QWheelEvent>
 
-#include "app/FieldBinder.h"
+#include "app/AppFixture.h"
 #include "app/PaneHost.h"
-#include "app/PaneView.h"
 #include "app/Twips.h"
-#include "support/TestSupport.h"
 
 namespace yrn::test {
 namespace {
@@ -130,8 +118,7 @@ TEST(ShownWording, FoldsRunsOfBlanksButThoseAfterTheNumber) {
          "11.  How serious?\n(Exclude civil problems)"},
         {"Gonorrhea (GC,  clap, dose)", "Gonorrhea (GC, clap, dose)"},
         {"   ", ""},
-        {"1.  ", "1."},
-    };
+        {"1.  ", "1."}};
     for (const auto& [declared, shown] : cases)
         EXPECT_EQ(FieldBinder::shownWording(declared), shown) << declared.toStdString();
     EXPECT_EQ(FieldBinder::shownText("a\r\nb\rc"), "a\nb\nc");
@@ -168,26 +155,6 @@ TEST_F(PaneViewTest, RendersEveryKindOfBlockWithItsTexts) {
     EXPECT_EQ(widget<QGroupBox>("fmeWork")->title(), "Work");
     EXPECT_EQ(pane->button("cmdNextV(0)")->text(), "&Next Page");
     EXPECT_EQ(pane->button("cmdBackV(0)"), nullptr);
-}
-
-TEST_F(PaneViewTest, PagesTurnWithTheirButtonsAndTheEndsHandOver) {
-    showActive();
-    EXPECT_EQ(host.caption, "View caption [Doe]");
-    EXPECT_EQ(host.checked, 3);
-    EXPECT_EQ(pane->currentPage(), 0);
-    pane->button("cmdNextV(0)")->click();
-    EXPECT_EQ(pane->visiblePages(), QList<int>{1});
-    pane->button("cmdExtra")->click();
-    pane->button("cmdNextV(1)")->click();
-    pane->button("cmdBackV(1)")->click();
-    EXPECT_EQ(pane->currentPage(), 0);
-    pane->back();
-    EXPECT_EQ(host.pressed, QStringList{"cmdExtra"});
-    EXPECT_EQ(host.handedOver, (QList<bool>{true, false}));
-    pane->Finish();
-    EXPECT_EQ(pane->currentPage(), 1);
-    pane->goTo(7);  // no such page
-    EXPECT_EQ(pane->currentPage(), 1);
 }
 
 TEST_F(PaneViewTest, WidgetsAndModelStayInStepBothWays) {
@@ -283,7 +250,7 @@ TEST_F(PaneViewTest, ColoursShowOnDisabledWidgetsAndFramesDisableTheirMembers) {
     EXPECT_FALSE(widget<QLineEdit>("txtBlocked")->isEnabled());
 }
 
-TEST_F(PaneViewTest, FocusGoesOnlyWhereItCanAndTheWheelTurnsOnlyAFocusedList) {
+TEST_F(PaneViewTest, PagesTurnFocusGoesOnlyWhereItCanAndTheWheelTurnsOnlyAFocusedList) {
     showActive();
     EXPECT_TRUE(QTest::qWaitFor([&] { return widget<QLineEdit>("txtName")->hasFocus(); }));
     // Requests for a disabled field or one on a hidden page are not carried out.
@@ -311,6 +278,24 @@ TEST_F(PaneViewTest, FocusGoesOnlyWhereItCanAndTheWheelTurnsOnlyAFocusedList) {
     pane->focusField("txtDays");
     settle();
     EXPECT_FALSE(days->hasFocus());
+    // The page buttons turn the pages and the ends hand over to the host.
+    pane->Start();
+    EXPECT_EQ(host.caption, "View caption [Doe]");
+    EXPECT_EQ(host.checked, 3);
+    EXPECT_EQ(pane->currentPage(), 0);
+    pane->button("cmdNextV(0)")->click();
+    EXPECT_EQ(pane->visiblePages(), QList<int>{1});
+    pane->button("cmdExtra")->click();
+    pane->button("cmdNextV(1)")->click();
+    pane->button("cmdBackV(1)")->click();
+    EXPECT_EQ(pane->currentPage(), 0);
+    pane->back();
+    EXPECT_EQ(host.pressed, QStringList{"cmdExtra"});
+    EXPECT_EQ(host.handedOver, (QList<bool>{true, false}));
+    pane->Finish();
+    EXPECT_EQ(pane->currentPage(), 1);
+    pane->goTo(7);  // no such page
+    EXPECT_EQ(pane->currentPage(), 1);
 }
 
 TEST(Twips, RoundingConversionAndTheLayoutRules) {

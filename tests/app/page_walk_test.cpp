@@ -1,17 +1,9 @@
-// Every page of every section at the two screen sizes in use: answers wide enough,
-// nothing cut, over another widget or scrolling sideways; one column, no gaps.
-#include <QAbstractItemView>
-#include <QComboBox>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QRegularExpression>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QStyleOptionComboBox>
-#include <QStyleOptionFrame>
+// One walk over every page of every pane at the two screen sizes in use: the
+// layout (answers wide enough, nothing cut or overlapping, one column, no gaps),
+// the Tab order of the buttons, the access letters; and the focus as it is painted.
 
+#include "app/AccessKeys.h"
 #include "app/AppFixture.h"
-#include "app/FieldBinder.h"
 
 namespace yrn::test {
 namespace {
@@ -183,8 +175,41 @@ QStringList faults(PaneView* pane, const Page& page, QWidget* pageWidget) {
     return out;
 }
 
-class PageLayoutTest : public AppTest {
+// The access letters a person can reach at once in a window: its buttons' and
+// labels', and the menu titles beside them.
+QStringList accessKeysOf(const QWidget* window, QStringList keys = {}) {
+    for (const QAbstractButton* b : window->findChildren<QAbstractButton*>())
+        if (const QChar k = accessKey(b->text()); !k.isNull()) keys << k;
+    for (const QLabel* l : window->findChildren<QLabel*>())
+        if (const QChar k = accessKey(l->text()); l->buddy() && !k.isNull()) keys << k;
+    return keys;
+}
+
+::testing::AssertionResult allDifferent(const QStringList& keys) {
+    for (const QString& k : keys)
+        if (keys.count(k) > 1)
+            return ::testing::AssertionFailure()
+                   << "Alt+" << k.toStdString() << " twice in " << keys.join(' ').toStdString();
+    return ::testing::AssertionSuccess();
+}
+
+TEST(AccessKeys, ACaptionThatClashesTakesTheFirstFreeLetterOfAWordThenAnyLetter) {
+    EXPECT_EQ(uniqueAccessKeys({"&Demographic", "&Drug && Alcohol", "&Family", "&&Both", "None",
+                                "&Dd", "&Employ"},
+                               "FVH"),
+              (QStringList{"&Demographic", "Drug && &Alcohol", "Fa&mily", "&&Both", "None", "Dd",
+                           "&Employ"}));
+    EXPECT_EQ(
+        (QList<QChar>{accessKey("Fa&Mily"), accessKey("&&&a"), accessKey("&&b"), accessKey("x&")}),
+        (QList<QChar>{'m', 'a', QChar(), QChar()}));
+}
+
+class PageWalkTest : public AppTest {
   protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        activate();
+    }
     // Shows one page of a pane with everything laid out.
     QWidget* showPage(PaneView* pane, int index) {
         window->HideControls();
@@ -196,38 +221,35 @@ class PageLayoutTest : public AppTest {
         QApplication::processEvents();
         return page;
     }
-};
-
-TEST_F(PageLayoutTest, EveryPageFitsItsAnswersAtBothScreenSizes) {
-    int pages = 0;
-    for (const QSize size : {QSize(1366, 768), QSize(1920, 1080)}) {
-        window->showNormal();
-        window->resize(size);
-        QApplication::processEvents();
-        for (PaneView* pane : window->panes()) {
-            for (const Page& page : pane->section().pages()) {
-                const QStringList wrong = faults(pane, page, showPage(pane, page.index));
-                EXPECT_TRUE(wrong.isEmpty()) << qPrintable(pane->objectName()) << page.index
-                                             << " at " << size.width() << ":\n"
-                                             << qPrintable(wrong.join('\n'));
-                ++pages;
-            }
+    // Tab from a page's last answer meets Next, the page's other buttons, Back last.
+    void checkButtonOrder(PaneView* pane, const Page& page) {
+        window->HideControls();
+        pane->show();
+        pane->goTo(page.index);
+        settle();
+        QList<QWidget*> buttons{pane->button(page.nextButton)};
+        for (const auto& extra : page.buttons)
+            buttons << pane->button(extra.first);
+        buttons << pane->button(page.backButton);
+        buttons.removeAll(nullptr);
+        QWidget* last = nullptr;  // the last answer that takes the keyboard
+        for (const QString& id : page.fields())
+            for (QWidget* stop : pane->binder().tabStops(id))
+                if (stop->isEnabled() && stop->isVisible()) last = stop;
+        if (buttons.isEmpty() || !last) return;
+        last->setFocus(Qt::TabFocusReason);
+        QList<QWidget*> reached;
+        while (reached.size() < buttons.size()) {
+            tab();
+            reached << focus();
         }
+        EXPECT_EQ(reached, buttons);
     }
-    EXPECT_GE(pages, 2 * 10);
-}
-
-TEST_F(PageLayoutTest, DateHeadingsStandOverTheirBoxes) {
-    window->showNormal();
-    window->resize(1366, 768);
-    PaneView* demographic = window->pane("Demographic");
-    const QStringList parts{"MM", "DD", "YYYY"};
-    for (const auto& [index, boxes] : QList<std::pair<int, QStringList>>{
-             {2, {arr("txtChildsDOBM", 9), arr("txtChildsDOBD", 9), arr("txtChildsDOBY", 9)}},
-             {3, {"txtD3DOBM", "txtD3DOBD", "txtD3DOBY"}}}) {
-        QWidget* page = showPage(demographic, index);
+    // The date headings of a page stand over their boxes.
+    void checkDateHeadings(PaneView* pane, QWidget* page, const QStringList& boxes) {
+        const QStringList parts{"MM", "DD", "YYYY"};
         for (int i = 0; i < 3; ++i) {
-            const QRect box = area(demographic->binder().fieldWidget(boxes.at(i)), page);
+            const QRect box = area(pane->binder().fieldWidget(boxes.at(i)), page);
             bool headed = false;
             for (QLabel* label : page->findChildren<QLabel*>()) {
                 const QRect heading = area(label, page);
@@ -238,6 +260,115 @@ TEST_F(PageLayoutTest, DateHeadingsStandOverTheirBoxes) {
             EXPECT_TRUE(headed) << qPrintable(boxes.at(i));
         }
     }
+};
+
+TEST_F(PageWalkTest, EveryPageFitsTakesTabInOrderAndHasAccessLettersOfItsOwn) {
+    QStringList menuTitles;
+    for (QMenu* menu : window->menus()) {
+        menuTitles << accessKey(menu->title());
+        QStringList items;
+        for (const QAction* action : menu->actions())
+            if (!action->isSeparator()) items << accessKey(action->text());
+        EXPECT_TRUE(allDifferent(items)) << menu->title().toStdString();
+    }
+    EXPECT_TRUE(allDifferent(accessKeysOf(&window->clientDialog())));
+    EXPECT_TRUE(allDifferent(accessKeysOf(window->drugCommentDialog())));
+    const auto plain = [](QString caption) { return caption.remove(QRegularExpression("&(?!&)")); };
+    const QMap<int, QStringList> dates{
+        {2, {arr("txtChildsDOBM", 9), arr("txtChildsDOBD", 9), arr("txtChildsDOBY", 9)}},
+        {3, {"txtD3DOBM", "txtD3DOBD", "txtD3DOBY"}}};
+    int pages = 0;
+    for (const QSize size : {QSize(1366, 768), QSize(1920, 1080)}) {
+        window->showNormal();
+        window->resize(size);
+        QApplication::processEvents();
+        const bool first = size.width() == 1366;
+        for (PaneView* pane : window->panes()) {
+            for (const Page& page : pane->section().pages()) {
+                SCOPED_TRACE(pane->objectName().toStdString() + ':' + std::to_string(page.index) +
+                             " at " + std::to_string(size.width()));
+                if (first) {
+                    EXPECT_TRUE(
+                        allDifferent(accessKeysOf(pane->pageWidget(page.index), menuTitles)));
+                    // Only the underlined letter moves; the caption reads as declared.
+                    QList<std::pair<QString, QString>> declared = page.buttons;
+                    declared << std::pair{page.nextButton, page.nextCaption}
+                             << std::pair{page.backButton, page.backCaption};
+                    for (const auto& [name, caption] : declared)
+                        EXPECT_TRUE(name.isEmpty() ||
+                                    plain(pane->button(name)->text()) == plain(caption))
+                            << qPrintable(name);
+                    checkButtonOrder(pane, page);
+                }
+                QWidget* shown = showPage(pane, page.index);
+                const QStringList wrong = faults(pane, page, shown);
+                EXPECT_TRUE(wrong.isEmpty()) << qPrintable(wrong.join('\n'));
+                if (first && pane->objectName() == "Demographic" && dates.contains(page.index))
+                    checkDateHeadings(pane, shown, dates.value(page.index));
+                ++pages;
+            }
+        }
+    }
+    EXPECT_GE(pages, 2 * 10);
+    EXPECT_EQ(window->pane("CriminalJustice")->button("cmdNextCJ(6)")->text(), "Family /  &Social");
+}
+
+// The pixels of a widget's outer edge, where a focus frame shows.
+QList<QRgb> edge(QWidget* w) {
+    const QImage image = w->grab().toImage();
+    QList<QRgb> out;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (x < 2 || y < 2 || x >= image.width() - 2 || y >= image.height() - 2)
+                out << image.pixel(x, y);
+    return out;
+}
+
+// Every stop of the Tab key looks different while it has the focus: boxes, lists
+// and comment boxes at their frame, option buttons, check boxes and buttons whole;
+// the first answer of a page shows it before any Tab. On the first page Tab visits
+// the answers in the order the page declares them, then Next, and comes round.
+TEST_F(PageWalkTest, EveryTabStopShowsTheFocusAndTheFirstPageTabsInItsOrder) {
+    window->view(2);
+    current()->next();
+    auto* radio = qobject_cast<QRadioButton*>(focus());
+    for (int i = 0; i < 50 && !radio; ++i, QTest::qWait(10))
+        radio = qobject_cast<QRadioButton*>(focus());
+    ASSERT_NE(radio, nullptr) << qPrintable(where());
+    const QImage shown = radio->grab().toImage();
+    radio->clearFocus();
+    settle();
+    EXPECT_NE(radio->grab().toImage(), shown);
+    QStringList blind, seen, order;
+    demographic().choose("optOtherChildren", 1);
+    demographic().setCheck("chkD1", CheckState::Ticked);
+    for (const auto& [item, page] : {std::pair{0, 0}, {0, 4}, {1, 3}}) {
+        window->view(item);
+        current()->goTo(page);
+        settle();
+        QWidget* first = focus();
+        for (int i = 0; i < 60 && first; ++i) {
+            QWidget* w = focus();
+            if (item == 0 && page == 0 && (order.isEmpty() || fieldOf(w) != order.last()))
+                order << fieldOf(w);
+            const bool whole = qobject_cast<QAbstractButton*>(w) != nullptr;
+            const QImage focusedImage = w->grab().toImage();
+            const QList<QRgb> focusedEdge = edge(w);
+            tab();
+            if (whole ? w->grab().toImage() == focusedImage : edge(w) == focusedEdge)
+                blind << fieldOf(w);
+            seen << w->metaObject()->className();
+            if (focus() == first) break;
+        }
+    }
+    EXPECT_TRUE(blind.isEmpty()) << qPrintable(blind.join(", "));
+    for (const char* kind :
+         {"QLineEdit", "QPlainTextEdit", "QRadioButton", "QComboBox", "QCheckBox", "QPushButton"})
+        EXPECT_TRUE(seen.contains(kind)) << kind;
+    QStringList expected;
+    for (const QString& id : locator().page(0)->fields())
+        if (locator().usable(id)) expected << id;
+    EXPECT_EQ(order, expected << locator().page(0)->nextButton);
 }
 
 }  // namespace
