@@ -13,64 +13,48 @@ using namespace yrn::test;
 
 namespace {
 
-struct CheckTest : ::testing::Test {
+TEST(CheckTest, KeepsNumbersInRangePaddingOneDigitAndEmptiesTheRestAskingForTheFocus) {
     RecordingPrompts prompts;
     Interview interview{prompts};
     Section& s = interview.add(std::make_unique<SampleSection>(interview));
-
-    // Types a text and leaves the box; returns what the box then holds.
-    QString check(const QString& text, qint32 min, qint32 max, bool pad = false) {
-        s.setText("txtDays", text);
+    // "typed min max pad kept"; "12.5" is taken as 12 and kept as typed, "-5" is two
+    // characters (not padded); numbers beyond 32 bits fail like any out of range.
+    const QString rows =
+        "|0|30|0|;5|0|12|1|05;0|0|12|1|00;05|0|12|1|05;5|0|12|0|5;30|0|30|0|30;"
+        "0|0|30|0|0;12.5|0|31|0|12.5;-5|-10|10|1|-5; 7 |0|10|0| 7 ;+3|0|10|0|+3;"
+        "10|0|12|1|10;31.6|0|30|0|;-1|0|30|0|;abc|0|30|0|;1e2|0|30|0|;1,000|0|30|0|;"
+        "$5|0|30|0|;12abc|0|30|0|;.|0|30|0|;-|0|30|0|;123456789012|0|30|0|;"
+        "99999999999999999999999999|0|30|0|;"
+        "99999999999999999999999999|-2147483648|2147483647|0|";
+    for (const QString& row : rows.split(';')) {
+        const QStringList c = row.split('|');
+        s.setText("txtDays", c[0]);
         prompts.clear();
-        CD(s, "txtDays", min, max, pad);
-        return s.text("txtDays");
+        CD(s, "txtDays", c[1].toInt(), c[2].toInt(), c[3] == "1");
+        EXPECT_EQ(s.text("txtDays"), c[4]) << qPrintable(row);
+        const bool refused = !c[0].isEmpty() && c[4].isEmpty();
+        EXPECT_EQ((prompts.boxes.size() == 1 ? lastBox(prompts) : "") + focused(prompts).join(','),
+                  refused ? "Critical|Input Error|Invalid data range or type!\r\nMust be a "
+                            "numeric value between " +
+                                c[1] + " and " + c[2] + "txtDays"
+                          : "")
+            << qPrintable(row);
     }
-};
-
-TEST_F(CheckTest, AcceptsPlainNumbersInRangeAndPadsOneDigit) {
-    struct {
-        const char* typed;
-        int min, max;
-        bool pad;
-        const char* kept;
-    } const cases[] = {
-        {"", 0, 30, false, ""},       {"5", 0, 12, true, "05"},       {"0", 0, 12, true, "00"},
-        {"05", 0, 12, true, "05"},    {"5", 0, 12, false, "5"},       {"30", 0, 30, false, "30"},
-        {"0", 0, 30, false, "0"},     {"12.5", 0, 31, false, "12.5"},  // taken as 12, kept as typed
-        {"-5", -10, 10, true, "-5"},                                   // two characters: not padded
-        {" 7 ", 0, 10, false, " 7 "}, {"+3", 0, 10, false, "+3"},     {"10", 0, 12, true, "10"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(check(c.typed, c.min, c.max, c.pad), c.kept) << c.typed;
-        EXPECT_TRUE(prompts.boxes.isEmpty()) << c.typed;
-    }
-}
-
-TEST_F(CheckTest, RefusesOutOfRangeAndNonNumbersEmptyingTheBoxAndAskingForTheFocus) {
-    // Numbers beyond 32 bits fail like any other value out of range.
-    for (const QString text : {"31.6", "-1", "abc", "1e2", "1,000", "$5", "12abc", ".", "-",
-                               "123456789012", "99999999999999999999999999"}) {
-        EXPECT_EQ(check(text, 0, 30), "") << qPrintable(text);
-        ASSERT_EQ(prompts.boxes.size(), 1) << qPrintable(text);
-        EXPECT_EQ(lastBox(prompts),
-                  "Critical|Input Error|Invalid data range or type!"
-                  "\r\nMust be a numeric value between 0 and 30");
-        EXPECT_EQ(focused(prompts), QStringList{"txtDays"});
-    }
-    EXPECT_EQ(check("99999999999999999999999999", -2147483647 - 1, 2147483647), "");
     // No focus request for a disabled box.
     s.setEnabled("txtDays", false);
-    EXPECT_EQ(check("99", 0, 30), "");
-    EXPECT_EQ(prompts.boxes.size(), 1);
+    s.setText("txtDays", "99");
+    prompts.clear();
+    CD(s, "txtDays", 0, 30, false);
+    EXPECT_EQ(s.text("txtDays") + QString::number(prompts.boxes.size()), "1");
     EXPECT_TRUE(prompts.focusRequests.isEmpty());
-}
 
-TEST_F(CheckTest, DeclaredRangeChecksRunOnTheirEventBeforeTheRules) {
+    // Declared range checks run on their event, before the rules.
     QString seenByRule = "unset";
     s.rangeCheck("txtName", 0, 10, false, Event::Change);
     s.onChange("txtName", [&] { seenByRule = s.text("txtName"); });
     s.setText("txtName", "11");
-    EXPECT_EQ(seenByRule, "");  // emptied by the check before the rule looked
+    EXPECT_EQ(seenByRule, "");
+    s.setEnabled("txtDays", true);
     s.rangeCheck("txtDays", 1, 12, true, Event::Leave);
     s.setText("txtDays", "3");
     EXPECT_EQ(s.text("txtDays"), "3");
