@@ -1,72 +1,68 @@
-// Where the program keeps its clients: beside a portable copy, or in the
-// per-user data folder of an installed one, given the template and the help
-// documents on the first start.
+// Where the program keeps its clients: beside a portable copy, or in the per-user
+// data folder of an installed one, given the template and the help documents on the
+// first start.
 #include <unistd.h>
 
 #include <QProcess>
 
-#include "ProgramInfo.h"
 #include "records/ProgramLocation.h"
 #include "support/TestSupport.h"
 
 namespace yrn::test {
 namespace {
 
-// An install under a prefix: bin/ with the executables, share/halverin-yrn/
-// with the template and the help documents.
+// An install under a prefix: bin/ with the executables, share/halverin-yrn/ with the
+// template and the help documents.
 struct Install {
     Install() {
-        QDir().mkpath(bin);
         QDir().mkpath(data + "/YRN Help Files");
+        QDir().mkpath(bin);
         writeFile(data + "/YRN_TEMPLATE.RTF", "{\\rtf1 installed}");
         writeFile(data + "/YRN Help Files/YRN Locator.doc", "locator");
         writeFile(data + "/YRN Help Files/YRN Saving Information.doc", "saving");
     }
+    // What was told, then the template and the help documents in the per-user folder.
+    QString seeded(const ProgramLocation& location) const {
+        return QStringList{location.problem, readFile(user + "/YRN_TEMPLATE.RTF"),
+                           readFile(user + "/YRN Help Files/YRN Locator.doc"),
+                           readFile(user + "/YRN Help Files/YRN Saving Information.doc")}
+            .join('|');
+    }
     QTemporaryDir prefix;
-    QString bin = prefix.filePath("bin");
-    QString data = prefix.filePath("share/halverin-yrn");
+    QString bin = prefix.filePath("bin"), data = prefix.filePath("share/halverin-yrn");
     QString user = prefix.filePath("home/.local/share/halverin-yrn");
 };
 
-TEST(ProgramLocationTest, AWritableFolderWithTheTemplateKeepsEverythingBesideTheProgram) {
+TEST(ProgramLocationTest, AnInstalledCopyUsesThePerUserFolderSeededOnceAPortableOneItsOwn) {
     Install install;
     EXPECT_EQ(QDir(installedDataFolder(install.bin)), QDir(install.data));
-    EXPECT_TRUE(QString(kProgramVersion).contains('.'));
     // The tool's template: the installed one, unless one stands beside it.
     EXPECT_EQ(QFileInfo(defaultTemplate(install.bin)).absoluteFilePath(),
               QFileInfo(install.data + "/YRN_TEMPLATE.RTF").absoluteFilePath());
     QTemporaryDir bare;
     EXPECT_EQ(defaultTemplate(bare.path()), bare.filePath("YRN_TEMPLATE.RTF"));
 
-    writeFile(install.bin + "/YRN_TEMPLATE.RTF", "{\\rtf1 portable}");
-    EXPECT_EQ(defaultTemplate(install.bin), install.bin + "/YRN_TEMPLATE.RTF");
-    const ProgramLocation location = resolveProgramFolder(install.bin, install.user);
-    EXPECT_TRUE(location.folder == install.bin && location.besideProgram);
-    EXPECT_TRUE(location.problem.isEmpty() && !QFileInfo::exists(install.user)) << "made elsewhere";
-}
-
-TEST(ProgramLocationTest, AnInstalledCopyUsesThePerUserFolderSeededOnce) {
-    Install install;
     ProgramLocation location = resolveProgramFolder(install.bin, install.user);
-    const auto seeded = [&] {
-        return QStringList{location.problem, readFile(install.user + "/YRN_TEMPLATE.RTF"),
-                           readFile(install.user + "/YRN Help Files/YRN Locator.doc"),
-                           readFile(install.user + "/YRN Help Files/YRN Saving Information.doc")}
-            .join('|');
-    };
     EXPECT_TRUE(QDir(location.folder) == QDir(install.user) && !location.besideProgram);
-    EXPECT_EQ(seeded(), "|{\\rtf1 installed}|locator|saving");
+    EXPECT_EQ(install.seeded(location), "|{\\rtf1 installed}|locator|saving");
     // Client answers live there: the folder is its owner's only.
     EXPECT_EQ(QFile::permissions(install.user) &
                   (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::ExeOther),
               QFileDevice::Permissions());
-
     // A template edited there is kept; a help document deleted there comes back.
     writeFile(install.user + "/YRN_TEMPLATE.RTF", "{\\rtf1 our own}");
     QFile::remove(install.user + "/YRN Help Files/YRN Locator.doc");
     location = resolveProgramFolder(install.bin, install.user);
     EXPECT_EQ(QDir(location.folder), QDir(install.user));
-    EXPECT_EQ(seeded(), "|{\\rtf1 our own}|locator|saving");
+    EXPECT_EQ(install.seeded(location), "|{\\rtf1 our own}|locator|saving");
+
+    // A writable folder with the template keeps everything beside the program.
+    Install portable;
+    writeFile(portable.bin + "/YRN_TEMPLATE.RTF", "{\\rtf1 portable}");
+    EXPECT_EQ(defaultTemplate(portable.bin), portable.bin + "/YRN_TEMPLATE.RTF");
+    location = resolveProgramFolder(portable.bin, portable.user);
+    EXPECT_TRUE(location.folder == portable.bin && location.besideProgram);
+    EXPECT_TRUE(location.problem.isEmpty() && !QFileInfo::exists(portable.user));
 }
 
 // A folder nobody may write, not even root (who writes anywhere the mode bits
@@ -91,11 +87,10 @@ class ReadOnlyFolder {
 
 TEST(ProgramLocationTest, AReadOnlyCopySeedsThePerUserFolderFromItsOwnFolder) {
     QTemporaryDir copy;
-    const QString program = copy.filePath("yrn");
+    const QString program = copy.filePath("yrn"), user = copy.filePath("user");
     QDir().mkpath(program + "/YRN Help Files");
     writeFile(program + "/YRN_TEMPLATE.RTF", "{\\rtf1 from the copy}");
     writeFile(program + "/YRN Help Files/YRN Medical.doc", "medical");
-    const QString user = copy.filePath("user");
     ProgramLocation location;
     {
         const ReadOnlyFolder readOnly(program);
@@ -104,8 +99,9 @@ TEST(ProgramLocationTest, AReadOnlyCopySeedsThePerUserFolderFromItsOwnFolder) {
     }
     EXPECT_EQ(QDir(location.folder), QDir(user));
     EXPECT_TRUE(location.problem.isEmpty()) << location.problem.toStdString();
-    EXPECT_EQ(readFile(user + "/YRN_TEMPLATE.RTF"), "{\\rtf1 from the copy}");
-    EXPECT_EQ(readFile(user + "/YRN Help Files/YRN Medical.doc"), "medical");
+    EXPECT_EQ(
+        readFile(user + "/YRN_TEMPLATE.RTF") + readFile(user + "/YRN Help Files/YRN Medical.doc"),
+        "{\\rtf1 from the copy}medical");
 }
 
 TEST(ProgramLocationTest, WhatCannotBePreparedIsToldAndTheProgramStillHasAFolder) {
@@ -117,7 +113,6 @@ TEST(ProgramLocationTest, WhatCannotBePreparedIsToldAndTheProgramStillHasAFolder
     EXPECT_TRUE(location.problem.contains(QDir::toNativeSeparators(install.user)))
         << location.problem.toStdString();
     EXPECT_FALSE(resolveProgramFolder(install.bin, {}).problem.isEmpty());
-
     // What cannot be copied is named.
     Install other;
     QDir().mkpath(other.user);
@@ -126,7 +121,6 @@ TEST(ProgramLocationTest, WhatCannotBePreparedIsToldAndTheProgramStillHasAFolder
     EXPECT_EQ(QDir(location.folder), QDir(other.user));
     EXPECT_EQ(location.problem, "Could not copy into " + QDir::toNativeSeparators(location.folder) +
                                     ": YRN Help Files");
-
     // Nothing to seed from: the template is missing, and that is told.
     QTemporaryDir bare;
     location = resolveProgramFolder(bare.filePath("bin"), bare.filePath("user"));

@@ -69,22 +69,23 @@ TEST(ReportTemplate, IsAsciiRtfWithChartsInTheFixedWidthFontKeptWithWhatTheyBelo
     };
     // Values laid out in blank-padded columns take the format of their marker, so
     // each such marker stands in the fixed-width font; prose does not.
-    for (const char* field : {"ChildChartTop", "ChildChart", "CE", "MoneySources", "AmountOwed",
-                              "DrugChart", "MothersSide", "FathersSide", "Siblings"})
-        EXPECT_TRUE(groupHead(QByteArray("#") + field + "#").contains(monoFont)) << field;
-    for (const char* field : {"WholeName", "Hospitalization", "ChildSupportSentence", "Explanation",
-                              "SpecificCE", "JobSentence1", "FinalComments"})
-        EXPECT_FALSE(groupHead(QByteArray("#") + field + "#").contains(monoFont)) << field;
-
+    for (const QString field :
+         {"+ChildChartTop", "+ChildChart", "+CE", "+MoneySources", "+AmountOwed", "+DrugChart",
+          "+MothersSide", "+FathersSide", "+Siblings", "-WholeName", "-Hospitalization",
+          "-ChildSupportSentence", "-Explanation", "-SpecificCE", "-JobSentence1",
+          "-FinalComments"})
+        EXPECT_EQ(groupHead("#" + field.mid(1).toLatin1() + "#").contains(monoFont),
+                  field[0] == '+')
+            << qPrintable(field);
     // The child chart's heading is kept with the lines that follow it; the signature
     // lines keep the closing notice with them, and the notice is whole.
     const auto paragraphFormat = [&](const QByteArray& text) {
         const qsizetype at = rtf.indexOf(text), pard = rtf.lastIndexOf("\\pard", at);
         return rtf.mid(pard, rtf.indexOf('{', pard) - pard).trimmed() + '\\';
     };
-    EXPECT_TRUE(paragraphFormat("#ChildChartTop#").contains("\\keepn\\"));
-    EXPECT_TRUE(paragraphFormat("s signature: ___").contains("\\keepn\\"));
-    EXPECT_TRUE(paragraphFormat("This report contains confidential").contains("\\keep\\"));
+    EXPECT_TRUE(paragraphFormat("#ChildChartTop#").contains("\\keepn\\") &&
+                paragraphFormat("s signature: ___").contains("\\keepn\\") &&
+                paragraphFormat("This report contains confidential").contains("\\keep\\"));
 }
 
 }  // namespace
