@@ -61,7 +61,6 @@ TEST(AtomicFileTest, WritesOwnerOnlyAndRefusesWhatIsInTheWayLeavingNothing) {
     EXPECT_EQ(entries(client),
               QStringList({"Dangling.YRN", "Drugs.YRN", "Fifo.YRN", "Location.YRN"}));
     EXPECT_TRUE(QFileInfo(client + "/Location.YRN").isSymLink());
-
     // A folder a person names may be reached through a link; the file still may not be one.
     EXPECT_TRUE(replaceRefusal(root.filePath("linked") + "/report.rtf").isEmpty());
     EXPECT_TRUE(writeFileAtomically(root.filePath("linked") + "/report.rtf", "new"));

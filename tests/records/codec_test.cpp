@@ -25,7 +25,6 @@ struct CodecTest : ::testing::Test {
     RecordingPrompts prompts;
     Interview interview{prompts};
     Section& s = interview.add(std::make_unique<SampleSection>(interview));
-
     QByteArray write(const FileLayout& layout = kLayout) { return sectionFileBytes(s, layout); }
     LoadResult read(const QByteArray& bytes, const FileLayout& layout = kLayout) {
         s.NewYRN();
@@ -107,7 +106,6 @@ TEST_F(CodecTest, EncodingIsWindows1252WhenEverythingFitsAndUtf8WithItsMarkOther
     for (int b = 0x20; b < 0x100; ++b)
         all.append(char(b));
     EXPECT_EQ(toWindows1252(fromWindows1252(all)), all);
-
     // A file without the mark is Windows-1252, even where its bytes would also be
     // valid UTF-8; with the mark it is UTF-8, and only the first mark is taken off.
     const FileLayout name = {{Codec::Text, "txtName", true}};

@@ -173,7 +173,6 @@ TEST(RtfDocument, ReplacementTakesTheFormatOfTheFirstCharacterAndIsEscaped) {
     EXPECT_EQ(doc.selectionStart(), 6);
     doc.replaceSelection("2");
     EXPECT_EQ(doc.visibleText(), "1 and 2");
-
     // Inserted text is escaped, and kept to ASCII.
     const QString value = QString::fromUtf8(
         "a\\b{c}\td\u00e9\u2014\u4e2d\U0001F600 \r\nnext\nthird\rfourth\u0080\x01");
@@ -247,7 +246,6 @@ TEST(RtfDocument, DamagedInputFailsCleanly) {
          {"{\\rtf1 \\" + QByteArray(32, 'a') + " x}", QByteArray("{\\rtf1 \\li1234567890 x}"),
           "{\\rtf1 " + QByteArray(100, '{') + QByteArray(100, '}') + "}"})
         EXPECT_TRUE(RtfDocument().loadFromData(rtf)) << rtf.left(80).constData();
-
     // Damaged copies of a real document: never a crash, and whatever loads must save
     // as RTF that reads back to the same text after a replacement. A fixed seed, so
     // that a failure can be replayed.
@@ -276,7 +274,6 @@ TEST(RtfDocument, DamagedInputFailsCleanly) {
         }
         EXPECT_EQ(reread(doc), doc.visibleText()) << copy.constData();
     }
-
     QTemporaryDir dir;
     RtfDocument doc = loaded(kTricky);
     EXPECT_FALSE(doc.load(dir.filePath("missing.rtf")));

@@ -187,7 +187,6 @@ TEST(ClientReport, Demographic) {
     // The race's word is looked up by the list's code, first and last alike.
     rows << Row{"cboRace=0", "Race", "African American"} << Row{"cboRace=8", "Race", "multiracial"};
     expectRows("ctlDemographic", "", rows);
-
     // The pronouns of the gender, none before it is chosen.
     RecordingPrompts prompts;
     const auto interview = makeInterview(prompts);
@@ -420,7 +419,6 @@ TEST(ClientReport, Medical) {
          {insurance("", employer | medicaid), "IPrograms",
           "employer provided health insurance, and Medicaid"},
          {insurance("", 0), "IPrograms", "no insurance programs"}});
-
     for (const QString& specified : {QString("county plan"), QString()}) {
         for (int rows = 0; rows < 64; ++rows) {
             const QString phrase =
@@ -492,7 +490,6 @@ TEST(ClientReport, AFullClientFillsEveryPlaceholderOfTheTemplateInItsOrder) {
     auto interview = makeInterview(prompts);
     answerAll(*interview);
     ASSERT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
-
     RecordingReport recorder;
     for (Section* section : interview->sections())
         section->ClientReport(recorder);
@@ -510,7 +507,6 @@ TEST(ClientReport, AFullClientFillsEveryPlaceholderOfTheTemplateInItsOrder) {
     EXPECT_EQ(values, QString::fromUtf8(readFile(YRN_SOURCE_DIR "/tests/sections/full_client.txt"))
                           .remove('\r')
                           .split('\n', Qt::SkipEmptyParts));
-
     ProgramFolder program;
     ASSERT_TRUE(program.hasTemplate);
     ASSERT_TRUE(QDir(program.path).mkdir(interview->identity().YRNDirectory()));
