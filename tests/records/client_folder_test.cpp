@@ -1,8 +1,6 @@
-// Where the program keeps its clients (beside a portable copy, or in the per-user
-// data folder of an installed one, seeded with the template and the help documents),
-// and the client folders there: safe folder names, files that cannot be written (a
-// full disk, a planted link, a save that fails partway), hostile files in a folder
-// that is opened, and section files recognised without regard to case.
+// Where the program keeps its clients (beside a portable copy, or in a seeded per-user
+// folder), and the client folders there: safe names, files that cannot be written,
+// hostile files in a folder that is opened, section files found without regard to case.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>

@@ -151,11 +151,9 @@ TEST_F(ReportAssemblyTest, TemplateThatCannotBeLoadedGivesNoReport) {
     }
 }
 
-// A report file that cannot be written (a folder, or a link planted in its place) is
-// "Report Save Error" naming the path, and the ClientReports copy is not written; a
-// ClientReports copy that cannot be written (a file, a link or a folder in the way)
-// leaves the client copy saved and a notice naming the missing copy. Nothing is
-// written through a link.
+// A report file that cannot be written (a folder or a planted link) is an error naming
+// the path, and no copy is written; a copy that cannot be written (a file, link or
+// folder in the way) is a notice. Nothing is written through a link.
 TEST_F(ReportAssemblyTest, FailedSavesAndPlantedLinksAreReportedWithThePathNamed) {
     writeTemplate(fullTemplate("end"));
     QTemporaryDir outside;

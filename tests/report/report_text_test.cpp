@@ -1,7 +1,6 @@
-// The report's words and padded columns, and the shipped report template against the
-// placeholder manifest: every field the report fills must stand in the template
-// exactly as often as it is filled, in the order the narratives fill them, or values
-// spill after the last replacement or bare markers reach the client's report.
+// The report's words and padded columns, and the shipped template against the manifest:
+// every field stands there as often as it is filled, in filling order, or values spill
+// after the last replacement or bare markers reach the client's report.
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
