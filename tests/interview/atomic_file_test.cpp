@@ -18,41 +18,34 @@ QStringList entries(const QString& dir) {
                                QDir::NoDotAndDotDot);
 }
 
-TEST(AtomicFileTest, WritesOwnerOnlyAndAFailedWriteSaysWhyAndLeavesNothing) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Location.YRN");
-    ASSERT_TRUE(writeFileAtomically(path, "old\r\n"));
-    ASSERT_TRUE(writeFileAtomically(path, "old answers\r\n"));
-    EXPECT_EQ(readFile(path), "old answers\r\n");
-    EXPECT_EQ(QFile::permissions(path) & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
+TEST(AtomicFileTest, WritesOwnerOnlyAndRefusesWhatIsInTheWayLeavingNothing) {
+    QTemporaryDir root;
+    const QString client = root.filePath("client"), outside = root.filePath("outside.txt");
+    QDir(root.path()).mkpath("client/Drugs.YRN");
+    QDir(root.path()).mkdir("elsewhere");
+    ASSERT_TRUE(writeFileAtomically(client + "/Location.YRN", "old\r\n"));
+    ASSERT_TRUE(writeFileAtomically(client + "/Location.YRN", "old answers\r\n"));
+    EXPECT_EQ(readFile(client + "/Location.YRN"), "old answers\r\n");
+    EXPECT_EQ(QFile::permissions(client + "/Location.YRN") &
+                  (QFileDevice::ReadGroup | QFileDevice::ReadOther),
               QFileDevice::Permissions());
     // A folder standing at the name, or a missing folder.
-    ASSERT_TRUE(QDir(dir.path()).mkdir("Drugs.YRN"));
-    for (const QString& blocked : {dir.filePath("Drugs.YRN"), dir.filePath("missing/x.YRN")}) {
+    for (const QString& blocked : {client + "/Drugs.YRN", client + "/missing/x.YRN"}) {
         QString why;
         EXPECT_FALSE(writeFileAtomically(blocked, "x", &why));
         EXPECT_FALSE(why.isEmpty());
     }
-    EXPECT_EQ(entries(dir.path()), QStringList({"Drugs.YRN", "Location.YRN"}));
-}
-
-// A file or folder planted as a link is never written through: the file outside
-// keeps its bytes and its permissions; a FIFO is never replaced.
-TEST(AtomicFileTest, LinksAndSpecialFilesAreRefusedNeverWrittenThrough) {
-    QTemporaryDir root;
-    const QString outside = root.filePath("outside.txt");
+    // A file or folder planted as a link is never written through: the file outside
+    // keeps its bytes and its permissions; a FIFO is never replaced.
     writeFile(outside, "precious");
     ASSERT_TRUE(QFile::setPermissions(
         outside, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
     const auto outsidePermissions = QFile::permissions(outside);
-    QDir(root.path()).mkdir("client");
-    QDir(root.path()).mkdir("elsewhere");
-    const QString client = root.filePath("client");
+    ASSERT_TRUE(QFile::remove(client + "/Location.YRN"));
     ASSERT_TRUE(QFile::link(outside, client + "/Location.YRN"));
     ASSERT_TRUE(QFile::link(root.filePath("nowhere"), client + "/Dangling.YRN"));
     ASSERT_EQ(mkfifo(QFile::encodeName(client + "/Fifo.YRN").constData(), 0600), 0);
     ASSERT_TRUE(QFile::link(root.filePath("elsewhere"), root.filePath("linked")));
-
     for (const QString& path : {client + "/Location.YRN", client + "/Dangling.YRN",
                                 client + "/Fifo.YRN", root.filePath("linked") + "/Drugs.YRN"}) {
         QString why;
@@ -65,9 +58,9 @@ TEST(AtomicFileTest, LinksAndSpecialFilesAreRefusedNeverWrittenThrough) {
     EXPECT_EQ(QFile::permissions(outside), outsidePermissions);
     EXPECT_FALSE(QFile::exists(root.filePath("nowhere")));
     EXPECT_TRUE(entries(root.filePath("elsewhere")).isEmpty());
-    EXPECT_EQ(entries(client), QStringList({"Dangling.YRN", "Fifo.YRN", "Location.YRN"}));
+    EXPECT_EQ(entries(client),
+              QStringList({"Dangling.YRN", "Drugs.YRN", "Fifo.YRN", "Location.YRN"}));
     EXPECT_TRUE(QFileInfo(client + "/Location.YRN").isSymLink());
-
     // A folder a person names may be reached through a link; the file still may not be one.
     EXPECT_TRUE(replaceRefusal(root.filePath("linked") + "/report.rtf").isEmpty());
     EXPECT_TRUE(writeFileAtomically(root.filePath("linked") + "/report.rtf", "new"));

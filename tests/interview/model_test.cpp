@@ -1,7 +1,12 @@
 // The answer model: rules and their events, frames, the start state, observers,
-// program errors, lists, held answers, shown lengths, pages and an empty interview.
+// program errors, lists, held answers, shown lengths, pages and an empty interview;
+// the numeric answer check, the rounding and parsing under it, and calendar dates.
 #include <gtest/gtest.h>
 
+#include <limits>
+
+#include "interview/CalendarDate.h"
+#include "interview/NumericCheck.h"
 #include "support/SampleSection.h"
 #include "support/TestSupport.h"
 
@@ -18,10 +23,9 @@ struct ModelTest : ::testing::Test {
 
 TEST_F(ModelTest, RulesRunOnEveryChangeWhoeverMadeItButNotWhenAGroupIsCleared) {
     QStringList log;
-    s.onClick("optWorking", [&](int b) { log << "click " + QString::number(b); });
+    for (const char* id : {"optWorking", "cboLanguage", "chkAbstinence"})
+        s.onClick(id, [&log, id](int v) { log << id + QString::number(v); });
     s.onChange("txtName", [&] { log << "change " + s.text("txtName"); });
-    s.onClick("cboLanguage", [&](int p) { log << "list " + QString::number(p); });
-    s.onClick("chkAbstinence", [&](int v) { log << "check " + QString::number(v); });
     s.onLeave("txtName", [&] { log << "leave"; });
     s.onClick("txtName", [&](int) { log << "into"; });
     // Twice the same value fires once; clearing a group fires nothing; "none" fires.
@@ -36,7 +40,8 @@ TEST_F(ModelTest, RulesRunOnEveryChangeWhoeverMadeItButNotWhenAGroupIsCleared) {
     s.setPosition("cboLanguage", -1);
     s.setCheck("chkAbstinence", CheckState::Grey);
     s.setCheck("chkAbstinence", CheckState::Grey);
-    EXPECT_EQ(log.join(','), "click 1,change Doe,into,leave,list 2,list -1,check 2");
+    EXPECT_EQ(log.join(','),
+              "optWorking1,change Doe,into,leave,cboLanguage2,cboLanguage-1,chkAbstinence2");
     EXPECT_EQ(s.choice("optWorking"), -1);
     // Buttons and positions a field does not have are program errors.
     for (const int b : {-1, 2})
@@ -59,7 +64,6 @@ TEST_F(ModelTest, RulesChangeOtherFieldsWhoseRulesRunInTurnAndFramesGuardTheFocu
     s.requestFocus("txtWorkPlace");
     EXPECT_EQ(focused(prompts), QStringList{"txtWorkPlace"});
     EXPECT_EQ(prompts.focusRequests.value(0).module, "ctlSample");
-
     s.setText("txtWorkPlace", "Mill");
     s.choose("optWorking", 0);
     EXPECT_TRUE(shows(s, {"txtWorkPlace= (off)"}));
@@ -78,48 +82,38 @@ TEST_F(ModelTest, RulesChangeOtherFieldsWhoseRulesRunInTurnAndFramesGuardTheFocu
     EXPECT_TRUE(shows(s, {"optWorking=-1 (off)", "cboRace= (off)", "chkAbstinence=0 (off)"}));
 }
 
-TEST_F(ModelTest, ResetRestoresTheStartStateOfFieldsLabelsAndFramesWithoutRunningRules) {
+TEST_F(ModelTest, ObserversHearEveryChangeAResetRestoresTheStartStateAndFaultsAreReported) {
     int fired = 0;
     s.onChange("txtName", [&] { ++fired; });
     s.onClick("optWorking", [&](int) { ++fired; });
-    s.setText("txtName", "Doe");
-    s.choose("optWorking", 1);
-    s.setEnabled("txtDays", false);
-    s.setBackground("txtDays", Background::NotApplicable);
+    QStringList seen;
+    const int handle = s.observe([&](const QString& id) { seen << id; });
+    s.setText("txtName", "x");
     s.setLabel("lblQuestion", "12.    How many times have you been pregnant?");
     s.setFrameEnabled("fmeWork", true);
+    s.setEnabled("txtDays", false);
+    s.setBackground("txtDays", Background::NotApplicable);
+    s.setHeld("txtDays", true);
+    s.setLabel("lblQuestion", "12.    How many times have you been pregnant?");  // unchanged
+    s.setEnabled("txtDays", false);
+    EXPECT_EQ(seen.join(','), "txtName,lblQuestion,fmeWork,txtDays,txtDays,txtDays");
+    // A reset runs no rule, and the view hears of every field, label and frame.
+    s.choose("optWorking", 1);
     s.setPosition("cboRace", 3);
-    s.holdField("txtDays");
-    QStringList seen;
-    s.observe([&](const QString& id) { seen << id; });
     fired = 0;
+    seen.clear();
     s.NewYRN();
     EXPECT_EQ(fired, 0);
     EXPECT_TRUE(
         shows(s, {"txtName=", "optWorking=-1", "txtDays=", "cboRace=", "txtWorkPlace= (off)"}));
-    EXPECT_EQ(s.field("txtDays").background, Background::Normal);
-    EXPECT_FALSE(s.field("txtDays").held);
+    EXPECT_TRUE(s.field("txtDays").background == Background::Normal && !s.field("txtDays").held);
     EXPECT_EQ(s.label("lblQuestion"), "Choose the gender first.");
-    // The view hears of every field, label and frame.
     EXPECT_TRUE(seen.contains("txtComments") && seen.contains("lblQuestion") &&
                 seen.contains("fmeWork"));
-}
-
-TEST_F(ModelTest, ObserversHearEveryChangeAndFaultsAreReportedAsProgramError) {
-    QStringList seen;
-    const int handle = s.observe([&](const QString& id) { seen << id; });
-    s.setText("txtName", "x");
-    s.setLabel("lblQuestion", "y");
-    s.setFrameEnabled("fmeWork", true);
-    s.setEnabled("txtDays", false);
-    s.setBackground("txtDays", Background::Highlighted);
-    s.setHeld("txtDays", true);
-    s.setLabel("lblQuestion", "y");  // unchanged: nothing heard
-    s.setEnabled("txtDays", false);
+    seen.clear();
     s.unobserve(handle);
     s.setText("txtName", "z");
-    EXPECT_EQ(seen.join(','), "txtName,lblQuestion,fmeWork,txtDays,txtDays,txtDays");
-
+    EXPECT_TRUE(seen.isEmpty());
     s.onChange(
         "txtName", [&] { s.setText("txtNoSuchBox", "1"); }, "ctlSample.txtName_Change");
     s.setText("txtName", "again");
@@ -174,10 +168,7 @@ TEST_F(ModelTest, ListsArraysHeldAnswersAndShownLengths) {
     EXPECT_EQ(s.shownLength("txtComments"), 5);
 }
 
-TEST(PageTest, PagesFollowTheDeclaredOrderAndFieldsTheirAnswersAndTableCells) {
-    RecordingPrompts prompts;
-    Interview interview(prompts);
-    Section& s = interview.add(std::make_unique<SampleSection>(interview));
+TEST_F(ModelTest, PagesFollowTheDeclaredOrderAndFieldsTheirAnswersAndTableCells) {
     EXPECT_EQ((QList<int>{s.firstPage(), s.lastPage(), s.nextPage(0), s.nextPage(1), s.backPage(1),
                           s.backPage(0)}),
               (QList<int>{0, 1, 1, -1, 0, -1}));
@@ -187,7 +178,6 @@ TEST(PageTest, PagesFollowTheDeclaredOrderAndFieldsTheirAnswersAndTableCells) {
     // Without a locator and a demographic pane the identity and pronouns are empty.
     EXPECT_FALSE(interview.identity().CheckSaveValues());
     EXPECT_EQ(interview.pronouns().heshe(), "");
-
     QList<Page> pages;
     PageBuilder(pages, 0)
         .heading("Heading")
@@ -196,6 +186,79 @@ TEST(PageTest, PagesFollowTheDeclaredOrderAndFieldsTheirAnswersAndTableCells) {
         .note("A note")
         .question("2.", {{"cboE"}});
     EXPECT_EQ(pages.first().fields(), QStringList({"txtA", "optB", "optC(0)", "txtD", "cboE"}));
+}
+
+TEST_F(ModelTest, NumericCheckKeepsNumbersInRangePaddingOneDigitAndEmptiesTheRest) {
+    // "typed min max pad kept"; "12.5" is taken as 12 and kept as typed, "-5" is two
+    // characters (not padded); numbers beyond 32 bits fail like any out of range.
+    const QString rows =
+        "|0|30|0|;5|0|12|1|05;0|0|12|1|00;05|0|12|1|05;5|0|12|0|5;30|0|30|0|30;"
+        "0|0|30|0|0;12.5|0|31|0|12.5;-5|-10|10|1|-5; 7 |0|10|0| 7 ;+3|0|10|0|+3;"
+        "10|0|12|1|10;31.6|0|30|0|;-1|0|30|0|;abc|0|30|0|;1e2|0|30|0|;1,000|0|30|0|;"
+        "$5|0|30|0|;12abc|0|30|0|;.|0|30|0|;-|0|30|0|;123456789012|0|30|0|;"
+        "99999999999999999999999999|0|30|0|;"
+        "99999999999999999999999999|-2147483648|2147483647|0|";
+    for (const QString& row : rows.split(';')) {
+        const QStringList c = row.split('|');
+        s.setText("txtDays", c[0]);
+        prompts.clear();
+        CD(s, "txtDays", c[1].toInt(), c[2].toInt(), c[3] == "1");
+        EXPECT_EQ(s.text("txtDays"), c[4]) << qPrintable(row);
+        const bool refused = !c[0].isEmpty() && c[4].isEmpty();
+        EXPECT_EQ((prompts.boxes.size() == 1 ? lastBox(prompts) : "") + focused(prompts).join(','),
+                  refused ? "Critical|Input Error|Invalid data range or type!\r\nMust be a "
+                            "numeric value between " +
+                                c[1] + " and " + c[2] + "txtDays"
+                          : "")
+            << qPrintable(row);
+    }
+    // No focus request for a disabled box.
+    s.setEnabled("txtDays", false);
+    s.setText("txtDays", "99");
+    prompts.clear();
+    CD(s, "txtDays", 0, 30, false);
+    EXPECT_EQ(s.text("txtDays") + QString::number(prompts.boxes.size()), "1");
+    EXPECT_TRUE(prompts.focusRequests.isEmpty());
+    // Declared range checks run on their event, before the rules.
+    QString seenByRule = "unset";
+    s.rangeCheck("txtName", 0, 10, false, Event::Change);
+    s.onChange("txtName", [&] { seenByRule = s.text("txtName"); });
+    s.setText("txtName", "11");
+    EXPECT_EQ(seenByRule, "");
+    s.setEnabled("txtDays", true);
+    s.rangeCheck("txtDays", 1, 12, true, Event::Leave);
+    s.setText("txtDays", "3");
+    EXPECT_EQ(s.text("txtDays"), "3");
+    s.leave("txtDays");
+    EXPECT_EQ(s.text("txtDays"), "03");
+}
+
+TEST(RoundingTest, TiesGoToEvenAndParsingIsExact) {
+    const std::pair<const char*, int> rounded[] = {
+        {"12.5", 12}, {"13.5", 14}, {"2.5000001", 3}, {"-2.5", -2}, {"-3.5", -4}, {".5", 0},
+        {"0.51", 1},  {"0.49", 0},  {"007", 7},       {"5.", 5},    {"0", 0},     {"-0", 0}};
+    for (const auto& [text, value] : rounded)
+        EXPECT_EQ(roundedValue(text), value) << text;
+    // Digits of other scripts are letters here.
+    for (const char* text : {"1234567890123456789", "", "1 2", "١٢", "+", "1.2.3", "--1"})
+        EXPECT_FALSE(roundedValue(QString::fromUtf8(text)).has_value()) << text;
+    EXPECT_EQ(roundedValue("123456789012345678"), 123456789012345678);
+    EXPECT_TRUE(isNumeric(" 5 ") && isNumeric(".5") && !isNumeric("5a"));
+    // The checked conversion keeps to 32 bits: one past either end is no number.
+    EXPECT_EQ(checkedValue(" 2147483647 "), 2147483647);
+    EXPECT_EQ(checkedValue("-2147483648.4"), std::numeric_limits<qint32>::min());
+    for (const char* text : {"2147483648", "2147483647.5", "-2147483649", "99999999999", "x"})
+        EXPECT_FALSE(checkedValue(text).has_value()) << text;
+}
+
+TEST(CalendarDateTest, ADateExactlyWhenThatDayExists) {
+    for (const char* date : {"05/07/2001", "5/7/2001", "02/29/2000", "12/31/0001"})
+        EXPECT_TRUE(isCalendarDate(date)) << date;
+    for (const char* date : {"02/29/2001", "02/30/2001", "13/01/2001", "00/10/2001", "04/31/2001",
+                             "/07/2001", "05/07/", "05/07/20011", "5a/07/2001", "05-07-2001",
+                             "05/07/0000", "005/07/2001", "05/007/2001", "05/07/2001/1"})
+        EXPECT_FALSE(isCalendarDate(date)) << date;
+    EXPECT_EQ(calendarDate("12/31/1970"), QDate(1970, 12, 31));  // month first in every locale
 }
 
 }  // namespace

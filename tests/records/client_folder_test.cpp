@@ -1,15 +1,17 @@
-// Client folders below the window: safe folder names, files that cannot be
-// written (a full disk, a planted link, a save that fails partway), hostile files
-// in a folder that is opened, and section files recognised without regard to case.
+// Where the program keeps its clients (beside a portable copy, or in a seeded per-user
+// folder), and the client folders there: safe names, files that cannot be written,
+// hostile files in a folder that is opened, section files found without regard to case.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <QProcess>
 #include <QRegularExpression>
-#include <iostream>
 
 #include "interview/FolderName.h"
 #include "records/ClientFolder.h"
+#include "records/ProgramLocation.h"
 #include "records/SectionFile.h"
 #include "support/Child.h"
 #include "support/SampleSection.h"
@@ -53,9 +55,7 @@ struct ClientFolderTest : ::testing::Test {
     Section& drugs =
         interview.add(std::make_unique<FileSection>(interview, "ctlDrugs", "Drugs.YRN"));
     QString clientDir = QDir(program.path()).filePath(identity.folder);
-
     void SetUp() override { interview.setIdentity(&identity); }
-
     // Answers that give a Location.YRN of about the size asked for.
     void answer(char mark, int locationSize = 5000) {
         location.setText("txtName", QString(locationSize, QChar(mark)));
@@ -116,9 +116,7 @@ TEST_F(ClientFolderTest, UnsafeFolderNamesAreRefusedAndNothingIsWritten) {
     prompts.clear();
     EXPECT_TRUE(folder.SaveClientYRN().identityMissing);
     EXPECT_TRUE(prompts.last().text.startsWith("You must enter client's name"));
-    QDir up(program.path());
-    up.cdUp();
-    EXPECT_FALSE(QFile::exists(up.filePath("x05-07-2001")));
+    EXPECT_FALSE(QFile::exists(program.path() + "/../x05-07-2001"));
     EXPECT_TRUE(entries(program.path()).isEmpty());
     for (const QString& name :
          {QString("O'BrienMary J05-07-2001"), QString::fromUtf8("MuñozJosé😀05-07-2001"),
@@ -145,6 +143,16 @@ TEST_F(ClientFolderTest, AFileThatCannotBeWrittenIsNamedAndNothingIsReplaced) {
     identity.folder = "DoeJohnQ05-07-2001";
     writeFile(program.filePath(identity.folder), "a file in the way");
     EXPECT_TRUE(refused("^DoeJohnQ05-07-2001\\|.*could not be made or written to"));
+    // Temporary files a save killed before its renames left are removed by the next
+    // save of the folder, and nothing else.
+    identity.folder = "DoeJaneQ05-07-2001";
+    for (const QString name :
+         {".yrn-tmp-Location.YRN", ".yrn-tmp-Ab12Cd34", "notes.txt", ".hidden"})
+        writeFile(clientDir + '/' + name, "half a fi");
+    QDir(clientDir).mkdir(".yrn-tmp-folder");
+    save('n', 10);
+    EXPECT_EQ(entries(clientDir), QStringList({".hidden", ".yrn-tmp-folder", "Drugs.YRN",
+                                               "Location.YRN", "notes.txt"}));
 }
 
 // A full disk, as a file-size limit in a child process that ignores the signal of
@@ -200,20 +208,6 @@ TEST_F(ClientFolderTest, APlantedLinkIsRefusedAndNothingOutsideIsTouched) {
     EXPECT_EQ(readFile(clientDir + "/Drugs.YRN"), old.second);
 }
 
-// A save killed before its renames leaves temporary files; the next save of the
-// folder removes them, and nothing else.
-TEST_F(ClientFolderTest, TemporaryFilesOfAnEarlierKilledSaveAreRemoved) {
-    save('o', 10);
-    for (const QString name : {".yrn-tmp-Location.YRN", ".yrn-tmp-Ab12Cd34"})
-        writeFile(clientDir + '/' + name, "half a fi");
-    QDir(clientDir).mkdir(".yrn-tmp-folder");
-    writeFile(clientDir + "/notes.txt", "mine");
-    writeFile(clientDir + "/.hidden", "mine");
-    save('n', 10);
-    EXPECT_EQ(entries(clientDir), QStringList({".hidden", ".yrn-tmp-folder", "Drugs.YRN",
-                                               "Location.YRN", "notes.txt"}));
-}
-
 // Section files planted as links to a device, a FIFO or an endless /proc file are
 // never read without limit: each read ends at once (in a child process, so that a
 // read that never ends fails the test instead of hanging it).
@@ -253,8 +247,7 @@ constexpr int kPeakMiB = 8;
 TEST_F(ClientFolderTest, ReadingKeepsMemoryASmallMultipleOfTheFile) {
     QDir().mkpath(clientDir);
     const QString path = clientDir + "/Location.YRN";
-    const int mib = 1024 * 1024;
-    writeFile(path, QByteArray(mib, '\n'));
+    writeFile(path, QByteArray(1 << 20, '\n'));
     // A one-line box reads one empty line; a multi-line box that is last joins them all.
     const FileLayout oneLine = FileSection::layout();
     const FileLayout multiLine = {{Codec::Text, "txtComments", true}};
@@ -267,9 +260,8 @@ TEST_F(ClientFolderTest, ReadingKeepsMemoryASmallMultipleOfTheFile) {
         });
         ASSERT_NE(growth, 255) << "the peak memory cannot be measured here";
         EXPECT_LE(growth, kPeakMiB) << "MiB more at the peak while reading 1 MiB of line feeds";
-        std::cout << "1 MiB of line feeds read with " << growth << " MiB more at the peak\n";
     }
-    writeFile(path, "X\r\n;\r\n1\r\n" + QByteArray(mib, ' '));
+    writeFile(path, "X\r\n;\r\n1\r\n" + QByteArray(1 << 20, ' '));
     EXPECT_FALSE(loadSectionFile(location, FileSection::layout(), path).complete);
     EXPECT_EQ(location.text("txtName"), "");
 }
@@ -298,6 +290,121 @@ TEST_F(ClientFolderTest, FilesAreRecognisedWithoutRegardToCaseAndTheWrittenSpell
     EXPECT_EQ(told,
               (QList<ClientFolder::Event>{ClientFolder::Event::Reset, ClientFolder::Event::Opened,
                                           ClientFolder::Event::Saved}));
+}
+
+// An install under a prefix: bin/ with the executables, share/halverin-yrn/ with the
+// template and the help documents.
+struct Install {
+    Install() {
+        QDir().mkpath(data + "/YRN Help Files");
+        QDir().mkpath(bin);
+        writeFile(data + "/YRN_TEMPLATE.RTF", "{\\rtf1 installed}");
+        writeFile(data + "/YRN Help Files/YRN Locator.doc", "locator");
+        writeFile(data + "/YRN Help Files/YRN Saving Information.doc", "saving");
+    }
+    // What was told, then the template and the help documents in the per-user folder.
+    QString seeded(const ProgramLocation& location) const {
+        return QStringList{location.problem, readFile(user + "/YRN_TEMPLATE.RTF"),
+                           readFile(user + "/YRN Help Files/YRN Locator.doc"),
+                           readFile(user + "/YRN Help Files/YRN Saving Information.doc")}
+            .join('|');
+    }
+    QTemporaryDir prefix;
+    QString bin = prefix.filePath("bin"), data = prefix.filePath("share/halverin-yrn");
+    QString user = prefix.filePath("home/.local/share/halverin-yrn");
+};
+
+TEST(ProgramLocationTest, AnInstalledCopyUsesThePerUserFolderSeededOnceAPortableOneItsOwn) {
+    Install install;
+    EXPECT_EQ(QDir(installedDataFolder(install.bin)), QDir(install.data));
+    // The tool's template: the installed one, unless one stands beside it.
+    EXPECT_EQ(QFileInfo(defaultTemplate(install.bin)).absoluteFilePath(),
+              QFileInfo(install.data + "/YRN_TEMPLATE.RTF").absoluteFilePath());
+    QTemporaryDir bare;
+    EXPECT_EQ(defaultTemplate(bare.path()), bare.filePath("YRN_TEMPLATE.RTF"));
+    ProgramLocation location = resolveProgramFolder(install.bin, install.user);
+    EXPECT_TRUE(QDir(location.folder) == QDir(install.user) && !location.besideProgram);
+    EXPECT_EQ(install.seeded(location), "|{\\rtf1 installed}|locator|saving");
+    // Client answers live there: the folder is its owner's only.
+    EXPECT_EQ(QFile::permissions(install.user) &
+                  (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::ExeOther),
+              QFileDevice::Permissions());
+    // A template edited there is kept; a help document deleted there comes back.
+    writeFile(install.user + "/YRN_TEMPLATE.RTF", "{\\rtf1 our own}");
+    QFile::remove(install.user + "/YRN Help Files/YRN Locator.doc");
+    location = resolveProgramFolder(install.bin, install.user);
+    EXPECT_EQ(QDir(location.folder), QDir(install.user));
+    EXPECT_EQ(install.seeded(location), "|{\\rtf1 our own}|locator|saving");
+    // A writable folder with the template keeps everything beside the program.
+    Install portable;
+    writeFile(portable.bin + "/YRN_TEMPLATE.RTF", "{\\rtf1 portable}");
+    EXPECT_EQ(defaultTemplate(portable.bin), portable.bin + "/YRN_TEMPLATE.RTF");
+    location = resolveProgramFolder(portable.bin, portable.user);
+    EXPECT_TRUE(location.folder == portable.bin && location.besideProgram);
+    EXPECT_TRUE(location.problem.isEmpty() && !QFileInfo::exists(portable.user));
+}
+
+// A folder nobody may write, not even root (who writes anywhere the mode bits
+// forbid): the owner's write bit goes, and for root the folder is made immutable.
+class ReadOnlyFolder {
+  public:
+    explicit ReadOnlyFolder(QString path) : path_(std::move(path)) {
+        QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (geteuid() == 0) immutable_ = QProcess::execute("chattr", {"+i", path_}) == 0;
+    }
+    ~ReadOnlyFolder() {
+        if (immutable_) QProcess::execute("chattr", {"-i", path_});
+        QFile::setPermissions(
+            path_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    bool holds() const { return !QFileInfo(path_).isWritable(); }
+
+  private:
+    QString path_;
+    bool immutable_ = false;
+};
+
+TEST(ProgramLocationTest, AReadOnlyCopySeedsThePerUserFolderFromItsOwnFolder) {
+    QTemporaryDir copy;
+    const QString program = copy.filePath("yrn"), user = copy.filePath("user");
+    QDir().mkpath(program + "/YRN Help Files");
+    writeFile(program + "/YRN_TEMPLATE.RTF", "{\\rtf1 from the copy}");
+    writeFile(program + "/YRN Help Files/YRN Medical.doc", "medical");
+    ProgramLocation location;
+    {
+        const ReadOnlyFolder readOnly(program);
+        ASSERT_TRUE(readOnly.holds()) << "no way to make a folder read-only here (chattr)";
+        location = resolveProgramFolder(program, user);
+    }
+    EXPECT_EQ(QDir(location.folder), QDir(user));
+    EXPECT_TRUE(location.problem.isEmpty()) << location.problem.toStdString();
+    EXPECT_EQ(
+        readFile(user + "/YRN_TEMPLATE.RTF") + readFile(user + "/YRN Help Files/YRN Medical.doc"),
+        "{\\rtf1 from the copy}medical");
+}
+
+TEST(ProgramLocationTest, WhatCannotBePreparedIsToldAndTheProgramStillHasAFolder) {
+    Install install;
+    // The per-user folder cannot be made: a file stands in its way.
+    writeFile(install.prefix.filePath("home"), "in the way");
+    ProgramLocation location = resolveProgramFolder(install.bin, install.user);
+    EXPECT_EQ(location.folder, install.bin);
+    EXPECT_TRUE(location.problem.contains(QDir::toNativeSeparators(install.user)))
+        << location.problem.toStdString();
+    EXPECT_FALSE(resolveProgramFolder(install.bin, {}).problem.isEmpty());
+    // What cannot be copied is named.
+    Install other;
+    QDir().mkpath(other.user);
+    writeFile(other.user + "/YRN Help Files", "in the way");
+    location = resolveProgramFolder(other.bin, other.user);
+    EXPECT_EQ(QDir(location.folder), QDir(other.user));
+    EXPECT_EQ(location.problem, "Could not copy into " + QDir::toNativeSeparators(location.folder) +
+                                    ": YRN Help Files");
+    // Nothing to seed from: the template is missing, and that is told.
+    QTemporaryDir bare;
+    location = resolveProgramFolder(bare.filePath("bin"), bare.filePath("user"));
+    EXPECT_EQ(QDir(location.folder), QDir(bare.filePath("user")));
+    EXPECT_FALSE(location.problem.isEmpty());
 }
 
 }  // namespace

@@ -25,7 +25,6 @@ struct CodecTest : ::testing::Test {
     RecordingPrompts prompts;
     Interview interview{prompts};
     Section& s = interview.add(std::make_unique<SampleSection>(interview));
-
     QByteArray write(const FileLayout& layout = kLayout) { return sectionFileBytes(s, layout); }
     LoadResult read(const QByteArray& bytes, const FileLayout& layout = kLayout) {
         s.NewYRN();
@@ -56,28 +55,6 @@ TEST_F(CodecTest, WritesTheValueLinesByteForByte) {
     EXPECT_EQ(write(two), "x\r\n;\r\n0\r\n;\r\n");
     EXPECT_TRUE(read(write(two), two).complete);
     EXPECT_EQ(s.choice("optWorking"), 0);
-}
-
-TEST_F(CodecTest, ReadsAHandWrittenWindowsFileExactly) {
-    // "Muñoz" and "café – déjà" in Windows-1252, CR LF lines, blanks around values.
-    EXPECT_TRUE(read(file("  Mu\xf1oz  |0|2| 1 | 1 | 40 | 0 |caf\xe9 \x96 d\xe9j\xe0 \x93ok\x94"))
-                    .complete);
-    EXPECT_TRUE(shows(
-        s, {"txtName=Muñoz", "optWorking=0", "optLiving=2", "optFamily=1", "cboLanguage=Spanish",
-            "cboRace=Asian", "chkAbstinence=0", "txtComments=café – déjà “ok”"}));
-    EXPECT_TRUE(prompts.boxes.isEmpty());
-    s.setText("txtName", QString::fromUtf8("Muñoz"));
-    EXPECT_TRUE(write().startsWith("Mu\xf1oz\r\n;\r\n"));
-
-    // Three blanks and "-1" read as empty; a number past a group's buttons leaves it
-    // alone; a check box reads any non-zero value as ticked; a list position ties to even.
-    EXPECT_TRUE(read(file("   |2|3|4| 0.5 | 12 | 7 |-1")).complete);
-    EXPECT_TRUE(shows(s, {"txtName=", "optWorking=-1", "optLiving=-1", "optFamily=-1",
-                          "cboLanguage=English", "cboRace=", "chkAbstinence=1", "txtComments="}));
-    EXPECT_TRUE(read(file("x|1|1|3| -1 | 30 | 2 |y")).complete);
-    EXPECT_TRUE(shows(s, {"optWorking=1", "optLiving=1", "optFamily=3",
-                          "cboLanguage=", "cboRace=Black", "chkAbstinence=1"}));
-    EXPECT_TRUE(prompts.boxes.isEmpty());
 }
 
 const char kControls[] = "tab\there, nul \0 bell \a esc \x1b ff \f vt \v del \x7f";
@@ -129,7 +106,6 @@ TEST_F(CodecTest, EncodingIsWindows1252WhenEverythingFitsAndUtf8WithItsMarkOther
     for (int b = 0x20; b < 0x100; ++b)
         all.append(char(b));
     EXPECT_EQ(toWindows1252(fromWindows1252(all)), all);
-
     // A file without the mark is Windows-1252, even where its bytes would also be
     // valid UTF-8; with the mark it is UTF-8, and only the first mark is taken off.
     const FileLayout name = {{Codec::Text, "txtName", true}};
@@ -167,74 +143,86 @@ TEST_F(CodecTest, EveryWindows1252PairThatLooksLikeUtf8ComesBackExactly) {
                                    << qPrintable(changed.mid(0, 8).join(", "));
 }
 
-TEST_F(CodecTest, OldRawLineBreaksInACommentAreJoinedBackAndRulesReplay) {
+// Hand-written files: whether each reads whole, what the fields then show and the
+// boxes shown.
+TEST_F(CodecTest, ReadsHandWrittenOldAndDamagedFiles) {
+    // The readers run the rules as the person's clicks would.
     s.onClick("optWorking", [&](int b) {
         if (b == 0) s.clearField("txtDays");
     });
-    EXPECT_TRUE(
-        read(file("first|0|-1|-1|-1 |-1 | 1 |comment\r\nruns on\r\n\r\nto the end")).complete);
-    // The readers run the rules as the person's clicks would: txtDays is closed.
-    EXPECT_TRUE(shows(s, {"txtName=first", "optWorking=0", "chkAbstinence=1",
-                          "txtComments=comment\nruns on\n\nto the end", "txtDays= (off)"}));
-    // Lone CRs and LFs end lines too.
-    EXPECT_TRUE(read("first\r;\n0\r\n;\r-1\n;\n-1\n;\n-1 \n;\n-1 \n;\n 1 \n;\nend\rmore").complete);
-    EXPECT_TRUE(shows(s, {"txtName=first", "optWorking=0", "txtComments=end\nmore"}));
-}
-
-TEST_F(CodecTest, AFileThatEndsEarlyOrLosesStepKeepsWhatWasRead) {
-    EXPECT_FALSE(read("Doe\r\n;\r\n1\r\n;\r\n-1\r\n;\r\n-1\r\n;\r\n 1 \r\n;\r\n 40").complete);
-    // The race's value came, its separator did not.
-    EXPECT_TRUE(shows(s, {"txtName=Doe", "optWorking=1", "cboLanguage=Spanish", "cboRace=Asian",
-                          "chkAbstinence=0"}));
-    EXPECT_TRUE(prompts.boxes.isEmpty());
-    EXPECT_FALSE(read("").complete);
-    // A separator line that is not ";" stops the reading there.
-    EXPECT_FALSE(read("Doe\r\n;\r\n1\r\nX\r\n-1\r\n;\r\n-1\r\n;\r\n 1 \r\n;\r\n 40 \r\n;\r\n 1 "
-                      "\r\n;\r\nend\r\n")
-                     .complete);
-    EXPECT_TRUE(shows(s, {"optWorking=1", "cboLanguage=", "txtComments="}));
-    // A separator item followed by a comma leaves the rest of its line as the next
-    // line; blanks around the ";" are no matter.
-    EXPECT_TRUE(read("Doe\r\n ; , 1 \r\n;\r\n-1\r\n;\r\n-1\r\n;\r\n 2 \r\n;\r\n-1 \r\n;\r\n 0 "
-                     "\r\n;\r\nend\r\n")
-                    .complete);
-    EXPECT_TRUE(shows(s, {"optWorking=1", "cboLanguage=French"}));
-}
-
-// Continuation lines are joined only for a multi-line box: after a one-line text
-// box a line that is not ";" stops the reading like any damaged separator.
-TEST_F(CodecTest, ADamagedSeparatorAfterAOneLineTextStopsTheReading) {
     const FileLayout texts = {{Codec::Text, "txtName"},
                               {Codec::Text, "txtDays"},
                               {Codec::Opt, "optWorking"},
                               {Codec::Text, "txtComments"},
                               {Codec::Text, arr("txtCharges", 0), true}};
-    EXPECT_FALSE(read("Smith\r\nx\r\n 3\r\n;\r\n1\r\n;\r\n-1 \r\n;\r\nJones\r\n", texts).complete);
-    EXPECT_TRUE(shows(s, {"txtName=Smith", "txtDays=", "optWorking=-1", "txtCharges(0)="}));
-    // The multi-line box still joins an old raw comment up to its separator.
-    EXPECT_TRUE(read(file("Smith| 3 |1|line one\r\nline two|Jones"), texts).complete);
-    EXPECT_TRUE(shows(s, {"txtName=Smith", "txtDays=3", "optWorking=1",
-                          "txtComments=line one\nline two", "txtCharges(0)=Jones"}));
-    // A one-line box that is last reads its one line only.
-    EXPECT_TRUE(read(file("Smith| 3 |1|-1 |Jones\r\nrest"), texts).complete);
-    EXPECT_EQ(s.text(arr("txtCharges", 0)), "Jones");
-}
-
-TEST_F(CodecTest, ABadListValueIsReportedAndSkippedAndTheRestStillReads) {
     const auto withLists = [](const QByteArray& language, const QByteArray& race) {
         return file("Doe|1|-1|-1|" + language + "|" + race + "| 1 |end");
     };
-    for (const char* bad : {"abc", " 3 ", " 40000 ", " -2 ", " 1e3 ", " -40000 ", "\x01\xff"}) {
-        EXPECT_FALSE(read(withLists(bad, " 40 ")).complete) << bad;
-        EXPECT_EQ(prompts.boxes.size(), 1) << bad;
-        EXPECT_EQ(lastBox(prompts), "Critical|Program Error|Error in module MainModule.LoadCombo");
-        EXPECT_TRUE(shows(s, {"cboLanguage=", "cboRace=Asian", "txtComments=end"})) << bad;
+    struct Row {
+        QByteArray bytes;
+        QString expected;  // "1" when it reads whole, what fields show, boxes ("Critical|...")
+        const FileLayout* layout = &kLayout;
+    };
+    QList<Row> rows = {
+        // "Muñoz" and "café – déjà" in Windows-1252, CR LF lines, blanks around values.
+        {file("  Mu\xf1oz  |0|2| 1 | 1 | 40 | 0 |caf\xe9 \x96 d\xe9j\xe0 \x93ok\x94"),
+         "1; txtName=Muñoz; optWorking=0; optLiving=2; optFamily=1; cboLanguage=Spanish; "
+         "cboRace=Asian; chkAbstinence=0; txtComments=café – déjà “ok”"},
+        // Three blanks and "-1" read as empty; a number past a group's buttons leaves it
+        // alone; a check box reads any non-zero value as ticked; a list position ties to even.
+        {file("   |2|3|4| 0.5 | 12 | 7 |-1"),
+         "1; txtName=; optWorking=-1; optLiving=-1; optFamily=-1; cboLanguage=English; cboRace=; "
+         "chkAbstinence=1; txtComments="},
+        {file("x|1|1|3| -1 | 30 | 2 |y"),
+         "1; optWorking=1; optLiving=1; optFamily=3; cboLanguage=; cboRace=Black; chkAbstinence=1"},
+        // Old raw line breaks in a comment are joined back; the rule closed txtDays.
+        {file("first|0|-1|-1|-1 |-1 | 1 |comment\r\nruns on\r\n\r\nto the end"),
+         "1; txtName=first; optWorking=0; chkAbstinence=1; txtComments=comment\nruns on\n\nto the "
+         "end; txtDays= (off)"},
+        // Lone CRs and LFs end lines too.
+        {"first\r;\n0\r\n;\r-1\n;\n-1\n;\n-1 \n;\n-1 \n;\n 1 \n;\nend\rmore",
+         "1; txtName=first; optWorking=0; txtComments=end\nmore"},
+        // A file that ends early keeps what was read: the race's value came, its
+        // separator did not.
+        {"Doe\r\n;\r\n1\r\n;\r\n-1\r\n;\r\n-1\r\n;\r\n 1 \r\n;\r\n 40",
+         "0; txtName=Doe; optWorking=1; cboLanguage=Spanish; cboRace=Asian; chkAbstinence=0"},
+        {"", "0"},
+        // A separator line that is not ";" stops the reading there.
+        {"Doe\r\n;\r\n1\r\nX\r\n-1\r\n;\r\n-1\r\n;\r\n 1 \r\n;\r\n 40 \r\n;\r\n 1 \r\n;\r\nend\r\n",
+         "0; optWorking=1; cboLanguage=; txtComments="},
+        // A separator item followed by a comma leaves the rest of its line as the next
+        // line; blanks around the ";" are no matter.
+        {"Doe\r\n ; , 1 \r\n;\r\n-1\r\n;\r\n-1\r\n;\r\n 2 \r\n;\r\n-1 \r\n;\r\n 0 \r\n;\r\nend\r\n",
+         "1; optWorking=1; cboLanguage=French"},
+        // Continuation lines are joined only for a multi-line box: after a one-line
+        // text box a line that is not ";" stops the reading; a one-line box that is last
+        // reads its one line only.
+        {"Smith\r\nx\r\n 3\r\n;\r\n1\r\n;\r\n-1 \r\n;\r\nJones\r\n",
+         "0; txtName=Smith; txtDays=; optWorking=-1; txtCharges(0)=", &texts},
+        {file("Smith| 3 |1|line one\r\nline two|Jones"),
+         "1; txtName=Smith; txtDays=3; optWorking=1; txtComments=line one\nline two; "
+         "txtCharges(0)=Jones",
+         &texts},
+        {file("Smith| 3 |1|-1 |Jones\r\nrest"), "1; txtCharges(0)=Jones", &texts},
+        // A bad list value is reported and skipped, and the rest still reads.
+        {withLists(" 2.4 ", " 70.0 "), "1; cboLanguage=French; cboRace=Other"},
+        {withLists(" 1 ", "xyz"),
+         "0; txtComments=end; Critical|Program Error|Error in module MainModule.LoadComboNew"}};
+    for (const char* bad : {"abc", " 3 ", " 40000 ", " -2 ", " 1e3 ", " -40000 ", "\x01\xff"})
+        rows.append({withLists(bad, " 40 "),
+                     "0; cboLanguage=; cboRace=Asian; txtComments=end; "
+                     "Critical|Program Error|Error in module MainModule.LoadCombo"});
+    for (const Row& row : rows) {
+        QStringList expected = row.expected.split("; "), boxes;
+        EXPECT_EQ(read(row.bytes, *row.layout).complete, expected.takeFirst() == "1")
+            << row.bytes.constData();
+        for (const auto& box : prompts.boxes)
+            boxes << boxText(box);
+        EXPECT_TRUE(shows(s, expected.filter("=")) && expected.filter("|") == boxes)
+            << row.bytes.constData() << qPrintable(boxes.join('\n'));
     }
-    EXPECT_TRUE(read(withLists(" 2.4 ", " 70.0 ")).complete);
-    EXPECT_TRUE(shows(s, {"cboLanguage=French", "cboRace=Other"}));
-    read(withLists(" 1 ", "xyz"));
-    EXPECT_EQ(prompts.last().text, "Error in module MainModule.LoadComboNew");
-    EXPECT_EQ(s.text("txtComments"), "end");
+    s.setText("txtName", QString::fromUtf8("Muñoz"));
+    EXPECT_TRUE(write().startsWith("Mu\xf1oz\r\n;\r\n"));
 }
 
 TEST_F(CodecTest, JunkAndHugeInputsNeverCrashOrHang) {

@@ -114,67 +114,53 @@ TEST(RtfDocument, FindIgnoresCaseAndFormattingRuns) {
     EXPECT_EQ(doc.selectionStart() * 100 + doc.selectionLength(), 4);
 }
 
-TEST(RtfDocument, ReplacementTakesTheFormatOfTheFirstCharacter) {
-    // The value goes where the first placeholder character stands: inside the
-    // bold group, so it is bold; the rest of the placeholder's runs stay as they were.
+TEST(RtfDocument, ReplacementTakesTheFormatOfTheFirstCharacterAndIsEscaped) {
+    // The document after the first match is replaced: its RTF where given, and the
+    // text it shows, which reads back the same from the RTF written.
+    struct {
+        QByteArray rtf;
+        const char *found, *value, *written, *text;
+    } const rows[] = {
+        // The value goes where the first placeholder character stands: inside the bold
+        // group, so it is bold; the rest of the placeholder's runs stay as they were.
+        {"{\\rtf1 A {\\b #Fir}st# B}", "#first#", "John", "{\\rtf1 A {\\b {John}} B}", "A John B"},
+        {"{\\rtf1 #V#}", "#V#", "plain", "{\\rtf1 {plain}}", "plain"},
+        // A formatting switch inside the placeholder still applies after it.
+        {"{\\rtf1 #X\\b Y# tail}", "#XY#", "v", "{\\rtf1 {v}\\b  tail}", "v tail"},
+        // Removing a character that ended a control word must not glue the word to
+        // what follows ("\bY" would be another word and swallow the Y).
+        {"{\\rtf1 #X\\b#Y\\par\\par Z}", "#X#", "J", nullptr, "JY\n\nZ"},
+        // Binary data is no control word, even when it ends in a backslash and a
+        // letter: no blank is put after it, where it would be text.
+        {"{\\rtf1 x\\bin2\\Ayz}", "xy", "Q", nullptr, "Qz"},
+        {"{\\rtf1 x\\bin2 \\Ayz}", "xy", "Q", nullptr, "Qz"},
+        {"{\\rtf1 x\\bin3\\b1yz}", "xy", "Q", nullptr, "Qz"},
+        {"{\\rtf1 x\\bin0 yz}", "xy", "Q", nullptr, "Qz"},
+        // A table cell end is kept: removing it would break the table.
+        {"{\\rtf1\\trowd\\cellx100 a\\cell b\\cell\\row}", "a\tb", "X", nullptr, "X\t\t\n"},
+        // Text that meets only because something between was replaced is no match.
+        {"{\\rtf1 #Fir#X#stName#}", "#X#", "", nullptr, "#FirstName#"},
+        {"{\\rtf1 ab}", "b", "c", nullptr, "ac"},
+        // A \uc2 in force where the value goes does not eat its characters.
+        {"{\\rtf1\\uc2 #V#x}", "#V#", "é!", nullptr, "é!x"}};
+    for (const auto& row : rows) {
+        RtfDocument doc =
+            replaced(row.rtf, QString::fromUtf8(row.found), QString::fromUtf8(row.value));
+        EXPECT_TRUE(!row.written || doc.toRtf() == row.written) << doc.toRtf().constData();
+        EXPECT_EQ(doc.visibleText(), QString::fromUtf8(row.text)) << row.rtf.constData();
+        EXPECT_EQ(reread(doc), QString::fromUtf8(row.text)) << row.rtf.constData();
+    }
     RtfDocument doc = replaced("{\\rtf1 A {\\b #Fir}st# B}", "#first#", "John");
-    EXPECT_EQ(doc.toRtf(), "{\\rtf1 A {\\b {John}} B}");
-    EXPECT_EQ(doc.visibleText(), "A John B");
     EXPECT_EQ(doc.selectionStart() * 100 + doc.selectionLength(), 600);
-    // A formatting switch inside the placeholder still applies after it.
-    doc = replaced("{\\rtf1 #X\\b Y# tail}", "#XY#", "v");
-    EXPECT_EQ(doc.toRtf(), "{\\rtf1 {v}\\b  tail}");
-    EXPECT_EQ(reread(doc), "v tail");
-    // Removing a character that ended a control word must not glue the word to
-    // what follows ("\bY" would be another word and swallow the Y).
     doc = replaced("{\\rtf1 #X\\b#Y\\par\\par Z}", "#X#", "J");
-    EXPECT_EQ(reread(doc), "JY\n\nZ");
     ASSERT_TRUE(doc.find("\n\nz"));
     doc.replaceSelection("");
     EXPECT_EQ(reread(doc), "JY");
-    // Binary data is no control word, even when it ends in a backslash and a
-    // letter: no blank is put after it, where it would be text.
-    for (const QByteArray& rtf :
-         {QByteArray("{\\rtf1 x\\bin2\\Ayz}"), QByteArray("{\\rtf1 x\\bin2 \\Ayz}"),
-          QByteArray("{\\rtf1 x\\bin3\\b1yz}"), QByteArray("{\\rtf1 x\\bin0 yz}")})
-        EXPECT_EQ(reread(replaced(rtf, "xy", "Q")), "Qz") << rtf.constData();
-    // A table cell end is kept: removing it would break the table.
-    doc = replaced("{\\rtf1\\trowd\\cellx100 a\\cell b\\cell\\row}", "a\tb", "X");
-    EXPECT_EQ(doc.visibleText(), "X\t\t\n");
-    EXPECT_EQ(reread(doc), "X\t\t\n");
-}
-
-TEST(RtfDocument, InsertedTextIsEscaped) {
-    const QString value = QString::fromUtf8(
-        "a\\b{c}\td\u00e9\u2014\u4e2d\U0001F600 \r\nnext\nthird\rfourth\u0080\x01");
-    RtfDocument doc = replaced("{\\rtf1\\ansi {\\b #V#}}", "#V#", value);
-    const QByteArray rtf = doc.toRtf();
-    EXPECT_TRUE(rtf.contains("a\\\\b\\{c\\}\\tab d")) << rtf.constData();
-    EXPECT_TRUE(rtf.contains("{\\uc1 a")) << rtf.constData();
-    EXPECT_TRUE(rtf.contains("\\u233\\'e9\\u8212\\'97\\u20013?\\u-10179?\\u-8704?"))
-        << rtf.constData();
-    EXPECT_TRUE(rtf.contains(" \\par next\\par third\\par fourth\\u128?}")) << rtf.constData();
-    for (const char ch : rtf)
-        EXPECT_LT(static_cast<unsigned char>(ch), 0x80);
-    const QString expected =
-        QString::fromUtf8("a\\b{c}\td\u00e9\u2014\u4e2d\U0001F600 \nnext\nthird\nfourth\u0080");
-    EXPECT_EQ(doc.visibleText(), expected);
-    EXPECT_EQ(reread(doc), expected);
-    EXPECT_EQ(replaced("{\\rtf1 #V#}", "#V#", "plain").toRtf(), "{\\rtf1 {plain}}");
-    // A \uc2 in force where the value goes does not eat its characters.
-    EXPECT_EQ(reread(replaced("{\\rtf1\\uc2 #V#x}", "#V#", QString::fromUtf8("é!"))),
-              QString::fromUtf8("é!x"));
-}
-
-TEST(RtfDocument, SearchCoversOnlyTheTemplatesOwnText) {
-    // Text that meets only because something between was replaced is no match.
-    RtfDocument doc = replaced("{\\rtf1 #Fir#X#stName#}", "#X#", "");
-    EXPECT_EQ(doc.visibleText(), "#FirstName#");
-    EXPECT_FALSE(doc.find("#FirstName#"));
-    EXPECT_TRUE(doc.find("stName#"));
-    // Nor does a match run across a value put before a table cell end, which stays.
+    // A match does not run across a value put before a table cell end, which stays.
     EXPECT_FALSE(
         replaced("{\\rtf1\\trowd\\cellx100 a\\cell b\\cell\\row}", "\tb", "X").find("a\t"));
+    doc = replaced("{\\rtf1 #Fir#X#stName#}", "#X#", "");
+    EXPECT_TRUE(!doc.find("#FirstName#") && doc.find("stName#"));
     // An empty selection inserts where the previous insertion ended, in order.
     doc = replaced("{\\rtf1 [{\\b #R#}] end}", "#R#", "one\r\n");
     doc.replaceSelection("two\r\n");
@@ -187,8 +173,21 @@ TEST(RtfDocument, SearchCoversOnlyTheTemplatesOwnText) {
     EXPECT_EQ(doc.selectionStart(), 6);
     doc.replaceSelection("2");
     EXPECT_EQ(doc.visibleText(), "1 and 2");
-    // A replacement at the very end of the text.
-    EXPECT_EQ(reread(replaced("{\\rtf1 ab}", "b", "c")), "ac");
+    // Inserted text is escaped, and kept to ASCII.
+    const QString value = QString::fromUtf8(
+        "a\\b{c}\td\u00e9\u2014\u4e2d\U0001F600 \r\nnext\nthird\rfourth\u0080\x01");
+    doc = replaced("{\\rtf1\\ansi {\\b #V#}}", "#V#", value);
+    const QByteArray rtf = doc.toRtf();
+    EXPECT_TRUE(
+        rtf.contains("{\\uc1 a\\\\b\\{c\\}\\tab d\\u233\\'e9\\u8212\\'97\\u20013?\\u-10179?"
+                     "\\u-8704? \\par next\\par third\\par fourth\\u128?}"))
+        << rtf.constData();
+    for (const char ch : rtf)
+        EXPECT_LT(static_cast<unsigned char>(ch), 0x80);
+    const QString expected =
+        QString::fromUtf8("a\\b{c}\td\u00e9\u2014\u4e2d\U0001F600 \nnext\nthird\nfourth\u0080");
+    EXPECT_EQ(doc.visibleText(), expected);
+    EXPECT_EQ(reread(doc), expected);
 }
 
 TEST(RtfDocument, RoundTripKeepsTheDocument) {
@@ -247,7 +246,6 @@ TEST(RtfDocument, DamagedInputFailsCleanly) {
          {"{\\rtf1 \\" + QByteArray(32, 'a') + " x}", QByteArray("{\\rtf1 \\li1234567890 x}"),
           "{\\rtf1 " + QByteArray(100, '{') + QByteArray(100, '}') + "}"})
         EXPECT_TRUE(RtfDocument().loadFromData(rtf)) << rtf.left(80).constData();
-
     // Damaged copies of a real document: never a crash, and whatever loads must save
     // as RTF that reads back to the same text after a replacement. A fixed seed, so
     // that a failure can be replayed.
@@ -276,7 +274,6 @@ TEST(RtfDocument, DamagedInputFailsCleanly) {
         }
         EXPECT_EQ(reread(doc), doc.visibleText()) << copy.constData();
     }
-
     QTemporaryDir dir;
     RtfDocument doc = loaded(kTricky);
     EXPECT_FALSE(doc.load(dir.filePath("missing.rtf")));

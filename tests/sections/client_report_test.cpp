@@ -96,19 +96,23 @@ QString read(const RecordingReport& r, const QString& fields) {
     return out.join('|');
 }
 
+// What a new client's pane reports after the answers; a box shown fails the test.
+RecordingReport reportOf(const QString& module, const QString& answers) {
+    RecordingPrompts prompts;
+    const auto interview = makeInterview(prompts);
+    Section& pane = *interview->section(module);
+    answer(*interview, pane, answers);
+    RecordingReport report;
+    pane.ClientReport(report);
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << qPrintable(answers + ": " + lastBox(prompts));
+    return report;
+}
+
 void expectRows(const QString& module, const QString& base, const QList<Row>& rows) {
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        const Row& row = rows.at(i);
-        RecordingPrompts prompts;
-        const auto interview = makeInterview(prompts);
-        Section& pane = *interview->section(module);
-        answer(*interview, pane, base + ';' + row.answers);
-        RecordingReport report;
-        pane.ClientReport(report);
-        const QString where = module + " row " + QString::number(i) + ": " + row.answers;
-        EXPECT_EQ(read(report, row.fields), row.expected) << qPrintable(where);
-        EXPECT_TRUE(prompts.boxes.isEmpty()) << qPrintable(where + ": " + lastBox(prompts));
-    }
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(read(reportOf(module, base + ';' + rows[i].answers), rows[i].fields),
+                  rows[i].expected)
+            << qPrintable(module + " row " + QString::number(i) + ": " + rows[i].answers);
 }
 
 TEST(ClientReport, Locator) {
@@ -180,13 +184,9 @@ TEST(ClientReport, Demographic) {
         {age("02/29/2000", "02/28/2005"), "Age", "4"},
         {age("02/30/1970", "01/01/2001"), "Age", "<no call>"},
         {age("12/31/1970", "//"), "Age", "<no call>"}};
-    const QStringList races{
-        "African American", "Alaska Native",    "Asian", "white",      "American Indian",
-        "Native Hawaiian",  "Pacific Islander", "other", "multiracial"};
-    for (int i = 0; i < races.size(); ++i)
-        rows.append({"cboRace=" + QString::number(i), "Race", races.at(i)});
+    // The race's word is looked up by the list's code, first and last alike.
+    rows << Row{"cboRace=0", "Race", "African American"} << Row{"cboRace=8", "Race", "multiracial"};
     expectRows("ctlDemographic", "", rows);
-
     // The pronouns of the gender, none before it is chosen.
     RecordingPrompts prompts;
     const auto interview = makeInterview(prompts);
@@ -194,12 +194,9 @@ TEST(ClientReport, Demographic) {
     QStringList pronouns;
     for (const int sex : {-1, 0, 1}) {
         if (sex >= 0) interview->section("ctlDemographic")->choose("optSex", sex);
-        pronouns << QStringList{p.himherself(), p.hisher(), p.HisHerC(),
-                                p.himher(),     p.heshe(),  p.HeSheC()}
-                        .join(' ');
+        pronouns << p.himherself() + p.hisher() + p.HisHerC() + p.himher() + p.heshe() + p.HeSheC();
     }
-    EXPECT_EQ(pronouns,
-              (QStringList{"     ", "himself his His him he He", "herself her Her her she She"}));
+    EXPECT_EQ(pronouns.join(' '), " himselfhisHishimheHe herselfherHerhersheShe");
 }
 
 TEST(ClientReport, CriminalJustice) {
@@ -422,16 +419,10 @@ TEST(ClientReport, Medical) {
          {insurance("", employer | medicaid), "IPrograms",
           "employer provided health insurance, and Medicaid"},
          {insurance("", 0), "IPrograms", "no insurance programs"}});
-
     for (const QString& specified : {QString("county plan"), QString()}) {
         for (int rows = 0; rows < 64; ++rows) {
-            RecordingPrompts prompts;
-            const auto interview = makeInterview(prompts);
-            Section& medical = *interview->section("ctlMedical");
-            answer(*interview, medical, insurance("7", rows, specified));
-            RecordingReport r;
-            medical.ClientReport(r);
-            const QString phrase = r.value("IPrograms");
+            const QString phrase =
+                reportOf("ctlMedical", insurance("7", rows, specified)).value("IPrograms");
             EXPECT_FALSE(phrase.endsWith(", ") || phrase.endsWith(", and") ||
                          phrase.startsWith(", "))
                 << rows << ": " << phrase.toStdString();
@@ -499,7 +490,6 @@ TEST(ClientReport, AFullClientFillsEveryPlaceholderOfTheTemplateInItsOrder) {
     auto interview = makeInterview(prompts);
     answerAll(*interview);
     ASSERT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
-
     RecordingReport recorder;
     for (Section* section : interview->sections())
         section->ClientReport(recorder);
@@ -517,7 +507,6 @@ TEST(ClientReport, AFullClientFillsEveryPlaceholderOfTheTemplateInItsOrder) {
     EXPECT_EQ(values, QString::fromUtf8(readFile(YRN_SOURCE_DIR "/tests/sections/full_client.txt"))
                           .remove('\r')
                           .split('\n', Qt::SkipEmptyParts));
-
     ProgramFolder program;
     ASSERT_TRUE(program.hasTemplate);
     ASSERT_TRUE(QDir(program.path).mkdir(interview->identity().YRNDirectory()));
