@@ -23,31 +23,22 @@ class Words : public Section {
         addCheck("chkNone");
         addLabel("lblBound", "2.  Bound  question  ?");
         markOptional({"txtMaybe"});
-        addPage(0)
-            .question("1.  Your\n  name (first ,  last)   :", {{"txtFirst"}, {"txtLast"}})
+        // clang-format off
+        addPage(0).question("1.  Your\n  name (first ,  last)   :", {{"txtFirst"}, {"txtLast"}})
             .boundQuestion("lblBound", {{"optBound"}})
-            .question("3. Used?", {{"optYes"}})
-            .question("", {{"txtWhat"}})  // carries on question 3
-            .question("4. How often have you:")
-            .question("Had DTs?", {{"txtDTs"}})
-            .question("5. Next?", {{"optNext"}})
-            .question("Apart?", {{"txtPart"}})
-            .question("6. Lead:")
-            .heading("Head")
-            .question("Own words?", {{"txtOwn"}})
+            .question("3. Used?", {{"optYes"}}).question("", {{"txtWhat"}})  // carries on 3
+            .question("4. How often have you:").question("Had DTs?", {{"txtDTs"}})
+            .question("5. Next?", {{"optNext"}}).question("Apart?", {{"txtPart"}})
+            .question("6. Lead:").heading("Head").question("Own words?", {{"txtOwn"}})
             .question("7. Check", {{"chkNone"}, {"txtOff"}, {"txtHeld"}, {"txtMaybe"}})
-            .note("A note")
-            .question("8. Children:")
-            .table("", {"Who", "DOB", "", "Sex"},
-                   {{"GROUP  ONE", {}, {}},
-                    {"Mother", {}, {"", "txtDOBM", "txtDOBD"}},
-                    {"", {}, {"", "", "", "", "optR2"}}})
+            .note("A note").question("8. Children:")
+            .table("", {"Who", "DOB", "", "Sex"}, {{"GROUP  ONE", {}, {}},
+                   {"Mother", {}, {"", "txtDOBM", "txtDOBD"}}, {"", {}, {"", "", "", "", "optR2"}}})
             .question("", {{"txtCap", "Caption   here"}})
             .table("9.  Titled", {"", "Col"}, {{"Row", {}, {"", "optLed"}}});
         addPage(1).question("10. Skipped", {{"txtSkipped"}});
-        addPage(2)
-            .caption("Halverin Drug Court YRN -- Ratings", 1)
-            .question("11. Rate", {{"optRating"}});
+        addPage(2).caption("Halverin Drug Court YRN -- Ratings", 1).question("11. Rate", {{"optRating"}});
+        // clang-format on
         captureStartState();
         setEnabled("txtOff", false);
         setHeld("txtHeld", true);
@@ -70,8 +61,7 @@ struct ReviewWording : ::testing::Test {
         QStringList out;
         for (const ReviewItem& i : items)
             if (i.module == "ctlWords")
-                out << QStringList{i.fieldId, i.text(), i.where(), QString::number(i.page)}.join(
-                    '|');
+                out << i.fieldId + '|' + i.text() + '|' + i.where() + '|' + QString::number(i.page);
         return out;
     }
 };

@@ -44,7 +44,6 @@ struct DemographicRules : ::testing::Test, Client<DemographicSection> {
 
 TEST_F(DemographicRules, SexWordsQuestion12AndOriginAsksTheYears) {
     EXPECT_EQ(q12(), "You must go back and select client's sex before answering question 12.|");
-    EXPECT_EQ(pane.field("cboRace").codes, (QList<int>{30, 35, 40, 45, 50, 55, 60, 70, 65}));
     play(*this, {{{"optSex=0", "optOrigin=1"}, {"txtPregnancies=", "txtYearsUS="}}});
     EXPECT_EQ(q12(), "12.    How many pregnancies have you been responsible for?|Pregnancies");
     EXPECT_EQ(focused(prompts), QStringList{"txtYearsUS"});
@@ -134,15 +133,13 @@ TEST_F(DemographicRules, ACountNotLeftIsFinalWhenSavedAndARefusedCountEndsHeldRo
     pane.setText("txtChildren", "1");
     ASSERT_TRUE(pane.SaveYRN(dir.filePath("Demographic.YRN")));
     EXPECT_TRUE(rowFilled(0) && rowEmptyAndClosed(1) && rowEmptyAndClosed(2));
-    Client<DemographicSection> other;
-    ASSERT_TRUE(other.load(dir.filePath("Demographic.YRN")).complete);
-    EXPECT_EQ(other.pane.position(arr("cboChildSupport", 1)), -1);
+    expectSameAfterReload();
 
     type("txtChildren", "3");
     fillRow(1);
     fillRow(2);
     answer(pane, {"txtChildren:=1", "txtChildren:=11"});
-    EXPECT_EQ(pane.text("txtChildren"), "");
+    EXPECT_TRUE(shows(pane, {"txtChildren="}));
     pane.leave("txtChildren");
     EXPECT_TRUE(rowFilled(0) && rowEmptyAndClosed(1) && rowEmptyAndClosed(2));
 }
@@ -170,7 +167,7 @@ TEST_F(DemographicRules, DatesReminderAndAdvancesButNothingWhileAClientIsRead) {
     EXPECT_EQ(focused(prompts), QStringList{"txtBDateMonth"});
     EXPECT_EQ(pane.BirthDate(), "02-30-1970");
     // A child's date: the box, but no focus move while loading.
-    answer(pane, {"txtChildren=1", "txtChildsDOBM(0)=4", "txtChildsDOBD(0)=31"});
+    answer(pane, steps("txtChildren=1;txtChildsDOBM(0)=4;txtChildsDOBD(0)=31"));
     prompts.clear();
     interview->BeginLoading();
     type("txtChildsDOBY(0)", "2005");
@@ -187,14 +184,13 @@ TEST_F(DemographicRules, DatesReminderAndAdvancesButNothingWhileAClientIsRead) {
     EXPECT_EQ(pane.text("txtSSN"), "123-45-6789");
     // Full two-digit boxes hand the focus on.
     prompts.clear();
-    answer(pane,
-           {"optOtherChildren=1", "chkD3=1", "txtBDateMonth:=11", "txtBDateDay:=12",
-            "txtChildsDOBM(0):=10", "txtChildsDOBD(0):=10", "txtD3DOBM:=10", "txtD3DOBD:=10"});
+    answer(pane, steps("optOtherChildren=1;chkD3=1;txtBDateMonth:=11;txtBDateDay:=12;"
+                       "txtChildsDOBM(0):=10;txtChildsDOBD(0):=10;txtD3DOBM:=10;txtD3DOBD:=10"));
     EXPECT_EQ(focused(prompts), (QStringList{"txtBDateDay", "txtBDateYear", "txtChildsDOBD(0)",
                                              "txtChildsDOBY(0)", "txtD3DOBD", "txtD3DOBY"}));
     prompts.clear();
     interview->BeginLoading();
-    answer(pane, {"txtBDateMonth:=12", "txtSSN=1", "optOrigin=1"});
+    answer(pane, steps("txtBDateMonth:=12;txtSSN=1;optOrigin=1"));
     interview->EndLoading();
     EXPECT_TRUE(prompts.boxes.isEmpty() && prompts.focusRequests.isEmpty());
 }
