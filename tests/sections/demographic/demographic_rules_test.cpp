@@ -7,21 +7,6 @@
 namespace yrn::test {
 namespace {
 
-const QString kDem = "ctlDemographic";
-
-const FollowUp kDemographicFollowUps[] = {
-    yesNo(kDem, "optOrigin", {}, {"txtYearsUS"}),
-    // A dependent's tick opens the row as it stands; clearing it closes it unpainted.
-    {kDem,
-     {"optOtherChildren=1", "chkD2=1"},
-     {"chkD2=0"},
-     {"optD2Gender", "txtD2DOBM", "txtD2DOBD", "txtD2DOBY"},
-     {},
-     Background::Normal},
-};
-INSTANTIATE_TEST_SUITE_P(Demographic, FollowUpTest, ::testing::ValuesIn(kDemographicFollowUps),
-                         followUpName);
-
 struct DemographicRules : ::testing::Test, Client<DemographicSection> {
     QTemporaryDir dir;
     void fillRow(int r) {

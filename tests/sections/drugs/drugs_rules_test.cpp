@@ -6,28 +6,6 @@
 namespace yrn::test {
 namespace {
 
-const QString kD = "ctlDrugs";
-const QStringList kAbstinence{"txtMonthsAbstinence", "txtEndAbstinence"};
-
-std::vector<FollowUp> drugsFollowUps() {
-    std::vector<FollowUp> rows{
-        yesNo(kD, "optAlcTreat", {},
-              {"txtAlcAbuseL", "txtAlcAbusePY", "txtDetoxL", "txtDetoxPY", "txtOutpatientL",
-               "txtOutpatientPY"}),
-        yesNo(kD, "optDrugTreat", {},
-              {"txtDrugAbuseL", "txtDrugAbusePY", "txtDrugDetoxL", "txtDrugDetoxPY",
-               "txtDrugOutpatientL", "txtDrugOutpatientPY"}),
-        yesNo(kD, "optAAL", {}, {"optAAPY", "txtAANAMeetings30"}),
-        yesNo(kD, "optAAPY", {}, {"txtAANAMeetings30"}, {"optAAL=1"}),
-        {kD, {"cboMajorSubstance=0"}, {"cboMajorSubstance=13"}, kAbstinence},
-        {kD, {"chkAbstinence=0"}, {"chkAbstinence=1"}, kAbstinence}};
-    // A substance row: what it holds stays when "Yes" opens it.
-    for (int i = 0; i < 12; ++i)
-        rows.push_back(yesNo(kD, arr("optEverUse", i), DrugsSection::rowFields(i).mid(1)));
-    return rows;
-}
-INSTANTIATE_TEST_SUITE_P(Drugs, FollowUpTest, ::testing::ValuesIn(drugsFollowUps()), followUpName);
-
 struct DrugsRules : ::testing::Test, Client<DrugsSection> {
     DrugCommentDialogModel& dialog = pane.commentDialog();
 };

@@ -8,10 +8,6 @@
 namespace yrn::test {
 namespace {
 
-const FollowUp kLocatorFollowUps[] = {yesNo("ctlLocatorInformation", "optWorking", kWorkBoxes)};
-INSTANTIATE_TEST_SUITE_P(Locator, FollowUpTest, ::testing::ValuesIn(kLocatorFollowUps),
-                         followUpName);
-
 struct LocatorTest : ::testing::Test, Client<LocatorSection> {};
 
 // 24 sites in order, then three added later; the code of a site is its place.
