@@ -3,7 +3,6 @@
 // that contradict each other.
 #include <QSet>
 #include <algorithm>
-#include <string>
 #include <vector>
 
 #include "interview/Review.h"
@@ -15,22 +14,16 @@ namespace {
 
 const QString kRivera = QStringLiteral(YRN_SOURCE_DIR "/tests/data/RiveraAnaM03-14-2024");
 
-using Lines = std::vector<std::string>;
-
 struct Interviewed {
     RecordingPrompts prompts;
     std::unique_ptr<Interview> interview = makeInterview(prompts);
     Section& operator[](const char* module) const { return *interview->section(module); }
     Review review() const { return reviewAnswers(*interview); }
     // "module|fieldId|page|warning" of every warning, in order.
-    Lines warnings() const {
-        Lines out;
-        for (const ReviewItem& item : review().warnings)
-            out.push_back(QStringLiteral("%1|%2|%3|%4")
-                              .arg(item.module, item.fieldId)
-                              .arg(item.page)
-                              .arg(item.warning)
-                              .toStdString());
+    QStringList warnings() const {
+        QStringList out;
+        for (const ReviewItem& i : review().warnings)
+            out << i.module + '|' + i.fieldId + '|' + QString::number(i.page) + '|' + i.warning;
         return out;
     }
 };
@@ -138,10 +131,10 @@ TEST(Review, TheClientKeptWithTheTestsIsComplete) {
 struct Step {
     const char* module;
     const char* answers;
-    Lines warnings;  // after the answers
+    QStringList warnings;  // after the answers
 };
 
-const std::string kNeverHospitalized =
+const QString kNeverHospitalized =
     "ctlMedical|txtHospitalized|0|Never hospitalized for medical problems, but 2 days of medical "
     "treatment in a controlled environment in the past 30 days (Demographic Information).";
 
