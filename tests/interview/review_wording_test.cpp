@@ -32,8 +32,8 @@ class Words : public Section {
             .question("6. Lead:").heading("Head").question("Own words?", {{"txtOwn"}})
             .question("7. Check", {{"chkNone"}, {"txtOff"}, {"txtHeld"}, {"txtMaybe"}})
             .note("A note").question("8. Children:")
-            .table("", {"Who", "DOB", "", "Sex"}, {{"GROUP  ONE", {}, {}},
-                   {"Mother", {}, {"", "txtDOBM", "txtDOBD"}}, {"", {}, {"", "", "", "", "optR2"}}})
+            .table("", {"DOB", "", "", "Sex"}, {{"GROUP  ONE", {}, {}},
+                   {"Mother", {}, {"txtDOBM", "txtDOBD"}}, {"", {}, {"", "", "", "", "optR2"}}})
             .question("", {{"txtCap", "Caption   here"}})
             .table("9.  Titled", {"", "Col"}, {{"Row", {}, {"", "optLed"}}});
         addPage(1).question("10. Skipped", {{"txtSkipped"}});
