@@ -16,9 +16,9 @@ class Words : public Section {
     Words(Interview& i, const QString& module)
         : Section(i, {module, "Words", "Words.YRN", "Halverin Drug Court YRN -- Words  Section "}) {
         for (const char* id :
-             {"txtFirst", "txtLast", "optBound", "optYes", "txtWhat", "txtDTs", "optNext",
-              "txtPart", "txtOwn", "txtOff", "txtHeld", "txtMaybe", "txtDOBM", "txtDOBD", "optR2",
-              "txtCap", "optLed", "txtSkipped", "optRating"})
+             {"txtFirst", "txtLast", "optBound", "optYes", "txtWhat",    "txtDTs",   "optNext",
+              "txtPart",  "txtHead", "txtOwn",   "txtOff", "txtHeld",    "txtMaybe", "txtDOBM",
+              "txtDOBD",  "optR2",   "txtCap",   "optLed", "txtSkipped", "optRating"})
             id[0] == 't' ? addText(id) : addOption(id, {"No", "Yes"});
         addCheck("chkNone");
         addLabel("lblBound", "2.  Bound  question  ?");
@@ -29,7 +29,8 @@ class Words : public Section {
             .question("3. Used?", {{"optYes"}}).question("", {{"txtWhat"}})  // carries on 3
             .question("4. How often have you:").question("Had DTs?", {{"txtDTs"}})
             .question("5. Next?", {{"optNext"}}).question("Apart?", {{"txtPart"}})
-            .question("6. Lead:").heading("Head").question("Own words?", {{"txtOwn"}})
+            .question("6. Lead:").heading("Head").question("", {{"txtHead", "Under  head"}})
+            .question("Own words?", {{"txtOwn"}})
             .question("7. Check", {{"chkNone"}, {"txtOff"}, {"txtHeld"}, {"txtMaybe"}})
             .note("A note").question("8. Children:")
             .table("", {"DOB", "", "", "Sex"}, {{"GROUP  ONE", {}, {}},
@@ -37,7 +38,8 @@ class Words : public Section {
             .question("", {{"txtCap", "Caption   here"}})
             .table("9.  Titled", {"", "Col"}, {{"Row", {}, {"", "optLed"}}});
         addPage(1).question("10. Skipped", {{"txtSkipped"}});
-        addPage(2).caption("Halverin Drug Court YRN -- Ratings", 1).question("11. Rate", {{"optRating"}});
+        addPage(2).caption("Halverin Drug Court YRN -- Ratings", 1)
+            .question("", {{"optRating", "11.  Rate"}});  // the page starts with no text
         // clang-format on
         captureStartState();
         setEnabled("txtOff", false);
@@ -75,8 +77,8 @@ TEST_F(ReviewWording, ListsTheQuestionsLeftInOrderInOneLineOfWords) {
         QStringList(
             {"txtFirst|1. Your name (first , last):|" + p1, "optBound|2. Bound question?|" + p1,
              "optYes|3. Used?|" + p1, "txtDTs|4. How often have you: — Had DTs?|" + p1,
-             "optNext|5. Next?|" + p1, "txtPart|Apart?|" + p1, "txtOwn|Own words?|" + p1,
-             "txtDOBM|8. Children: — GROUP ONE — Mother — DOB|" + p1,
+             "optNext|5. Next?|" + p1, "txtPart|Apart?|" + p1, "txtHead|Under head|" + p1,
+             "txtOwn|Own words?|" + p1, "txtDOBM|8. Children: — GROUP ONE — Mother — DOB|" + p1,
              "optR2|8. Children: — GROUP ONE — Row 2 — Sex|" + p1, "txtCap|Caption here|" + p1,
              "optLed|9. Titled — Row — Col|" + p1, "optRating|11. Rate|Ratings, page 2|2"}));
     // A fault in one section's checks is reported and the others still run.
