@@ -38,7 +38,7 @@ class Words : public Section {
             .question("", {{"txtCap", "Caption   here"}})
             .table("9.  Titled", {"", "Col"}, {{"Row", {}, {"", "optLed"}}});
         addPage(1).question("10. Skipped", {{"txtSkipped"}});
-        addPage(2).caption("Halverin Drug Court YRN -- Ratings", 1)
+        addPage(2).caption("-- Ratings", 1)
             .question("", {{"optRating", "11.  Rate"}});  // the page starts with no text
         // clang-format on
         captureStartState();
