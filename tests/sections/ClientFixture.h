@@ -66,16 +66,6 @@ struct Client {
     }
     // Types a text and leaves the box.
     void type(const QString& id, const QString& text) { typeAndLeave(pane, id, text); }
-    void set(std::initializer_list<std::pair<QString, QString>> texts) {
-        for (const auto& [id, text] : texts)
-            pane.setText(id, text);
-    }
-    // What the pane's narrative fills in.
-    RecordingReport report() {
-        RecordingReport r;
-        pane.ClientReport(r);
-        return r;
-    }
     // The readers replay the rules: saved and read into a fresh client, the pane
     // must come back as the clicks built it, quietly (no box, no focus request).
     void expectSameAfterReload() {

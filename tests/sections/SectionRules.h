@@ -1,10 +1,8 @@
 #pragma once
 
-// Follow-up rules as table rows: the answers that open some questions, the answers
-// that close them, and what the opening does to what they held. Each section's
-// rules test instantiates FollowUpTest with its rows; the test of a row runs the
-// No / Yes dance by clicks and by reading the saved answers back. And scenarios:
-// answers, each group followed by what the pane looks like.
+// Follow-up rules as table rows (what opens some questions, what closes them, and
+// what the opening does to what they held), and scenarios: answers, each group
+// followed by what the pane looks like.
 
 #include "sections/ClientFixture.h"
 

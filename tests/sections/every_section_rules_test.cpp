@@ -59,6 +59,60 @@ TEST_P(FollowUpTest, NoClosesAndEmptiesAndYesOpensAgain) {
 
 namespace {
 
+// Every follow-up pair of every section.
+std::vector<FollowUp> followUps() {
+    const QString L = "ctlLocatorInformation", D = "ctlDemographic", M = "ctlMedical",
+                  E = "ctlEmployment", R = "ctlDrugs", C = "ctlCriminalJustice",
+                  H = "ctlMentalHealth";
+    const QStringList abstinence{"txtMonthsAbstinence", "txtEndAbstinence"},
+        start{"txtStartJobM", "txtStartJobY"};
+    // clang-format off
+    std::vector<FollowUp> out{
+        yesNo(L, "optWorking", kWorkBoxes),
+        yesNo(D, "optOrigin", {}, {"txtYearsUS"}),
+        // A dependent's tick opens the row as it stands; clearing it closes it unpainted.
+        {D, {"optOtherChildren=1", "chkD2=1"}, {"chkD2=0"}, {"optD2Gender", "txtD2DOBM", "txtD2DOBD",
+         "txtD2DOBY"}, {}, Background::Normal},
+        yesNo(M, "optChrMedProb", {"txtMedicalProblems"}), yesNo(M, "optPresMed", {"txtMedication"}),
+        yesNo(M, "optPension", {"txtPension"}), yesNo(M, "optSmokes", {"txtCigarettes"}),
+        yesNo(M, "optSleepLate", {"optBecauseWork"}), yesNo(M, "optHealthInsurance(5)", {"txtOtherHI"}),
+        {M, {"txtHospitalized=3"}, {"txtHospitalized=0"}, {}, {"cboLastHospitalized"}},
+        {M, {"txtInsurance=6"}, {"txtInsurance=0"}, {}, rows("optHealthInsurance", 6)},
+        yesNo(E, "optProfession", {}, {"txtProfession"}),
+        yesNo(E, "optDrLic", {}, {"txtDriversLicenseNumber"}),
+        {E, {"optDrLic=0"}, {"optDrLic=1"}, {}, {"txtNoDriversLicenseReason"}},
+        yesNo(E, "optCurrEmp", {}, {"txtCurrJobY", "txtCurrJobM"}),
+        {E, {"optCurrEmp=0"}, {"optCurrEmp=1"}, {}, {"txtLastJobY", "txtLastJobM", "txtLeaveJobM",
+         "txtLeaveJobY", "cboReasonLeft"}},
+        {E, {"cboJobtype=2"}, {"cboJobtype=14"}, start}, {E, {"cboJobtype=-1"}, {"cboJobtype=14"}, start},
+        yesNo(E, "optContributor", {"cboGreatestContributor", "optMajSupp"}),
+        yesNo(R, "optAlcTreat", {}, {"txtAlcAbuseL", "txtAlcAbusePY", "txtDetoxL", "txtDetoxPY",
+              "txtOutpatientL", "txtOutpatientPY"}),
+        yesNo(R, "optDrugTreat", {}, {"txtDrugAbuseL", "txtDrugAbusePY", "txtDrugDetoxL",
+              "txtDrugDetoxPY", "txtDrugOutpatientL", "txtDrugOutpatientPY"}),
+        yesNo(R, "optAAL", {}, {"optAAPY", "txtAANAMeetings30"}),
+        yesNo(R, "optAAPY", {}, {"txtAANAMeetings30"}, {"optAAL=1"}),
+        {R, {"cboMajorSubstance=0"}, {"cboMajorSubstance=13"}, abstinence},
+        {R, {"chkAbstinence=0"}, {"chkAbstinence=1"}, abstinence},
+        {C, {"cboIncarceration=2"}, {"cboIncarceration=0"}, {}, {"cboLastIncarceration"}},
+        yesNo(C, "optReasonIncar(18)", {}, {"txtOtherIncarceration"}, {"cboIncarceration=1"}),
+        yesNo(C, "optPresAwCharges", {}, rows("optAwaitCharges", 19)),
+        yesNo(C, "optAwaitCharges(18)", {}, {"txtOtherChargeAwaited"}, {"optPresAwCharges=1"}),
+        yesNo("ctlFamilySocialHistory", "optHomeless", {}, {"cboHomelessLiving"}),
+        // The medication is asked afresh after "Yes".
+        yesNo(H, "optPrescMed", {}, {"txtMedicationPrescribed"}),
+        yesNo(H, "optPrescMed30D", {}, {"txtMedicationPrescribed30"})};
+    // clang-format on
+    for (int i = 0; i < 5; ++i)  // only the last debt names its debts
+        out.push_back(yesNo(E, arr("optMoneyOwed", i), {arr("cboAmountOwed", i)},
+                            i == 4 ? QStringList{"txtOtherDebt"} : QStringList{}));
+    // A substance row: what it holds stays when "Yes" opens it.
+    for (int i = 0; i < 12; ++i)
+        out.push_back(yesNo(R, arr("optEverUse", i), DrugsSection::rowFields(i).mid(1)));
+    return out;
+}
+INSTANTIATE_TEST_SUITE_P(Rules, FollowUpTest, ::testing::ValuesIn(followUps()), followUpName);
+
 struct SectionCase {
     QString module;
     int checkedBoxes;                     // text boxes with a range check

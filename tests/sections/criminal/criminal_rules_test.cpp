@@ -6,17 +6,6 @@
 namespace yrn::test {
 namespace {
 
-const QString kCJ = "ctlCriminalJustice";
-
-const FollowUp kCriminalFollowUps[] = {
-    {kCJ, {"cboIncarceration=2"}, {"cboIncarceration=0"}, {}, {"cboLastIncarceration"}},
-    yesNo(kCJ, "optReasonIncar(18)", {}, {"txtOtherIncarceration"}, {"cboIncarceration=1"}),
-    yesNo(kCJ, "optPresAwCharges", {}, rows("optAwaitCharges", 19)),
-    yesNo(kCJ, "optAwaitCharges(18)", {}, {"txtOtherChargeAwaited"}, {"optPresAwCharges=1"}),
-};
-INSTANTIATE_TEST_SUITE_P(Criminal, FollowUpTest, ::testing::ValuesIn(kCriminalFollowUps),
-                         followUpName);
-
 // Every row of a list as "stem(i)=shown".
 QStringList all(const QString& stem, const QString& shown) {
     QStringList out;

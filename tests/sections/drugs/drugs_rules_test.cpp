@@ -6,35 +6,13 @@
 namespace yrn::test {
 namespace {
 
-const QString kD = "ctlDrugs";
-const QStringList kAbstinence{"txtMonthsAbstinence", "txtEndAbstinence"};
-
-std::vector<FollowUp> drugsFollowUps() {
-    std::vector<FollowUp> rows{
-        yesNo(kD, "optAlcTreat", {},
-              {"txtAlcAbuseL", "txtAlcAbusePY", "txtDetoxL", "txtDetoxPY", "txtOutpatientL",
-               "txtOutpatientPY"}),
-        yesNo(kD, "optDrugTreat", {},
-              {"txtDrugAbuseL", "txtDrugAbusePY", "txtDrugDetoxL", "txtDrugDetoxPY",
-               "txtDrugOutpatientL", "txtDrugOutpatientPY"}),
-        yesNo(kD, "optAAL", {}, {"optAAPY", "txtAANAMeetings30"}),
-        yesNo(kD, "optAAPY", {}, {"txtAANAMeetings30"}, {"optAAL=1"}),
-        {kD, {"cboMajorSubstance=0"}, {"cboMajorSubstance=13"}, kAbstinence},
-        {kD, {"chkAbstinence=0"}, {"chkAbstinence=1"}, kAbstinence}};
-    // A substance row: what it holds stays when "Yes" opens it.
-    for (int i = 0; i < 12; ++i)
-        rows.push_back(yesNo(kD, arr("optEverUse", i), DrugsSection::rowFields(i).mid(1)));
-    return rows;
-}
-INSTANTIATE_TEST_SUITE_P(Drugs, FollowUpTest, ::testing::ValuesIn(drugsFollowUps()), followUpName);
-
 struct DrugsRules : ::testing::Test, Client<DrugsSection> {
     DrugCommentDialogModel& dialog = pane.commentDialog();
 };
 
+// Typed and written before "Yes": kept; "No" empties the comment and the button
+// goes off and plain. One blank is a comment; nothing at all is none.
 TEST_F(DrugsRules, ARowsCommentButtonFollowsItsYesAndItsComment) {
-    // Typed and written before "Yes": kept; "No" empties the comment and the
-    // button goes off and plain.
     type(arr("txtAge1stUse", 3), "9");
     writeComment(pane, 3, "first tried at a party");
     EXPECT_TRUE(pane.commentIndicator(3));
@@ -48,45 +26,39 @@ TEST_F(DrugsRules, ARowsCommentButtonFollowsItsYesAndItsComment) {
     answer(pane, {"optEverUse(4)=1"});
     interview->EndLoading();
     EXPECT_EQ(prompts.focusRequests.size(), 2);  // not again, nor while loading
-    // One blank is a comment; nothing at all is none.
     writeComment(pane, 7, " ");
     EXPECT_TRUE(pane.commentIndicator(7));
     writeComment(pane, 7, "");
     EXPECT_FALSE(pane.commentIndicator(7));
 }
 
+// The dialog's model: OK returns, Cancel keeps, a second row or a new client cancels.
 TEST_F(DrugsRules, TheCommentDialogPassesOkReturnsAndCancelKeeps) {
     int told = 0;
     dialog.observe([&] { ++told; });
     answer(pane, {"optEverUse(2)=1", "optDrugComments(2)=0"});
-    EXPECT_TRUE(dialog.isOpen() && told == 1 && dialog.index() == 2);
+    EXPECT_TRUE(dialog.isOpen() && told == 1 && dialog.index() == 2 && dialog.comments() == "");
     EXPECT_EQ(dialog.label(), "Cocaine comments");
-    EXPECT_EQ(dialog.comments(), "");
     dialog.setComments("uses\r\nat weekends");
     dialog.OKButton();
     EXPECT_TRUE(!dialog.isOpen() && told == 2);
     const QStringList kept{"txtDrugComments(2)=uses\r\nat weekends", "optDrugComments(2)=-1"};
     EXPECT_TRUE(looks(pane, kept));  // the button can be clicked again
-    // Cancel keeps the comment and its indicator.
     answer(pane, {"optDrugComments(2)=0"});
     EXPECT_EQ(dialog.comments(), "uses\r\nat weekends");
     dialog.setComments("thrown away");
     dialog.CancelButton();
-    EXPECT_FALSE(dialog.isOpen());
-    EXPECT_TRUE(looks(pane, kept) && pane.commentIndicator(2));
-    // A second row asking while the dialog is up cancels the first.
+    EXPECT_TRUE(!dialog.isOpen() && looks(pane, kept) && pane.commentIndicator(2));
     answer(pane, {"optDrugComments(2)=0"});
     dialog.setComments("lost");
     answer(pane, {"optDrugComments(4)=0"});
-    EXPECT_EQ(dialog.index(), 4);
-    EXPECT_TRUE(looks(pane, kept));
-    // A new client while it is up: closed as Cancel, nothing reaches the new client.
+    EXPECT_TRUE(dialog.index() == 4 && looks(pane, kept));
     dialog.setComments("of the old client");
     reset();
     EXPECT_FALSE(dialog.isOpen());
     dialog.OKButton();
     for (int i = 0; i < 12; ++i)
-        EXPECT_TRUE(pane.text(arr("txtDrugComments", i)).isEmpty());
+        EXPECT_EQ(pane.text(arr("txtDrugComments", i)), "");
     EXPECT_TRUE(prompts.boxes.isEmpty());
     // A row outside the table is a program error.
     pane.ReturnComments("x", "Heroin comments", 12);

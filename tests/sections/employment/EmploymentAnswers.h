@@ -7,23 +7,6 @@
 
 namespace yrn::test {
 
-// A client of "Employment.YRN" as a Windows machine writes it, field by field in
-// file order: a licensed welder out of work since 2000 (last job: a craft job of
-// one year and one month, laid off), supported in part by a parent, with food
-// stamps and child support and court fees owed. Lines 1-5: years, months,
-// profession?, license?, car?; 6-8: profession, why not, number; 9: not employed
-// now; 10-13: last job, current job; 14-17: full time, craft, started; 18-20: laid
-// off, left; 21-24: contributor, parent, not majority, unemployed; 25: days worked;
-// 26-33: income; 34: dependants; 35-44: debts; 45: other debts; 46-49: problem
-// days and ratings; 50: comments.
-inline QStringList windowsEmploymentClient() {
-    return QStringLiteral(
-               "12|6|1|1|0|soudure (welding)|-1 |S123-4567|0|1|01|-1 |-1 | 0 | 4 |03|1999| 1 |10|"
-               "2000|1| 1 |0| 5 |00|-1 |-1 |0|-1 |150|-1 |00|-1 |2|1| 2 |1| 0 |0|-1 |-1|-1 |0|"
-               "-1 |-1 |3| 3 | 1 | 7 |Looking for work; résumé ready")
-        .split('|');
-}
-
 // Twelve years of school, a welder with a license and a car, employed as a
 // craftsman for a year and three months, supported in part by a parent, income
 // from work and food stamps, two debts, one of them "other".

@@ -6,10 +6,6 @@
 namespace yrn::test {
 namespace {
 
-const FollowUp kFamilyFollowUps[] = {
-    yesNo("ctlFamilySocialHistory", "optHomeless", {}, {"cboHomelessLiving"})};
-INSTANTIATE_TEST_SUITE_P(Family, FollowUpTest, ::testing::ValuesIn(kFamilyFollowUps), followUpName);
-
 struct FamilyRules : ::testing::Test, Client<FamilySocialSection> {};
 
 // A relative's row is cells r, r + 14 and r + 28 (alcohol, drugs, psychiatric).

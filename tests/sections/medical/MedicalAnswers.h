@@ -6,12 +6,9 @@
 
 namespace yrn::test {
 
-// The 34 value lines of "Medical.YRN" for a client who answered nothing, in file
-// order: an empty text box and an empty list are "-1 ", an unanswered option
-// group "-1". 1-4: times, last, chronic?, which; 5-12: the eight health problems;
-// 13-17: fit, medication?, which, pension?, which; 18-22: smokes, cigarettes,
-// sleep, work, months; 23-28: the kinds of insurance; 29-34: other, troubled,
-// days, ...
+// The 34 value lines of "Medical.YRN" for a client who answered nothing: an empty
+// text box or list is "-1 ", an option group "-1"; line 22 holds the months of
+// insurance, 23-28 its kinds.
 inline QStringList unansweredMedicalFile() {
     return QStringLiteral(
                "-1 |-1 |-1|-1 |-1|-1|-1|-1|-1|-1|-1|-1|-1|-1|-1 |-1|-1 |-1|-1 |-1|-1|"

@@ -8,20 +8,6 @@
 namespace yrn::test {
 namespace {
 
-const QString kMed = "ctlMedical";
-
-const FollowUp kFollowUps[] = {
-    {kMed, {"optChrMedProb=1"}, {"optChrMedProb=0"}, {"txtMedicalProblems"}},
-    {kMed, {"optPresMed=1"}, {"optPresMed=0"}, {"txtMedication"}},
-    {kMed, {"optPension=1"}, {"optPension=0"}, {"txtPension"}},
-    {kMed, {"optSmokes=1"}, {"optSmokes=0"}, {"txtCigarettes"}},
-    {kMed, {"optSleepLate=1"}, {"optSleepLate=0"}, {"optBecauseWork"}},
-    {kMed, {"optHealthInsurance(5)=1"}, {"optHealthInsurance(5)=0"}, {"txtOtherHI"}},
-    {kMed, {"txtHospitalized=3"}, {"txtHospitalized=0"}, {}, {"cboLastHospitalized"}},
-    {kMed, {"txtInsurance=6"}, {"txtInsurance=0"}, {}, rows("optHealthInsurance", 6)},
-};
-INSTANTIATE_TEST_SUITE_P(Medical, FollowUpTest, ::testing::ValuesIn(kFollowUps), followUpName);
-
 // The six buttons of question 12 as "1001-1" gives them ('-': none), open or closed.
 QStringList insurance(const QString& answers, bool open = true) {
     QStringList out;
