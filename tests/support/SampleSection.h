@@ -3,8 +3,8 @@
 // A small section with one field of every kind, used by the foundation tests.
 
 #include "interview/Interview.h"
-#include "support/RecordingPrompts.h"
 #include "interview/Section.h"
+#include "support/RecordingPrompts.h"
 
 namespace yrn::test {
 

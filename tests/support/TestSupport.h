@@ -8,10 +8,10 @@
 #include <QFile>
 
 #include "interview/Interview.h"
-#include "support/RecordingPrompts.h"
 #include "interview/ReportWriter.h"
 #include "interview/Section.h"
 #include "support/Fakes.h"
+#include "support/RecordingPrompts.h"
 
 // Readable failures: a text as the text it is.
 inline void PrintTo(const QString& text, std::ostream* out) {
