@@ -9,10 +9,10 @@
 #include <QTemporaryDir>
 
 #include "interview/Interview.h"
-#include "support/RecordingPrompts.h"
 #include "records/SectionFile.h"
 #include "sections/DeclaredSection.h"
 #include "sections/Sections.h"
+#include "support/RecordingPrompts.h"
 
 namespace yrn::bench {
 

@@ -6,9 +6,9 @@
 
 #include "BenchMain.h"
 #include "interview/Interview.h"
-#include "support/RecordingPrompts.h"
 #include "interview/Section.h"
 #include "records/SectionFile.h"
+#include "support/RecordingPrompts.h"
 
 using namespace yrn;
 

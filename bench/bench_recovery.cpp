@@ -13,10 +13,10 @@
 #include "app/Recovery.h"
 #include "app/SavedAnswers.h"
 #include "interview/AtomicFile.h"
-#include "support/RecordingPrompts.h"
 #include "interview/Section.h"
 #include "records/ClientFolder.h"
 #include "sections/Sections.h"
+#include "support/RecordingPrompts.h"
 
 using namespace yrn;
 

@@ -7,11 +7,11 @@
 #include <QTemporaryDir>
 
 #include "interview/Interview.h"
-#include "support/RecordingPrompts.h"
 #include "interview/Section.h"
 #include "report/ReportAssembly.h"
 #include "sections/Sections.h"
 #include "support/Fakes.h"
+#include "support/RecordingPrompts.h"
 
 using namespace yrn;
 

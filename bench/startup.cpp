@@ -9,9 +9,9 @@
 #include "app/ClientDialog.h"
 #include "app/MainWindow.h"
 #include "app/PaneView.h"
-#include "support/RecordingPrompts.h"
 #include "interview/Section.h"
 #include "report/ReportAssembly.h"
+#include "support/RecordingPrompts.h"
 
 using namespace yrn;
 

@@ -10,9 +10,9 @@
 #include <cstdlib>
 #include <memory>
 
-#include "support/RecordingPrompts.h"
 #include "sections/DeclaredSection.h"
 #include "sections/Sections.h"
+#include "support/RecordingPrompts.h"
 
 namespace yrn::fuzz {
 
