@@ -278,6 +278,12 @@ TEST_F(YrnToolTest, ExportCsvAndSqliteHoldEveryClientAndWarnOfTheDamagedOnes) {
     result = run({"export-csv", program, "-o", "-"});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out, readFile(csv));
+    // On a terminal the progress counts the clients up to the last.
+    QProcess terminal;
+    terminal.start("script",
+                   {"-qec", kTool + " export-csv " + program + " -o " + csv, "/dev/null"});
+    ASSERT_TRUE(terminal.waitForFinished(60000));
+    EXPECT_TRUE(terminal.readAllStandardOutput().contains("\r[3/3]"));
 
     // The database: a clients table, then one table per section file whose columns
     // keep each answer's kind.
