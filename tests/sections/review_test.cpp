@@ -54,7 +54,12 @@ const ReviewCase kCases[] = {
       "optPrescMed30D"}, {"txtMentalHealthComments", "txtFinalComments"}},
     {"ctlFamilySocialHistory", "", {"optFamilyHistory(0)"}, {"txtFamilySocialComments"}},
     {"ctlDrugs", "optEverUse(0)=1;txtAge1stUse(0)=15", {"txtDaysUsedLast30(0)"},
-     {"optDrugComments(0)", "txtDrugComments(0)"}},
+     {"optDrugComments(0)", "txtDrugComments(0)", "txtDrugInformation"}},
+    // Every interviewer comment is optional.
+    {"ctlDemographic", "", {}, {"txtDemographicInformation"}},
+    {"ctlMedical", "", {}, {"txtMedicalComments"}},
+    {"ctlEmployment", "", {}, {"txtEmployment"}},
+    {"ctlCriminalJustice", "", {}, {"txtCriminalJusticeInformation"}},
 };
 // clang-format on
 
