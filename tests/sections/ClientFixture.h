@@ -13,24 +13,48 @@
 
 namespace yrn::test {
 
-// Answers in order: "id=value" chooses an option group's button, a list's position,
-// a check box's state, or types a text and leaves it ("id:=text" stays in the box);
-// "id@" clicks into a box.
+// Answers in order: "id=value" chooses an option group's button (an empty value
+// clears it), a list's position, a check box's state, sets a label, or types a text
+// and leaves it ("id:=text" stays in the box); "id(*)=value" answers every row of an
+// array; "id@" clicks into a box.
 inline void answer(Section& s, const QStringList& steps) {
     for (const QString& step : steps) {
         if (step.endsWith('@')) {
-            s.textClick(step.chopped(1));
+            s.textClick(step.trimmed().chopped(1));
             continue;
         }
         const qsizetype at = step.indexOf('=');
         const bool stay = step.at(at - 1) == ':';
-        const QString id = step.left(stay ? at - 1 : at), value = step.mid(at + 1);
+        const QString id = step.left(stay ? at - 1 : at).trimmed(), value = step.mid(at + 1);
+        if (id.endsWith("(*)")) {
+            for (int i = 0; s.has(arr(id.chopped(3), i)); ++i)
+                answer(s, {arr(id.chopped(3), i) + (stay ? ":=" : "=") + value});
+            continue;
+        }
+        if (s.labelIds().contains(id)) {
+            s.setLabel(id, value);
+            continue;
+        }
         const FieldKind kind = s.field(id).kind;
-        if (kind == FieldKind::Option) s.choose(id, value.toInt());
+        if (kind == FieldKind::Option && value.isEmpty()) s.clearOption(id);
+        if (kind == FieldKind::Option && !value.isEmpty()) s.choose(id, value.toInt());
         if (kind == FieldKind::List) s.setPosition(id, value.toInt());
         if (kind == FieldKind::Check) s.setCheck(id, static_cast<CheckState>(value.toInt()));
         if (kind == FieldKind::Text) s.setText(id, value);
         if (kind == FieldKind::Text && !stay) s.leave(id);
+    }
+}
+// The same over a whole interview: "D." and "L." before an id answer in the
+// demographic or the locator pane instead of pane.
+inline void answer(Interview& interview, Section& pane, const QString& steps) {
+    for (const QString& step : steps.split(';', Qt::SkipEmptyParts)) {
+        const QString id = step.trimmed();
+        if (id.isEmpty()) continue;
+        const bool other = id.startsWith("D.") || id.startsWith("L.");
+        Section* s = &pane;
+        if (other)
+            s = interview.section(id.startsWith('D') ? "ctlDemographic" : "ctlLocatorInformation");
+        answer(*s, {other ? step.mid(step.indexOf('.') + 1) : step});
     }
 }
 // Steps as one text, separated by ';'.

@@ -44,48 +44,12 @@ void answerAll(Interview& interview) {
     answerMental(*interview.section("ctlMentalHealth"));
 }
 
-// One row of a table: answers given to a new client, the fields read, what they read.
-// Answers: "id=value; ..." in order, "D." and "L." before an id answering in the
-// demographic or the locator pane; a text is typed and the box left ("~" only puts it
-// there), an option's empty value clears it, a label id sets the label, "(*)" answers
-// every row of an array. Fields: "A|B" gives the values ("<no call>" where the field
-// is not filled), "A#" how often A is filled, "*" the fields filled, in order.
+// One row of a table: answers given to a new client (steps as answer() takes them),
+// the fields read, what they read. Fields: "A|B" gives the values ("<no call>" where
+// the field is not filled), "A#" how often A is filled, "*" the fields filled, in order.
 struct Row {
     QString answers, fields, expected;
 };
-
-void apply(Section& s, const QString& id, QChar how, const QString& value) {
-    if (s.labelIds().contains(id)) return s.setLabel(id, value);
-    switch (s.field(id).kind) {
-        case FieldKind::Text:
-            return how == '~' ? s.setText(id, value) : typeAndLeave(s, id, value);
-        case FieldKind::Option:
-            return value.isEmpty() ? s.clearOption(id) : s.choose(id, value.toInt());
-        case FieldKind::List:
-            return s.setPosition(id, value.toInt());
-        case FieldKind::Check:
-            return s.setCheck(id, static_cast<CheckState>(value.toInt()));
-    }
-}
-
-void answer(Interview& interview, Section& pane, const QString& answers) {
-    static const QRegularExpression how(QStringLiteral("[=~]"));
-    for (const QString& item : answers.split(';', Qt::SkipEmptyParts)) {
-        const qsizetype at = item.indexOf(how);
-        QString id = item.left(at).trimmed();
-        Section* s = &pane;
-        if (id.startsWith("D.") || id.startsWith("L.")) {
-            s = interview.section(id.startsWith('D') ? "ctlDemographic" : "ctlLocatorInformation");
-            id = id.mid(2);
-        }
-        if (!id.endsWith("(*)")) {
-            apply(*s, id, item.at(at), item.mid(at + 1));
-            continue;
-        }
-        for (int i = 0; s->has(arr(id.chopped(3), i)); ++i)
-            apply(*s, arr(id.chopped(3), i), item.at(at), item.mid(at + 1));
-    }
-}
 
 QString read(const RecordingReport& r, const QString& fields) {
     if (fields == "*") return r.fields().join(' ');
@@ -127,17 +91,17 @@ TEST(ClientReport, Locator) {
           "LocatorComments"},
          {"", "Add2Address1|Add2Address2|Phone1|Phone2", "N/A||gave no telephone number|"},
          {"optOwnRes=0", "IsOrIsNot", "is not"},
-         {"txtC1City~Akron; txtC1ZipCode~44301", "AddAddress1|AddAddress2",
+         {"txtC1City:=Akron; txtC1ZipCode:=44301", "AddAddress1|AddAddress2",
           "<no call>|Akron,  44301"},
-         {"txtC2Firstname~Ann; txtC2MI~j; txtC2Lastname~Smith; txtC2Address~1 Main St",
+         {"txtC2Firstname:=Ann; txtC2MI:=j; txtC2Lastname:=Smith; txtC2Address:=1 Main St",
           "Add2Name|Add2Address1|Add2Address2", "Ann j. Smith|1 Main St|"},
-         {"txtPhone~1; txtOtherPhone~2", "Phone1|Phone2",
+         {"txtPhone:=1; txtOtherPhone:=2", "Phone1|Phone2",
           "could be reached by telephone at 1| or at 2"},
-         {"txtPhone~ ; txtOtherPhone~2", "Phone1|Phone2", "could be reached by telephone at |2"},
-         {"txtPhoneAnswerer1~Rosa; txtAnswererRelation1~mother", people, "Rosa| (mother)||"},
-         {"txtPhoneAnswerer1~Rosa; txtPhoneAnswerer2~Luis", people, "Rosa|| or Luis|"},
-         {"txtPhoneAnswerer2~Luis; txtAnswererRelation2~brother", people, "||Luis| (brother)"},
-         {"txtAnswererRelation1~aunt; txtPhoneAnswerer2~ ; txtAnswererRelation2~friend", people,
+         {"txtPhone:= ; txtOtherPhone:=2", "Phone1|Phone2", "could be reached by telephone at |2"},
+         {"txtPhoneAnswerer1:=Rosa; txtAnswererRelation1:=mother", people, "Rosa| (mother)||"},
+         {"txtPhoneAnswerer1:=Rosa; txtPhoneAnswerer2:=Luis", people, "Rosa|| or Luis|"},
+         {"txtPhoneAnswerer2:=Luis; txtAnswererRelation2:=brother", people, "||Luis| (brother)"},
+         {"txtAnswererRelation1:=aunt; txtPhoneAnswerer2:= ; txtAnswererRelation2:=friend", people,
           "no one named|||"}});
 }
 
@@ -145,8 +109,9 @@ TEST(ClientReport, Demographic) {
     const auto age = [](const QString& birth, const QString& assessed) {
         const QStringList b = birth.split('/'), a = assessed.split('/');
         return QString(
-                   "txtBDateMonth~%1; txtBDateDay~%2; txtBDateYear~%3; L.txtAssessmentDate1~%4; "
-                   "L.txtAssessmentDate2~%5; L.txtAssessmentDate3~%6")
+                   "txtBDateMonth:=%1; txtBDateDay:=%2; txtBDateYear:=%3; "
+                   "L.txtAssessmentDate1:=%4; "
+                   "L.txtAssessmentDate2:=%5; L.txtAssessmentDate3:=%6")
             .arg(b[0], b[1], b[2], a[0], a[1], a[2]);
     };
     const QString jane =
@@ -172,7 +137,7 @@ TEST(ClientReport, Demographic) {
         {"txtChildren=00",
          "NumberOfChildren|ChildChartTop|ChildChart|DaysSpent|ChildSupportSentence",
          "0 children||||\r\n"},
-        {"txtChildren=01; cboChildSupport(0)=0; L.txtFirstName~Jane; txtChildSupportOrdered=300; "
+        {"txtChildren=01; cboChildSupport(0)=0; L.txtFirstName:=Jane; txtChildSupportOrdered=300; "
          "txtChildSupportActual=150",
          "NumberOfChildren|ChildChart#|ChildSupportSentence", "one child|1|" + jane},
         {"txtChildren=10; cboChildSupport(0)=3",
@@ -205,7 +170,7 @@ TEST(ClientReport, CriminalJustice) {
         {// The counts start at "0": no charges; every count box emptied is no answer.
          {"", "*", "Charges CriminalComments"},
          {"", "Charges", "no charges"},
-         {"txtCharges(*)~", "Charges", "<no call>"},
+         {"txtCharges(*):=", "Charges", "<no call>"},
          // "Never been incarcerated" states that nothing follows it.
          {"cboIncarceration=0", "NeverInc|LenIncarMonths|LenLastIncar|LastCrimes", "never|||"},
          {"cboIncarceration=1; optReasonIncar(*)=", "NeverInc|LastCrimes", "|<no call>"},
@@ -227,7 +192,7 @@ TEST(ClientReport, CriminalJustice) {
          {"optPresAwCharges=1; optAwaitCharges(0)=0", "CurrCharge", ""},
          {"optPresAwCharges=1; optAwaitCharges(11)=1", "CurrCharge", "burglary, larceny, or BE "},
          {"optPresAwCharges=0", "CurrCharge", "no criminal activities"},
-         {"D.txtJailDays~01; txtIllegalActivities=0", "JailDays|IllegalDays", "one day|0 days"},
+         {"D.txtJailDays:=01; txtIllegalActivities=0", "JailDays|IllegalDays", "one day|0 days"},
          // No controlled environment empties the jail days: none.
          {"D.optContEnv=0", "JailDays", "0 days"},
          {"D.optContEnv=1", "JailDays", "<no call>"},
@@ -240,13 +205,13 @@ TEST(ClientReport, CriminalJustice) {
 TEST(ClientReport, Drugs) {
     const auto use = [](int row, const QString& age, const QString& days, const QString& years) {
         return QString(
-                   "optEverUse(%1)=1; txtAge1stUse(%1)~%2; txtDaysUsedLast30(%1)~%3; "
-                   "txtYearsUsedLife(%1)~%4;")
+                   "optEverUse(%1)=1; txtAge1stUse(%1):=%2; txtDaysUsedLast30(%1):=%3; "
+                   "txtYearsUsedLife(%1):=%4;")
             .arg(row)
             .arg(age, days, years);
     };
     expectRows(
-        "ctlDrugs", "L.txtFirstName~Jane; D.optSex=0",
+        "ctlDrugs", "L.txtFirstName:=Jane; D.optSex=0",
         {// Nothing answered: no count, amount or rating is stated; the comments stand.
          {"", "*", "DrugComments DAComments"},
          {"optEverUse(2)=0", "DrugChart", ""},
@@ -259,17 +224,17 @@ TEST(ClientReport, Drugs) {
           "Barbiturates               17                 \r\n"
           "Multi-substance            18      02         100\r\n"},
          {use(0, "14", "", "") + use(11, "16", "", "") +
-              "txtDrugComments(0)~drinks beer daily; txtDrugComments(11)~ok",
+              "txtDrugComments(0):=drinks beer daily; txtDrugComments(11):=ok",
           "DrugComments", "Alcohol: \r\n\tDrinks beer daily\r\n\r\nMulti-substance: \r\n\tok"},
          {use(0, "14", "", "") + use(3, "18", "", ""), "DrugComments",
           "Alcohol: \r\n\t\r\n\r\nCrack cocaine: \r\n\t\r\n\r\n"},
          {"D.optSex=1; cboMajorSubstance=13", "MajorProblem|AbstinenceSentence",
           "no problem|She has had no periods of abstinence from this substance"},
-         {"D.optSex=1; cboMajorSubstance=11; txtMonthsAbstinence~01; txtEndAbstinence~12",
+         {"D.optSex=1; cboMajorSubstance=11; txtMonthsAbstinence:=01; txtEndAbstinence:=12",
           "MajorProblem|AbstinenceSentence",
           "alcohol & drug (dual addiction)|Her longest period of abstinence was for one month "
           "which occured 12 months ago"},
-         {"cboMajorSubstance=11; txtEndAbstinence~1", "AbstinenceSentence",
+         {"cboMajorSubstance=11; txtEndAbstinence:=1", "AbstinenceSentence",
           "His longest period of abstinence was for  months which occured one month ago"},
          {"optAlcTreat=0; optDrugTreat=0",
           "AlcoholAbuseSentence1#|AlcoholAbuseSentence2|DrugAbuseSentence1|DrugAbuseSentence2",
@@ -278,11 +243,11 @@ TEST(ClientReport, Drugs) {
          {"optAlcTreat=0; optAAL=1", "NumOutpatient30|AADays", "<no call>|<no call>"},
          {"optAlcTreat=0; optDrugTreat=0; optAAL=1; optAAPY=0", "NumOutpatient30|AADays",
           "0 days|0 days"},
-         {"optDrugTreat=1; optAAL=1; optAAPY=1; txtOutpatientSettingPast30~0; "
-          "txtAANAMeetings30~00",
+         {"optDrugTreat=1; optAAL=1; optAAPY=1; txtOutpatientSettingPast30:=0; "
+          "txtAANAMeetings30:=00",
           "NumOutpatient30|AADays", "0 days|00 days"},
-         {"optAlcTreat=1; txtOutpatientSettingPast30~01; txtNumDTs~1; txtNumODs~01; "
-          "txtDrugProblemsDays~1; txtAlcProblemsDays~00; optAAL=1; txtAANAMeetings30~12; "
+         {"optAlcTreat=1; txtOutpatientSettingPast30:=01; txtNumDTs:=1; txtNumODs:=01; "
+          "txtDrugProblemsDays:=1; txtAlcProblemsDays:=00; optAAL=1; txtAANAMeetings30:=12; "
           "cboAlcTroubled=2; cboDrugImportance=4; cboNeedAlcTreatment=4; cboNeedDrugTreatment=0",
           "NumOutpatient30|NumberDTs|NumberOD|DrugProblemsDays|AlcProblemsDays|hashasnotAAL|"
           "hashasnotAAY|AADays|AlcTroubled|DrugsNecessary|IRAlcohol|IRDrugs",
@@ -296,11 +261,11 @@ TEST(ClientReport, Drugs) {
 
 TEST(ClientReport, Employment) {
     expectRows(
-        "ctlEmployment", "L.txtFirstName~Jane; D.optSex=0",
+        "ctlEmployment", "L.txtFirstName:=Jane; D.optSex=0",
         {// Nothing answered: no count, amount, list or "none" is stated.
          {"", "*", "EmploymentComments"},
          {"optDrLic=1", "DLN", "<no call>"},
-         {"optDrLic=0; txtDriversLicenseNumber~S1", "DLN", "S1"},
+         {"optDrLic=0; txtDriversLicenseNumber:=S1", "DLN", "S1"},
          {"optProfession=0; optDrLic=0; txtNoDriversLicenseReason=suspended; optAuto=0; "
           "optContributor=0",
           "ProfessionalSkill|DoesDoesNotDL|DriversLicenseReason|DoesDoesNotAuto|"
@@ -328,7 +293,7 @@ TEST(ClientReport, Employment) {
               MoneyLine("Illegal activities", "7.50")},
          {"optMoneyOwed(2)=0", "AmountOwed", "*Client currently has no debts*"},
          {"optMoneyOwed(0)=1; cboAmountOwed(0)=8; optMoneyOwed(1)=0; optMoneyOwed(3)=1; "
-          "optMoneyOwed(4)=1; cboAmountOwed(4)=0; txtOtherDebt~credit card",
+          "optMoneyOwed(4)=1; cboAmountOwed(4)=0; txtOtherDebt:=credit card",
           "AmountOwed",
           ComboLine("Child support", "$30,001 or above") + ComboLine("Legal fees", "") +
               ComboLine("Other debts", "Less than $500")},
@@ -370,7 +335,7 @@ TEST(ClientReport, FamilySocial) {
 
 // The kinds of insurance answered "Yes" (a bit per row of question 12).
 QString insurance(const QString& months, int rows, const QString& other = "county plan") {
-    QString answers = "txtInsurance=" + months + "; txtOtherHI~" + other + ';';
+    QString answers = "txtInsurance=" + months + "; txtOtherHI:=" + other + ';';
     for (int i = 0; i < MedicalSection::kInsuranceRows; ++i)
         answers += QString("optHealthInsurance(%1)=%2;").arg(i).arg((rows >> i) & 1);
     return answers;
@@ -379,7 +344,7 @@ QString insurance(const QString& months, int rows, const QString& other = "count
 TEST(ClientReport, Medical) {
     const int employer = 1, priv = 2, medicaid = 4, medicare = 8, va = 16, other = 32;
     expectRows(
-        "ctlMedical", "L.txtFirstName~Jane; D.optSex=1",
+        "ctlMedical", "L.txtFirstName:=Jane; D.optSex=1",
         {{"", "*", "MedicalComments"},
          {"optPension=1", "PDisabilities", "<no call>"},
          // Every "No"; one disease answered "No" is enough to have had none.
@@ -396,11 +361,11 @@ TEST(ClientReport, Medical) {
          {"txtInsurance=01; txtExperienceProblems=01", "MonthsInsured|MProblemsDays",
           "01 months|01 days"},
          // Every 0 is no hospitalization; no count or no time of the last one: no call.
-         {"txtHospitalized~00; cboLastHospitalized=1", "Hospitalization|RecentHosp",
+         {"txtHospitalized:=00; cboLastHospitalized=1", "Hospitalization|RecentHosp",
           "Jane has not been hospitalized in her life.|"},
-         {"txtHospitalized~2", "Hospitalization|RecentHosp",
+         {"txtHospitalized:=2", "Hospitalization|RecentHosp",
           "Jane has been hospitalized 2 times in her life.|<no call>"},
-         {"txtHospitalized~1; cboLastHospitalized=1", "RecentHosp",
+         {"txtHospitalized:=1; cboLastHospitalized=1", "RecentHosp",
           "  The most recent of these hospitalizations occurred 6-12 months ago."},
          // The kinds are joined and never end in a separator.
          {insurance("5", employer | medicaid), "IPrograms",
@@ -447,7 +412,7 @@ TEST(ClientReport, MentalHealth) {
         return answers;
     };
     expectRows(
-        "ctlMentalHealth", "L.txtFirstName~Jane",
+        "ctlMentalHealth", "L.txtFirstName:=Jane",
         {// Questions not answered keep their markers; an observation not answered "No" is
          // marked.
          {"", "*", "MentalComments W0 W1 W2 W3 W4 W5 D0 D1 FinalComments"},
@@ -471,12 +436,12 @@ TEST(ClientReport, MentalHealth) {
           "|\r\nDegree to which past experiences bothered Jane in the past 30 days: emotional "
           "abuse: not answered; physical abuse: a lot; sexual abuse or rape: not answered; "
           "sexual harassment: not answered."},
-         {"optOutpatient=0; txtTimesTreated~01; optPrescMed=0; optPrescMed30D=0; "
+         {"optOutpatient=0; txtTimesTreated:=01; optPrescMed=0; optPrescMed30D=0; "
           "cboNeedPsycTreatment=9",
           "HasHasNotTPE|TimesHosp|HasHasNotPM|Medications|HasHasNotPMM|MedicationsM|"
           "IRPsychiatric",
           "has not|one time|has not||has not||Extreme problem"},
-         {"txtTimesTreated~3; optOutpatient=1; optPrescMed=1; txtMedicationPrescribed~lithium; "
+         {"txtTimesTreated:=3; optOutpatient=1; optPrescMed=1; txtMedicationPrescribed:=lithium; "
           "optPrescMed30D=1",
           "HasHasNotTPE|TimesHosp|Medications|HasHasNotPMM|MedicationsM",
           "has|3 times| including:  lithium|has|including:  "}});
