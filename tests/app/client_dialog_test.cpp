@@ -89,61 +89,12 @@ TEST_F(ClientSearchTest, FindsNamesAndDatesWithoutCaseOrAccentsNewestFirst) {
     EXPECT_EQ(any.size(), 4);
 }
 
-TEST_F(ClientSearchTest, TheDialogListsWhatMatchesAndSelectsTheChosenClientInTheTree) {
+TEST_F(ClientSearchTest, TheDialogListsTheClientsNewestFirstAndFindsThemByNameOrDate) {
     ClientDialog dialog(folder.path, prompts);
     dialog.setSectionFileNames(kSectionFiles);
     dialog.show();
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    QSignalSpy loads(&dialog, &ClientDialog::loadRequested);
-    QListView* results = dialog.searchResults();
-    EXPECT_TRUE(results->isHidden());
-    dialog.searchBox()->setFocus();
-    QTest::keyClicks(dialog.searchBox(), "j");
-    ASSERT_FALSE(results->isHidden());
-    ASSERT_EQ(results->model()->rowCount(), 2);
-    EXPECT_TRUE(results->model()->index(0, 0).data().toString().startsWith("SmithJohn11-30-2003"));
-    QTest::keyClicks(dialog.searchBox(), "ane");
-    ASSERT_EQ(results->model()->rowCount(), 1);
-    // Enter chooses the client found and goes to the list; it loads nothing.
-    QTest::keyClick(dialog.searchBox(), Qt::Key_Return);
-    EXPECT_EQ(loads.size(), 0);
-    EXPECT_EQ(QApplication::focusWidget(), results);
-    const QString doe = folder.filePath("DoeJaneQ05-07-2001");
-    EXPECT_EQ(QDir(dialog.currentFolder()), QDir(doe));
-    const QTreeView* tree = dialog.folders();
-    EXPECT_EQ(QDir(static_cast<QFileSystemModel*>(tree->model())->filePath(tree->currentIndex())),
-              QDir(doe));
-    EXPECT_EQ(tree->currentIndex().parent(), tree->rootIndex()) << "a top-level row";
-    // One click only chooses; a double click loads.
-    results->setCurrentIndex(QModelIndex());
-    QApplication::processEvents();
-    const QPoint onDoe = results->visualRect(results->model()->index(0, 0)).center();
-    QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, onDoe);
-    EXPECT_EQ(loads.size(), 0);
-    QTest::mouseDClick(results->viewport(), Qt::LeftButton, {}, onDoe);
-    ASSERT_GE(loads.size(), 1);
-    EXPECT_EQ(QDir(loads.last().at(0).toString()), QDir(doe));
-    // Nothing found says so; an empty box hides the list.
-    dialog.searchBox()->setText("nobody");
-    EXPECT_EQ(results->model()->rowCount(), 0);
-    const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
-    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) {
-        return label->isVisible() && label->text().startsWith("No client folder in ");
-    }));
-    dialog.searchBox()->clear();
-    EXPECT_TRUE(results->isHidden());
-    // A client saved while the dialog was hidden is found at the next showing.
-    dialog.hide();
-    addClient("NewNed01-02-2005", "Drugs.YRN", 0);
-    dialog.show();
-    dialog.searchBox()->setText("ned");
-    EXPECT_EQ(results->model()->rowCount(), 1);
-}
-
-TEST_F(ClientSearchTest, TheFolderListStartsWithTheClientsNewestFirstAndGoesUpToTheRoot) {
-    ClientDialog dialog(folder.path, prompts);
-    dialog.show();
     QSignalSpy loads(&dialog, &ClientDialog::loadRequested);
     QTreeView* tree = dialog.folders();
     // The model reads and sorts in the background.
@@ -192,6 +143,50 @@ TEST_F(ClientSearchTest, TheFolderListStartsWithTheClientsNewestFirstAndGoesUpTo
     EXPECT_EQ(lastBox(prompts), "Critical|Drive Error|Drive not available!");
     EXPECT_EQ(dialog.volumes()->currentIndex(), before);
     EXPECT_EQ(dialog.listedFolder(), folder.path);
+    // The search box.
+    loads.clear();
+    QListView* results = dialog.searchResults();
+    EXPECT_TRUE(results->isHidden());
+    dialog.searchBox()->setFocus();
+    QTest::keyClicks(dialog.searchBox(), "j");
+    ASSERT_FALSE(results->isHidden());
+    ASSERT_EQ(results->model()->rowCount(), 2);
+    EXPECT_TRUE(results->model()->index(0, 0).data().toString().startsWith("SmithJohn11-30-2003"));
+    QTest::keyClicks(dialog.searchBox(), "ane");
+    ASSERT_EQ(results->model()->rowCount(), 1);
+    // Enter chooses the client found and goes to the list; it loads nothing.
+    QTest::keyClick(dialog.searchBox(), Qt::Key_Return);
+    EXPECT_EQ(loads.size(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), results);
+    const QString doe = folder.filePath("DoeJaneQ05-07-2001");
+    EXPECT_EQ(QDir(dialog.currentFolder()), QDir(doe));
+    EXPECT_EQ(QDir(static_cast<QFileSystemModel*>(tree->model())->filePath(tree->currentIndex())),
+              QDir(doe));
+    EXPECT_EQ(tree->currentIndex().parent(), tree->rootIndex()) << "a top-level row";
+    // One click only chooses; a double click loads.
+    results->setCurrentIndex(QModelIndex());
+    QApplication::processEvents();
+    const QPoint onDoe = results->visualRect(results->model()->index(0, 0)).center();
+    QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, onDoe);
+    EXPECT_EQ(loads.size(), 0);
+    QTest::mouseDClick(results->viewport(), Qt::LeftButton, {}, onDoe);
+    ASSERT_GE(loads.size(), 1);
+    EXPECT_EQ(QDir(loads.last().at(0).toString()), QDir(doe));
+    // Nothing found says so; an empty box hides the list.
+    dialog.searchBox()->setText("nobody");
+    EXPECT_EQ(results->model()->rowCount(), 0);
+    const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) {
+        return label->isVisible() && label->text().startsWith("No client folder in ");
+    }));
+    dialog.searchBox()->clear();
+    EXPECT_TRUE(results->isHidden());
+    // A client saved while the dialog was hidden is found at the next showing.
+    dialog.hide();
+    addClient("NewNed01-02-2005", "Drugs.YRN", 0);
+    dialog.show();
+    dialog.searchBox()->setText("ned");
+    EXPECT_EQ(results->model()->rowCount(), 1);
 }
 
 TEST_F(AppTest, ClosingTheDialogNeverLeavesTheWindowDisabledAndAboutNamesTheFolder) {

@@ -1,5 +1,5 @@
-// The keyboard: date boxes, Tab and the focus, access letters, Enter, shortcuts,
-// page keys, Alt keys no button takes, the limit note, list type-ahead, comments.
+// The keyboard: date boxes, Tab and the focus, Enter, shortcuts, page keys, Alt
+// keys no button takes, the limit note, list type-ahead, the drug comments.
 
 #include "app/AppFixture.h"
 #include "sections/drugs/DrugsClient.h"
@@ -36,8 +36,7 @@ class KeyboardTest : public AppTest {
     QString comment(int row) { return drugs().text(arr("txtDrugComments", row)); }
 };
 
-TEST_F(KeyboardTest, DateBoxesAdvancePadAndSendARefusedValueBackSelected) {
-    Section& l = locator();
+TEST_F(KeyboardTest, DateBoxesPageKeysEnterAltKeysAndShortcuts) {
     ASSERT_TRUE(focusComesTo(box("txtAssessmentDate1")));
     // "13" fills the month box, the focus moves on, and leaving the box refuses it.
     keys("13");
@@ -58,25 +57,13 @@ TEST_F(KeyboardTest, DateBoxesAdvancePadAndSendARefusedValueBackSelected) {
     ASSERT_TRUE(focusComesTo(box("txtAssessmentDate1")));
     EXPECT_EQ(box("txtAssessmentDate1")->selectedText(), "02");
     keys("03");
-    EXPECT_EQ(l.text("txtAssessmentDate1"), "03");
+    EXPECT_EQ(locator().text("txtAssessmentDate1"), "03");
     ASSERT_EQ(focus(), box("txtAssessmentDate2"));
     EXPECT_EQ(box("txtAssessmentDate2")->selectedText(), "30");
     keys("14");
     EXPECT_EQ(focus(), box("txtAssessmentDate3"));
-    // Every page starts with the keyboard in its first answer, the next pane's too.
-    current()->button("cmdNextL(0)")->click();
-    EXPECT_TRUE(focusComesTo(box("txtMStreetAddress")));
-    for (int page = 1; page < 4; ++page)
-        current()->next();
-    EXPECT_TRUE(focusComesTo(window->findChild<QPlainTextEdit*>("txtLocationInformation")));
-    current()->next();
-    EXPECT_TRUE(focusComesTo(box("txtBDateMonth")));
     EXPECT_EQ(prompts.boxes.size(), 2) << lastBox(prompts).toStdString();
-}
-
-// An Alt key no button takes types nothing, in a box or a comment box: Alt+N pressed
-// once too often on a pane's last page adds no "n".
-TEST_F(KeyboardTest, EnterShortcutsPageKeysAndAltKeysDoWhatTheySay) {
+    // An Alt key no button takes types nothing.
     typeInto("txtInterviewer", "Pat");
     key(Qt::Key_J, Qt::AltModifier);
     key(Qt::Key_A);
@@ -86,6 +73,7 @@ TEST_F(KeyboardTest, EnterShortcutsPageKeysAndAltKeysDoWhatTheySay) {
     window->findChild<QComboBox*>("cboSite")->setFocus();
     key(Qt::Key_PageDown);
     EXPECT_TRUE(QTest::qWaitFor([&] { return where() == "LocatorInformation:1"; }));
+    EXPECT_TRUE(focusComesTo(box("txtMStreetAddress")));  // every page starts in its first answer
     EXPECT_EQ(locator().position("cboSite"), -1);
     QTest::mouseClick(box("txtPhone"), Qt::LeftButton);
     key(Qt::Key_PageUp);
@@ -99,14 +87,15 @@ TEST_F(KeyboardTest, EnterShortcutsPageKeysAndAltKeysDoWhatTheySay) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return where() == "LocatorInformation:2"; }));
     for (int i = 0; i < 10 && currentPage() != locator().lastPage(); ++i)
         current()->next();
+    // Alt+N pressed once too often on a pane's last page adds no "n" to a comment.
     auto* comment = window->findChild<QPlainTextEdit*>("txtLocationInformation");
-    QTest::mouseClick(comment->viewport(), Qt::LeftButton);
-    ASSERT_TRUE(focusComesTo(comment));
+    EXPECT_TRUE(focusComesTo(comment));
     keys("ok");
     key(Qt::Key_N, Qt::AltModifier);
     key(Qt::Key_N, Qt::AltModifier | Qt::ShiftModifier);
     EXPECT_EQ(locator().text("txtLocationInformation"), "ok");
-    // The usual shortcuts.
+    current()->next();
+    EXPECT_TRUE(focusComesTo(box("txtBDateMonth")));  // and the next pane's
     typeClient();
     key(Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(window->statusBar()->currentMessage().startsWith("Saved to "));
@@ -183,12 +172,38 @@ TEST_F(KeyboardTest, ABoxSaysWhatItsLimitLeavesOut) {
     EXPECT_EQ(said(), "");
 }
 
-TEST_F(KeyboardTest, AListPicksByTypeAheadAndOpensOnlyOnItsKeys) {
+// A child row the typed count closes shows empty at once; its answers come back
+// when the count does, and go for good once the count is final. A list picks by
+// type-ahead and opens only on its keys.
+TEST_F(KeyboardTest, ARowTheCountClosesShowsEmptyAndAListPicksByTypeAhead) {
     Section& d = demographic();
     window->view(1);
     current()->goTo(2);
     settle();
-    d.setText("txtChildren", "1");
+    typeInto("txtChildren", "3");
+    d.setText(arr("txtChildsDOBY", 2), "2004");
+    d.choose(arr("optGender", 2), 1);
+    d.setPosition(arr("cboCustody", 2), 2);
+    auto* year = box(arr("txtChildsDOBY", 2));
+    auto* custody = window->findChild<QComboBox*>(arr("cboCustody", 2));
+    auto* female = window->findChild<QRadioButton*>("optGender1(2)");
+    ASSERT_TRUE(year && custody && female);
+    ASSERT_EQ(focus(), box("txtChildren"));
+    key(Qt::Key_Backspace);
+    keys("1");
+    EXPECT_EQ(year->text(), "");
+    EXPECT_EQ(custody->currentIndex(), -1);
+    EXPECT_FALSE(female->isChecked() || year->isEnabled());
+    EXPECT_EQ(d.text(arr("txtChildsDOBY", 2)), "2004");  // kept while the count is typed
+    key(Qt::Key_Backspace);
+    keys("3");
+    EXPECT_EQ(year->text(), "2004");
+    EXPECT_EQ(custody->currentIndex(), 2);
+    EXPECT_TRUE(female->isChecked());
+    key(Qt::Key_Backspace);
+    keys("1");
+    tab();  // the count is final
+    EXPECT_EQ(d.text(arr("txtChildsDOBY", 2)), "");
     const QString id = arr("cboCustody", 0);
     auto* list = window->findChild<QComboBox*>(id);
     ASSERT_TRUE(list && list->isEnabled());
@@ -229,42 +244,10 @@ TEST_F(KeyboardTest, AListPicksByTypeAheadAndOpensOnlyOnItsKeys) {
     list->hidePopup();
 }
 
-// A child row the typed count closes shows empty at once; its answers come back
-// when the count does, and go for good once the count is final.
-TEST_F(KeyboardTest, ARowTheCountClosesShowsEmptyAtOnce) {
-    Section& d = demographic();
-    window->view(1);
-    current()->goTo(2);
-    settle();
-    typeInto("txtChildren", "3");
-    d.setText(arr("txtChildsDOBY", 2), "2004");
-    d.choose(arr("optGender", 2), 1);
-    d.setPosition(arr("cboCustody", 2), 2);
-    auto* year = box(arr("txtChildsDOBY", 2));
-    auto* custody = window->findChild<QComboBox*>(arr("cboCustody", 2));
-    auto* female = window->findChild<QRadioButton*>("optGender1(2)");
-    ASSERT_TRUE(year && custody && female);
-    ASSERT_EQ(focus(), box("txtChildren"));
-    key(Qt::Key_Backspace);
-    keys("1");
-    EXPECT_EQ(year->text(), "");
-    EXPECT_EQ(custody->currentIndex(), -1);
-    EXPECT_FALSE(female->isChecked() || year->isEnabled());
-    EXPECT_EQ(d.text(arr("txtChildsDOBY", 2)), "2004");  // kept while the count is typed
-    key(Qt::Key_Backspace);
-    keys("3");
-    EXPECT_EQ(year->text(), "2004");
-    EXPECT_EQ(custody->currentIndex(), 2);
-    EXPECT_TRUE(female->isChecked());
-    key(Qt::Key_Backspace);
-    keys("1");
-    tab();  // the count is final
-    EXPECT_EQ(d.text(arr("txtChildsDOBY", 2)), "");
-}
-
-// The drug comment dialog: opened by a row's "Comments" button, OK, Cancel, its
-// window control and Escape; the main window enabled after every way out.
-TEST_F(KeyboardTest, OkKeepsTheTypedCommentTurnsTheButtonBlueAndGivesTheKeyboardBack) {
+// The drug comment dialog: opened by a row's "Comments" button; OK, Cancel, its
+// window control, Escape and another client coming close it, the main window
+// enabled after every way out.
+TEST_F(KeyboardTest, TheCommentDialogKeepsWhatOkTakesAndClosesAsCancelOtherwise) {
     DrugCommentDialog* dialog = window->drugCommentDialog();
     window->view(4);
     drugs().choose(arr("optEverUse", 3), 1);
@@ -292,8 +275,6 @@ TEST_F(KeyboardTest, OkKeepsTheTypedCommentTurnsTheButtonBlueAndGivesTheKeyboard
     // The interviewer goes on with the next substance, not from the top of the page.
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->isActiveWindow(); }));
     EXPECT_TRUE(focusComesTo(button)) << qPrintable(fieldOf(focus()));
-    // Opened again, it shows the stored comment; Cancel, the window control and
-    // Escape keep it.
     const std::function<void()> ways[] = {
         [&] { QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton); },
         [&] {
@@ -312,16 +293,11 @@ TEST_F(KeyboardTest, OkKeepsTheTypedCommentTurnsTheButtonBlueAndGivesTheKeyboard
         EXPECT_EQ(drugs().choice(arr("optDrugComments", 3)), -1);
     }
     EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
-}
-
-TEST_F(KeyboardTest, TheOpenClientDialogClosesTheCommentAsCancelBeforeAnotherClientComes) {
-    DrugCommentDialog* dialog = window->drugCommentDialog();
     typeClient();
     drugs().choose(arr("optEverUse", 0), 1);
     writeComment(drugs(), 0, "kept");
     window->saveClient();
     ASSERT_TRUE(QFileInfo::exists(clientFolder() + "/Drugs.YRN"));
-    window->view(4);
     writeComment(drugs(), 5, "of the unsaved client");
     // Load while a comment is being written, on a folder that holds no client:
     // the client stays, the comment dialog is closed all the same.
@@ -333,7 +309,6 @@ TEST_F(KeyboardTest, TheOpenClientDialogClosesTheCommentAsCancelBeforeAnotherCli
     EXPECT_TRUE(closedAndEnabled());
     EXPECT_EQ(comment(5), "of the unsaved client");
     // On the saved client, the unsaved one let go.
-    window->view(4);
     clickComments(5);
     typeComment("typed for the old client");
     prompts.clear();
@@ -345,7 +320,6 @@ TEST_F(KeyboardTest, TheOpenClientDialogClosesTheCommentAsCancelBeforeAnotherCli
     EXPECT_EQ(comment(5), "");
     // The open-client dialog's window control leaves the main window disabled
     // while a comment is up; New Assessment closes the comment first.
-    window->view(4);
     clickComments(0);
     window->clientDialog().show();
     QCloseEvent close;

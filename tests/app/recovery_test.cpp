@@ -15,6 +15,7 @@ namespace {
 
 const QString kQuestion = "YesNo|Interview Not Saved|An interview that was not saved was found (";
 const char* const kProgramVariable = "YRN_CHILD_PROGRAM";
+const char* const kModeVariable = "YRN_CHILD_MODE";
 
 // Answers on the locator and demographic panes: a working client with a court
 // site, a two-line comment, letters beyond Windows-1252, blanks at the ends of a text.
@@ -62,7 +63,7 @@ class RecoveryTest : public AppTest {
     QString recoveryFolder = data.filePath("recovery");
 };
 
-TEST_F(RecoveryTest, AnInterviewLeftByACrashComesBackWithEveryAnswerAndStaysUntilSaved) {
+TEST_F(RecoveryTest, AnInterviewLeftByACrashComesBackOnceAndStaysUntilSaved) {
     start();
     answerClient(window->interview());
     settle();
@@ -124,43 +125,7 @@ TEST_F(RecoveryTest, AnInterviewLeftByACrashComesBackWithEveryAnswerAndStaysUnti
     start();
     EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
     EXPECT_EQ(entries(recoveryFolder), QStringList{});
-}
-
-// The copy goes with every way that lets the answers go or saves them (the
-// unsaved-answers table of main_window_test); here what keeps it or needs none.
-TEST_F(RecoveryTest, AFailedSaveOrOpenKeepsTheCopyAndAnswersChangedBackNeedNone) {
-    start();
-    const auto typeAndTurnPage = [&](const QString& city) {
-        locator().setText("txtCity", city);
-        next();
-        return copies().size();
-    };
-    // A save that writes nothing (a name no folder may carry) keeps the copy.
-    typeClient("Do/e");
-    EXPECT_EQ(typeAndTurnPage("Springfield"), 1);
-    window->saveClient();
-    EXPECT_EQ(prompts.last().title, "Save Error");
-    EXPECT_EQ(copies().size(), 1);
-    typeClient();
-    window->saveClient();
-    EXPECT_TRUE(copies().isEmpty());
-    // Changed and changed back to the saved answers: no copy is needed.
-    EXPECT_EQ(typeAndTurnPage("Shelbyville"), 1);
-    EXPECT_EQ(typeAndTurnPage("Springfield"), 0);
-    // An open that finds no section file leaves the answers and their copy.
-    EXPECT_EQ(typeAndTurnPage("Ogdenville"), 1);
-    QDir().mkpath(folder.root.filePath("empty"));
-    window->openClient();
-    load(folder.root.filePath("empty"));
-    EXPECT_EQ(prompts.last().title, "Invalid directory");
-    EXPECT_TRUE(window->clientDialog().isVisible());  // and the client on screen
-    EXPECT_EQ(copies().size(), 1);
-    EXPECT_EQ(entries(program),
-              QStringList({"ClientReports", "DoeJaneQ05-07-2001", "YRN_TEMPLATE.RTF"}));
-}
-
-TEST_F(RecoveryTest, ASecondProgramLeavesTheCopyOfARunningOneAloneAndNoRemovesTheOffered) {
-    start();
+    // A second program leaves the copy of a running one alone.
     typeClient();
     next();
     const QString first = recovery().copyPath();
@@ -228,10 +193,39 @@ TEST_F(RecoveryTest, DamagedCopiesAreReportedAndRemovedWithoutHangingOrCrashing)
     EXPECT_FALSE(window->interview().IsLoading());
 }
 
-TEST_F(RecoveryTest, AWriteThatFailsIsReportedOnceAndTheOldCopyStaysWhole) {
+// The copy goes with every way that lets the answers go or saves them (the
+// unsaved-answers table of main_window_test); here what keeps it or needs none.
+TEST_F(RecoveryTest, AFailedSaveOpenOrWriteKeepsTheCopyWholeAndIsSaidOnce) {
     start();
+    const auto typeAndTurnPage = [&](const QString& city) {
+        locator().setText("txtCity", city);
+        next();
+        return copies().size();
+    };
+    // A save that writes nothing (a name no folder may carry) keeps the copy.
+    typeClient("Do/e");
+    EXPECT_EQ(typeAndTurnPage("Springfield"), 1);
+    window->saveClient();
+    EXPECT_EQ(prompts.last().title, "Save Error");
+    EXPECT_EQ(copies().size(), 1);
     typeClient();
-    next();
+    window->saveClient();
+    EXPECT_TRUE(copies().isEmpty());
+    // Changed and changed back to the saved answers: no copy is needed.
+    EXPECT_EQ(typeAndTurnPage("Shelbyville"), 1);
+    EXPECT_EQ(typeAndTurnPage("Springfield"), 0);
+    // An open that finds no section file leaves the answers and their copy.
+    EXPECT_EQ(typeAndTurnPage("Ogdenville"), 1);
+    QDir().mkpath(folder.root.filePath("empty"));
+    window->openClient();
+    load(folder.root.filePath("empty"));
+    EXPECT_EQ(prompts.last().title, "Invalid directory");
+    EXPECT_TRUE(window->clientDialog().isVisible());  // and the client on screen
+    EXPECT_EQ(copies().size(), 1);
+    EXPECT_EQ(entries(program),
+              QStringList({"ClientReports", "DoeJaneQ05-07-2001", "YRN_TEMPLATE.RTF"}));
+    window->clientDialog().cancelButton()->click();
+    prompts.clear();
     const QString copy = recovery().copyPath();
     const QByteArray old = readFile(copy);
     ASSERT_FALSE(old.isEmpty());
@@ -315,69 +309,54 @@ TEST(RecoveryCopyTest, RoundTripsEveryByteAndRefusesWhatIsNotOneWholeCopy) {
                                                   {"ctlDemographic 2", "ctlDemographic x"},
                                                   {"ctlDemographic 2", "ctlDemographic"}})
         EXPECT_FALSE(changed(from, to)) << from.toStdString() << " -> " << to.toStdString();
-    const QByteArray home = qgetenv("XDG_DATA_HOME");
-    auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", home); });
-    qputenv("XDG_DATA_HOME", "/tmp/data");
-    EXPECT_EQ(Recovery::defaultFolder(),
-              "/tmp/data/" + QCoreApplication::applicationName() + "/recovery");
 }
 
 // --- Killed programs ---
-
-// The program a child starts: a new client on screen, copies in the data folder of
-// its environment, written as the program writes them.
-std::unique_ptr<MainWindow> startChild(RecordingPrompts& prompts, RecordingOpener& opener) {
-    auto window =
-        std::make_unique<MainWindow>(prompts, qEnvironmentVariable(kProgramVariable), &opener);
-    window->setExitHandler([] {});
-    window->keepRecoveryCopies(Recovery::defaultFolder());
-    window->startUp();
-    window->clientDialog().newButton()->click();
-    return window;
-}
 
 void say(const QByteArray& line) {
     std::fputs((line + '\n').constData(), stdout);
     std::fflush(stdout);
 }
 
-TEST(RecoveryChild, DISABLED_AnswersAClientAndWaitsToBeKilled) {
+// The program a killed child runs: a new client on screen, copies in the data
+// folder of its environment. It answers a client and waits, or writes copies
+// without pause.
+TEST(RecoveryChild, DISABLED_RunsUntilKilled) {
     if (qEnvironmentVariableIsEmpty(kProgramVariable)) GTEST_SKIP() << "started by the kill test";
     RecordingPrompts prompts;
     RecordingOpener opener;
-    std::unique_ptr<MainWindow> window = startChild(prompts, opener);
-    answerClient(window->interview());
+    MainWindow window(prompts, qEnvironmentVariable(kProgramVariable), &opener);
+    window.setExitHandler([] {});
+    window.keepRecoveryCopies(Recovery::defaultFolder());
+    window.startUp();
+    window.clientDialog().newButton()->click();
+    if (qEnvironmentVariable(kModeVariable) == "write") {
+        Section& locator = *window.interview().section("ctlLocatorInformation");
+        nameClient(locator);
+        for (int i = 0;; ++i) {
+            // Long enough that a write takes a while, so that kills land inside writes.
+            locator.setText("txtLocationInformation", QString(20000, QChar('a' + i % 26)));
+            locator.setText("txtCity", "City " + QString::number(i));
+            window.recovery()->checkpoint();
+            if (i == 0) say("WRITING");
+        }
+    }
+    answerClient(window.interview());
     for (int page = 0; page < 5; ++page)
-        window->currentPane()->next();
+        window.currentPane()->next();
     // Answered after the last page change: the program writes it within the
     // three seconds an interviewer takes to look up.
-    window->interview().section("ctlDemographic")->choose("optSex", 0);
+    window.interview().section("ctlDemographic")->choose("optSex", 0);
     QTest::qWait(3000);
-    const auto copy = RecoveryCopy::decode(readFile(window->recovery()->copyPath()));
-    ASSERT_TRUE(copy && copy->files == RecoveryCopy::filesOf(window->interview()));
-    say("PLACE:" + window->currentPane()->section().info().module.toUtf8() + ' ' +
-        QByteArray::number(window->currentPane()->currentPage()));
-    for (const Section* section : window->interview().sections())
+    const auto copy = RecoveryCopy::decode(readFile(window.recovery()->copyPath()));
+    ASSERT_TRUE(copy && copy->files == RecoveryCopy::filesOf(window.interview()));
+    say("PLACE:" + window.currentPane()->section().info().module.toUtf8() + ' ' +
+        QByteArray::number(window.currentPane()->currentPage()));
+    for (const Section* section : window.interview().sections())
         say("STATE:" + stateOf(*section).join('\n').toUtf8().toBase64());
     say("READY");
     for (;;)
         QTest::qWait(1000);
-}
-
-TEST(RecoveryChild, DISABLED_WritesWithoutPauseUntilKilled) {
-    if (qEnvironmentVariableIsEmpty(kProgramVariable)) GTEST_SKIP() << "started by the kill test";
-    RecordingPrompts prompts;
-    RecordingOpener opener;
-    std::unique_ptr<MainWindow> window = startChild(prompts, opener);
-    Section& locator = *window->interview().section("ctlLocatorInformation");
-    nameClient(locator);
-    for (int i = 0;; ++i) {
-        // Long enough that a write takes a while, so that kills land inside writes.
-        locator.setText("txtLocationInformation", QString(20000, QChar('a' + i % 26)));
-        locator.setText("txtCity", "City " + QString::number(i));
-        window->recovery()->checkpoint();
-        if (i == 0) say("WRITING");
-    }
 }
 
 class RecoveryKillTest : public RecoveryTest {
@@ -393,16 +372,18 @@ class RecoveryKillTest : public RecoveryTest {
         RecoveryTest::TearDown();
         qputenv("XDG_DATA_HOME", savedHome);
     }
-    // Starts this program as a child running the named test, then kills it once
-    // it said `ready`; false when it never did.
-    bool runAndKill(const QString& test, const QByteArray& ready, int waitMs = 0) {
+    // Starts this program as a child in the given mode, then kills it once it
+    // said `ready`; false when it never did.
+    bool runAndKill(const QString& mode, const QByteArray& ready, int waitMs = 0) {
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(kProgramVariable, program);
+        env.insert(kModeVariable, mode);
         env.insert("QT_QPA_PLATFORM", "offscreen");
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(),
-                    {"--gtest_also_run_disabled_tests", "--gtest_filter=RecoveryChild." + test});
+                    {"--gtest_also_run_disabled_tests",
+                     "--gtest_filter=RecoveryChild.DISABLED_RunsUntilKilled"});
         QElapsedTimer clock;
         clock.start();
         bool readied = false;
@@ -430,8 +411,8 @@ class RecoveryKillTest : public RecoveryTest {
     QByteArray place;
 };
 
-TEST_F(RecoveryKillTest, AKilledProgramsInterviewComesBackWithEveryAnswer) {
-    ASSERT_TRUE(runAndKill("DISABLED_AnswersAClientAndWaitsToBeKilled", "READY"));
+TEST_F(RecoveryKillTest, AKilledProgramsInterviewComesBackWholeWhereverTheKillLands) {
+    ASSERT_TRUE(runAndKill("answer", "READY"));
     ASSERT_EQ(copies().size(), 1);
     EXPECT_EQ(entries(program), QStringList{"YRN_TEMPLATE.RTF"});
     start({true});
@@ -445,12 +426,11 @@ TEST_F(RecoveryKillTest, AKilledProgramsInterviewComesBackWithEveryAnswer) {
     EXPECT_EQ(place, "ctlDemographic 0");
     EXPECT_EQ(current()->section().info().module.toUtf8() + ' ' + QByteArray::number(currentPage()),
               place);
-}
-
-TEST_F(RecoveryKillTest, AKillInTheMiddleOfWritingLeavesAWholeCopy) {
+    // Kills in the middle of writing.
+    window->saveClient();
+    crash();
     for (int round = 0; round < 3; ++round) {
-        ASSERT_TRUE(runAndKill("DISABLED_WritesWithoutPauseUntilKilled", "WRITING",
-                               50 + QRandomGenerator::global()->bounded(300)));
+        ASSERT_TRUE(runAndKill("write", "WRITING", 50 + QRandomGenerator::global()->bounded(300)));
         // The copy and the dead program's lock; no half-written file beside them.
         const QStringList left = entries(recoveryFolder);
         EXPECT_EQ(left.filter(QRegularExpression(R"(^interview-\w+\.(recovery|lock)$)")), left);
