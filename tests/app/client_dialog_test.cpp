@@ -1,9 +1,7 @@
 // The open-client dialog: finding a client by name or date, the folder list and
-// its keys, the volumes, the ways to close it; and Help, About.
+// its keys, the volumes.
 #include <utime.h>
 
-#include "ProgramInfo.h"
-#include "app/AboutBox.h"
 #include "app/AppFixture.h"
 #include "app/ClientSearch.h"
 
@@ -187,36 +185,6 @@ TEST_F(ClientSearchTest, TheDialogListsTheClientsNewestFirstAndFindsThemByNameOr
     dialog.show();
     dialog.searchBox()->setText("ned");
     EXPECT_EQ(results->model()->rowCount(), 1);
-}
-
-TEST_F(AppTest, ClosingTheDialogNeverLeavesTheWindowDisabledAndAboutNamesTheFolder) {
-    ClientDialog& dialog = window->clientDialog();
-    for (const bool control : {true, false}) {
-        window->fileAction("mnuOpenClient")->trigger();
-        EXPECT_FALSE(window->isEnabled());
-        EXPECT_TRUE(dialog.isVisible());
-        if (control) {
-            QCloseEvent close;
-            QApplication::sendEvent(&dialog, &close);
-        } else {
-            dialog.cancelButton()->click();
-        }
-        EXPECT_FALSE(dialog.isVisible());
-        EXPECT_TRUE(window->isEnabled());
-        EXPECT_TRUE(dialog.newButton()->isHidden());
-    }
-    window->findChild<QAction*>("mnuAbout")->trigger();
-    auto* box = window->findChild<AboutBox*>();
-    ASSERT_NE(box, nullptr);
-    EXPECT_TRUE(box->isVisible());
-    EXPECT_TRUE(box->text().contains(QString("Version ") + kProgramVersion));
-    EXPECT_TRUE(box->text().contains(QDir::toNativeSeparators(program)));
-    EXPECT_TRUE(box->text().contains("your own data folder"));
-    box->accept();
-    EXPECT_TRUE(AboutBox(QCoreApplication::applicationDirPath())
-                    .text()
-                    .contains("the program's own folder"));
-    EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
-// The main window: captions and the View menu, resizing, help, the exit and save
-// questions, opening clients, the closing page, the review and the splash.
+// The main window: captions and the View menu, resizing, help and About, the exit
+// and save questions, opening clients, the closing page, the review and the splash.
 #include <unistd.h>
 
+#include "ProgramInfo.h"
+#include "app/AboutBox.h"
 #include "app/AppFixture.h"
 #include "app/HelpMenu.h"
 #include "app/Recovery.h"
@@ -41,7 +43,7 @@ class MainWindowTest : public AppTest {
     }
 };
 
-TEST_F(MainWindowTest, TheViewMenuAndThePageButtonsSetTheCaptionTheCheckMarkAndTheLayout) {
+TEST_F(MainWindowTest, TheDialogTheViewMenuAndThePageButtonsSetTheCaptionTheCheckMarkAndTheLayout) {
     EXPECT_EQ(window->caption(), kTitle + "Locator Information ");
     EXPECT_EQ(window->checkedViewItem(), 0);
     EXPECT_TRUE(window->isEnabled() && !window->interview().IsLoading());
@@ -53,6 +55,34 @@ TEST_F(MainWindowTest, TheViewMenuAndThePageButtonsSetTheCaptionTheCheckMarkAndT
                   window->fileAction("mnuClientExit")->shortcut().toString(),
               "Ctrl+O Ctrl+Q");
     EXPECT_FALSE(window->viewAction(9)->isCheckable());
+    // Closing the open-client dialog never leaves the window disabled.
+    for (const bool control : {true, false}) {
+        window->fileAction("mnuOpenClient")->trigger();
+        EXPECT_FALSE(window->isEnabled());
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.cancelButton()->isHidden(), control);  // Cancel from the second on
+        if (control) {
+            QCloseEvent close;
+            QApplication::sendEvent(&dialog, &close);
+        } else {
+            dialog.cancelButton()->click();
+        }
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_TRUE(window->isEnabled());
+        EXPECT_TRUE(dialog.newButton()->isHidden());
+    }
+    // About names the version and the folder the program uses.
+    window->findChild<QAction*>("mnuAbout")->trigger();
+    auto* box = window->findChild<AboutBox*>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_TRUE(box->text().contains(QString("Version ") + kProgramVersion));
+    EXPECT_TRUE(box->text().contains(QDir::toNativeSeparators(program)));
+    EXPECT_TRUE(box->text().contains("your own data folder"));
+    box->accept();
+    EXPECT_TRUE(AboutBox(QCoreApplication::applicationDirPath())
+                    .text()
+                    .contains("the program's own folder"));
     typeClient();
     for (int item = 7; item >= 0; --item) {
         window->viewAction(item)->trigger();
@@ -281,11 +311,7 @@ TEST_F(MainWindowTest, ClientsAreSavedReportedAndOpenedAgainOrWhyNotIsSaid) {
     EXPECT_EQ(status(), "Saved to " + QDir::toNativeSeparators(clientFolder()) +
                             "; the report DoeJaneQ05-07-2001.RTF there and in " +
                             QDir::toNativeSeparators(program + "/ClientReports"));
-    // The New Assessment button of the first showing goes, Cancel comes.
     window->clientDialog().newButton()->click();
-    EXPECT_FALSE(window->clientDialog().isVisible());
-    EXPECT_FALSE(window->clientDialog().cancelButton()->isHidden());
-    EXPECT_TRUE(window->clientDialog().newButton()->isHidden());
     window->newClient();
     EXPECT_EQ(locator().text("txtLastName"), "");
     window->view(3);
