@@ -328,10 +328,6 @@ TEST_F(MainWindowTest, ClientsAreSavedReportedAndOpenedAgainOrWhyNotIsSaid) {
 
 class ClosingPage : public MainWindowTest {
   protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        answerEverything();
-    }
     // Every question answered: the kept client, renamed.
     void answerEverything() {
         window->clientFolder().openClient(QStringLiteral(YRN_SOURCE_DIR) +
@@ -362,6 +358,7 @@ class ClosingPage : public MainWindowTest {
 // missing name, a failed save and a failed report, and each finishing once mended.
 TEST_F(ClosingPage, AWholeInterviewToTheClosingPageAndEachButtonStoppedOrFinishing) {
     ASSERT_TRUE(folder.hasTemplate);
+    answerEverything();
     window->view(0);
     QStringList visited;
     while (where() != "MentalHealth:5") {
