@@ -134,7 +134,7 @@ TEST_F(ModelTest, ObserversHearEveryChangeAResetRestoresTheStartStateAndFaultsAr
     EXPECT_EQ(prompts.titles(), QStringList({"Program Error"}));
 }
 
-TEST_F(ModelTest, ListsArraysHeldAnswersAndShownLengths) {
+TEST_F(ModelTest, ListsArraysHeldAnswersShownLengthsAndPagesInTheDeclaredOrder) {
     const auto codeOf = [&](const char* id, int position) {
         s.setPosition(id, position);
         return QString::number(s.field(id).code()) + ' ' + s.listText(id);
@@ -166,9 +166,6 @@ TEST_F(ModelTest, ListsArraysHeldAnswersAndShownLengths) {
     EXPECT_EQ(s.shownLength("txtComments"), 0);
     s.rangeCheck("txtComments", -1000, 99);
     EXPECT_EQ(s.shownLength("txtComments"), 5);
-}
-
-TEST_F(ModelTest, PagesFollowTheDeclaredOrderAndFieldsTheirAnswersAndTableCells) {
     EXPECT_EQ((QList<int>{s.firstPage(), s.lastPage(), s.nextPage(0), s.nextPage(1), s.backPage(1),
                           s.backPage(0)}),
               (QList<int>{0, 1, 1, -1, 0, -1}));
@@ -233,7 +230,7 @@ TEST_F(ModelTest, NumericCheckKeepsNumbersInRangePaddingOneDigitAndEmptiesTheRes
     EXPECT_EQ(s.text("txtDays"), "03");
 }
 
-TEST(RoundingTest, TiesGoToEvenAndParsingIsExact) {
+TEST(NumberAndDateTest, TiesGoToEvenParsingIsExactAndADateIsOneWhenThatDayExists) {
     const std::pair<const char*, int> rounded[] = {
         {"12.5", 12}, {"13.5", 14}, {"2.5000001", 3}, {"-2.5", -2}, {"-3.5", -4}, {".5", 0},
         {"0.51", 1},  {"0.49", 0},  {"007", 7},       {"5.", 5},    {"0", 0},     {"-0", 0}};
@@ -249,9 +246,7 @@ TEST(RoundingTest, TiesGoToEvenAndParsingIsExact) {
     EXPECT_EQ(checkedValue("-2147483648.4"), std::numeric_limits<qint32>::min());
     for (const char* text : {"2147483648", "2147483647.5", "-2147483649", "99999999999", "x"})
         EXPECT_FALSE(checkedValue(text).has_value()) << text;
-}
-
-TEST(CalendarDateTest, ADateExactlyWhenThatDayExists) {
+    // A date exactly when that day exists.
     for (const char* date : {"05/07/2001", "5/7/2001", "02/29/2000", "12/31/0001"})
         EXPECT_TRUE(isCalendarDate(date)) << date;
     for (const char* date : {"02/29/2001", "02/30/2001", "13/01/2001", "00/10/2001", "04/31/2001",

@@ -53,22 +53,20 @@ class Words : public Section {
     }
 };
 
-struct ReviewWording : ::testing::Test {
+// "field|question|section caption|page|page number" of each item of ctlWords.
+QStringList lines(const QList<ReviewItem>& items) {
+    QStringList out;
+    for (const ReviewItem& i : items)
+        if (i.module == "ctlWords")
+            out << i.fieldId + '|' + i.text() + '|' + i.where() + '|' + QString::number(i.page);
+    return out;
+}
+
+TEST(ReviewWording, ListsTheQuestionsLeftInOrderInOneLineOfWordsAndWhatCountsAsAnAnswer) {
     RecordingPrompts prompts;
     Interview interview{prompts};
-    Words& broken = static_cast<Words&>(interview.add(std::make_unique<Words>(interview, "ctlX")));
-    Words& s = static_cast<Words&>(interview.add(std::make_unique<Words>(interview, "ctlWords")));
-    // "field|question|section caption|page|page number" of each item of s.
-    static QStringList lines(const QList<ReviewItem>& items) {
-        QStringList out;
-        for (const ReviewItem& i : items)
-            if (i.module == "ctlWords")
-                out << i.fieldId + '|' + i.text() + '|' + i.where() + '|' + QString::number(i.page);
-        return out;
-    }
-};
-
-TEST_F(ReviewWording, ListsTheQuestionsLeftInOrderInOneLineOfWords) {
+    auto& broken = static_cast<Words&>(interview.add(std::make_unique<Words>(interview, "ctlX")));
+    auto& s = static_cast<Words&>(interview.add(std::make_unique<Words>(interview, "ctlWords")));
     broken.fail = true;
     const Review fresh = reviewAnswers(interview);
     const QString p1 = "Words Section, page 1|0";
@@ -102,25 +100,7 @@ TEST_F(ReviewWording, ListsTheQuestionsLeftInOrderInOneLineOfWords) {
                            "optBound|2. Changed ?|" + p1, "txtWhat|3. Used?|" + p1}));
     EXPECT_TRUE(now.contains("txtOff|7. Check|" + p1));
     EXPECT_TRUE(now.contains("txtDOBD|8. Children: — GROUP ONE — Mother — DOB|" + p1));
-}
-
-TEST_F(ReviewWording, TheQuestionBeforeAReportCountsWhatIsLeft) {
-    Review review;
-    EXPECT_TRUE(review.complete());
-    EXPECT_EQ(review.reportQuestion(), "");
-    ReviewItem item;
-    item.sectionCaption = "Words";
-    item.question = "1. Name:";
-    review.unanswered = {item};
-    EXPECT_EQ(review.reportQuestion(),
-              "1 question is not answered (first: Words, 1. Name:). Make the report anyway?");
-    review.unanswered << item;
-    EXPECT_EQ(review.reportQuestion(),
-              "2 questions are not answered (first: Words, 1. Name:). Make the report anyway?");
-}
-
-// A check box is answered when ticked or grey; a held answer is none.
-TEST_F(ReviewWording, WhatCountsAsAnAnswer) {
+    // A check box is answered when ticked or grey; a held answer is none.
     EXPECT_FALSE(hasAnswer(s, "chkNone"));
     for (CheckState state : {CheckState::Ticked, CheckState::Grey}) {
         s.setCheck("chkNone", state);

@@ -1,6 +1,5 @@
-// Where the program keeps its clients (beside a portable copy, or in a seeded per-user
-// folder), and the client folders there: safe names, files that cannot be written,
-// hostile files in a folder that is opened, section files found without regard to case.
+// Client folders: safe names, files that cannot be written, hostile files in a folder
+// that is opened; where the program keeps them (beside a portable copy, or per user).
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -9,6 +8,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include "interview/AtomicFile.h"
 #include "interview/FolderName.h"
 #include "records/ClientFolder.h"
 #include "records/ProgramLocation.h"
@@ -22,7 +22,6 @@ using namespace yrn::test;
 
 namespace {
 
-// A section with a file of two fields.
 class FileSection : public SampleSection {
   public:
     FileSection(Interview& i, const QString& module, const QString& file)
@@ -56,12 +55,10 @@ struct ClientFolderTest : ::testing::Test {
         interview.add(std::make_unique<FileSection>(interview, "ctlDrugs", "Drugs.YRN"));
     QString clientDir = QDir(program.path()).filePath(identity.folder);
     void SetUp() override { interview.setIdentity(&identity); }
-    // Answers that give a Location.YRN of about the size asked for.
     void answer(char mark, int locationSize = 5000) {
         location.setText("txtName", QString(locationSize, QChar(mark)));
         drugs.setText("txtName", QString("drugs ") + mark);
     }
-    // The bytes of the two section files.
     std::pair<QByteArray, QByteArray> files() const {
         return {readFile(clientDir + "/Location.YRN"), readFile(clientDir + "/Drugs.YRN")};
     }
@@ -111,7 +108,6 @@ TEST_F(ClientFolderTest, UnsafeFolderNamesAreRefusedAndNothingIsWritten) {
         EXPECT_TRUE(refused("\\|Save Error\\|.*" +
                             QRegularExpression::escape('"' + name + "\", which cannot be used")));
     }
-    // No name at all: the name and the date must be given first.
     identity.folder.clear();
     prompts.clear();
     EXPECT_TRUE(folder.SaveClientYRN().identityMissing);
@@ -138,13 +134,11 @@ TEST_F(ClientFolderTest, AFileThatCannotBeWrittenIsNamedAndNothingIsReplaced) {
     EXPECT_TRUE(refused("^Drugs.YRN\\|"));
     EXPECT_EQ(readFile(clientDir + "/Location.YRN"), old.first);
     EXPECT_EQ(entries(clientDir), QStringList({"Location.YRN"}));
-    // A client folder that cannot be made: nothing is saved.
     static_cast<FileSection&>(drugs).failing = false;
     identity.folder = "DoeJohnQ05-07-2001";
     writeFile(program.filePath(identity.folder), "a file in the way");
     EXPECT_TRUE(refused("^DoeJohnQ05-07-2001\\|.*could not be made or written to"));
-    // Temporary files a save killed before its renames left are removed by the next
-    // save of the folder, and nothing else.
+    // What a killed save left is removed by the next save, and nothing else.
     identity.folder = "DoeJaneQ05-07-2001";
     for (const QString name :
          {".yrn-tmp-Location.YRN", ".yrn-tmp-Ab12Cd34", "notes.txt", ".hidden"})
@@ -180,32 +174,59 @@ TEST_F(ClientFolderTest, AFullDiskFailsTheSaveAndEveryOldFileStays) {
     }
 }
 
-// Links planted as a client folder or as a section file make the save refuse with
-// the path named; nothing is written through them, and a foreign folder keeps its
-// permissions.
+// Links planted as a client folder, a section file or a folder on the way, and a
+// FIFO at a file's name, are refused with the path named: nothing is written
+// through them, and what is outside keeps its bytes and permissions.
 TEST_F(ClientFolderTest, APlantedLinkIsRefusedAndNothingOutsideIsTouched) {
     QTemporaryDir outside;
     const QString precious = outside.filePath("precious.txt");
     writeFile(precious, "precious");
     QFile::setPermissions(outside.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                               QFile::ReadOther | QFile::ExeOther);
-    const auto shared = QFile::permissions(outside.path());
+    QFile::setPermissions(precious, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const auto shared = QFile::permissions(outside.path()), kept = QFile::permissions(precious);
     ASSERT_TRUE(QFile::link(outside.path(), clientDir));
     answer('n', 10);
     EXPECT_TRUE(refused("\\|Save Error\\|.*" +
                         QRegularExpression::escape(QDir::toNativeSeparators(clientDir)) +
                         "\" is a link"));
     EXPECT_EQ(entries(outside.path()), QStringList{"precious.txt"});
-    EXPECT_EQ(QFile::permissions(outside.path()), shared);
-    // A section file is a link to a file outside; the other file is not replaced.
     ASSERT_TRUE(QFile::remove(clientDir));
     const auto old = save('o', 10);
+    EXPECT_EQ(QFile::permissions(clientDir + "/Drugs.YRN") &
+                  (QFileDevice::ReadGroup | QFileDevice::ReadOther),
+              QFileDevice::Permissions());
     ASSERT_TRUE(QFile::remove(clientDir + "/Location.YRN"));
     ASSERT_TRUE(QFile::link(precious, clientDir + "/Location.YRN"));
     answer('n', 10);
     EXPECT_TRUE(refused("^Location.YRN\\|Save Error\\|.*Location.YRN\" is a link"));
-    EXPECT_EQ(readFile(precious), "precious");
     EXPECT_EQ(readFile(clientDir + "/Drugs.YRN"), old.second);
+    const QString linked = program.filePath("linked");
+    ASSERT_TRUE(QFile::link(outside.filePath("nowhere"), clientDir + "/Dangling.YRN"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(clientDir + "/Fifo.YRN").constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(outside.path(), linked));
+    for (const QString& path : {clientDir + "/Location.YRN", clientDir + "/Dangling.YRN",
+                                clientDir + "/Fifo.YRN", linked + "/Drugs.YRN"}) {
+        QString why;
+        EXPECT_FALSE(writeFileAtomically(path, "new", &why, FolderLinks::Refuse))
+            << qPrintable(path);
+        EXPECT_TRUE(why.contains("link") || why.contains("regular file")) << qPrintable(why);
+        EXPECT_EQ(replaceRefusal(path, FolderLinks::Refuse), why) << qPrintable(path);
+    }
+    // A folder standing at the name, or a missing folder.
+    for (const QString& blocked : {clientDir, clientDir + "/missing/x.YRN"}) {
+        QString why;
+        EXPECT_FALSE(writeFileAtomically(blocked, "x", &why) || why.isEmpty()) << qPrintable(why);
+    }
+    EXPECT_TRUE(QFileInfo(clientDir + "/Location.YRN").isSymLink());
+    EXPECT_TRUE(readFile(precious) == "precious" && QFile::permissions(precious) == kept);
+    EXPECT_EQ(QFile::permissions(outside.path()), shared);
+    EXPECT_FALSE(QFile::exists(outside.filePath("nowhere")));
+    EXPECT_EQ(entries(outside.path()), QStringList{"precious.txt"});
+    // A folder a person names may be reached through a link; the file still may not be one.
+    EXPECT_TRUE(replaceRefusal(linked + "/report.rtf").isEmpty());
+    EXPECT_TRUE(writeFileAtomically(linked + "/report.rtf", "new"));
+    EXPECT_EQ(entries(outside.path()), QStringList({"precious.txt", "report.rtf"}));
 }
 
 // Section files planted as links to a device, a FIFO or an endless /proc file are
@@ -364,7 +385,7 @@ class ReadOnlyFolder {
     bool immutable_ = false;
 };
 
-TEST(ProgramLocationTest, AReadOnlyCopySeedsThePerUserFolderFromItsOwnFolder) {
+TEST(ProgramLocationTest, AReadOnlyCopySeedsThePerUserFolderAndWhatCannotBePreparedIsTold) {
     QTemporaryDir copy;
     const QString program = copy.filePath("yrn"), user = copy.filePath("user");
     QDir().mkpath(program + "/YRN Help Files");
@@ -381,13 +402,10 @@ TEST(ProgramLocationTest, AReadOnlyCopySeedsThePerUserFolderFromItsOwnFolder) {
     EXPECT_EQ(
         readFile(user + "/YRN_TEMPLATE.RTF") + readFile(user + "/YRN Help Files/YRN Medical.doc"),
         "{\\rtf1 from the copy}medical");
-}
-
-TEST(ProgramLocationTest, WhatCannotBePreparedIsToldAndTheProgramStillHasAFolder) {
+    // A per-user folder that cannot be made is told, and the program keeps its own.
     Install install;
-    // The per-user folder cannot be made: a file stands in its way.
     writeFile(install.prefix.filePath("home"), "in the way");
-    ProgramLocation location = resolveProgramFolder(install.bin, install.user);
+    location = resolveProgramFolder(install.bin, install.user);
     EXPECT_EQ(location.folder, install.bin);
     EXPECT_TRUE(location.problem.contains(QDir::toNativeSeparators(install.user)))
         << location.problem.toStdString();
