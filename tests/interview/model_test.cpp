@@ -1,6 +1,5 @@
-// The answer model: rules and their events, frames, the start state, observers,
-// program errors, lists, held answers, shown lengths, pages and an empty interview;
-// the numeric answer check, the rounding and parsing under it, and calendar dates.
+// The answer model: rules, frames, the start state, observers, program errors, lists,
+// held answers, pages; the numeric answer check, its rounding, and calendar dates.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -28,7 +27,7 @@ TEST_F(ModelTest, RulesRunOnEveryChangeWhoeverMadeItButNotWhenAGroupIsCleared) {
     s.onChange("txtName", [&] { log << "change " + s.text("txtName"); });
     s.onLeave("txtName", [&] { log << "leave"; });
     s.onClick("txtName", [&](int) { log << "into"; });
-    // Twice the same value fires once; clearing a group fires nothing; "none" fires.
+    // Twice the same value fires once; clearing a group fires nothing.
     for (int twice = 0; twice < 2; ++twice) {
         s.choose("optWorking", 1);
         s.setText("txtName", "Doe");
@@ -43,7 +42,6 @@ TEST_F(ModelTest, RulesRunOnEveryChangeWhoeverMadeItButNotWhenAGroupIsCleared) {
     EXPECT_EQ(log.join(','),
               "optWorking1,change Doe,into,leave,cboLanguage2,cboLanguage-1,chkAbstinence2");
     EXPECT_EQ(s.choice("optWorking"), -1);
-    // Buttons and positions a field does not have are program errors.
     for (const int b : {-1, 2})
         EXPECT_THROW(s.choose("optWorking", b), ProgramError);
     for (const int p : {-2, 3})
@@ -74,7 +72,6 @@ TEST_F(ModelTest, RulesChangeOtherFieldsWhoseRulesRunInTurnAndFramesGuardTheFocu
     s.choose("optWorking", 1);
     EXPECT_TRUE(shows(s, {"txtWorkPlace="}));
     EXPECT_EQ(s.field("txtWorkPlace").background, Background::Normal);
-    // Emptying a field of each kind.
     s.setPosition("cboRace", 1);
     s.setCheck("chkAbstinence", CheckState::Ticked);
     for (const char* id : {"optWorking", "cboRace", "chkAbstinence"})
@@ -125,7 +122,6 @@ TEST_F(ModelTest, ObserversHearEveryChangeAResetRestoresTheStartStateAndFaultsAr
     s.onClick("optWorking", [](int) { throw ProgramError("Overflow"); });
     s.choose("optWorking", 0);
     EXPECT_EQ(prompts.last().text, "Error in module ctlSample\r\nError description:  Overflow");
-    // The shared module's texts name the procedure only.
     EXPECT_EQ(ErrorSite::shared("LoadCombo").message("Overflow"),
               "Error in module MainModule.LoadCombo");
     prompts.clear();
@@ -161,7 +157,7 @@ TEST_F(ModelTest, ListsArraysHeldAnswersShownLengthsAndPagesInTheDeclaredOrder) 
     s.setText("txtName", "Roe");
     s.clearOption("optWorking");
     EXPECT_FALSE(name.held || s.field("optWorking").held);
-    // A box is drawn for its maximum length, or for the digits of its range.
+    // A box is drawn for its maximum length, or the digits of its range.
     EXPECT_EQ(s.shownLength("txtName"), 25);
     EXPECT_EQ(s.shownLength("txtComments"), 0);
     s.rangeCheck("txtComments", -1000, 99);
@@ -209,7 +205,6 @@ TEST_F(ModelTest, NumericCheckKeepsNumbersInRangePaddingOneDigitAndEmptiesTheRes
                           : "")
             << qPrintable(row);
     }
-    // No focus request for a disabled box.
     s.setEnabled("txtDays", false);
     s.setText("txtDays", "99");
     prompts.clear();

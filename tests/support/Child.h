@@ -1,8 +1,7 @@
 #pragma once
 
-// Runs a piece of a test in a child process of its own: for what must not touch
-// the test process (a small file-size limit, a read that might never end, a
-// measure of peak memory).
+// Runs a piece of a test in a child process of its own, for what must not touch the
+// test process (a small file-size limit, a read that might never end, peak memory).
 
 #include <signal.h>
 #include <sys/wait.h>
@@ -13,9 +12,8 @@
 
 namespace yrn::test {
 
-// The body runs in a forked child; its result is the child's exit status. A child
-// that is still running after the timeout is ended by SIGALRM. Returns the exit
-// status, or minus the signal that ended the child.
+// The body's result is the child's exit status; returns it, or minus the signal that
+// ended the child (SIGALRM after the timeout).
 inline int runInChild(const std::function<int()>& body, unsigned timeoutSeconds = 30) {
     std::fflush(nullptr);
     const pid_t pid = fork();
@@ -30,8 +28,7 @@ inline int runInChild(const std::function<int()>& body, unsigned timeoutSeconds 
     return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
 }
 
-// The peak resident memory of this process since it started or since the last
-// resetPeakMemory() (Linux /proc); -1 where it cannot be read.
+// The peak resident memory since the start or resetPeakMemory(); -1 where unknown.
 inline long peakMemoryKiB() {
     FILE* status = std::fopen("/proc/self/status", "r");
     if (!status) return -1;
