@@ -152,7 +152,7 @@ TEST_F(YrnToolTest, WrongArgumentsGiveTheUsageAndStatus2) {
     EXPECT_EQ(version.out, QByteArray("yrn-tool ") + kProgramVersion + "\n");
 }
 
-TEST_F(YrnToolTest, ReportIsWrittenFromTheClientFolderAndFailuresAreMessagesOnStderr) {
+TEST_F(YrnToolTest, ReportIsWrittenFromTheClientFolderToAFileOrStandardOutput) {
     ToolRun result = run({"report", "-o", out, client, "--template", templateFile});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.errLines.isEmpty()) << result.errLines.join('\n').toStdString();
@@ -162,22 +162,6 @@ TEST_F(YrnToolTest, ReportIsWrittenFromTheClientFolderAndFailuresAreMessagesOnSt
               "Report of Ana M. Mu\u00f1oz: herself says her home is at 12 Elm St.\n");
     QFile::remove(out);
 
-    // Status 1, one line on stderr, no report.
-    writeFile(dir.filePath("bad.rtf"), "{\\rtf1 {\\b never closed");
-    // clang-format off
-    for (const auto& [args, message] : QList<std::pair<QStringList, QString>>{
-             {{program + "/not a client", "-o", out}, "Invalid directory: This directory contains no YRN files!!"},
-             {{client, "-o", out, "--template", dir.filePath("bad.rtf")}, "Template Error: "},
-             {{client, "-o", dir.filePath("no/out.rtf"), "--template", templateFile},
-              "Report Save Error: Unable to save report. Please close all open reports and save again."}}) {
-        // clang-format on
-        result = run(QStringList{"report"} + args);
-        EXPECT_EQ(result.exitCode, 1) << message.toStdString();
-        EXPECT_EQ(result.errLines.size(), 1);
-        EXPECT_TRUE(result.errLines.value(0).startsWith(message)) << message.toStdString();
-        EXPECT_FALSE(QFile::exists(out));
-    }
-
     // What can be read of damaged section files makes the report.
     result = run({"report", zed, "-o", out, "--template", templateFile});
     EXPECT_EQ(result.exitCode, 0);
@@ -186,26 +170,6 @@ TEST_F(YrnToolTest, ReportIsWrittenFromTheClientFolderAndFailuresAreMessagesOnSt
     EXPECT_TRUE(result.errLines.at(1).startsWith("Incomplete Client Files: "));
     EXPECT_TRUE(result.errLines.at(1).contains("Demographic.YRN, Location.YRN"));
     EXPECT_TRUE(QFile::exists(out));
-
-    // Only a regular file is replaced ("-" is standard output).
-    const QString fifo = dir.filePath("fifo.rtf"), precious = dir.filePath("precious.rtf");
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    writeFile(precious, "precious");
-    const QString link = dir.filePath("link.rtf"), toStdout = dir.filePath("stdout.rtf");
-    ASSERT_TRUE(QFile::link(precious, link) && QFile::link("/proc/self/fd/1", toStdout));
-    const QString captured = dir.filePath("captured");
-    for (const QString& output : {fifo, link, toStdout}) {
-        writeFile(captured, "captured");
-        result = run({"report", client, "-o", output, "--template", templateFile}, captured);
-        EXPECT_EQ(result.exitCode, 1) << qPrintable(output);
-        const QString message = result.errLines.join('\n');
-        EXPECT_TRUE(message.startsWith("Report Save Error: ")) << qPrintable(output);
-        EXPECT_TRUE(message.contains(output + "\" is ")) << qPrintable(message);
-        EXPECT_EQ(readFile(captured), "captured") << qPrintable(output);
-    }
-    EXPECT_FALSE(QFileInfo(fifo).isFile());
-    EXPECT_TRUE(QFileInfo(link).isSymLink() && QFileInfo(toStdout).isSymLink());
-    EXPECT_EQ(readFile(precious), "precious");
 
     const ToolRun toOut = run({"report", client, "-o", "-", "--template", templateFile});
     EXPECT_EQ(toOut.exitCode, 0);
@@ -328,40 +292,67 @@ TEST_F(YrnToolTest, ExportJsonCsvAndSqliteHoldEveryAnswerAndWarnOfTheDamagedClie
     QSqlDatabase::removeDatabase("test");
 }
 
-TEST_F(YrnToolTest, AnExportThatCannotBeWrittenSaysSoAndLeavesTheOldFile) {
-    ToolRun result = run({"export-csv", dir.filePath("gone"), "-o", csv});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.errLines.size(), 1);
-    EXPECT_TRUE(result.errLines.value(0).contains("gone"));
-    EXPECT_FALSE(QFile::exists(csv));
-    const QString notes = dir.filePath("notes.sqlite");
-    writeFile(notes, "my notes\n");
-    for (const QString& to : {program, dir.filePath("no/such/clients.csv"), notes}) {
-        for (const QString command : {"export-csv", "export-sqlite"}) {
-            if (to == notes && command == "export-csv") continue;
-            result = run({command, program, "-o", to});
-            EXPECT_EQ(result.exitCode, 1) << command.toStdString();
-            EXPECT_TRUE(result.errLines.last().startsWith("yrn-tool: cannot write " + to));
-        }
-    }
-    EXPECT_TRUE(result.errLines.last().endsWith("it is not an SQLite database"));
-    EXPECT_EQ(readFile(notes), "my notes\n");
-    EXPECT_FALSE(QFile::exists(dir.filePath("no")));
-
-    // A full disk: the old files stay, and a database the export began is removed.
+// A failure: status 1, the reason last on stderr after warnings only, nothing on
+// standard output, and every file as it was. Only a regular file is replaced (not a
+// FIFO, a device or a link); on a full disk a database the export began is removed.
+TEST_F(YrnToolTest, AFailureIsToldOnStderrAndLeavesEveryFileAsItWas) {
     ASSERT_EQ(run({"export-csv", program, "-o", csv}).exitCode, 0);
     ASSERT_EQ(run({"export-sqlite", program, "-o", sqlite}).exitCode, 0);
     const QByteArray oldCsv = readFile(csv), oldDatabase = readFile(sqlite);
     writeClientFolder(program + "/More");
-    const QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
-    for (const QString& to : {csv, sqlite, dir.filePath("new.sqlite")}) {
-        result = run({to == csv ? "export-csv" : "export-sqlite", program, "-o", to}, {}, 1024);
-        EXPECT_EQ(result.exitCode, 1);
-        EXPECT_TRUE(result.errLines.last().startsWith("yrn-tool: cannot write"));
+    const QString bad = dir.filePath("bad.rtf"), notes = dir.filePath("notes.sqlite");
+    const QString fifo = dir.filePath("fifo.rtf"), link = dir.filePath("link.rtf");
+    const QString toStdout = dir.filePath("stdout.rtf"), captured = dir.filePath("captured");
+    writeFile(bad, "{\\rtf1 {\\b never closed");
+    writeFile(notes, "my notes\n");
+    writeFile(captured, "captured");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(notes, link) && QFile::link("/proc/self/fd/1", toStdout));
+    const QStringList files = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System);
+    const QStringList report{"report", client, "--template", templateFile, "-o"};
+    const QString cannot = "yrn-tool: cannot write ", noSuch = dir.filePath("no/such/clients.csv");
+    struct Failure {
+        QStringList args;
+        QString starts, holds = {};
+        QString stdoutTo = {};
+        rlim_t limit = RLIM_INFINITY;
+    };
+    // clang-format off
+    const QList<Failure> failures = {
+        {{"report", program + "/not a client", "-o", out}, "Invalid directory: This directory contains no YRN files!!"},
+        {{"report", client, "-o", out, "--template", bad}, "Template Error: "},
+        {report + QStringList{dir.filePath("no/out.rtf")},
+         "Report Save Error: Unable to save report. Please close all open reports and save again."},
+        {report + QStringList{fifo}, "Report Save Error: ", fifo + "\" is "},
+        {report + QStringList{link}, "Report Save Error: ", link + "\" is "},
+        {report + QStringList{toStdout}, "Report Save Error: ", toStdout + "\" is "},
+        {{"export", client}, "", "standard output", "/dev/full"},
+        {{"export-csv", dir.filePath("gone"), "-o", csv}, "", "gone"},
+        {{"export-csv", program, "-o", program}, cannot + program},
+        {{"export-sqlite", program, "-o", program}, cannot + program},
+        {{"export-csv", program, "-o", noSuch}, cannot + noSuch},
+        {{"export-sqlite", program, "-o", noSuch}, cannot + noSuch},
+        {{"export-sqlite", program, "-o", notes}, cannot + notes, "it is not an SQLite database"},
+        {{"export-csv", program, "-o", csv}, cannot, {}, {}, 1024},
+        {{"export-sqlite", program, "-o", sqlite}, cannot, {}, {}, 1024},
+        {{"export-sqlite", program, "-o", dir.filePath("new.sqlite")}, cannot, {}, {}, 1024}};
+    // clang-format on
+    for (const Failure& failure : failures) {
+        const ToolRun result = run(
+            failure.args, failure.stdoutTo.isEmpty() ? captured : failure.stdoutTo, failure.limit);
+        const QString last = result.errLines.value(result.errLines.size() - 1);
+        EXPECT_EQ(result.exitCode, 1) << qPrintable(failure.args.join(' '));
+        EXPECT_TRUE(last.startsWith(failure.starts) && last.contains(failure.holds))
+            << qPrintable(last);
+        EXPECT_EQ(result.errLines.filter(QRegularExpression("^yrn-tool: warning: ")).size(),
+                  result.errLines.size() - 1)
+            << qPrintable(result.errLines.join('\n'));
     }
-    EXPECT_EQ(readFile(csv), oldCsv);
-    EXPECT_EQ(readFile(sqlite), oldDatabase);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), files);
+    EXPECT_TRUE(readFile(csv) == oldCsv && readFile(sqlite) == oldDatabase);
+    EXPECT_TRUE(readFile(notes) == "my notes\n" && readFile(captured) == "captured");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System), files);
+    EXPECT_TRUE(QFileInfo(link).isSymLink() && QFileInfo(toStdout).isSymLink());
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
 }
 
 TEST_F(YrnToolTest, CheckListsEachClientsQuestionsAndWarningsWithTheWorstStatus) {
