@@ -20,7 +20,7 @@ struct ModelTest : ::testing::Test {
     Section& s = interview.add(std::make_unique<SampleSection>(interview));
 };
 
-TEST_F(ModelTest, RulesRunOnEveryChangeWhoeverMadeItButNotWhenAGroupIsCleared) {
+TEST_F(ModelTest, RulesRunOnEveryChangeWhoeverMadeItAndChangeOtherFieldsInTurn) {
     QStringList log;
     for (const char* id : {"optWorking", "cboLanguage", "chkAbstinence"})
         s.onClick(id, [&log, id](int v) { log << id + QString::number(v); });
@@ -46,9 +46,7 @@ TEST_F(ModelTest, RulesRunOnEveryChangeWhoeverMadeItButNotWhenAGroupIsCleared) {
         EXPECT_THROW(s.choose("optWorking", b), ProgramError);
     for (const int p : {-2, 3})
         EXPECT_THROW(s.setPosition("cboLanguage", p), ProgramError);
-}
-
-TEST_F(ModelTest, RulesChangeOtherFieldsWhoseRulesRunInTurnAndFramesGuardTheFocus) {
+    // Rules change other fields, whose rules run in turn, and frames guard the focus.
     s.onClick("optWorking",
               [&](int b) { b == 0 ? s.clearField("txtWorkPlace") : s.openField("txtWorkPlace"); });
     int changes = 0;

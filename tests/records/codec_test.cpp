@@ -37,7 +37,7 @@ struct CodecTest : ::testing::Test {
     }
 };
 
-TEST_F(CodecTest, WritesTheValueLinesByteForByte) {
+TEST_F(CodecTest, WritesTheValueLinesByteForByteInWindows1252OrUtf8) {
     s.setText("txtName", "Main St.");
     s.choose("optWorking", 1);
     s.choose("optLiving", 2);
@@ -55,6 +55,40 @@ TEST_F(CodecTest, WritesTheValueLinesByteForByte) {
     EXPECT_EQ(write(two), "x\r\n;\r\n0\r\n;\r\n");
     EXPECT_TRUE(read(write(two), two).complete);
     EXPECT_EQ(s.choice("optWorking"), 0);
+    // Windows-1252 when everything fits, UTF-8 with its mark otherwise.
+    s.NewYRN();
+    s.setText("txtName", QString::fromUtf8("Zoë €5"));
+    EXPECT_TRUE(
+        write().startsWith("Zo\xeb \x80"
+                           "5\r\n"));
+    EXPECT_TRUE(fitsWindows1252(QString::fromUtf8("Zoë €5 ÿ")));
+    EXPECT_FALSE(fitsWindows1252(QString::fromUtf8("Ā")) || fitsWindows1252(QChar(0x80)));
+    EXPECT_EQ(toWindows1252(QString::fromUtf8("aŁb")), "a?b");
+    s.setText("txtComments", QString::fromUtf8("Łódź"));
+    const QByteArray utf8 = write();
+    EXPECT_TRUE(utf8.startsWith("\xEF\xBB\xBF" + QString::fromUtf8("Zoë €5").toUtf8()));
+    read(utf8);
+    EXPECT_EQ(s.text("txtComments"), QString::fromUtf8("Łódź"));
+    EXPECT_EQ(s.text("txtName"), QString::fromUtf8("Zoë €5"));
+    // Every Windows-1252 byte reads and writes back unchanged.
+    QByteArray all;
+    for (int b = 0x20; b < 0x100; ++b)
+        all.append(char(b));
+    EXPECT_EQ(toWindows1252(fromWindows1252(all)), all);
+    // A file without the mark is Windows-1252, even where its bytes would also be
+    // valid UTF-8; with the mark it is UTF-8, and only the first mark is taken off.
+    const FileLayout name = {{Codec::Text, "txtName", true}};
+    EXPECT_TRUE(read("\xC3\xA9\r\n", name).complete);
+    EXPECT_EQ(s.text("txtName"), QString::fromUtf8("Ã©"));
+    EXPECT_TRUE(read("\xEF\xBB\xBF\xC3\xA9\r\n", name).complete);
+    EXPECT_EQ(s.text("txtName"), QString::fromUtf8("é"));
+    // An answer that starts with the mark's three characters in Windows-1252 is
+    // written in UTF-8, so that it does not read as the mark.
+    for (const QString& text : {QString::fromUtf8("ï»¿ and more"), QString(QChar(0xFEFF)) + "x"}) {
+        s.setText("txtName", text);
+        read(write(name), name);
+        EXPECT_EQ(s.text("txtName"), text);
+    }
 }
 
 const char kControls[] = "tab\there, nul \0 bell \a esc \x1b ff \f vt \v del \x7f";
@@ -92,41 +126,6 @@ TEST_F(CodecTest, EveryTypedTextAndEveryWindows1252PairThatLooksLikeUtf8ComesBac
         EXPECT_EQ(ends, (QList<qsizetype>{15, 15, 15})) << qPrintable(text);
         ASSERT_TRUE(read(bytes).complete) << qPrintable(text);
         EXPECT_TRUE(s.text("txtComments") == text && s.text("txtName") == text) << qPrintable(text);
-    }
-}
-
-TEST_F(CodecTest, EncodingIsWindows1252WhenEverythingFitsAndUtf8WithItsMarkOtherwise) {
-    s.setText("txtName", QString::fromUtf8("Zoë €5"));
-    EXPECT_TRUE(
-        write().startsWith("Zo\xeb \x80"
-                           "5\r\n"));
-    EXPECT_TRUE(fitsWindows1252(QString::fromUtf8("Zoë €5 ÿ")));
-    EXPECT_FALSE(fitsWindows1252(QString::fromUtf8("Ā")) || fitsWindows1252(QChar(0x80)));
-    EXPECT_EQ(toWindows1252(QString::fromUtf8("aŁb")), "a?b");
-    s.setText("txtComments", QString::fromUtf8("Łódź"));
-    const QByteArray utf8 = write();
-    EXPECT_TRUE(utf8.startsWith("\xEF\xBB\xBF" + QString::fromUtf8("Zoë €5").toUtf8()));
-    read(utf8);
-    EXPECT_EQ(s.text("txtComments"), QString::fromUtf8("Łódź"));
-    EXPECT_EQ(s.text("txtName"), QString::fromUtf8("Zoë €5"));
-    // Every Windows-1252 byte reads and writes back unchanged.
-    QByteArray all;
-    for (int b = 0x20; b < 0x100; ++b)
-        all.append(char(b));
-    EXPECT_EQ(toWindows1252(fromWindows1252(all)), all);
-    // A file without the mark is Windows-1252, even where its bytes would also be
-    // valid UTF-8; with the mark it is UTF-8, and only the first mark is taken off.
-    const FileLayout name = {{Codec::Text, "txtName", true}};
-    EXPECT_TRUE(read("\xC3\xA9\r\n", name).complete);
-    EXPECT_EQ(s.text("txtName"), QString::fromUtf8("Ã©"));
-    EXPECT_TRUE(read("\xEF\xBB\xBF\xC3\xA9\r\n", name).complete);
-    EXPECT_EQ(s.text("txtName"), QString::fromUtf8("é"));
-    // An answer that starts with the mark's three characters in Windows-1252 is
-    // written in UTF-8, so that it does not read as the mark.
-    for (const QString& text : {QString::fromUtf8("ï»¿ and more"), QString(QChar(0xFEFF)) + "x"}) {
-        s.setText("txtName", text);
-        read(write(name), name);
-        EXPECT_EQ(s.text("txtName"), text);
     }
 }
 

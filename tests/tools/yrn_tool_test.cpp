@@ -131,7 +131,7 @@ class YrnToolTest : public ::testing::Test {
     std::unique_ptr<Interview> interview = makeInterview(prompts);
 };
 
-TEST_F(YrnToolTest, WrongArgumentsGiveTheUsageAndStatus2) {
+TEST_F(YrnToolTest, WrongArgumentsGiveTheUsageAndAReportGoesToAFileOrStandardOutput) {
     const QString lines =
         "|print x|report folder|report folder -o|report a b -o out.rtf|report "
         "a -o x -o y|report a -o x --verbose|export|export a b|export a -o x|"
@@ -139,20 +139,17 @@ TEST_F(YrnToolTest, WrongArgumentsGiveTheUsageAndStatus2) {
         "export-csv a -o x -o y|export-csv a -o x --verbose|export-sqlite a -o "
         "-|export-sqlite -o x|check|check --json|check --jason folder";
     for (const QString& line : lines.split('|')) {
-        const ToolRun result = run(line.split(' ', Qt::SkipEmptyParts));
-        EXPECT_EQ(result.exitCode, 2) << line.toStdString();
-        EXPECT_TRUE(result.errLines.join('\n').contains(
+        const ToolRun wrong = run(line.split(' ', Qt::SkipEmptyParts));
+        EXPECT_EQ(wrong.exitCode, 2) << line.toStdString();
+        EXPECT_TRUE(wrong.errLines.join('\n').contains(
             "Usage: yrn-tool report <client-folder> -o <out.rtf> [--template <file>]\n"
             "       yrn-tool export <client-folder>\n       yrn-tool export-csv <program-folder>"));
-        EXPECT_TRUE(result.out.isEmpty());
+        EXPECT_TRUE(wrong.out.isEmpty());
     }
     const ToolRun help = run({"--help"}), version = run({"--version"});
     EXPECT_EQ(help.exitCode + version.exitCode, 0);
     EXPECT_TRUE(help.out.startsWith("Usage: yrn-tool report <client-folder>"));
     EXPECT_EQ(version.out, QByteArray("yrn-tool ") + kProgramVersion + "\n");
-}
-
-TEST_F(YrnToolTest, ReportIsWrittenFromTheClientFolderToAFileOrStandardOutput) {
     ToolRun result = run({"report", "-o", out, client, "--template", templateFile});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.errLines.isEmpty()) << result.errLines.join('\n').toStdString();
