@@ -22,7 +22,7 @@ struct ModelTest : ::testing::Test {
     Section& s = interview.add(std::make_unique<SampleSection>(interview));
 };
 
-TEST_F(ModelTest, RulesRunOnEveryChangeWhoeverMadeItAndChangeOtherFieldsInTurn) {
+TEST_F(ModelTest, RulesListsArraysHeldAnswersPagesObserversTheStartStateAndFaults) {
     QStringList log;
     for (const char* id : {"optWorking", "cboLanguage", "chkAbstinence"})
         s.onClick(id, [&log, id](int v) { log << id + QString::number(v); });
@@ -77,9 +77,7 @@ TEST_F(ModelTest, RulesRunOnEveryChangeWhoeverMadeItAndChangeOtherFieldsInTurn) 
     for (const char* id : {"optWorking", "cboRace", "chkAbstinence"})
         s.clearField(id);
     EXPECT_TRUE(shows(s, {"optWorking=-1 (off)", "cboRace= (off)", "chkAbstinence=0 (off)"}));
-}
-
-TEST_F(ModelTest, ListsArraysHeldAnswersPagesObserversTheStartStateAndFaults) {
+    // Lists, arrays, held answers, shown lengths and pages.
     const auto codeOf = [&](const char* id, int position) {
         s.setPosition(id, position);
         return QString::number(s.field(id).code()) + ' ' + s.listText(id);
@@ -128,6 +126,7 @@ TEST_F(ModelTest, ListsArraysHeldAnswersPagesObserversTheStartStateAndFaults) {
         .question("2.", {{"cboE"}});
     EXPECT_EQ(pages.first().fields(), QStringList({"txtA", "optB", "optC(0)", "txtD", "cboE"}));
     // Observers hear every change; a reset restores the start state.
+    s.NewYRN();
     int fired = 0;
     s.onChange("txtName", [&] { ++fired; });
     s.onClick("optWorking", [&](int) { ++fired; });

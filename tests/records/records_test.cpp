@@ -133,11 +133,8 @@ TEST_F(ClientFolderTest, UnsafeFolderNamesAreRefusedAndNothingIsWritten) {
             EXPECT_FALSE(ClientFolder::isSafeFolderName(name)) << qPrintable(name);
         }
     }
-    for (const QString& name : {QString("../x05-07-2001"), QString("x:y"), QString(252, 'A')}) {
-        identity.folder = name;
-        EXPECT_TRUE(refused("\\|Save Error\\|.*" +
-                            QRegularExpression::escape('"' + name + "\", which cannot be used")));
-    }
+    identity.folder = "../x05-07-2001";
+    EXPECT_TRUE(refused("\\|Save Error\\|.*\"\\.\\./x05-07-2001\", which cannot be used"));
     identity.folder.clear();
     prompts.clear();
     EXPECT_TRUE(folder.SaveClientYRN().identityMissing);
@@ -147,8 +144,29 @@ TEST_F(ClientFolderTest, UnsafeFolderNamesAreRefusedAndNothingIsWritten) {
     EXPECT_TRUE(ClientFolder::isSafeFolderName(QString::fromUtf8("MuñozJosé😀05-07-2001")));
 }
 
-TEST_F(ClientFolderTest, AFileThatCannotBeWrittenIsNamedAndNothingIsReplaced) {
+// A full disk (a file-size limit in a child that ignores SIGXFSZ): the save fails and
+// every old file stays byte for byte, even the small one that still fits.
+TEST_F(ClientFolderTest, ASaveThatFailsOnAFullDiskOrAtAFileReplacesNothing) {
     const auto old = save('o');
+    ASSERT_GT(old.first.size(), 4096);
+    for (const int size : {4097, 5000, 100000}) {
+        const int status = runInChild([&] {
+            answer('n', size);
+            prompts.clear();
+            const rlimit limit{4096, 4096};
+            if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 2;
+            signal(SIGXFSZ, SIG_IGN);
+            if (folder.SaveClientYRN().allWritten) return 0;
+            return prompts.titles() == QStringList{"Save Error"} &&
+                           prompts.last().text.contains("Location.YRN")
+                       ? 1
+                       : 3;
+        });
+        EXPECT_EQ(status, 1) << "size " << size << " (0: reported as saved)";
+        EXPECT_TRUE(files() == old) << "size " << size << ": a file was replaced";
+        EXPECT_EQ(entries(clientDir), QStringList({"Drugs.YRN", "Location.YRN"}));
+    }
+    // A file that cannot be written is named.
     ASSERT_TRUE(QFile::remove(clientDir + "/Drugs.YRN"));
     QDir().mkpath(clientDir + "/Drugs.YRN");  // a folder in the way of the file
     answer('n');
@@ -173,30 +191,6 @@ TEST_F(ClientFolderTest, AFileThatCannotBeWrittenIsNamedAndNothingIsReplaced) {
     save('n', 10);
     EXPECT_EQ(entries(clientDir), QStringList({".hidden", ".yrn-tmp-folder", "Drugs.YRN",
                                                "Location.YRN", "notes.txt"}));
-}
-
-// A full disk (a file-size limit in a child that ignores SIGXFSZ): the save fails and
-// every old file stays byte for byte, even the small one that still fits.
-TEST_F(ClientFolderTest, AFullDiskFailsTheSaveAndEveryOldFileStays) {
-    const auto old = save('o');
-    ASSERT_GT(old.first.size(), 4096);
-    for (const int size : {4097, 5000, 100000}) {
-        const int status = runInChild([&] {
-            answer('n', size);
-            prompts.clear();
-            const rlimit limit{4096, 4096};
-            if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 2;
-            signal(SIGXFSZ, SIG_IGN);
-            if (folder.SaveClientYRN().allWritten) return 0;
-            return prompts.titles() == QStringList{"Save Error"} &&
-                           prompts.last().text.contains("Location.YRN")
-                       ? 1
-                       : 3;
-        });
-        EXPECT_EQ(status, 1) << "size " << size << " (0: reported as saved)";
-        EXPECT_TRUE(files() == old) << "size " << size << ": a file was replaced";
-        EXPECT_EQ(entries(clientDir), QStringList({"Drugs.YRN", "Location.YRN"}));
-    }
 }
 
 // Planted links (a client folder, a section file, a folder on the way) and a FIFO are
@@ -438,7 +432,7 @@ struct CodecTest : ::testing::Test {
     }
 };
 
-TEST_F(CodecTest, WritesTheValueLinesByteForByteInWindows1252OrUtf8) {
+TEST_F(CodecTest, WritesByteForByteInWindows1252OrUtf8AndEveryTypedTextComesBackExactly) {
     s.setText("txtName", "Main St.");
     s.choose("optWorking", 1);
     s.choose("optLiving", 2);
@@ -488,12 +482,9 @@ TEST_F(CodecTest, WritesTheValueLinesByteForByteInWindows1252OrUtf8) {
         read(write(name), name);
         EXPECT_EQ(s.text("txtName"), text);
     }
-}
+    const char kControls[] = "tab\there, nul \0 bell \a esc \x1b ff \f vt \v del \x7f";
 
-const char kControls[] = "tab\there, nul \0 bell \a esc \x1b ff \f vt \v del \x7f";
-
-// With every Windows-1252 pair that is also valid UTF-8, alone and in a name.
-TEST_F(CodecTest, EveryTypedTextAndEveryWindows1252PairThatLooksLikeUtf8ComesBackExactly) {
+    // With every Windows-1252 pair that is also valid UTF-8, alone and in a name.
     QStringList texts = {
         "C:\\temp\\new\\file.txt; a, b, \"c\"",
         "-1",

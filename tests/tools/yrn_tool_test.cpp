@@ -129,14 +129,14 @@ class YrnToolTest : public ::testing::Test {
     std::unique_ptr<Interview> interview = makeInterview(prompts);
 };
 
-TEST_F(YrnToolTest, WrongArgumentsGiveTheUsageAndAReportGoesToAFileOrStandardOutput) {
-    const QString lines =
+TEST_F(YrnToolTest, ReportExportsFailuresAndTheCheckOnOneProgramFolder) {
+    const QString wrongArguments =
         "|print x|report folder|report folder -o|report a b -o out.rtf|report "
         "a -o x -o y|report a -o x --verbose|export|export a b|export a -o x|"
         "export-csv|export-csv folder|export-csv folder -o|export-csv a b -o x|"
         "export-csv a -o x -o y|export-csv a -o x --verbose|export-sqlite a -o "
         "-|export-sqlite -o x|check|check --json|check --jason folder";
-    for (const QString& line : lines.split('|')) {
+    for (const QString& line : wrongArguments.split('|')) {
         const ToolRun wrong = run(line.split(' ', Qt::SkipEmptyParts));
         EXPECT_EQ(wrong.exitCode, 2) << line.toStdString();
         EXPECT_TRUE(wrong.errLines.join('\n').contains("Usage: yrn-tool report <client-folder>"));
@@ -149,9 +149,9 @@ TEST_F(YrnToolTest, WrongArgumentsGiveTheUsageAndAReportGoesToAFileOrStandardOut
     ToolRun result = run({"report", "-o", out, client, "--template", templateFile});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.errLines.isEmpty()) << result.errLines.join('\n').toStdString();
-    RtfDocument report;
-    ASSERT_TRUE(report.load(out));
-    EXPECT_EQ(report.visibleText(),
+    RtfDocument rtf;
+    ASSERT_TRUE(rtf.load(out));
+    EXPECT_EQ(rtf.visibleText(),
               "Report of Ana M. Mu\u00f1oz: herself says her home is at 12 Elm St.\n");
     QFile::remove(out);
 
@@ -166,14 +166,12 @@ TEST_F(YrnToolTest, WrongArgumentsGiveTheUsageAndAReportGoesToAFileOrStandardOut
 
     const ToolRun toOut = run({"report", client, "-o", "-", "--template", templateFile});
     EXPECT_EQ(toOut.exitCode, 0);
-    ASSERT_TRUE(report.loadFromData(toOut.out));
-    EXPECT_TRUE(report.visibleText().startsWith("Report of Ana"));
+    ASSERT_TRUE(rtf.loadFromData(toOut.out));
+    EXPECT_TRUE(rtf.visibleText().startsWith("Report of Ana"));
     EXPECT_FALSE(QFile::exists(QDir::current().filePath("-")));
-}
-
-TEST_F(YrnToolTest, ExportsHoldEveryAnswerAFailureLeavesEveryFileAndCheckGivesTheWorstStatus) {
+    // The exports: JSON of one client, CSV and SQLite of the program folder.
     QFile::remove(client + "/Medical.YRN");
-    ToolRun result = run({"export", client});
+    result = run({"export", client});
     ASSERT_EQ(result.exitCode, 0) << result.errLines.join('\n').toStdString();
     const QJsonObject all = QJsonDocument::fromJson(result.out).object();
     QStringList names = sectionFileNames();
@@ -288,6 +286,7 @@ TEST_F(YrnToolTest, ExportsHoldEveryAnswerAFailureLeavesEveryFileAndCheckGivesTh
     writeFile(captured, "captured");
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link(notes, link) && QFile::link("/proc/self/fd/1", toStdout));
+    QFile::remove(out);
     const QStringList files = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System);
     const QStringList report{"report", client, "--template", templateFile, "-o"};
     const QString cannot = "yrn-tool: cannot write ", noSuch = dir.filePath("no/such/clients.csv");
