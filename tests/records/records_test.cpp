@@ -260,8 +260,8 @@ TEST_F(ClientFolderTest, PlantedLinksFifosAndDevicesAreNeitherWrittenNorReadWith
         }
         return QFile::link(target, path);
     };
-    // A one-line box reads one empty line; a multi-line box that is last joins them
-    // all; a client folder opened with the file tells it is incomplete.
+    // A one-line box reads one empty line; a multi-line box that is last joins them all;
+    // opening the folder must tell the file is incomplete (not told counts as whole).
     const FileLayout multiLine = {{Codec::Text, "txtComments", true}};
     const std::function<bool()> readers[] = {
         [&] { return loadSectionFile(location, FileSection::layout(), path).complete; },
