@@ -1,12 +1,13 @@
-// The answer model: rules and their events, frames, the start state, observers,
-// program errors, lists, held answers, shown lengths, pages and an empty interview;
-// the numeric answer check, the rounding and parsing under it, and calendar dates.
+// The answer model: rules, frames, the start state, observers, program errors, lists, held
+// answers, pages, the numeric check, dates; how the review words and finds a question.
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <stdexcept>
 
 #include "interview/CalendarDate.h"
 #include "interview/NumericCheck.h"
+#include "interview/Review.h"
 #include "support/SampleSection.h"
 #include "support/TestSupport.h"
 
@@ -21,14 +22,14 @@ struct ModelTest : ::testing::Test {
     Section& s = interview.add(std::make_unique<SampleSection>(interview));
 };
 
-TEST_F(ModelTest, RulesRunOnEveryChangeWhoeverMadeItButNotWhenAGroupIsCleared) {
+TEST_F(ModelTest, RulesListsArraysHeldAnswersPagesObserversTheStartStateAndFaults) {
     QStringList log;
     for (const char* id : {"optWorking", "cboLanguage", "chkAbstinence"})
         s.onClick(id, [&log, id](int v) { log << id + QString::number(v); });
     s.onChange("txtName", [&] { log << "change " + s.text("txtName"); });
     s.onLeave("txtName", [&] { log << "leave"; });
     s.onClick("txtName", [&](int) { log << "into"; });
-    // Twice the same value fires once; clearing a group fires nothing; "none" fires.
+    // Twice the same value fires once; clearing a group fires nothing.
     for (int twice = 0; twice < 2; ++twice) {
         s.choose("optWorking", 1);
         s.setText("txtName", "Doe");
@@ -43,14 +44,11 @@ TEST_F(ModelTest, RulesRunOnEveryChangeWhoeverMadeItButNotWhenAGroupIsCleared) {
     EXPECT_EQ(log.join(','),
               "optWorking1,change Doe,into,leave,cboLanguage2,cboLanguage-1,chkAbstinence2");
     EXPECT_EQ(s.choice("optWorking"), -1);
-    // Buttons and positions a field does not have are program errors.
     for (const int b : {-1, 2})
         EXPECT_THROW(s.choose("optWorking", b), ProgramError);
     for (const int p : {-2, 3})
         EXPECT_THROW(s.setPosition("cboLanguage", p), ProgramError);
-}
-
-TEST_F(ModelTest, RulesChangeOtherFieldsWhoseRulesRunInTurnAndFramesGuardTheFocus) {
+    // Rules change other fields, whose rules run in turn, and frames guard the focus.
     s.onClick("optWorking",
               [&](int b) { b == 0 ? s.clearField("txtWorkPlace") : s.openField("txtWorkPlace"); });
     int changes = 0;
@@ -74,15 +72,61 @@ TEST_F(ModelTest, RulesChangeOtherFieldsWhoseRulesRunInTurnAndFramesGuardTheFocu
     s.choose("optWorking", 1);
     EXPECT_TRUE(shows(s, {"txtWorkPlace="}));
     EXPECT_EQ(s.field("txtWorkPlace").background, Background::Normal);
-    // Emptying a field of each kind.
     s.setPosition("cboRace", 1);
     s.setCheck("chkAbstinence", CheckState::Ticked);
     for (const char* id : {"optWorking", "cboRace", "chkAbstinence"})
         s.clearField(id);
     EXPECT_TRUE(shows(s, {"optWorking=-1 (off)", "cboRace= (off)", "chkAbstinence=0 (off)"}));
-}
-
-TEST_F(ModelTest, ObserversHearEveryChangeAResetRestoresTheStartStateAndFaultsAreReported) {
+    // Lists, arrays, held answers, shown lengths and pages.
+    const auto codeOf = [&](const char* id, int position) {
+        s.setPosition(id, position);
+        return QString::number(s.field(id).code()) + ' ' + s.listText(id);
+    };
+    EXPECT_EQ(
+        codeOf("cboRace", 3) + '|' + codeOf("cboLanguage", 1) + '|' + codeOf("cboLanguage", -1),
+        "65 Multi-race|1 Spanish|-1 ");
+    const Field& charge = s.field("txtCharges(2)");
+    EXPECT_EQ(
+        charge.stem + QString::number(charge.index) + QString::number(s.field("txtName").index),
+        "txtCharges2-1");
+    // A held answer is closed and hidden but kept (opening shows it); a new value ends it.
+    s.setText("txtName", "Doe");
+    s.choose("optWorking", 1);
+    s.holdField("txtName");
+    s.holdField("optWorking");
+    const Field& name = s.field("txtName");
+    EXPECT_TRUE(name.held && !name.enabled && name.background == Background::NotApplicable);
+    s.openField("txtName");
+    EXPECT_FALSE(name.held);
+    EXPECT_EQ(s.text("txtName"), "Doe");
+    s.holdField("txtName");
+    s.setText("txtName", "Roe");
+    s.clearOption("optWorking");
+    EXPECT_FALSE(name.held || s.field("optWorking").held);
+    // A box is drawn for its maximum length, or the digits of its range.
+    EXPECT_EQ(s.shownLength("txtName"), 25);
+    EXPECT_EQ(s.shownLength("txtComments"), 0);
+    s.rangeCheck("txtComments", -1000, 99);
+    EXPECT_EQ(s.shownLength("txtComments"), 5);
+    EXPECT_EQ((QList<int>{s.firstPage(), s.lastPage(), s.nextPage(0), s.nextPage(1), s.backPage(1),
+                          s.backPage(0)}),
+              (QList<int>{0, 1, 1, -1, 0, -1}));
+    EXPECT_EQ(s.page(2), nullptr);
+    EXPECT_TRUE(interview.section("Sample") == &s && interview.section("ctlSample") == &s);
+    EXPECT_EQ(interview.section("ctlOther"), nullptr);
+    // Without a locator and a demographic pane the identity and pronouns are empty.
+    EXPECT_FALSE(interview.identity().CheckSaveValues());
+    EXPECT_EQ(interview.pronouns().heshe(), "");
+    QList<Page> pages;
+    PageBuilder(pages, 0)
+        .heading("Heading")
+        .question("1.", {{"txtA"}, {"optB"}})
+        .table({}, {"One", "Two"}, {{"Row 1", {}, {"optC(0)", ""}}, {"Row 2", {}, {"", "txtD"}}})
+        .note("A note")
+        .question("2.", {{"cboE"}});
+    EXPECT_EQ(pages.first().fields(), QStringList({"txtA", "optB", "optC(0)", "txtD", "cboE"}));
+    // Observers hear every change; a reset restores the start state.
+    s.NewYRN();
     int fired = 0;
     s.onChange("txtName", [&] { ++fired; });
     s.onClick("optWorking", [&](int) { ++fired; });
@@ -125,70 +169,67 @@ TEST_F(ModelTest, ObserversHearEveryChangeAResetRestoresTheStartStateAndFaultsAr
     s.onClick("optWorking", [](int) { throw ProgramError("Overflow"); });
     s.choose("optWorking", 0);
     EXPECT_EQ(prompts.last().text, "Error in module ctlSample\r\nError description:  Overflow");
-    // The shared module's texts name the procedure only.
-    EXPECT_EQ(ErrorSite::shared("LoadCombo").message("Overflow"),
-              "Error in module MainModule.LoadCombo");
     prompts.clear();
     EXPECT_FALSE(guarded(prompts, ErrorSite::shared("CD"), [] { throw std::runtime_error("x"); }));
     EXPECT_TRUE(guarded(prompts, ErrorSite::shared("CD"), [] {}));
     EXPECT_EQ(prompts.titles(), QStringList({"Program Error"}));
 }
 
-TEST_F(ModelTest, ListsArraysHeldAnswersAndShownLengths) {
-    const auto codeOf = [&](const char* id, int position) {
-        s.setPosition(id, position);
-        return QString::number(s.field(id).code()) + ' ' + s.listText(id);
-    };
-    EXPECT_EQ(
-        codeOf("cboRace", 3) + '|' + codeOf("cboLanguage", 1) + '|' + codeOf("cboLanguage", -1),
-        "65 Multi-race|1 Spanish|-1 ");
-    const Field& charge = s.field("txtCharges(2)");
-    EXPECT_EQ(
-        charge.stem + QString::number(charge.index) + QString::number(s.field("txtName").index),
-        "txtCharges2-1");
-    // A held answer is closed and out of sight but kept: opening the field shows it
-    // again; any new value, and a reset, end the hold.
-    s.setText("txtName", "Doe");
-    s.choose("optWorking", 1);
-    s.holdField("txtName");
-    s.holdField("optWorking");
-    const Field& name = s.field("txtName");
-    EXPECT_TRUE(name.held && !name.enabled && name.background == Background::NotApplicable);
-    s.openField("txtName");
-    EXPECT_FALSE(name.held);
-    EXPECT_EQ(s.text("txtName"), "Doe");
-    s.holdField("txtName");
-    s.setText("txtName", "Roe");
-    s.clearOption("optWorking");
-    EXPECT_FALSE(name.held || s.field("optWorking").held);
-    // A box is drawn for its maximum length, or for the digits of its range.
-    EXPECT_EQ(s.shownLength("txtName"), 25);
-    EXPECT_EQ(s.shownLength("txtComments"), 0);
-    s.rangeCheck("txtComments", -1000, 99);
-    EXPECT_EQ(s.shownLength("txtComments"), 5);
+// --- The completeness review: how a made-up section's questions are worded and found ---
+
+class Words : public Section {
+  public:
+    bool fail = false;  // reviewWarnings throws
+    Words(Interview& i, const QString& module)
+        : Section(i, {module, "Words", "Words.YRN", "Halverin Drug Court YRN -- Words  Section "}) {
+        for (const char* id :
+             {"txtFirst", "txtLast", "optBound", "optYes", "txtWhat",    "txtDTs",   "optNext",
+              "txtPart",  "txtHead", "txtOwn",   "txtOff", "txtHeld",    "txtMaybe", "txtDOBM",
+              "txtDOBD",  "optR2",   "txtCap",   "optLed", "txtSkipped", "optRating"})
+            id[0] == 't' ? addText(id) : addOption(id, {"No", "Yes"});
+        addCheck("chkNone");
+        addLabel("lblBound", "2.  Bound  question  ?");
+        markOptional({"txtMaybe"});
+        // clang-format off
+        addPage(0).question("1.  Your\n  name (first ,  last)   :", {{"txtFirst"}, {"txtLast"}})
+            .boundQuestion("lblBound", {{"optBound"}})
+            .question("3. Used?", {{"optYes"}}).question("", {{"txtWhat"}})  // carries on 3
+            .question("4. How often have you:").question("Had DTs?", {{"txtDTs"}})
+            .question("5. Next?", {{"optNext"}}).question("Apart?", {{"txtPart"}})
+            .question("6. Lead:").heading("Head").question("", {{"txtHead", "Under  head"}})
+            .question("Own words?", {{"txtOwn"}})
+            .question("7. Check", {{"chkNone"}, {"txtOff"}, {"txtHeld"}, {"txtMaybe"}})
+            .note("A note").question("8. Children:")
+            .table("", {"DOB", "", "", "Sex"}, {{"GROUP  ONE", {}, {}},
+                   {"Mother", {}, {"txtDOBM", "txtDOBD"}}, {"", {}, {"", "", "", "", "optR2"}}})
+            .question("", {{"txtCap", "Caption   here"}})
+            .table("9.  Titled", {"", "Col"}, {{"Row", {}, {"", "optLed"}}});
+        addPage(1).question("10. Skipped", {{"txtSkipped"}});
+        addPage(2).caption("-- Ratings", 1)
+            .question("", {{"optRating", "11.  Rate"}});  // the page starts with no text
+        // clang-format on
+        captureStartState();
+        setEnabled("txtOff", false);
+        setHeld("txtHeld", true);
+    }
+    int nextPage(int page) const override { return page == 0 ? 2 : -1; }
+    QList<ReviewItem> reviewWarnings() const override {
+        if (fail) throw std::runtime_error("broken");
+        return {reviewWarning(*this, "txtSkipped", "w1"), reviewWarning(*this, "optLed", "w2"),
+                reviewWarning(*this, "nowhere", "w3")};
+    }
+};
+
+// "field|question|section caption|page|page number" of each item of ctlWords.
+QStringList lines(const QList<ReviewItem>& items) {
+    QStringList out;
+    for (const ReviewItem& i : items)
+        if (i.module == "ctlWords")
+            out << i.fieldId + '|' + i.text() + '|' + i.where() + '|' + QString::number(i.page);
+    return out;
 }
 
-TEST_F(ModelTest, PagesFollowTheDeclaredOrderAndFieldsTheirAnswersAndTableCells) {
-    EXPECT_EQ((QList<int>{s.firstPage(), s.lastPage(), s.nextPage(0), s.nextPage(1), s.backPage(1),
-                          s.backPage(0)}),
-              (QList<int>{0, 1, 1, -1, 0, -1}));
-    EXPECT_EQ(s.page(2), nullptr);
-    EXPECT_TRUE(interview.section("Sample") == &s && interview.section("ctlSample") == &s);
-    EXPECT_EQ(interview.section("ctlOther"), nullptr);
-    // Without a locator and a demographic pane the identity and pronouns are empty.
-    EXPECT_FALSE(interview.identity().CheckSaveValues());
-    EXPECT_EQ(interview.pronouns().heshe(), "");
-    QList<Page> pages;
-    PageBuilder(pages, 0)
-        .heading("Heading")
-        .question("1.", {{"txtA"}, {"optB"}})
-        .table({}, {"One", "Two"}, {{"Row 1", {}, {"optC(0)", ""}}, {"Row 2", {}, {"", "txtD"}}})
-        .note("A note")
-        .question("2.", {{"cboE"}});
-    EXPECT_EQ(pages.first().fields(), QStringList({"txtA", "optB", "optC(0)", "txtD", "cboE"}));
-}
-
-TEST_F(ModelTest, NumericCheckKeepsNumbersInRangePaddingOneDigitAndEmptiesTheRest) {
+TEST_F(ModelTest, NumericCheckRoundingDatesAndHowTheReviewWordsAndFindsAQuestion) {
     // "typed min max pad kept"; "12.5" is taken as 12 and kept as typed, "-5" is two
     // characters (not padded); numbers beyond 32 bits fail like any out of range.
     const QString rows =
@@ -212,7 +253,6 @@ TEST_F(ModelTest, NumericCheckKeepsNumbersInRangePaddingOneDigitAndEmptiesTheRes
                           : "")
             << qPrintable(row);
     }
-    // No focus request for a disabled box.
     s.setEnabled("txtDays", false);
     s.setText("txtDays", "99");
     prompts.clear();
@@ -231,9 +271,7 @@ TEST_F(ModelTest, NumericCheckKeepsNumbersInRangePaddingOneDigitAndEmptiesTheRes
     EXPECT_EQ(s.text("txtDays"), "3");
     s.leave("txtDays");
     EXPECT_EQ(s.text("txtDays"), "03");
-}
-
-TEST(RoundingTest, TiesGoToEvenAndParsingIsExact) {
+    // Rounding ties go to even, and parsing is exact.
     const std::pair<const char*, int> rounded[] = {
         {"12.5", 12}, {"13.5", 14}, {"2.5000001", 3}, {"-2.5", -2}, {"-3.5", -4}, {".5", 0},
         {"0.51", 1},  {"0.49", 0},  {"007", 7},       {"5.", 5},    {"0", 0},     {"-0", 0}};
@@ -249,9 +287,7 @@ TEST(RoundingTest, TiesGoToEvenAndParsingIsExact) {
     EXPECT_EQ(checkedValue("-2147483648.4"), std::numeric_limits<qint32>::min());
     for (const char* text : {"2147483648", "2147483647.5", "-2147483649", "99999999999", "x"})
         EXPECT_FALSE(checkedValue(text).has_value()) << text;
-}
-
-TEST(CalendarDateTest, ADateExactlyWhenThatDayExists) {
+    // A date exactly when that day exists.
     for (const char* date : {"05/07/2001", "5/7/2001", "02/29/2000", "12/31/0001"})
         EXPECT_TRUE(isCalendarDate(date)) << date;
     for (const char* date : {"02/29/2001", "02/30/2001", "13/01/2001", "00/10/2001", "04/31/2001",
@@ -259,6 +295,55 @@ TEST(CalendarDateTest, ADateExactlyWhenThatDayExists) {
                              "05/07/0000", "005/07/2001", "05/007/2001", "05/07/2001/1"})
         EXPECT_FALSE(isCalendarDate(date)) << date;
     EXPECT_EQ(calendarDate("12/31/1970"), QDate(1970, 12, 31));  // month first in every locale
+    prompts.clear();
+    auto& broken = static_cast<Words&>(interview.add(std::make_unique<Words>(interview, "ctlX")));
+    auto& w = static_cast<Words&>(interview.add(std::make_unique<Words>(interview, "ctlWords")));
+    broken.fail = true;
+    const Review fresh = reviewAnswers(interview);
+    const QString p1 = "Words Section, page 1|0";
+    EXPECT_EQ(
+        lines(fresh.unanswered),
+        QStringList(
+            {"txtFirst|1. Your name (first , last):|" + p1, "optBound|2. Bound question?|" + p1,
+             "optYes|3. Used?|" + p1, "txtDTs|4. How often have you: — Had DTs?|" + p1,
+             "optNext|5. Next?|" + p1, "txtPart|Apart?|" + p1, "txtHead|Under head|" + p1,
+             "txtOwn|Own words?|" + p1, "txtDOBM|8. Children: — GROUP ONE — Mother — DOB|" + p1,
+             "optR2|8. Children: — GROUP ONE — Row 2 — Sex|" + p1, "txtCap|Caption here|" + p1,
+             "optLed|9. Titled — Row — Col|" + p1, "optRating|11. Rate|Ratings, page 2|2"}));
+    // A fault in one section's checks is reported and the others still run.
+    EXPECT_EQ(prompts.titles(), QStringList{"Program Error"});
+    EXPECT_EQ(lines(fresh.warnings),
+              QStringList({"txtSkipped|w1|Words Section, page 0|1", "optLed|w2|" + p1,
+                           "nowhere|w3|Words Section, page 0|-1"}));
+    EXPECT_EQ(fresh.warnings.at(1).question, "9. Titled — Row — Col");
+    EXPECT_TRUE(fresh.warnings.at(0).isWarning() && !fresh.unanswered.at(0).isWarning());
+
+    // A question of several boxes names its first empty one (blanks are empty).
+    w.setText("txtFirst", "Ann");
+    w.setText("txtLast", "  ");
+    w.choose("optYes", 1);
+    w.setText("txtDOBM", "1");
+    w.setLabel("lblBound", "2. Changed ?");
+    w.setEnabled("txtOff", true);
+    const QStringList now = lines(reviewAnswers(interview).unanswered);
+    EXPECT_EQ(now.mid(0, 3),
+              QStringList({"txtLast|1. Your name (first , last):|" + p1,
+                           "optBound|2. Changed ?|" + p1, "txtWhat|3. Used?|" + p1}));
+    EXPECT_TRUE(now.contains("txtOff|7. Check|" + p1));
+    EXPECT_TRUE(now.contains("txtDOBD|8. Children: — GROUP ONE — Mother — DOB|" + p1));
+    // A check box is answered when ticked or grey; a held answer is none.
+    EXPECT_FALSE(hasAnswer(w, "chkNone"));
+    for (CheckState state : {CheckState::Ticked, CheckState::Grey}) {
+        w.setCheck("chkNone", state);
+        EXPECT_TRUE(hasAnswer(w, "chkNone"));
+    }
+    w.setText("txtHeld", "5");
+    w.setHeld("txtHeld", true);
+    EXPECT_FALSE(hasAnswer(w, "txtHeld"));
+    w.setText("txtWhat", " ");
+    EXPECT_FALSE(hasAnswer(w, "txtWhat"));
+    w.setText("txtWhat", "x");
+    EXPECT_TRUE(hasAnswer(w, "txtWhat"));
 }
 
 }  // namespace

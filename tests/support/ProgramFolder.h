@@ -1,8 +1,7 @@
 #pragma once
 
-// A program folder inside a temporary folder (so that a test can see nothing is
-// written beside it) with a copy of the shipped report template, and a document
-// opener that only records what it was asked to open (and may be told to fail).
+// A program folder inside a temporary folder (so that nothing may be written beside
+// it) with the shipped report template, and an opener that records what it opens.
 
 #include <QDir>
 #include <QFileInfo>
