@@ -63,7 +63,7 @@ RtfDocument replaced(const QByteArray& rtf, const QString& found, const QString&
 
 }  // namespace
 
-TEST(RtfDocument, VisibleTextSkipsTablesPicturesAndStarredGroups) {
+TEST(RtfDocument, VisibleTextSkipsTablesPicturesAndStarredGroupsAndSearchSeesOnlyIt) {
     RtfDocument doc = loaded(kTricky);
     EXPECT_EQ(doc.visibleText(), kTrickyText);
     // Right after loading the selection is empty at the start.
@@ -93,19 +93,15 @@ TEST(RtfDocument, VisibleTextSkipsTablesPicturesAndStarredGroups) {
         if (codec && !QStringDecoder(codec).isValid()) continue;
         EXPECT_EQ(loaded(rtf).visibleText(), QString::fromUtf8(text)) << rtf.constData();
     }
-}
-
-TEST(RtfDocument, FindIgnoresCaseAndFormattingRuns) {
-    RtfDocument doc = loaded(kTricky);
-    const QString text = doc.visibleText();
-    // Split by formatting, by a revision mark, with bookmarks inside; non-ASCII folds too.
+    // Search ignores case and formatting runs: split by formatting, by a revision mark, with
+    // bookmarks inside; non-ASCII folds too.
     const std::pair<const char*, const char*> found[] = {{"#firstNAME#", "#FirstName#"},
                                                          {"#LASTNAME#", "#LastName#"},
                                                          {"#midname#", "#MidName#"},
                                                          {"CAFÉ", "Café"}};
     for (const auto& [sought, at] : found) {
         ASSERT_TRUE(doc.find(QString::fromUtf8(sought))) << sought;
-        EXPECT_EQ(doc.selectionStart(), text.indexOf(QString::fromUtf8(at))) << sought;
+        EXPECT_EQ(doc.selectionStart(), kTrickyText.indexOf(QString::fromUtf8(at))) << sought;
         EXPECT_EQ(doc.selectionLength(), QString::fromUtf8(at).size()) << sought;
     }
     // Text of skipped groups is not found; a failed search keeps the selection.
@@ -190,7 +186,7 @@ TEST(RtfDocument, ReplacementTakesTheFormatOfTheFirstCharacterAndIsEscaped) {
     EXPECT_EQ(reread(doc), expected);
 }
 
-TEST(RtfDocument, RoundTripKeepsTheDocument) {
+TEST(RtfDocument, RoundTripKeepsTheDocumentAndFilesThatCannotBeReadAreRefused) {
     RtfDocument doc = loaded(kTricky);
     EXPECT_EQ(doc.toRtf(), kTricky);  // nothing replaced: byte for byte
     QTemporaryDir dir;
@@ -208,29 +204,38 @@ TEST(RtfDocument, RoundTripKeepsTheDocument) {
     RtfDocument moved(std::move(copy));
     EXPECT_EQ(moved.visibleText(), doc.visibleText());
     EXPECT_FALSE(copy.isLoaded());
+    EXPECT_FALSE(doc.load(dir.filePath("missing.rtf")));
+    EXPECT_FALSE(doc.isLoaded());  // a failed load leaves nothing of the old document
+    EXPECT_FALSE(doc.save(dir.filePath("x.rtf")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.rtf")));
+    EXPECT_FALSE(doc.load(dir.path()));  // a folder
+    // A 50 MB file is refused without being read into memory whole.
+    QFile big(dir.filePath("big.rtf"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write("{\\rtf1 ");
+    ASSERT_TRUE(big.resize(50 * 1024 * 1024));
+    big.close();
+    EXPECT_FALSE(doc.load(big.fileName()));
+    EXPECT_FALSE(doc.loadFromData(QByteArray(50 * 1024 * 1024, 'a').prepend("{\\rtf1 ")));
 }
 
 TEST(RtfDocument, DamagedInputFailsCleanly) {
     // Empty or no RTF, a group never closed, cut in the middle or inside an escape, a
     // brace too many, text after the end, bad hex, binary data past the end or of a
     // negative size, an overlong control word or number, a zero byte, deep nesting.
-    const QList<QByteArray> damaged = {
-        QByteArray(),
-        "plain text, not RTF",
-        "{\\rtf1 truncated",
-        kTricky.left(kTricky.size() / 2),
-        kTricky.left(kTricky.indexOf("\\'e9") + 2),
-        "{\\rtf1 a}}",
-        "{\\rtf1 a} trailing text",
-        "{\\rtf1 bad \\'zz hex}",
-        "{\\rtf1 bad \\'4",
-        "{\\rtf1 {\\pict\\bin99999 abc}}",
-        "{\\rtf1 {\\pict\\bin-1 abc}}",
-        "{\\rtf1 \\" + QByteArray(33, 'a') + " x}",
-        "{\\rtf1 \\li12345678901 x}",
-        QByteArray("{\\rtf1 a\0b}", 11),
-        "{\\rtf1 " + QByteArray(100000, '{') + QByteArray(100000, '}') + "}",
-        "{\\rtf1 x\\"};
+    QList<QByteArray> damaged;
+    damaged << QByteArray() << "plain text, not RTF"
+            << "{\\rtf1 truncated" << kTricky.left(kTricky.size() / 2)
+            << kTricky.left(kTricky.indexOf("\\'e9") + 2) << "{\\rtf1 a}}"
+            << "{\\rtf1 a} trailing text"
+            << "{\\rtf1 bad \\'zz hex}"
+            << "{\\rtf1 bad \\'4"
+            << "{\\rtf1 {\\pict\\bin99999 abc}}"
+            << "{\\rtf1 {\\pict\\bin-1 abc}}"
+            << "{\\rtf1 \\" + QByteArray(33, 'a') + " x}"
+            << "{\\rtf1 \\li12345678901 x}" << QByteArray("{\\rtf1 a\0b}", 11)
+            << "{\\rtf1 " + QByteArray(100000, '{') + QByteArray(100000, '}') + "}"
+            << "{\\rtf1 x\\";
     for (const QByteArray& rtf : damaged) {
         RtfDocument doc;
         EXPECT_FALSE(doc.loadFromData(rtf)) << rtf.left(80).constData();
@@ -274,19 +279,4 @@ TEST(RtfDocument, DamagedInputFailsCleanly) {
         }
         EXPECT_EQ(reread(doc), doc.visibleText()) << copy.constData();
     }
-    QTemporaryDir dir;
-    RtfDocument doc = loaded(kTricky);
-    EXPECT_FALSE(doc.load(dir.filePath("missing.rtf")));
-    EXPECT_FALSE(doc.isLoaded());  // a failed load leaves nothing of the old document
-    EXPECT_FALSE(doc.save(dir.filePath("x.rtf")));
-    EXPECT_FALSE(QFile::exists(dir.filePath("x.rtf")));
-    EXPECT_FALSE(doc.load(dir.path()));  // a folder
-    // A 50 MB file is refused without being read into memory whole.
-    QFile big(dir.filePath("big.rtf"));
-    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
-    big.write("{\\rtf1 ");
-    ASSERT_TRUE(big.resize(50 * 1024 * 1024));
-    big.close();
-    EXPECT_FALSE(doc.load(big.fileName()));
-    EXPECT_FALSE(doc.loadFromData(QByteArray(50 * 1024 * 1024, 'a').prepend("{\\rtf1 ")));
 }
