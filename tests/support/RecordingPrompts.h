@@ -22,12 +22,18 @@ class RecordingPrompts : public Prompts {
         QString fieldId;
     };
 
-    void information(const QString& title, const QString& text) override;
-    void critical(const QString& title, const QString& text) override;
+    void information(const QString& title, const QString& text) override {
+        boxes.append({Kind::Information, title, text});
+    }
+    void critical(const QString& title, const QString& text) override {
+        boxes.append({Kind::Critical, title, text});
+    }
     bool yesNo(const QString& title, const QString& text) override;
     bool okCancel(const QString& title, const QString& text) override;
     SaveChoice saveChoice(const QString& title, const QString& text) override;
-    void focus(const QString& module, const QString& fieldId) override;
+    void focus(const QString& module, const QString& fieldId) override {
+        focusRequests.append({module, fieldId});
+    }
 
     // The answers to the next questions, in order.
     void answer(QList<bool> answers) { answers_ += answers; }
@@ -41,11 +47,13 @@ class RecordingPrompts : public Prompts {
     // The titles of the boxes shown so far, in order.
     QStringList titles() const;
     // The last box shown; empty when none was.
-    Box last() const;
-    void clear();
+    Box last() const { return boxes.value(boxes.size() - 1, {Kind::Information, {}, {}}); }
+    void clear() {
+        boxes.clear();
+        focusRequests.clear();
+    }
 
   private:
-    bool nextAnswer();
     QList<bool> answers_;
     QList<SaveChoice> choices_;
 };

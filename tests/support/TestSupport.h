@@ -82,12 +82,6 @@ struct RecordingReport : ReportWriter {
             out << call.first;
         return out;
     }
-    QStringList values() const {
-        QStringList out;
-        for (const auto& call : calls)
-            out << call.second;
-        return out;
-    }
     QStringList all(const QString& field) const {
         QStringList out;
         for (const auto& [f, v] : calls)
