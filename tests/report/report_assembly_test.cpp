@@ -343,41 +343,37 @@ TEST(ReportTemplate, HoldsEveryPlaceholderOfTheManifestAsOftenAsFilledInFillingO
     EXPECT_EQ(text.count(QLatin1Char('#')), 2 * total);
 }
 
+// Values laid out in blank-padded columns take the format of their marker, so each
+// such marker stands in the fixed-width font, and prose does not; the child chart's
+// heading is kept with its lines, the signature lines with the closing notice, which
+// is kept whole.
 TEST(ReportTemplate, IsAsciiRtfWithChartsInTheFixedWidthFontKeptWithWhatTheyBelongTo) {
     const QByteArray rtf = readFile(kTemplatePath);
     ASSERT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252"));
     for (const char c : rtf)
         ASSERT_TRUE(c == '\r' || c == '\n' || (c >= 32 && c < 127)) << "byte " << int(c);
-    // The font table names a proportional and a fixed-width font.
     static const QRegularExpression modern(QStringLiteral(R"(\{\\f(\d+)\\fmodern\\)"));
-    const QRegularExpressionMatch mono = modern.match(QString::fromLatin1(rtf));
-    ASSERT_TRUE(mono.hasMatch());
-    EXPECT_TRUE(rtf.contains("\\froman") || rtf.contains("\\fswiss"));
-    const QByteArray monoFont = "\\f" + mono.captured(1).toLatin1() + "\\";
-    // The control words of the (flat) group around a text ("\f1\fs18\").
-    const auto groupHead = [&](const QByteArray& text) {
-        const qsizetype open = rtf.lastIndexOf('{', rtf.indexOf(text));
-        return rtf.mid(open, rtf.indexOf(' ', open) - open) + '\\';
-    };
-    // Values laid out in blank-padded columns take the format of their marker, so
-    // each such marker stands in the fixed-width font; prose does not.
+    const QByteArray monoFont =
+        "\\f" + modern.match(QString::fromLatin1(rtf)).captured(1).toLatin1() + "\\";
     for (const QString field :
          {"+ChildChartTop", "+ChildChart", "+CE", "+MoneySources", "+AmountOwed", "+DrugChart",
           "+MothersSide", "+FathersSide", "+Siblings", "-WholeName", "-Hospitalization",
           "-ChildSupportSentence", "-Explanation", "-SpecificCE", "-JobSentence1",
-          "-FinalComments"})
-        EXPECT_EQ(groupHead("#" + field.mid(1).toLatin1() + "#").contains(monoFont),
+          "-FinalComments"}) {
+        // The control words of the (flat) group around the marker ("\f1\fs18\").
+        const qsizetype open =
+            rtf.lastIndexOf('{', rtf.indexOf("#" + field.mid(1).toLatin1() + "#"));
+        EXPECT_EQ((rtf.mid(open, rtf.indexOf(' ', open) - open) + '\\').contains(monoFont),
                   field[0] == '+')
             << qPrintable(field);
-    // The child chart's heading is kept with the lines that follow it; the signature
-    // lines keep the closing notice with them, and the notice is whole.
-    const auto paragraphFormat = [&](const QByteArray& text) {
-        const qsizetype at = rtf.indexOf(text), pard = rtf.lastIndexOf("\\pard", at);
-        return rtf.mid(pard, rtf.indexOf('{', pard) - pard).trimmed() + '\\';
-    };
-    EXPECT_TRUE(paragraphFormat("#ChildChartTop#").contains("\\keepn\\") &&
-                paragraphFormat("s signature: ___").contains("\\keepn\\") &&
-                paragraphFormat("This report contains confidential").contains("\\keep\\"));
+    }
+    for (const char* text :
+         {"#ChildChartTop#", "s signature: ___", "This report contains confidential"}) {
+        const qsizetype pard = rtf.lastIndexOf("\\pard", rtf.indexOf(text));
+        EXPECT_TRUE((rtf.mid(pard, rtf.indexOf('{', pard) - pard).trimmed() + '\\')
+                        .contains(text[0] == 'T' ? "\\keep\\" : "\\keepn\\"))
+            << text;
+    }
 }
 
 }  // namespace

@@ -111,8 +111,9 @@ TEST(RtfDocument, VisibleTextSkipsTablesPicturesAndStarredGroupsAndSearchSeesOnl
 }
 
 TEST(RtfDocument, ReplacementTakesTheFormatOfTheFirstCharacterAndIsEscaped) {
-    // The document after the first match is replaced: its RTF where given, and the
-    // text it shows, which reads back the same from the RTF written.
+    // The document after each match of found is replaced by its value ("|" between
+    // steps; an empty step inserts where the last insertion ended): its RTF where
+    // given, and the text it shows, which reads back the same from the RTF written.
     struct {
         QByteArray rtf;
         const char *found, *value, *written, *text;
@@ -138,37 +139,34 @@ TEST(RtfDocument, ReplacementTakesTheFormatOfTheFirstCharacterAndIsEscaped) {
         {"{\\rtf1 #Fir#X#stName#}", "#X#", "", nullptr, "#FirstName#"},
         {"{\\rtf1 ab}", "b", "c", nullptr, "ac"},
         // A \uc2 in force where the value goes does not eat its characters.
-        {"{\\rtf1\\uc2 #V#x}", "#V#", "é!", nullptr, "é!x"}};
+        {"{\\rtf1\\uc2 #V#x}", "#V#", "é!", nullptr, "é!x"},
+        {"{\\rtf1 #X\\b#Y\\par\\par Z}", "#X#|\n\nz", "J|", nullptr, "JY"},
+        // Empty selections insert in order; the second of two equal markers is found
+        // once the first is filled.
+        {"{\\rtf1 [{\\b #R#}] end}", "#R#|", "one\r\n|two\r\n",
+         "{\\rtf1 [{\\b {one\\par }{two\\par }}] end}", "[one\ntwo\n] end"},
+        {"{\\rtf1 #A# and #A#}", "#A#|#a#", "1|2", nullptr, "1 and 2"}};
     for (const auto& row : rows) {
-        RtfDocument doc =
-            replaced(row.rtf, QString::fromUtf8(row.found), QString::fromUtf8(row.value));
+        RtfDocument doc = loaded(row.rtf);
+        const QStringList found = QString::fromUtf8(row.found).split('|');
+        QStringList values = QString::fromUtf8(row.value).split('|');
+        for (qsizetype i = 0; i < found.size(); ++i) {
+            EXPECT_TRUE(found[i].isEmpty() || doc.find(found[i])) << row.rtf.constData();
+            doc.replaceSelection(values.value(i));
+        }
+        // The selection ends right after the last value.
+        const QString last = values.last().replace("\r\n", "\n");
+        EXPECT_TRUE(doc.visibleText().left(doc.selectionStart()).endsWith(last))
+            << qPrintable(last);
         EXPECT_TRUE(!row.written || doc.toRtf() == row.written) << doc.toRtf().constData();
         EXPECT_EQ(doc.visibleText(), QString::fromUtf8(row.text)) << row.rtf.constData();
         EXPECT_EQ(reread(doc), QString::fromUtf8(row.text)) << row.rtf.constData();
     }
-    RtfDocument doc = replaced("{\\rtf1 A {\\b #Fir}st# B}", "#first#", "John");
-    EXPECT_EQ(doc.selectionStart() * 100 + doc.selectionLength(), 600);
-    doc = replaced("{\\rtf1 #X\\b#Y\\par\\par Z}", "#X#", "J");
-    ASSERT_TRUE(doc.find("\n\nz"));
-    doc.replaceSelection("");
-    EXPECT_EQ(reread(doc), "JY");
     // A match does not run across a value put before a table cell end, which stays.
     EXPECT_FALSE(
         replaced("{\\rtf1\\trowd\\cellx100 a\\cell b\\cell\\row}", "\tb", "X").find("a\t"));
-    doc = replaced("{\\rtf1 #Fir#X#stName#}", "#X#", "");
+    RtfDocument doc = replaced("{\\rtf1 #Fir#X#stName#}", "#X#", "");
     EXPECT_TRUE(!doc.find("#FirstName#") && doc.find("stName#"));
-    // An empty selection inserts where the previous insertion ended, in order.
-    doc = replaced("{\\rtf1 [{\\b #R#}] end}", "#R#", "one\r\n");
-    doc.replaceSelection("two\r\n");
-    EXPECT_EQ(doc.visibleText(), "[one\ntwo\n] end");
-    EXPECT_EQ(doc.selectionStart(), 9);
-    EXPECT_EQ(doc.toRtf(), "{\\rtf1 [{\\b {one\\par }{two\\par }}] end}");
-    // The second of two equal markers, after the first is filled.
-    doc = replaced("{\\rtf1 #A# and #A#}", "#A#", "1");
-    ASSERT_TRUE(doc.find("#a#"));
-    EXPECT_EQ(doc.selectionStart(), 6);
-    doc.replaceSelection("2");
-    EXPECT_EQ(doc.visibleText(), "1 and 2");
     // Inserted text is escaped, and kept to ASCII.
     const QString value = QString::fromUtf8(
         "a\\b{c}\td\u00e9\u2014\u4e2d\U0001F600 \r\nnext\nthird\rfourth\u0080\x01");
