@@ -237,12 +237,9 @@ TEST(RtfDocument, DamagedInputFailsCleanly) {
     for (const QByteArray& rtf : damaged) {
         RtfDocument doc;
         EXPECT_FALSE(doc.loadFromData(rtf)) << rtf.left(80).constData();
-        EXPECT_FALSE(doc.isLoaded());
-        EXPECT_TRUE(doc.visibleText().isEmpty());
-        EXPECT_FALSE(doc.find("a"));
         doc.replaceSelection("x");  // harmless on an empty document
-        EXPECT_TRUE(doc.toRtf().isEmpty());
-        EXPECT_EQ(doc.selectionStart() + doc.selectionLength(), 0);
+        EXPECT_TRUE(!doc.isLoaded() && doc.visibleText().isEmpty() && !doc.find("a") &&
+                    doc.toRtf().isEmpty() && doc.selectionStart() + doc.selectionLength() == 0);
     }
     // What is just inside the limits loads.
     for (const QByteArray& rtf :
@@ -256,17 +253,10 @@ TEST(RtfDocument, DamagedInputFailsCleanly) {
     for (int round = 0; round < 2000; ++round) {
         QByteArray copy = kTricky;
         for (int k = 0, n = int(random.bounded(1, 4)); k < n; ++k) {
-            const int at = int(random.bounded(copy.size()));
-            switch (random.bounded(3)) {
-                case 0:
-                    copy[at] = "\\{}#ab 0-'*?\r\n"[random.bounded(14)];
-                    break;
-                case 1:
-                    copy.remove(at, int(random.bounded(1, 8)));
-                    break;
-                default:
-                    copy.insert(at, copy.mid(int(random.bounded(copy.size())), 6));
-            }
+            const int at = int(random.bounded(copy.size())), kind = int(random.bounded(3));
+            if (kind == 0) copy[at] = "\\{}#ab 0-'*?\r\n"[random.bounded(14)];
+            if (kind == 1) copy.remove(at, int(random.bounded(1, 8)));
+            if (kind == 2) copy.insert(at, copy.mid(int(random.bounded(copy.size())), 6));
         }
         RtfDocument doc;
         if (!doc.loadFromData(copy)) continue;

@@ -14,12 +14,10 @@ class RecordingPrompts : public Prompts {
     enum class Kind { Information, Critical, YesNo, OkCancel, SaveChoice };
     struct Box {
         Kind kind;
-        QString title;
-        QString text;
+        QString title, text;
     };
     struct FocusRequest {
-        QString module;
-        QString fieldId;
+        QString module, fieldId;
     };
 
     void information(const QString& title, const QString& text) override {
@@ -44,7 +42,6 @@ class RecordingPrompts : public Prompts {
     QList<Box> boxes;
     QList<FocusRequest> focusRequests;
 
-    // The titles of the boxes shown so far, in order.
     QStringList titles() const;
     // The last box shown; empty when none was.
     Box last() const { return boxes.value(boxes.size() - 1, {Kind::Information, {}, {}}); }
