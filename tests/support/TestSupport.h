@@ -1,8 +1,7 @@
 #pragma once
 
-// Helpers shared by the test programs: files, recorded boxes and focus requests,
-// a recorded report, stand-ins for the client's identity and pronouns, and what
-// a person sees of a pane.
+// Helpers shared by the test programs: files, recorded boxes and focus requests, a
+// recorded report, the client's name, and what a person sees of a pane.
 
 #include <gtest/gtest.h>
 #include <QFile>
