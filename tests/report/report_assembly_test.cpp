@@ -16,15 +16,12 @@ using namespace yrn::test;
 namespace {
 
 // A section whose narrative is a function of the test.
-class NarrativeSection : public Section {
-  public:
+struct NarrativeSection : Section {
     NarrativeSection(Interview& interview, const QString& name,
                      std::function<void(ReportWriter&)> narrative)
         : Section(interview, SectionInfo{"ctl" + name, name, name + ".YRN", name, 0}),
           narrative_(std::move(narrative)) {}
     void ClientReport(ReportWriter& report) override { narrative_(report); }
-
-  private:
     std::function<void(ReportWriter&)> narrative_;
 };
 

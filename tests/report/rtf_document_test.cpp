@@ -1,5 +1,4 @@
-// The RTF engine: visible text, search, replacement, escaping, round trips and
-// damaged input.
+// The RTF engine: visible text, search, replacement, escaping, round trips, damaged input.
 #include <gtest/gtest.h>
 
 #include <QRandomGenerator>

@@ -17,11 +17,4 @@ Prompts::SaveChoice RecordingPrompts::saveChoice(const QString& title, const QSt
     return choices_.isEmpty() ? SaveChoice::Save : choices_.takeFirst();
 }
 
-QStringList RecordingPrompts::titles() const {
-    QStringList out;
-    for (const Box& box : boxes)
-        out << box.title;
-    return out;
-}
-
 }  // namespace yrn

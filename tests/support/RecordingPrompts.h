@@ -42,7 +42,12 @@ class RecordingPrompts : public Prompts {
     QList<Box> boxes;
     QList<FocusRequest> focusRequests;
 
-    QStringList titles() const;
+    QStringList titles() const {
+        QStringList out;
+        for (const Box& box : boxes)
+            out << box.title;
+        return out;
+    }
     // The last box shown; empty when none was.
     Box last() const { return boxes.value(boxes.size() - 1, {Kind::Information, {}, {}}); }
     void clear() {
