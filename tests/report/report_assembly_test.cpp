@@ -1,10 +1,12 @@
 // RP, the name and pronoun fields, GenerateReport and its failures, CheckDocs and
-// OpenDocument, on small templates of the test's own.
+// OpenDocument on small templates of the test's own; the report's words and child
+// lines; and the shipped template against the manifest.
 #include <QTest>
-#include <QThread>
 #include <functional>
 
 #include "interview/ProgramError.h"
+#include "report/Phrases.h"
+#include "report/PlaceholderManifest.h"
 #include "support/ProgramFolder.h"
 #include "support/TestSupport.h"
 
@@ -14,29 +16,23 @@ using namespace yrn::test;
 namespace {
 
 // A section whose narrative is a function of the test.
-class NarrativeSection : public Section {
-  public:
+struct NarrativeSection : Section {
     NarrativeSection(Interview& interview, const QString& name,
                      std::function<void(ReportWriter&)> narrative)
         : Section(interview, SectionInfo{"ctl" + name, name, name + ".YRN", name, 0}),
           narrative_(std::move(narrative)) {}
     void ClientReport(ReportWriter& report) override { narrative_(report); }
-
-  private:
     std::function<void(ReportWriter&)> narrative_;
 };
 
-// A template holding every name and pronoun placeholder as often as they are
-// filled (some in another case or in bold), then the section text.
+// A template holding every name and pronoun placeholder as often as the manifest
+// says (some in another case or in bold), then the section text.
 QByteArray fullTemplate(const QByteArray& sectionText) {
     QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Times;}}\\pard ";
-    const std::pair<QString, int> nameFields[] = {
-        {"WholeName", 1}, {"FirstName", 65}, {"himherself", 1}, {"hisher", 14},
-        {"himher", 1},    {"heshe", 11},     {"HisHerC", 2},    {"HeSheC", 6}};
-    for (const auto& [field, count] : nameFields)
-        for (int i = 0; i < count; ++i)
-            rtf += i % 2 ? "{\\b #" + field.toLatin1() + "#} "
-                         : "#" + field.toLower().toLatin1() + "# ";
+    for (const PlaceholderCount& entry : placeholderManifest().first(8))
+        for (int i = 0; i < entry.count; ++i)
+            rtf += i % 2 ? "{\\b #" + QByteArray(entry.field) + "#} "
+                         : "#" + QByteArray(entry.field).toLower() + "# ";
     return rtf + "\\par " + sectionText + "}";
 }
 
@@ -62,10 +58,6 @@ class ReportAssemblyTest : public ::testing::Test {
             out << boxText(box);
         prompts.clear();
         return out.join('\n');
-    }
-    static QString visibleTextOf(const QString& path) {
-        RtfDocument doc;
-        return doc.load(path) ? doc.visibleText() : QString();
     }
     QTemporaryDir temporary;
     const QString dir = temporary.path();
@@ -96,111 +88,32 @@ TEST_F(ReportAssemblyTest, RpFillsTheTemplatesPlaceholdersOnly) {
               "Dear Ann, Bea wrote: call me #FirstName# {ok} \\o/.\nKids:\n"
               "row1\nrow2\nrow3\nNote: o end l");
     EXPECT_TRUE(prompts.boxes.isEmpty());
-    // The first call of a report finds nothing: nothing is pasted at the start.
+    // A new template forgets the field filled last: nothing is pasted at its start.
+    writeTemplate("{\\rtf1 Start #Child# end}");
     ASSERT_TRUE(report.LoadTemplate());
-    for (const char* field : {"Child", "Child", "Nowhere", "Nowhere"})
+    for (const char* field : {"Late", "Child", "Child", "Nowhere", "Nowhere"})
         report.RP(field, field[0] == 'C' ? "row" : "x");
-    const QString text = report.document().visibleText();
-    EXPECT_TRUE(text.startsWith("Dear #fir") && text.contains("rowrow\nNote") &&
-                !text.contains('x'));
+    EXPECT_EQ(report.document().visibleText(), "Start rowrow end");
 }
 
-TEST_F(ReportAssemblyTest, GenerateReportFillsAndSavesBothCopies) {
-    addNarrative("First", [](ReportWriter& r) { r.RP("Order", "first"); });
-    addNarrative("Second", [](ReportWriter& r) { r.RP("Order", "second"); });
-    writeTemplate(fullTemplate("#Order# then #Order#."));
-    ASSERT_TRUE(report.GenerateReport());
-    EXPECT_EQ(told(), "");
-    const QString text = visibleTextOf(clientCopy());
-    EXPECT_TRUE(!text.contains('#') && text.startsWith("Jane Q Doe Jane Jane "))
-        << qPrintable(text);
-    EXPECT_TRUE(text.contains("herself her her her") &&
-                text.endsWith("She She \nfirst then second."));
-    // Each name and pronoun value exactly as often as the template holds it.
-    EXPECT_EQ((QList<qsizetype>{text.count("Jane"), text.count("her"), text.count("Her"),
-                                text.count("she"), text.count("She")}),
-              (QList<qsizetype>{1 + 65, 1 + 14 + 1, 2, 11, 6}));
-    EXPECT_EQ(readFile(clientCopy()), readFile(sharedCopy()));
-    EXPECT_EQ(report.clientReportPath() + report.sharedReportPath(), clientCopy() + sharedCopy());
-    EXPECT_EQ(QFile::permissions(dir + "/ClientReports") & (QFile::ReadOther | QFile::ExeOther),
-              QFileDevice::Permissions());
-    // A second report of the same client replaces both files; a copy a killed
-    // report save left is removed.
-    writeFile(dir + "/ClientReports/.yrn-tmp-Ab12", "half");
-    identity.first = "Janet";
-    ASSERT_TRUE(report.GenerateReport());
-    EXPECT_TRUE(visibleTextOf(clientCopy()).contains("Janet Janet"));
-    EXPECT_TRUE(visibleTextOf(sharedCopy()).contains("Janet Janet"));
-    EXPECT_EQ(QDir(dir + "/ClientReports").entryList(QDir::Files | QDir::Hidden).size(), 1);
-    EXPECT_EQ(QDir(dir + "/" + identity.folder).entryList(QDir::Files).size(), 1);
-    EXPECT_TRUE(opener.opened.isEmpty());
-}
-
-TEST_F(ReportAssemblyTest, TemplateThatCannotBeLoadedGivesNoReport) {
-    for (const QByteArray& damage : {QByteArray("missing"), QByteArray("{\\rtf1 cut #FirstName#"),
-                                     QByteArray("\x7f"
-                                                "ELF junk")}) {
-        prompts.clear();
+// A report's life: none without a template that loads and a client folder inside the
+// program folder; then both copies, filled, which CheckDocs finds; and a narrative that
+// fails ends the report, which is not saved.
+TEST_F(ReportAssemblyTest, GenerateReportFillsAndSavesBothCopiesButNothingCutShort) {
+    EXPECT_FALSE(report.CheckDocs());  // no template
+    for (const QByteArray& damage :
+         {QByteArray("missing"), QByteArray("{\\rtf1 cut #FirstName#")}) {
         if (damage != "missing") writeTemplate(damage);
         EXPECT_FALSE(report.GenerateReport());
         EXPECT_EQ(told(),
                   "Critical|Template Error|Unable to load template!\r\n"
                   "Please close template file if opened.");
-        EXPECT_FALSE(QFile::exists(clientCopy()) || QFile::exists(sharedCopy()));
-        EXPECT_FALSE(report.SaveReport());  // nothing built on a failed template is saved
+        EXPECT_FALSE(report.SaveReport());
     }
-}
-
-// A report file that cannot be written (a folder or a planted link) is an error naming
-// the path, and no copy is written; a copy that cannot be written (a file, link or
-// folder in the way) is a notice. Nothing is written through a link.
-TEST_F(ReportAssemblyTest, FailedSavesAndPlantedLinksAreReportedWithThePathNamed) {
-    writeTemplate(fullTemplate("end"));
-    QTemporaryDir outside;
-    const QString precious = outside.filePath("precious.txt");
-    // The boxes since the last look start as given and hold the reason.
-    const auto told = [&](const QString& start, const QString& why) -> ::testing::AssertionResult {
-        const QString t = this->told();
-        if (t.startsWith(start) && t.contains(why)) return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << qPrintable(t);
-    };
-    writeFile(precious, "precious");
-    const QString saveError =
-        "Critical|Report Save Error|Unable to save report.\r\nPlease close all open "
-        "reports and save again.\r\n\"" +
-        QDir::toNativeSeparators(clientCopy());
-    ASSERT_TRUE(QDir().mkpath(clientCopy()));
-    EXPECT_FALSE(report.GenerateReport());
-    EXPECT_TRUE(told(saveError, "\" is not a regular file; it was left as it is."));
-    ASSERT_TRUE(QDir().rmdir(clientCopy()));
-    ASSERT_TRUE(QFile::link(precious, clientCopy()));
-    EXPECT_FALSE(report.GenerateReport());
-    EXPECT_TRUE(told(saveError, "\" is a link"));
-    EXPECT_FALSE(QFile::exists(sharedCopy()));
-    EXPECT_EQ(readFile(precious), "precious");
-    ASSERT_TRUE(QFile::remove(clientCopy()));
-    const QString notSaved =
-        "Information|Report Copy Not Saved|The report is saved in the client folder, but "
-        "its copy could not be saved as:\r\n" +
-        QDir::toNativeSeparators(sharedCopy()) + "\r\n";
-    writeFile(dir + "/ClientReports", {});
-    EXPECT_TRUE(report.GenerateReport());
-    EXPECT_TRUE(told(notSaved, ""));
-    EXPECT_TRUE(QFileInfo(clientCopy()).isFile());
-    ASSERT_TRUE(QFile::remove(dir + "/ClientReports"));
-    ASSERT_TRUE(QFile::link(outside.path(), dir + "/ClientReports"));
-    EXPECT_TRUE(report.GenerateReport());
-    EXPECT_TRUE(told(notSaved, QDir::toNativeSeparators(dir + "/ClientReports") + "\" is a link"));
-    EXPECT_EQ(QDir(outside.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-              QStringList{"precious.txt"});
-    ASSERT_TRUE(QFile::remove(dir + "/ClientReports"));
-    QDir(dir).mkpath("ClientReports/" + identity.folder + ".RTF");
-    EXPECT_TRUE(report.GenerateReport());
-    EXPECT_TRUE(told(notSaved, ""));
-}
-
-TEST_F(ReportAssemblyTest, MissingOrUnsafeClientFolderOrAFailingNarrativeEndsTheReport) {
-    writeTemplate(fullTemplate("end"));
+    addNarrative("First", [](ReportWriter& r) { r.RP("Order", "first"); });
+    addNarrative("Second", [](ReportWriter& r) { r.RP("Order", "second"); });
+    writeTemplate(fullTemplate("#Order# then #Order#."));
+    EXPECT_FALSE(report.CheckDocs());  // no report yet
     // A typed name that would leave the program folder is never written to.
     for (const QString& name :
          {QString("NoSuchClient"), QString("../escape"), QString(".."), QString()}) {
@@ -211,31 +124,92 @@ TEST_F(ReportAssemblyTest, MissingOrUnsafeClientFolderOrAFailingNarrativeEndsThe
     EXPECT_FALSE(QDir(dir + "/ClientReports").exists());
     EXPECT_FALSE(QFile::exists(dir + "/../escape.RTF") || QFile::exists(dir + "/.RTF"));
     identity.folder = "DoeJaneQ05-07-2001";
-    addNarrative("Broken", [](ReportWriter&) { throw ProgramError("broken"); });
-    EXPECT_FALSE(report.GenerateReport());
-    EXPECT_EQ(told(), "Critical|Program Error|Error in module MainModule.GenerateReport");
-    EXPECT_FALSE(QFile::exists(clientCopy()));
-    EXPECT_FALSE(report.SaveReport());  // a report cut short is not saved either
-}
-
-TEST_F(ReportAssemblyTest, CheckDocsNeedsTemplateAndReport) {
-    EXPECT_FALSE(report.CheckDocs());  // no template
-    writeTemplate(fullTemplate("end"));
-    EXPECT_FALSE(report.CheckDocs());  // no report yet
     ASSERT_TRUE(report.GenerateReport());
-    EXPECT_TRUE(report.CheckDocs() && report.document().visibleText().startsWith("Jane Q Doe"));
     EXPECT_EQ(told(), "");
-    // The document now holds the old report, not a fresh template: not saved again.
+    const QString text = report.document().visibleText();
+    EXPECT_TRUE(!text.contains('#') && text.startsWith("Jane Q Doe Jane Jane "))
+        << qPrintable(text);
+    EXPECT_TRUE(text.contains("herself her her her") &&
+                text.endsWith("She She \nfirst then second."));
+    // Each name and pronoun value exactly as often as the template holds it.
+    EXPECT_EQ((QList<qsizetype>{text.count("Jane"), text.count("her"), text.count("Her"),
+                                text.count("she"), text.count("She")}),
+              (QList<qsizetype>{1 + 65, 1 + 14 + 1, 2, 11, 6}));
+    EXPECT_EQ(readFile(clientCopy()) + readFile(sharedCopy()),
+              report.document().toRtf().repeated(2));
+    EXPECT_EQ(QFile::permissions(dir + "/ClientReports") & (QFile::ReadOther | QFile::ExeOther),
+              QFileDevice::Permissions());
+    // A second report of the same client replaces both files; a copy a killed
+    // report save left is removed.
+    writeFile(dir + "/ClientReports/.yrn-tmp-Ab12", "half");
+    identity.first = "Janet";
+    ASSERT_TRUE(report.GenerateReport());
+    EXPECT_TRUE(report.document().visibleText().contains("Janet Janet"));
+    EXPECT_EQ(readFile(clientCopy()) + readFile(sharedCopy()),
+              report.document().toRtf().repeated(2));
+    EXPECT_EQ(QDir(dir + "/ClientReports").entryList(QDir::Files | QDir::Hidden).size(), 1);
+    EXPECT_EQ(QDir(dir + "/" + identity.folder).entryList(QDir::Files).size(), 1);
+    // CheckDocs loads the saved report, which is then not saved again.
     const QByteArray before = readFile(clientCopy());
+    ASSERT_TRUE(report.CheckDocs());
+    report.RP("Order", "late");  // nor does it follow the field filled last
+    EXPECT_TRUE(report.document().visibleText().startsWith("Jane Q Doe"));
     report.document().find("Jane");
     report.document().replaceSelection("Changed");
     EXPECT_FALSE(report.SaveReport());
-    EXPECT_EQ(readFile(clientCopy()), before);
     // Made from any template, the report waits in the document, unsaved.
     writeFile(dir + "/other.rtf", "{\\rtf1 Other #WholeName#}");
     ASSERT_TRUE(report.makeReport(dir + "/other.rtf"));
     EXPECT_EQ(report.document().visibleText(), "Other Jane Q Doe");
+    EXPECT_EQ(told(), "");
+    addNarrative("Broken", [](ReportWriter&) { throw ProgramError("broken"); });
+    EXPECT_FALSE(report.GenerateReport());
+    EXPECT_EQ(told(), "Critical|Program Error|Error in module MainModule.GenerateReport");
+    EXPECT_FALSE(report.SaveReport());
     EXPECT_EQ(readFile(clientCopy()), before);
+}
+
+// A report file that cannot be written (a folder or a planted link) is an error naming
+// the path, and no copy is written; a copy that cannot be written (a file, link or
+// folder in the way) is a notice. Nothing is written through a link.
+TEST_F(ReportAssemblyTest, FailedSavesAndPlantedLinksAreReportedWithThePathNamed) {
+    writeTemplate(fullTemplate("end"));
+    QTemporaryDir outside;
+    const QString precious = outside.filePath("precious.txt"), shared = dir + "/ClientReports";
+    writeFile(precious, "precious");
+    const QString saveError =
+        "Critical|Report Save Error|Unable to save report.\r\nPlease close all open "
+        "reports and save again.\r\n\"" +
+        QDir::toNativeSeparators(clientCopy());
+    const QString notSaved =
+        "Information|Report Copy Not Saved|The report is saved in the client folder, but "
+        "its copy could not be saved as:\r\n" +
+        QDir::toNativeSeparators(sharedCopy()) + "\r\n";
+    // What stands in the way: a folder, a file, or a link to linkTo.
+    const struct {
+        QString path, in, linkTo, told, why;
+    } rows[] = {
+        {clientCopy(), "folder", {}, saveError, "\" is not a regular file; it was left as it is."},
+        {clientCopy(), "link", precious, saveError, "\" is a link"},
+        {shared, "file", {}, notSaved, {}},
+        {shared, "link", outside.path(), notSaved,
+         QDir::toNativeSeparators(shared) + "\" is a link"},
+        {sharedCopy(), "folder", {}, notSaved, {}}};
+    for (const auto& row : rows) {
+        ASSERT_TRUE(row.in == "folder" ? QDir().mkpath(row.path)
+                    : row.in == "link" ? QFile::link(row.linkTo, row.path)
+                                       : QFile(row.path).open(QIODevice::WriteOnly));
+        const bool saved = row.told == notSaved;
+        EXPECT_EQ(report.GenerateReport(), saved) << qPrintable(row.path);
+        const QString t = told();
+        EXPECT_TRUE(t.startsWith(row.told) && t.contains(row.why)) << qPrintable(t);
+        EXPECT_TRUE(!saved || QFileInfo(clientCopy()).isFile());
+        EXPECT_TRUE(saved || !QFile::exists(sharedCopy()));
+        EXPECT_EQ(readFile(precious), "precious");
+        EXPECT_EQ(QDir(outside.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  QStringList{"precious.txt"});
+        ASSERT_TRUE(row.in == "folder" ? QDir().rmdir(row.path) : QFile::remove(row.path));
+    }
 }
 
 TEST_F(ReportAssemblyTest, OpenDocumentHandsThePathOverAsOneArgument) {
@@ -250,26 +224,87 @@ TEST_F(ReportAssemblyTest, OpenDocumentHandsThePathOverAsOneArgument) {
     const QString odd = dir + "/a report; $(touch pwned) 'q'.rtf";
     writeFile(odd, {});
     EXPECT_GT(desktop.open(odd), 32);
-    for (int i = 0; i < 100 && !QFileInfo(log).size(); ++i)
-        QThread::msleep(20);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(log).size() > 0; }));
     EXPECT_EQ(QString::fromUtf8(readFile(log)), "1|" + odd + "|");
     // The window is not held up: an opener that fails or cannot start at all says
     // so afterwards, as "no application" (31); one that shows the file, never.
-    const QString failing = dir + "/failing.sh";
-    writeFile(failing, "#!/bin/sh\nexit 3\n");
-    QFile::setPermissions(failing, QFile::ReadOwner | QFile::ExeOwner);
-    for (const QString& program : {failing, dir + "/no-such-opener", script}) {
+    for (const QString& program : {QString("/bin/false"), dir + "/no-such-opener", script}) {
         QList<int> failures;
-        DesktopOpener opener(program);
-        EXPECT_GT(opener.openWatched(odd, [&](int code) { failures << code; }), 32);
-        if (program == script) {
-            QTest::qWait(300);
-            EXPECT_TRUE(failures.isEmpty());
-        } else {
-            EXPECT_TRUE(QTest::qWaitFor([&] { return !failures.isEmpty(); }));
-            EXPECT_EQ(failures, QList<int>{31});
-        }
+        DesktopOpener watched(program);
+        EXPECT_GT(watched.openWatched(odd, [&](int code) { failures << code; }), 32);
+        EXPECT_EQ(
+            QTest::qWaitFor([&] { return !failures.isEmpty(); }, program == script ? 300 : 5000),
+            program != script);
+        EXPECT_EQ(failures, program == script ? QList<int>() : QList<int>{31});
     }
+    DesktopOpener quiet("/bin/false");  // fails with no one to tell: nothing happens
+    EXPECT_GT(quiet.open(odd), 32);
+    QTest::qWait(500);
+}
+
+QString sp(int n) {
+    return QString(n, ' ');
+}
+
+TEST(Phrases, WordsCapitalsPaddedColumnsAndChildLinesThatAreNeverCut) {
+    // Two characters stay as they are; "Has" tests the text, not the number.
+    QStringList words;
+    for (const char* text : {"he", "she said", "her", "", "éte", "already Up"})
+        words << CapitalizeFirst(QString::fromUtf8(text));
+    for (const char* text : {"", "0", "00", " 0", "3"})
+        words << HasPhrase(text);
+    words << DoesPhrase(0) << DoesPhrase(1) << DoesPhrase(-1);
+    EXPECT_EQ(words.join('|'),
+              "he|She said|Her||Éte|Already Up||has not|has|has|has|does not|does|");
+    EXPECT_EQ(padded("ab", 5) + padded("abcde", 5) + padded("abcdefg", 5) + padded("", 0),
+              "ab   abcdeabcdefg");
+    const QString start = "Anna" + sp(4) + "05/01/1990" + sp(2) + "Female" + sp(15);
+    const auto line = [](int position, const QString& word, const QString& end = "") {
+        return ChildLine("Anna", "05/01/1990", "Female", position, word, end.left(3), end.mid(5));
+    };
+    // The custody word is measured without its blanks: six letters and two trailing
+    // blanks measure six, so 13 blanks follow the untrimmed text; the first two
+    // positions have words of their own, whatever the list shows.
+    EXPECT_EQ(line(2, "Mother  ", "Yes  3"), start + "Mother  " + sp(13) + "Yes  3\r\n\r\n");
+    EXPECT_EQ(line(0, "Joint"), start + "Joint--w/mother" + sp(9) + "\r\n\r\n");
+    EXPECT_EQ(line(1, ""), start + "Joint--w/father" + sp(9) + "\r\n\r\n");
+    // No position chosen, and a word of 19 or more characters: no blanks.
+    EXPECT_EQ(ChildLine("", "", "", -1, "", "", ""), sp(41 + 19 + 5) + "\r\n\r\n");
+    for (const int length : {19, 20})
+        EXPECT_EQ(ChildLine("", "", "", 4, QString(length, 'c'), "", ""),
+                  sp(41) + QString(length, 'c') + sp(5) + "\r\n\r\n");
+}
+
+// The shipped template is ASCII RTF and holds every placeholder of the manifest as
+// often as it is filled, in filling order; otherwise values spill after the last
+// replacement or bare markers reach the client's report.
+TEST(ReportTemplate, HoldsEveryPlaceholderOfTheManifestAsOftenAsFilledInFillingOrder) {
+    const QString path = QStringLiteral(YRN_SOURCE_DIR "/resources/YRN_TEMPLATE.RTF");
+    const QByteArray rtf = readFile(path);
+    ASSERT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252"));
+    for (const char c : rtf)
+        ASSERT_TRUE(c == '\r' || c == '\n' || (c >= 32 && c < 127)) << "byte " << int(c);
+    RtfDocument doc;
+    ASSERT_TRUE(doc.load(path));
+    const QString text = doc.visibleText();
+    // The name and pronoun fields come first and are filled before any section, so
+    // their places are free; names match without regard to case, as in the report.
+    int total = 0;
+    qsizetype previousAt = -1;
+    const QList<PlaceholderCount>& manifest = placeholderManifest();
+    for (qsizetype i = 0; i < manifest.size(); ++i) {
+        const QString field = QString::fromLatin1(manifest[i].field), marker = '#' + field + '#';
+        EXPECT_EQ(text.count(marker, Qt::CaseInsensitive), manifest[i].count) << qPrintable(field);
+        EXPECT_EQ(placeholderCount(field.toUpper()), manifest[i].count) << qPrintable(field);
+        total += manifest[i].count;
+        const qsizetype at = text.indexOf(marker, 0, Qt::CaseInsensitive);
+        EXPECT_TRUE(i < 8 || at > previousAt) << qPrintable(field);
+        previousAt = i < 8 ? previousAt : at;
+    }
+    EXPECT_EQ(placeholderMarkerTotal(), total);
+    EXPECT_EQ(placeholderCount("NoSuchField") + placeholderCount(""), 0);
+    // Every "#" belongs to a marker of the manifest: an unknown or stray one is found.
+    EXPECT_EQ(text.count(QLatin1Char('#')), 2 * total);
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
-// The RTF engine: visible text, search, replacement, escaping, round trips and
-// damaged input.
+// The RTF engine: visible text, search, replacement, escaping, round trips, damaged input.
 #include <gtest/gtest.h>
 
 #include <QRandomGenerator>
 #include <QStringDecoder>
 
 #include "report/RtfDocument.h"
+#include "support/TestSupport.h"
 
 using yrn::RtfDocument;
 
@@ -63,7 +63,7 @@ RtfDocument replaced(const QByteArray& rtf, const QString& found, const QString&
 
 }  // namespace
 
-TEST(RtfDocument, VisibleTextSkipsTablesPicturesAndStarredGroups) {
+TEST(RtfDocument, VisibleTextSkipsTablesPicturesAndStarredGroupsAndSearchSeesOnlyIt) {
     RtfDocument doc = loaded(kTricky);
     EXPECT_EQ(doc.visibleText(), kTrickyText);
     // Right after loading the selection is empty at the start.
@@ -93,19 +93,15 @@ TEST(RtfDocument, VisibleTextSkipsTablesPicturesAndStarredGroups) {
         if (codec && !QStringDecoder(codec).isValid()) continue;
         EXPECT_EQ(loaded(rtf).visibleText(), QString::fromUtf8(text)) << rtf.constData();
     }
-}
-
-TEST(RtfDocument, FindIgnoresCaseAndFormattingRuns) {
-    RtfDocument doc = loaded(kTricky);
-    const QString text = doc.visibleText();
-    // Split by formatting, by a revision mark, with bookmarks inside; non-ASCII folds too.
+    // Search ignores case and formatting runs: split by formatting, by a revision mark, with
+    // bookmarks inside; non-ASCII folds too.
     const std::pair<const char*, const char*> found[] = {{"#firstNAME#", "#FirstName#"},
                                                          {"#LASTNAME#", "#LastName#"},
                                                          {"#midname#", "#MidName#"},
                                                          {"CAFÉ", "Café"}};
     for (const auto& [sought, at] : found) {
         ASSERT_TRUE(doc.find(QString::fromUtf8(sought))) << sought;
-        EXPECT_EQ(doc.selectionStart(), text.indexOf(QString::fromUtf8(at))) << sought;
+        EXPECT_EQ(doc.selectionStart(), kTrickyText.indexOf(QString::fromUtf8(at))) << sought;
         EXPECT_EQ(doc.selectionLength(), QString::fromUtf8(at).size()) << sought;
     }
     // Text of skipped groups is not found; a failed search keeps the selection.
@@ -115,8 +111,9 @@ TEST(RtfDocument, FindIgnoresCaseAndFormattingRuns) {
 }
 
 TEST(RtfDocument, ReplacementTakesTheFormatOfTheFirstCharacterAndIsEscaped) {
-    // The document after the first match is replaced: its RTF where given, and the
-    // text it shows, which reads back the same from the RTF written.
+    // The document after each match of found is replaced by its value ("|" between
+    // steps; an empty step inserts where the last insertion ended): its RTF where
+    // given, and the text it shows, which reads back the same from the RTF written.
     struct {
         QByteArray rtf;
         const char *found, *value, *written, *text;
@@ -142,37 +139,34 @@ TEST(RtfDocument, ReplacementTakesTheFormatOfTheFirstCharacterAndIsEscaped) {
         {"{\\rtf1 #Fir#X#stName#}", "#X#", "", nullptr, "#FirstName#"},
         {"{\\rtf1 ab}", "b", "c", nullptr, "ac"},
         // A \uc2 in force where the value goes does not eat its characters.
-        {"{\\rtf1\\uc2 #V#x}", "#V#", "é!", nullptr, "é!x"}};
+        {"{\\rtf1\\uc2 #V#x}", "#V#", "é!", nullptr, "é!x"},
+        {"{\\rtf1 #X\\b#Y\\par\\par Z}", "#X#|\n\nz", "J|", nullptr, "JY"},
+        // Empty selections insert in order; the second of two equal markers is found
+        // once the first is filled.
+        {"{\\rtf1 [{\\b #R#}] end}", "#R#|", "one\r\n|two\r\n",
+         "{\\rtf1 [{\\b {one\\par }{two\\par }}] end}", "[one\ntwo\n] end"},
+        {"{\\rtf1 #A# and #A#}", "#A#|#a#", "1|2", nullptr, "1 and 2"}};
     for (const auto& row : rows) {
-        RtfDocument doc =
-            replaced(row.rtf, QString::fromUtf8(row.found), QString::fromUtf8(row.value));
+        RtfDocument doc = loaded(row.rtf);
+        const QStringList found = QString::fromUtf8(row.found).split('|');
+        QStringList values = QString::fromUtf8(row.value).split('|');
+        for (qsizetype i = 0; i < found.size(); ++i) {
+            EXPECT_TRUE(found[i].isEmpty() || doc.find(found[i])) << row.rtf.constData();
+            doc.replaceSelection(values.value(i));
+        }
+        // The selection ends right after the last value.
+        const QString last = values.last().replace("\r\n", "\n");
+        EXPECT_TRUE(doc.visibleText().left(doc.selectionStart()).endsWith(last))
+            << qPrintable(last);
         EXPECT_TRUE(!row.written || doc.toRtf() == row.written) << doc.toRtf().constData();
         EXPECT_EQ(doc.visibleText(), QString::fromUtf8(row.text)) << row.rtf.constData();
         EXPECT_EQ(reread(doc), QString::fromUtf8(row.text)) << row.rtf.constData();
     }
-    RtfDocument doc = replaced("{\\rtf1 A {\\b #Fir}st# B}", "#first#", "John");
-    EXPECT_EQ(doc.selectionStart() * 100 + doc.selectionLength(), 600);
-    doc = replaced("{\\rtf1 #X\\b#Y\\par\\par Z}", "#X#", "J");
-    ASSERT_TRUE(doc.find("\n\nz"));
-    doc.replaceSelection("");
-    EXPECT_EQ(reread(doc), "JY");
     // A match does not run across a value put before a table cell end, which stays.
     EXPECT_FALSE(
         replaced("{\\rtf1\\trowd\\cellx100 a\\cell b\\cell\\row}", "\tb", "X").find("a\t"));
-    doc = replaced("{\\rtf1 #Fir#X#stName#}", "#X#", "");
+    RtfDocument doc = replaced("{\\rtf1 #Fir#X#stName#}", "#X#", "");
     EXPECT_TRUE(!doc.find("#FirstName#") && doc.find("stName#"));
-    // An empty selection inserts where the previous insertion ended, in order.
-    doc = replaced("{\\rtf1 [{\\b #R#}] end}", "#R#", "one\r\n");
-    doc.replaceSelection("two\r\n");
-    EXPECT_EQ(doc.visibleText(), "[one\ntwo\n] end");
-    EXPECT_EQ(doc.selectionStart(), 9);
-    EXPECT_EQ(doc.toRtf(), "{\\rtf1 [{\\b {one\\par }{two\\par }}] end}");
-    // The second of two equal markers, after the first is filled.
-    doc = replaced("{\\rtf1 #A# and #A#}", "#A#", "1");
-    ASSERT_TRUE(doc.find("#a#"));
-    EXPECT_EQ(doc.selectionStart(), 6);
-    doc.replaceSelection("2");
-    EXPECT_EQ(doc.visibleText(), "1 and 2");
     // Inserted text is escaped, and kept to ASCII.
     const QString value = QString::fromUtf8(
         "a\\b{c}\td\u00e9\u2014\u4e2d\U0001F600 \r\nnext\nthird\rfourth\u0080\x01");
@@ -190,7 +184,7 @@ TEST(RtfDocument, ReplacementTakesTheFormatOfTheFirstCharacterAndIsEscaped) {
     EXPECT_EQ(reread(doc), expected);
 }
 
-TEST(RtfDocument, RoundTripKeepsTheDocument) {
+TEST(RtfDocument, RoundTripKeepsTheDocumentAndFilesThatCannotBeReadAreRefused) {
     RtfDocument doc = loaded(kTricky);
     EXPECT_EQ(doc.toRtf(), kTricky);  // nothing replaced: byte for byte
     QTemporaryDir dir;
@@ -208,38 +202,40 @@ TEST(RtfDocument, RoundTripKeepsTheDocument) {
     RtfDocument moved(std::move(copy));
     EXPECT_EQ(moved.visibleText(), doc.visibleText());
     EXPECT_FALSE(copy.isLoaded());
+    EXPECT_FALSE(doc.load(dir.filePath("missing.rtf")));
+    EXPECT_FALSE(doc.isLoaded());  // a failed load leaves nothing of the old document
+    EXPECT_TRUE(!doc.save(dir.filePath("x.rtf")) && !QFile::exists(dir.filePath("x.rtf")));
+    EXPECT_FALSE(doc.load(dir.path()));  // a folder
+    // A 50 MB file is refused without being read into memory whole.
+    yrn::test::writeFile(dir.filePath("big.rtf"), "{\\rtf1 ");
+    ASSERT_TRUE(QFile::resize(dir.filePath("big.rtf"), 50 * 1024 * 1024));
+    EXPECT_FALSE(doc.load(dir.filePath("big.rtf")));
+    EXPECT_FALSE(doc.loadFromData(QByteArray(50 * 1024 * 1024, 'a').prepend("{\\rtf1 ")));
 }
 
 TEST(RtfDocument, DamagedInputFailsCleanly) {
     // Empty or no RTF, a group never closed, cut in the middle or inside an escape, a
     // brace too many, text after the end, bad hex, binary data past the end or of a
     // negative size, an overlong control word or number, a zero byte, deep nesting.
-    const QList<QByteArray> damaged = {
-        QByteArray(),
-        "plain text, not RTF",
-        "{\\rtf1 truncated",
-        kTricky.left(kTricky.size() / 2),
-        kTricky.left(kTricky.indexOf("\\'e9") + 2),
-        "{\\rtf1 a}}",
-        "{\\rtf1 a} trailing text",
-        "{\\rtf1 bad \\'zz hex}",
-        "{\\rtf1 bad \\'4",
-        "{\\rtf1 {\\pict\\bin99999 abc}}",
-        "{\\rtf1 {\\pict\\bin-1 abc}}",
-        "{\\rtf1 \\" + QByteArray(33, 'a') + " x}",
-        "{\\rtf1 \\li12345678901 x}",
-        QByteArray("{\\rtf1 a\0b}", 11),
-        "{\\rtf1 " + QByteArray(100000, '{') + QByteArray(100000, '}') + "}",
-        "{\\rtf1 x\\"};
+    QList<QByteArray> damaged;
+    damaged << QByteArray() << "plain text, not RTF"
+            << "{\\rtf1 truncated" << kTricky.left(kTricky.size() / 2)
+            << kTricky.left(kTricky.indexOf("\\'e9") + 2) << "{\\rtf1 a}}"
+            << "{\\rtf1 a} trailing text"
+            << "{\\rtf1 bad \\'zz hex}"
+            << "{\\rtf1 bad \\'4"
+            << "{\\rtf1 {\\pict\\bin99999 abc}}"
+            << "{\\rtf1 {\\pict\\bin-1 abc}}"
+            << "{\\rtf1 \\" + QByteArray(33, 'a') + " x}"
+            << "{\\rtf1 \\li12345678901 x}" << QByteArray("{\\rtf1 a\0b}", 11)
+            << "{\\rtf1 " + QByteArray(100000, '{') + QByteArray(100000, '}') + "}"
+            << "{\\rtf1 x\\";
     for (const QByteArray& rtf : damaged) {
         RtfDocument doc;
         EXPECT_FALSE(doc.loadFromData(rtf)) << rtf.left(80).constData();
-        EXPECT_FALSE(doc.isLoaded());
-        EXPECT_TRUE(doc.visibleText().isEmpty());
-        EXPECT_FALSE(doc.find("a"));
         doc.replaceSelection("x");  // harmless on an empty document
-        EXPECT_TRUE(doc.toRtf().isEmpty());
-        EXPECT_EQ(doc.selectionStart() + doc.selectionLength(), 0);
+        EXPECT_TRUE(!doc.isLoaded() && doc.visibleText().isEmpty() && !doc.find("a") &&
+                    doc.toRtf().isEmpty() && doc.selectionStart() + doc.selectionLength() == 0);
     }
     // What is just inside the limits loads.
     for (const QByteArray& rtf :
@@ -253,17 +249,10 @@ TEST(RtfDocument, DamagedInputFailsCleanly) {
     for (int round = 0; round < 2000; ++round) {
         QByteArray copy = kTricky;
         for (int k = 0, n = int(random.bounded(1, 4)); k < n; ++k) {
-            const int at = int(random.bounded(copy.size()));
-            switch (random.bounded(3)) {
-                case 0:
-                    copy[at] = "\\{}#ab 0-'*?\r\n"[random.bounded(14)];
-                    break;
-                case 1:
-                    copy.remove(at, int(random.bounded(1, 8)));
-                    break;
-                default:
-                    copy.insert(at, copy.mid(int(random.bounded(copy.size())), 6));
-            }
+            const int at = int(random.bounded(copy.size())), kind = int(random.bounded(3));
+            if (kind == 0) copy[at] = "\\{}#ab 0-'*?\r\n"[random.bounded(14)];
+            if (kind == 1) copy.remove(at, int(random.bounded(1, 8)));
+            if (kind == 2) copy.insert(at, copy.mid(int(random.bounded(copy.size())), 6));
         }
         RtfDocument doc;
         if (!doc.loadFromData(copy)) continue;
@@ -274,19 +263,4 @@ TEST(RtfDocument, DamagedInputFailsCleanly) {
         }
         EXPECT_EQ(reread(doc), doc.visibleText()) << copy.constData();
     }
-    QTemporaryDir dir;
-    RtfDocument doc = loaded(kTricky);
-    EXPECT_FALSE(doc.load(dir.filePath("missing.rtf")));
-    EXPECT_FALSE(doc.isLoaded());  // a failed load leaves nothing of the old document
-    EXPECT_FALSE(doc.save(dir.filePath("x.rtf")));
-    EXPECT_FALSE(QFile::exists(dir.filePath("x.rtf")));
-    EXPECT_FALSE(doc.load(dir.path()));  // a folder
-    // A 50 MB file is refused without being read into memory whole.
-    QFile big(dir.filePath("big.rtf"));
-    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
-    big.write("{\\rtf1 ");
-    ASSERT_TRUE(big.resize(50 * 1024 * 1024));
-    big.close();
-    EXPECT_FALSE(doc.load(big.fileName()));
-    EXPECT_FALSE(doc.loadFromData(QByteArray(50 * 1024 * 1024, 'a').prepend("{\\rtf1 ")));
 }

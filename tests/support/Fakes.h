@@ -1,7 +1,6 @@
 #pragma once
 
-// Stand-ins for the client's identity and pronouns, shared by the tests and the
-// benchmarks (no test framework needed).
+// Stand-ins for the client's identity and pronouns, for tests and benchmarks alike.
 
 #include "interview/Interview.h"
 

@@ -14,20 +14,24 @@ class RecordingPrompts : public Prompts {
     enum class Kind { Information, Critical, YesNo, OkCancel, SaveChoice };
     struct Box {
         Kind kind;
-        QString title;
-        QString text;
+        QString title, text;
     };
     struct FocusRequest {
-        QString module;
-        QString fieldId;
+        QString module, fieldId;
     };
 
-    void information(const QString& title, const QString& text) override;
-    void critical(const QString& title, const QString& text) override;
+    void information(const QString& title, const QString& text) override {
+        boxes.append({Kind::Information, title, text});
+    }
+    void critical(const QString& title, const QString& text) override {
+        boxes.append({Kind::Critical, title, text});
+    }
     bool yesNo(const QString& title, const QString& text) override;
     bool okCancel(const QString& title, const QString& text) override;
     SaveChoice saveChoice(const QString& title, const QString& text) override;
-    void focus(const QString& module, const QString& fieldId) override;
+    void focus(const QString& module, const QString& fieldId) override {
+        focusRequests.append({module, fieldId});
+    }
 
     // The answers to the next questions, in order.
     void answer(QList<bool> answers) { answers_ += answers; }
@@ -38,14 +42,20 @@ class RecordingPrompts : public Prompts {
     QList<Box> boxes;
     QList<FocusRequest> focusRequests;
 
-    // The titles of the boxes shown so far, in order.
-    QStringList titles() const;
+    QStringList titles() const {
+        QStringList out;
+        for (const Box& box : boxes)
+            out << box.title;
+        return out;
+    }
     // The last box shown; empty when none was.
-    Box last() const;
-    void clear();
+    Box last() const { return boxes.value(boxes.size() - 1, {Kind::Information, {}, {}}); }
+    void clear() {
+        boxes.clear();
+        focusRequests.clear();
+    }
 
   private:
-    bool nextAnswer();
     QList<bool> answers_;
     QList<SaveChoice> choices_;
 };

@@ -1,8 +1,7 @@
 #pragma once
 
-// Helpers shared by the test programs: files, recorded boxes and focus requests,
-// a recorded report, stand-ins for the client's identity and pronouns, and what
-// a person sees of a pane.
+// Helpers shared by the test programs: files, recorded boxes and focus requests, a
+// recorded report, the client's name, and what a person sees of a pane.
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -82,12 +81,6 @@ struct RecordingReport : ReportWriter {
             out << call.first;
         return out;
     }
-    QStringList values() const {
-        QStringList out;
-        for (const auto& call : calls)
-            out << call.second;
-        return out;
-    }
     QStringList all(const QString& field) const {
         QStringList out;
         for (const auto& [f, v] : calls)
@@ -101,16 +94,9 @@ struct RecordingReport : ReportWriter {
 // What a field shows: a text box its text, an option group the chosen button, a
 // list the text of its item, a check box 0 (clear), 1 (ticked) or 2 (grey).
 inline QString shown(const Field& f) {
-    switch (f.kind) {
-        case FieldKind::Option:
-            return QString::number(f.choice);
-        case FieldKind::List:
-            return f.listText();
-        case FieldKind::Check:
-            return QString::number(static_cast<int>(f.check));
-        default:
-            return f.text;
-    }
+    if (f.kind == FieldKind::Option) return QString::number(f.choice);
+    if (f.kind == FieldKind::List) return f.listText();
+    return f.kind == FieldKind::Check ? QString::number(static_cast<int>(f.check)) : f.text;
 }
 
 // Each "id=value" is what the field shows; " (off)" ends it when the field is
@@ -132,13 +118,9 @@ inline QStringList stateOf(const Section& s) {
     QStringList out;
     for (const QString& id : s.fieldOrder()) {
         const Field& f = s.field(id);
-        out << QStringLiteral("%1 '%2' %3 %4 %5 enabled=%6 bg=%7")
-                   .arg(id, f.text)
-                   .arg(f.choice)
-                   .arg(f.position)
-                   .arg(static_cast<int>(f.check))
-                   .arg(f.enabled)
-                   .arg(static_cast<int>(f.background));
+        out << QString::asprintf("%s '%s' %d %d %d enabled=%d bg=%d", qUtf8Printable(id),
+                                 qUtf8Printable(f.text), f.choice, f.position, int(f.check),
+                                 int(f.enabled), int(f.background));
     }
     QStringList frames = s.frameIds(), labels = s.labelIds();
     frames.sort();

@@ -1,5 +1,4 @@
-// Every test program runs under a Qt application object, so that widgets, fonts
-// and the event loop are there when a test needs them.
+// Every test runs under a Qt application: widgets, fonts and the event loop are there.
 #include <QApplication>
 
 #include <gtest/gtest.h>
