@@ -38,7 +38,6 @@ class RecoveryTest : public AppTest {
         AppTest::start(answers, recoveryFolder);
         recovery().setInterval(3'600'000);
     }
-    // The program ends without the exit question.
     void crash() { window.reset(); }
     Recovery& recovery() { return *window->recovery(); }
     void next() {
@@ -127,7 +126,7 @@ TEST_F(RecoveryTest, AnInterviewLeftByACrashComesBackOnceAndStaysUntilSaved) {
     settle();
     EXPECT_EQ(copies().size(), 2);
     EXPECT_NE(second->recovery()->copyPath(), first);
-    // The first one crashes; a third start offers its copy, not the second's.
+    // The first one crashes: a third start offers its copy, not the second's.
     crash();
     start({true});
     ASSERT_EQ(prompts.boxes.size(), 1);
@@ -148,15 +147,13 @@ TEST_F(RecoveryTest, DamagedCopiesAreReportedAndRemovedWithoutHangingOrCrashing)
     const auto put = [&](const QString& slot, const QByteArray& bytes) {
         writeFile(recoveryFolder + "/interview-" + slot + ".recovery", bytes);
     };
-    // Cut and empty copies are the codec's (RecoveryCopyTest); here what may hang or
-    // crash a start: junk, a size past the end, a device, a pipe.
+    // What may hang or crash a start: junk, a size past the end, a device, a pipe.
     put("junk", QByteArray("\x00\xff\xfe junk\r\n", 10).repeated(1000));
     put("long",
         "YRN recovery copy 1\r\nwritten 2024-03-14T18:35:07.000Z\r\nname x\r\n"
         "file Location.YRN 99999999999\r\nx\r\nend\r\n");
     ASSERT_TRUE(QFile::link("/dev/zero", recoveryFolder + "/interview-device.recovery"));
     ASSERT_EQ(mkfifo(qPrintable(recoveryFolder + "/interview-fifo.recovery"), 0600), 0);
-    // A folder of that name is not a copy and is left alone.
     ASSERT_TRUE(QDir().mkpath(recoveryFolder + "/interview-folder.recovery"));
     start();
     EXPECT_EQ(prompts.titles(), QStringList(4, "Interview Not Saved"));
@@ -181,8 +178,7 @@ TEST_F(RecoveryTest, DamagedCopiesAreReportedAndRemovedWithoutHangingOrCrashing)
     EXPECT_FALSE(window->interview().IsLoading());
 }
 
-// The copy goes with every way that lets the answers go or saves them (the
-// unsaved-answers table of main_window_test); here what keeps it or needs none.
+// What keeps the copy, or needs none.
 TEST_F(RecoveryTest, AFailedSaveOpenOrWriteKeepsTheCopyWholeAndIsSaidOnce) {
     start();
     const auto typeAndTurnPage = [&](const QString& city) {
@@ -210,8 +206,6 @@ TEST_F(RecoveryTest, AFailedSaveOpenOrWriteKeepsTheCopyWholeAndIsSaidOnce) {
     EXPECT_EQ(prompts.last().title, "Invalid directory");
     EXPECT_TRUE(window->clientDialog().isVisible());  // and the client on screen
     EXPECT_EQ(copies().size(), 1);
-    EXPECT_EQ(entries(program),
-              QStringList({"ClientReports", "DoeJaneQ05-07-2001", "YRN_TEMPLATE.RTF"}));
     window->clientDialog().cancelButton()->click();
     prompts.clear();
     const QString copy = recovery().copyPath();
@@ -241,7 +235,6 @@ TEST_F(RecoveryTest, AFailedSaveOpenOrWriteKeepsTheCopyWholeAndIsSaidOnce) {
     EXPECT_EQ(prompts.boxes.size(), 1);
     EXPECT_EQ(readFile(copy), old);
     EXPECT_EQ(entries(recoveryFolder).size(), 2);
-    // Room again: the next page writes the copy.
     room();
     next();
     EXPECT_EQ(prompts.boxes.size(), 1);
@@ -349,7 +342,6 @@ TEST(RecoveryChild, DISABLED_RunsUntilKilled) {
 
 class RecoveryKillTest : public RecoveryTest {
   protected:
-    // The program's own folder for copies, under the test's data folder.
     void SetUp() override {
         savedHome = qgetenv("XDG_DATA_HOME");
         qputenv("XDG_DATA_HOME", data.path().toUtf8());
