@@ -169,9 +169,7 @@ TEST_F(RecoveryTest, DamagedCopiesAreReportedAndRemovedWithoutHangingOrCrashing)
     start({true});
     EXPECT_TRUE(prompts.boxes.first().text.startsWith(
         "An interview that was not saved was found (no name entered, "));
-    EXPECT_EQ(lastBox(prompts),
-              "Information|Interview Not Saved|Parts of the interview that was not saved could "
-              "not be read in full: Location.YRN.\r\nEverything that could be read is on screen.");
+    EXPECT_TRUE(lastBox(prompts).contains("could not be read in full: Location.YRN.\r\n"));
     EXPECT_EQ(prompts.boxes.size(), 2);
     EXPECT_TRUE(
         shows(locator(), {"txtAssessmentDate1=05", "txtAssessmentDate3=2001", "txtTime1="}));
