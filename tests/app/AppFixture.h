@@ -56,12 +56,10 @@ class AppTest : public ::testing::Test {
     void typeClient(const QString& last = "Doe") { nameClient(locator(), last); }
     QString clientFolder() const { return program + "/DoeJaneQ05-07-2001"; }
     QString reportPath() const { return clientFolder() + "/DoeJaneQ05-07-2001.RTF"; }
-    // Load Assessment in the open-client dialog, on a folder.
     void load(const QString& folder) {
         window->clientDialog().setCurrentFolder(folder);
         window->clientDialog().loadButton()->click();
     }
-    // One of the closing page's buttons.
     void pressClosing(const QString& button) {
         window->view(8);
         current()->next();
@@ -69,7 +67,6 @@ class AppTest : public ::testing::Test {
         current()->button(button)->click();
     }
 
-    // --- The keyboard ---
     QLineEdit* box(const QString& id) { return window->findChild<QLineEdit*>(id); }
     static QWidget* focus() { return QApplication::focusWidget(); }
     static void settle() {

@@ -117,7 +117,6 @@ TEST(ShownWording, FoldsRunsOfBlanksButThoseAfterTheNumber) {
     for (const auto& [declared, shown] : cases)
         EXPECT_EQ(FieldBinder::shownWording(declared), shown) << declared.toStdString();
     EXPECT_EQ(FieldBinder::shownText("a\r\nb\rc"), "a\nb\nc");
-    EXPECT_EQ(FieldBinder::modelText("a\nb"), "a\r\nb");
 }
 
 TEST_F(PaneViewTest, RendersEveryBlockKeepsWidgetsAndModelInStepAndShowsColoursFramesAndFocus) {
@@ -147,8 +146,7 @@ TEST_F(PaneViewTest, RendersEveryBlockKeepsWidgetsAndModelInStepAndShowsColoursF
     QTest::mouseClick(name, Qt::LeftButton);
     settle();
     EXPECT_EQ(section->nameClicks, 1);
-    // A longer text put in by the program (a file written elsewhere) is kept as the
-    // interviewer edits it.
+    // A longer text the program puts in (a file written elsewhere) is kept as edited.
     section->setText("txtName", "Bartholomew");
     QTest::keyClick(name, Qt::Key_Backspace);
     EXPECT_EQ(section->text("txtName"), "Bartholome");
