@@ -1,8 +1,7 @@
 #pragma once
 
-// A started main window on a temporary program folder, with recorded message
-// boxes, a recording document opener and an exit that is only counted; and the
-// keyboard of a person in front of it once activate() has put it on screen.
+// A started main window on a temporary program folder, recorded boxes and opener,
+// a counted exit; and the keyboard of a person once activate() has put it on screen.
 
 #include <gtest/gtest.h>
 #include <QtTest>

@@ -349,7 +349,6 @@ TEST_F(KeyboardTest, ABoxSaysWhatItsLimitLeavesOutAndDateBoxesPageKeysEnterAltKe
     prompts.answerSave({Prompts::SaveChoice::Cancel});
     key(Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(prompts.titles(), QStringList{"Unsaved Answers"});
-    EXPECT_EQ(locator().text("txtCity"), "Springfield");
 }
 
 // A child row the typed count closes shows empty at once; its answers come back
