@@ -4,14 +4,7 @@
 
 #include "report/Phrases.h"
 #include "sections/ClientFixture.h"
-#include "sections/criminal/CriminalFixture.h"
-#include "sections/drugs/DrugsClient.h"
-#include "sections/employment/EmploymentAnswers.h"
-#include "sections/family/FamilyAnswers.h"
-#include "sections/family/FamilySocialSection.h"
-#include "sections/medical/MedicalAnswers.h"
 #include "sections/medical/MedicalSection.h"
-#include "sections/mental/MentalAnswers.h"
 #include "support/ProgramFolder.h"
 #include "support/ReportMarkers.h"
 
@@ -33,15 +26,9 @@ void answerLocator(Section& l) {
 
 // Every question of every section answered.
 void answerAll(Interview& interview) {
-    Section& locator = *interview.section("ctlLocatorInformation");
-    answerLocator(locator);
-    answerDemographic(locator, *interview.section("ctlDemographic"));
-    answerMedical(*interview.section("ctlMedical"));
-    answerEmployment(*interview.section("ctlEmployment"));
-    answerDrugs(*interview.find<DrugsSection>());
-    answerCriminal(*interview.section("ctlCriminalJustice"));
-    answerFamily(*interview.section("ctlFamilySocialHistory"));
-    answerMental(*interview.section("ctlMentalHealth"));
+    answerLocator(*interview.section("ctlLocatorInformation"));
+    for (Section* s : interview.sections().mid(1))
+        answerFully(interview, *s);
 }
 
 // One row of a table: answers given to a new client (steps as answer() takes them),

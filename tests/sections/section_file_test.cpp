@@ -5,29 +5,19 @@
 // alone does.
 #include "records/FieldCodec.h"
 #include "sections/ClientFixture.h"
-#include "sections/criminal/CriminalFixture.h"
-#include "sections/drugs/DrugsClient.h"
-#include "sections/employment/EmploymentAnswers.h"
-#include "sections/family/FamilyAnswers.h"
-#include "sections/medical/MedicalAnswers.h"
-#include "sections/mental/MentalAnswers.h"
 #include "support/SectionLayouts.h"
 
 namespace yrn::test {
 namespace {
 
-// A whole interview and the pane of one section file, read after a reset as an
+// The pane of one section file in a whole interview, read after a reset as an
 // open reads it.
-struct Pane {
+struct Pane : Client<Section> {
     explicit Pane(const QString& fileName)
-        : layout(layoutOf(fileName)), pane(*interview->section(layout.module)) {}
+        : Client(layoutOf(fileName).module), layout(layoutOf(fileName)) {}
     LoadResult read(const QString& file) {
-        interview->BeginLoading();
-        pane.NewYRN();
-        prompts.clear();
-        const LoadResult result = pane.LoadClientYRN(file);
-        interview->EndLoading();
-        return result;
+        reset();
+        return Client::load(file);
     }
     LoadResult load(const QByteArray& bytes) {
         writeFile(path, bytes);
@@ -49,9 +39,6 @@ struct Pane {
     bool quiet() const { return prompts.boxes.isEmpty() && prompts.focusRequests.isEmpty(); }
 
     const SectionLayout& layout;
-    RecordingPrompts prompts;
-    std::unique_ptr<Interview> interview = makeInterview(prompts);
-    Section& pane;
     QTemporaryDir dir;
     const QString path = dir.filePath(layout.fileName);
     QList<StoredField> fields = layout.fields;
@@ -59,7 +46,7 @@ struct Pane {
 
 class SectionFile : public ::testing::TestWithParam<QString>, public Pane {
   protected:
-    SectionFile() : Pane(GetParam()) { fresh.read({}); }
+    SectionFile() : Pane(GetParam()) {}
     Pane fresh{GetParam()};  // as a reset leaves it
 };
 
@@ -160,28 +147,18 @@ TEST_P(SectionFile, EveryAnswerAndEveryClosedBoxComesBackAfterASave) {
     EXPECT_TRUE(readFile(path).startsWith("\xEF\xBB\xBF"));
 
     read({});
-    Section& s = pane;
-    Section& locator = *interview->section("ctlLocatorInformation");
-    auto& drugs = *interview->find<DrugsSection>();
-    // clang-format off
-    const QMap<QString, std::function<void()>> answer{
-        {"Location.YRN", [&] { nameClient(locator); }},
-        {"Demographic.YRN", [&] { answerDemographic(locator, s); }},
-        {"Medical.YRN", [&] { answerMedical(s); }},
-        {"Employment.YRN", [&] { answerEmployment(s); }},
-        {"Drugs.YRN", [&] { answerDrugs(drugs); writeComment(drugs, 8, ""); drugs.choose("optEverUse(9)", 0); }},
-        {"CriminalJustice.YRN", [&] { answerCriminal(s); }},
-        {"FamilySocial.YRN", [&] { answerFamily(s); }},
-        {"MentalHealth.YRN", [&] { answerMental(s); }}};
-    const QMap<QString, std::function<void()>> closing{
-        {"Location.YRN", [&] { s.choose("optWorking", 0); }},
-        {"CriminalJustice.YRN", [&] { s.setPosition("cboIncarceration", 0); s.choose("optPresAwCharges", 0); }},
-        {"FamilySocial.YRN", [&] { s.setPosition("cboMaritalStatus", 5); s.choose("optHomeless", 0); }}};
-    // clang-format on
-    answer[layout.fileName]();
+    answerFully(*interview, pane);
+    if (auto* drugs = dynamic_cast<DrugsSection*>(&pane)) {
+        writeComment(*drugs, 8, "");
+        drugs->choose("optEverUse(9)", 0);
+    }
     roundTrip("answered");
+    const QMap<QString, QString> closing{
+        {"Location.YRN", "optWorking=0"},
+        {"CriminalJustice.YRN", "cboIncarceration=0;optPresAwCharges=0"},
+        {"FamilySocial.YRN", "cboMaritalStatus=5;optHomeless=0"}};
     if (!closing.contains(layout.fileName)) return;
-    closing[layout.fileName]();
+    answer(*interview, pane, closing[layout.fileName]);
     roundTrip("closing answers");
 }
 

@@ -1,7 +1,7 @@
 // The criminal justice pane's rules: question 5 governs questions 6 and 7,
 // question 8 the charges awaited, row 18 its "Specify" boxes, and the counts.
 #include "sections/SectionRules.h"
-#include "sections/criminal/CriminalFixture.h"
+#include "sections/criminal/CriminalJusticeSection.h"
 
 namespace yrn::test {
 namespace {

@@ -1,7 +1,6 @@
 // The drug and alcohol pane's rules: the substance rows and their comments, the
 // abstinence, treatment and meeting questions.
 #include "sections/SectionRules.h"
-#include "sections/drugs/DrugsClient.h"
 
 namespace yrn::test {
 namespace {

@@ -1,7 +1,6 @@
 // The medical pane's follow-ups, and how the months of insurance (question 11)
 // and the hospitalizations (question 1) govern what follows them.
 #include "sections/SectionRules.h"
-#include "sections/medical/MedicalAnswers.h"
 #include "sections/medical/MedicalSection.h"
 #include "support/WindowsFile.h"
 
@@ -22,6 +21,16 @@ QStringList answering(const QString& answers) {
     for (const QString& step : insurance(answers))
         if (!step.endsWith("-1")) steps << step;
     return steps;
+}
+
+// The value lines of "Medical.YRN" for a client who answered nothing: an empty text
+// box or list is "-1 ", an option group "-1"; line 22 holds the months of insurance,
+// 23-28 its kinds.
+QStringList unansweredFile() {
+    return QStringLiteral(
+               "-1 |-1 |-1|-1 |-1|-1|-1|-1|-1|-1|-1|-1|-1|-1|-1 |-1|-1 |-1|-1 |-1|-1|"
+               "-1 |-1|-1|-1|-1|-1|-1|-1 |-1 |-1 |-1 |-1 |-1 ")
+        .split('|');
 }
 
 struct MedicalRules : ::testing::Test, Client<MedicalSection> {
@@ -71,7 +80,7 @@ TEST_F(MedicalRules, AfterAnOpenQuestion12FollowsTheMonthsReadWithoutLosingAnswe
 
     // A file (or a recovery copy) with no month but kinds of insurance keeps them,
     // closed, until the months change to some.
-    QStringList values = unansweredMedicalFile();
+    QStringList values = unansweredFile();
     values[21] = "0";
     values[22] = "1";
     values[23] = "0";
