@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include "report/Phrases.h"
+#include "report/PlaceholderManifest.h"
 #include "sections/ClientFixture.h"
 #include "sections/medical/MedicalSection.h"
 #include "support/ProgramFolder.h"
@@ -469,7 +470,6 @@ TEST(ClientReport, AFullClientFillsEveryPlaceholderOfTheTemplateInItsOrder) {
     RtfDocument saved;
     ASSERT_TRUE(saved.load(report.clientReportPath()));
     const QString text = saved.visibleText();
-    EXPECT_TRUE(reportMatchesTemplate(interview->sections(), text));
     EXPECT_TRUE(markersIn(text).isEmpty()) << qPrintable(markersIn(text).join(' '));
     EXPECT_EQ(readFile(program.filePath("ClientReports/DoeJaneQ05-07-2001.RTF")),
               readFile(report.clientReportPath()));
