@@ -380,20 +380,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, EverySection, ::testing::ValuesIn(kSections),
 
 struct LocatorTest : ::testing::Test, Client<LocatorSection> {};
 
-// 24 sites in order, then three added later; the code of a site is its place.
-TEST_F(LocatorTest, CourtSitesAreTheSiteList) {
-    const QStringList& names = courtSiteNames();
-    ASSERT_EQ(names.size(), 27);
-    EXPECT_EQ(QStringList(names).removeDuplicates(), 0);
-    EXPECT_TRUE(std::is_sorted(names.begin(), names.begin() + 24) &&
-                !std::is_sorted(names.begin() + 23, names.end()));
-    for (int i = 0; i < 27; ++i)
-        EXPECT_EQ(courtSiteCodes().at(i), i);
-    EXPECT_TRUE(pane.field("cboSite").items == names &&
-                pane.field("cboSite").codes == courtSiteCodes());
-}
-
-TEST_F(LocatorTest, FullMonthDayAndHourMoveOnAndChecksWaitForLeaving) {
+TEST_F(LocatorTest, DatesMoveOnWhenFullAndAreCheckedOnLeaving) {
     answer(pane, steps("txtAssessmentDate1:=1;txtAssessmentDate1:=12;txtAssessmentDate2:=07;"
                        "txtAssessmentDate3:=20;txtTime1:=10;txtTime2:=60"));
     EXPECT_EQ(focused(prompts),
@@ -405,9 +392,7 @@ TEST_F(LocatorTest, FullMonthDayAndHourMoveOnAndChecksWaitForLeaving) {
     interview->BeginLoading();
     answer(pane, steps("txtAssessmentDate1:=05;txtAssessmentDate2:=09;txtTime1:=11"));
     EXPECT_TRUE(prompts.focusRequests.isEmpty());
-}
-
-TEST_F(LocatorTest, ImpossibleAssessmentDate) {
+    interview->EndLoading();
     answer(pane, steps("txtAssessmentDate1:=02;txtAssessmentDate2:=30;txtAssessmentDate3:=2001"));
     prompts.clear();
     pane.leave("txtAssessmentDate3");
@@ -424,9 +409,7 @@ TEST_F(LocatorTest, ImpossibleAssessmentDate) {
     answer(pane, steps("txtAssessmentDate2:=29;txtAssessmentDate3=2000;txtAssessmentDate2:=30;"
                        "txtAssessmentDate3="));
     EXPECT_EQ(prompts.boxes.size(), 2);
-}
-
-TEST_F(LocatorTest, QuestionSevenClosesTheWorkBoxesInOrder) {
+    // Question 7 closes the work boxes in order.
     pane.choose("optWorking", 1);
     QStringList order;
     const int handle = pane.observe([&](const QString& id) {
@@ -439,7 +422,7 @@ TEST_F(LocatorTest, QuestionSevenClosesTheWorkBoxesInOrder) {
 
 // Saving needs the name and the whole date (a blank is content); the middle
 // initial, time, interviewer and site are not needed.
-TEST_F(LocatorTest, SaveNeedsNameAndWholeDateAndBlanksCount) {
+TEST_F(LocatorTest, SaveNeedsNameAndDateWhichNameTheFolderCaptionAndReport) {
     EXPECT_FALSE(pane.CheckSaveValues());
     nameClient(pane, "Doe", "Jane", "");
     EXPECT_TRUE(pane.CheckSaveValues());
@@ -452,11 +435,9 @@ TEST_F(LocatorTest, SaveNeedsNameAndWholeDateAndBlanksCount) {
         }
         pane.setText(id, kept);
     }
-}
-
-// Set in turn: folder | caption | whole name | first name | assessment date.
-TEST_F(LocatorTest, FolderCaptionAndReportNames) {
+    // Set in turn: folder | caption | whole name | first name | assessment date.
     nameClient(pane);
+    EXPECT_EQ(courtSiteCodes().size(), courtSiteNames().size());
     EXPECT_EQ(interview->identity().YRNDirectory(), "DoeJaneQ05-07-2001");
     const std::pair<const char*, const char*> rows[] = {
         {"", "DoeJaneQ05-07-2001|  [Doe, Jane Q]|Jane Q. Doe|Jane|05/07/2001"},
@@ -499,16 +480,14 @@ struct DemographicRules : ::testing::Test, Client<DemographicSection> {
     QString q12() const { return pane.label("lblQuestion11") + '|' + pane.label("lblQ11Caption"); }
 };
 
-TEST_F(DemographicRules, SexWordsQuestion12AndOriginAsksTheYears) {
+TEST_F(DemographicRules, SexWordsQuestion12OriginAsksTheYearsAndTheControlledEnvironmentTable) {
     EXPECT_EQ(q12(), "You must go back and select client's sex before answering question 12.|");
     play(*this, {{{"optSex=0", "optOrigin=1"}, {"txtPregnancies=", "txtYearsUS="}}});
     EXPECT_EQ(q12(), "12.    How many pregnancies have you been responsible for?|Pregnancies");
     EXPECT_EQ(focused(prompts), QStringList{"txtYearsUS"});
     play(*this, {{{"optSex=1", "reload"}, {}}});
     EXPECT_EQ(q12(), "12.    How many times have you been pregnant?|Times");
-}
-
-TEST_F(DemographicRules, ControlledEnvironmentTableAndItsRows) {
+    reset();
     play(*this,
          {{{"optContEnv=1", "optJail=0", "optOther=0"}, {"txtJailDays=0 (off)", "txtOther= (off)"}},
           {{"optJail=1"}, {"txtJailDays="}},
@@ -522,7 +501,7 @@ TEST_F(DemographicRules, ControlledEnvironmentTableAndItsRows) {
     EXPECT_TRUE(pane.frameEnabled("fmeControlledEnv"));
 }
 
-TEST_F(DemographicRules, NoLiveBirthOrPregnancyResetsAndSkipsTheChildrenPage) {
+TEST_F(DemographicRules, NoLiveBirthResetsTheChildrenPageAndTheCountOpensRowsLosingNoneWhileTyped) {
     play(*this, {{{"optSex=1", "txtPregnancies:=3"}, {"txtLiveBirths="}}});
     answer(pane, steps("txtLiveBirths=2;txtFirstBaby=19;txtChildren=2"));
     fillRow(1);
@@ -550,9 +529,7 @@ TEST_F(DemographicRules, NoLiveBirthOrPregnancyResetsAndSkipsTheChildrenPage) {
     play(*this,
          {{{"txtChildSupportOrdered=200", "txtPregnancies=0"}, {"txtChildSupportOrdered=200"}},
           {{"txtPregnancies=2", "txtPregnancies=0"}, {"txtChildSupportOrdered="}}});
-}
-
-TEST_F(DemographicRules, ChildrenCountOpensRowsAndLosesNoneWhileTyped) {
+    reset();
     type("txtChildren", "3");
     for (int i = 0; i < 3; ++i)
         fillRow(i);
@@ -589,7 +566,7 @@ TEST_F(DemographicRules, ChildrenCountOpensRowsAndLosesNoneWhileTyped) {
     EXPECT_EQ(lastBox(prompts), "Critical|Input Error|" + inputErrorText(1, 10));
 }
 
-TEST_F(DemographicRules, OtherChildrenOpenTheDependentRowsWithoutADateCheck) {
+TEST_F(DemographicRules, OtherChildrenDatesReminderAndAdvancesButNothingWhileAClientIsRead) {
     play(*this, {{{"optOtherChildren=1", "chkD2=1", "optD2Gender=0", "txtD2DOBM=4", "txtD2DOBD=31",
                    "txtD2DOBY=2010", "reload"},
                   {"txtD2DOBM=04", "txtD2DOBD=31", "txtD2DOBY=2010", "optD2Gender=0"}},
@@ -598,9 +575,7 @@ TEST_F(DemographicRules, OtherChildrenOpenTheDependentRowsWithoutADateCheck) {
                   {"chkD1=0 (off)", "txtD1DOBY= (off) [n/a]", "optD3Gender=-1 (off) [n/a]"}}});
     EXPECT_FALSE(pane.frameEnabled("fmeOtherChildren"));
     EXPECT_TRUE(prompts.boxes.isEmpty());
-}
-
-TEST_F(DemographicRules, DatesReminderAndAdvancesButNothingWhileAClientIsRead) {
+    reset();
     // An impossible birth date is pointed out and kept; the focus goes back.
     answer(pane, {"txtBDateMonth=2", "txtBDateDay=30"});
     prompts.clear();
@@ -684,9 +659,20 @@ TEST_F(MedicalRules, ACountTypedThroughZeroKeepsTheLastHospitalization) {
                  {{"txtHospitalized=00", "reload"}, {"cboLastHospitalized= (off) [n/a]"}},
                  // A count past 32 bits (a file may hold one) is no 0.
                  {{"txtHospitalized:=4294967296"}, {"cboLastHospitalized="}}});
+    // Answers typed but not left are final when saved.
+    reset();
+    play(*this, {{answering("11----") << "txtHospitalized=4"
+                                      << "cboLastHospitalized=1"
+                                      << "txtInsurance=6"
+                                      << "txtHospitalized:=0"
+                                      << "txtInsurance:=0",
+                  {}}});
+    ASSERT_TRUE(pane.SaveYRN(path));
+    EXPECT_TRUE(looks(pane, insurance("------", false) << "cboLastHospitalized= (off) [n/a]"));
+    expectSameAfterReload();
 }
 
-TEST_F(MedicalRules, InsuranceKindsAreEmptiedOnlyWhenTheMonthsCrossZero) {
+TEST_F(MedicalRules, InsuranceKindsAreEmptiedOnlyWhenTheMonthsCrossZeroAndFollowTheMonthsRead) {
     play(*this, {{answering("1001-1") << "txtInsurance=6"
                                       << "txtInsurance=5",
                   insurance("1001-1")},
@@ -698,9 +684,7 @@ TEST_F(MedicalRules, InsuranceKindsAreEmptiedOnlyWhenTheMonthsCrossZero) {
                   {"txtOtherHI=plan"}},
                  // A new client has no months settled: months open the kinds as they stand.
                  {{"reset", "optHealthInsurance(1)=1", "txtInsurance=6"}, insurance("-1----")}});
-}
-
-TEST_F(MedicalRules, AfterAnOpenQuestion12FollowsTheMonthsReadWithoutLosingAnswers) {
+    reset();
     play(*this, {{answering("01---1") << "txtInsurance=6"
                                       << "txtOtherHI=county plan",
                   {}}});
@@ -732,18 +716,6 @@ TEST_F(MedicalRules, AfterAnOpenQuestion12FollowsTheMonthsReadWithoutLosingAnswe
                  {{"txtInsurance=3"}, insurance("------")}});
 }
 
-TEST_F(MedicalRules, AnswersTypedButNotLeftAreFinalWhenSaved) {
-    play(*this, {{answering("11----") << "txtHospitalized=4"
-                                      << "cboLastHospitalized=1"
-                                      << "txtInsurance=6"
-                                      << "txtHospitalized:=0"
-                                      << "txtInsurance:=0",
-                  {}}});
-    ASSERT_TRUE(pane.SaveYRN(path));
-    EXPECT_TRUE(looks(pane, insurance("------", false) << "cboLastHospitalized= (off) [n/a]"));
-    expectSameAfterReload();
-}
-
 // --- The education and employment pane ---
 
 TEST(EmploymentRules, NeverHadAJobEmptiesTheLeaveDatesAndLeavesTheirStateToQuestion6) {
@@ -766,7 +738,7 @@ struct DrugsRules : ::testing::Test, Client<DrugsSection> {
 
 // Typed and written before "Yes": kept; "No" empties the comment and the button
 // goes off and plain. One blank is a comment; nothing at all is none.
-TEST_F(DrugsRules, ARowsCommentButtonFollowsItsYesAndItsComment) {
+TEST_F(DrugsRules, CommentsAbstinenceAndOutpatientDays) {
     type(arr("txtAge1stUse", 3), "9");
     writeComment(pane, 3, "first tried at a party");
     EXPECT_TRUE(pane.commentIndicator(3));
@@ -784,10 +756,8 @@ TEST_F(DrugsRules, ARowsCommentButtonFollowsItsYesAndItsComment) {
     EXPECT_TRUE(pane.commentIndicator(7));
     writeComment(pane, 7, "");
     EXPECT_FALSE(pane.commentIndicator(7));
-}
-
-// The dialog's model: OK returns, Cancel keeps, a second row or a new client cancels.
-TEST_F(DrugsRules, TheCommentDialogPassesOkReturnsAndCancelKeeps) {
+    reset();
+    // The dialog's model: OK returns, Cancel keeps, a second row or a new client cancels.
     int told = 0;
     dialog.observe([&] { ++told; });
     answer(pane, {"optEverUse(2)=1", "optDrugComments(2)=0"});
@@ -819,9 +789,7 @@ TEST_F(DrugsRules, TheCommentDialogPassesOkReturnsAndCancelKeeps) {
     pane.CancelledComments(-1);
     EXPECT_EQ(prompts.titles(), (QStringList{"Program Error", "Program Error"}));
     EXPECT_TRUE(prompts.boxes.first().text.startsWith("Error in module ctlDrugs\r\n"));
-}
-
-TEST_F(DrugsRules, AbstinenceAndOutpatientDaysFollowWhatGovernsThem) {
+    reset();
     const QString days = "txtOutpatientSettingPast30=";
     play(*this,
          {{{"cboMajorSubstance=13"}, {"chkAbstinence=1 (off)"}},
@@ -901,9 +869,7 @@ TEST_F(CriminalRules, TheRow18CountKeepsTheCrimeWhileTheCountIsCorrected) {
                  {{"txtOther=arson", count + ":=99999999999"}, {"txtOther=arson"}},
                  {{count + "=99999999999"}, {count + "=", "txtOther=arson"}}});
     EXPECT_EQ(prompts.titles(), QStringList{"Input Error"});
-}
-
-TEST_F(CriminalRules, AClickIntoACountEmptiesOnlyTheResetZero) {
+    reset();
     const QString box = "txtCharges(4)";
     play(*this, {{{box + "@"}, {box + "="}},
                  {{box + "=3", box + "@"}, {box + "=3"}},
@@ -923,7 +889,7 @@ TEST_F(CriminalRules, AClickIntoACountEmptiesOnlyTheResetZero) {
 struct FamilyRules : ::testing::Test, Client<FamilySocialSection> {};
 
 // A relative's row is cells r, r + 14 and r + 28 (alcohol, drugs, psychiatric).
-TEST_F(FamilyRules, NoRelativeSpreadsAcrossItsRowOnlyAndNotWhileAClientIsOpened) {
+TEST_F(FamilyRules, NoRelativeSpreadsAndNeverMarriedZeroesTheCounts) {
     play(*this,
          {{{"optFamilyHistory(17)=3"}, {"optFamilyHistory(3)=3", "optFamilyHistory(31)=3"}},
           {{"optFamilyHistory(21)=1", "optFamilyHistory(7)=3"},
@@ -943,9 +909,7 @@ TEST_F(FamilyRules, NoRelativeSpreadsAcrossItsRowOnlyAndNotWhileAClientIsOpened)
                  {{"optFamilyHistory(30)=0", "optFamilyHistory(30)=3"},
                   {"optFamilyHistory(2)=3", "optFamilyHistory(16)=3"}}});
     EXPECT_TRUE(prompts.boxes.isEmpty());
-}
-
-TEST_F(FamilyRules, NeverMarriedZeroesTheCountsAndNoMarriageClosesTheDivorces) {
+    reset();
     play(*this, {{{"txtTimesMarried:=2", "txtTimesDivorced:=1", "cboMaritalStatus=5"},
                   {"txtTimesMarried=0 (off)", "txtTimesDivorced=0 (off)"}},
                  {{"cboMaritalStatus=4"}, {"txtTimesMarried=0", "txtTimesDivorced=0"}},
