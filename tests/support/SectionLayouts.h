@@ -51,23 +51,140 @@ struct SectionLayout {
     QByteArray windowsFile() const { return windowsSectionFile(lines(), last); }
 };
 
-// The eight section files in interview order, as tests/sections/section_layouts.txt
-// holds them.
+// The eight section files in interview order.
 inline const QList<SectionLayout>& sectionLayouts() {
     static const QList<SectionLayout> all = [] {
-        QList<SectionLayout> out;
-        const QByteArray text = readFile(YRN_SOURCE_DIR "/tests/sections/section_layouts.txt");
-        for (const QString& line : QString::fromUtf8(text).split('\n', Qt::SkipEmptyParts)) {
-            if (line.startsWith('[')) {
-                const QStringList head = line.mid(1).chopped(1).split(' ');
-                const LastField last =
-                    head.at(2) == "Bare" ? LastField::Bare : LastField::Separated;
-                out.append({head.at(0), head.at(1), last, {}});
-            } else if (!line.startsWith('#')) {
-                out.last().fields += stored(line.chopped(1));
-            }
+        // clang-format off
+        const SectionLayout locator{"ctlLocatorInformation", "Location.YRN", LastField::Bare, stored(
+            "txtAssessmentDate1=05|txtAssessmentDate2=07|txtAssessmentDate3=2001|txtTime1=09|"
+            "txtTime2=30|optAMPM=1|txtInterviewer=R. Hale|cboSite= 25 =Franklin County|"
+            "txtLastName=Muñoz|txtFirstName=Ana|txtMI=m|txtStreetAddress=12 Elm St|txtCity=Akron|"
+            "txtState=OH|txtZipCode=44301|txtCurrAddressLen=3|optOwnRes=0|txtMStreetAddress=PO Box 7|"
+            "txtMCity=Kent|txtMState=IN|txtMZipCode=44302|txtPhone=555-0101|txtPhoneAnswerer1=Rosa|"
+            "txtPhoneAnswerer2=Luis|txtAnswererRelation1=Mother|txtAnswererRelation2=Brother|"
+            "txtOtherPhone=555-0199|txtOtherAnswerer1=Tia|txtOtherAnswerer2=-1 |txtOtherRelation1=Aunt|"
+            "txtOtherRelation2=Uncle|optWorking=1|txtWorkPlace=Café \"Roma\"|txtWorkPhone=555-0123|"
+            "txtWorkAddress=1 Main St|txtWorkCity=Hudson|txtWorkState=MI|txtWorkZipCode=44236|"
+            "txtC1Firstname=Rita|txtC1MI=L|txtC1Lastname=Vega|txtC1Address=4 Oak Ave|txtC1City=Canton|"
+            "txtC1State=WV|txtC1ZipCode=44702|txtC1Phone=555-0144|txtC1Relationship=Sister|"
+            "txtC2Firstname=Tina|txtC2MI=-1 |txtC2Lastname=Ortiz|txtC2Address=-1 |txtC2City=Massillon|"
+            "txtC2State=KY|txtC2ZipCode=44646|txtC2Phone=-1 |txtC2Relationship=Cousin|"
+            "txtLocationInformation=calls after 5 – cell only")};
+
+        // Race 65 (Multi-race) is a code after Other (70); two children of ten; every
+        // field, the last one too, is followed by a separator.
+        SectionLayout dem{"ctlDemographic", "Demographic.YRN", LastField::Separated, stored(
+            "txtBDateMonth=03|txtBDateDay=09|txtBDateYear=1970|txtSSN=123-45-6789|optSex=1|"
+            "optOrigin=1|txtYearsUS=12|optMothersOrig=0|optFathersOrig=1|cboRace= 65 =Multi-race|"
+            "cboLanguage= 1 =Spanish|cboReligion= 5 =None|optContEnv=1|optJail=0|optAlc=1|optMed=-1|"
+            "optPsy=-1|optOther=1|txtOther=Maison d'été|txtJailDays=0=0 (off)|txtAlcDrugDays=14|"
+            "txtMedicalDays=-1 |txtPsychiatricDays=-1 |txtOtherDays=5|txtPregnancies=2|"
+            "txtLiveBirths=2|txtFirstBaby=19|txtChildren=2|"
+            "optGender(0)=1|txtChildsDOBM(0)=03|txtChildsDOBD(0)=04|txtChildsDOBY(0)=2001|"
+            "cboCustody(0)= 0 |cboCustudyStatus(0)= 3 =Sole mother|txtVisitationDays(0)=08|"
+            "cboChildSupport(0)= 0 |optGender(1)=0|txtChildsDOBM(1)=11|txtChildsDOBD(1)=30|"
+            "txtChildsDOBY(1)=2003|cboCustody(1)= 1 |cboCustudyStatus(1)= 0 |txtVisitationDays(1)=-1 |"
+            "cboChildSupport(1)= 4 =NOT APPLICABLE")};
+        for (int r = 2; r < 10; ++r)
+            for (const char* stem : {"optGender", "txtChildsDOBM", "txtChildsDOBD", "txtChildsDOBY",
+                    "cboCustody", "cboCustudyStatus", "txtVisitationDays", "cboChildSupport"})
+                dem.fields += stored(arr(stem, r) + (stem[0] == 'o' ? "=-1=-1 (off)" : "=-1 = (off)"));
+        dem.fields += stored(
+            "txtChildSupportOrdered=250|txtChildSupportActual=100|optOtherChildren=1|optD1Gender=0|"
+            "optD2Gender=-1=-1 (off)|optD3Gender=-1=-1 (off)|txtD1DOBM=02|txtD2DOBM=-1 = (off)|"
+            "txtD3DOBM=-1 = (off)|txtD1DOBD=14|txtD2DOBD=-1 = (off)|txtD3DOBD=-1 = (off)|"
+            "txtD1DOBY=2015|txtD2DOBY=-1 = (off)|txtD3DOBY=-1 = (off)|"
+            "txtDemographicInformation=Lives with his grandmother; doing well|chkD1= 1 |chkD2= 0 |"
+            "chkD3= 0 |optEthnicity=1");
+
+        const SectionLayout medical{"ctlMedical", "Medical.YRN", LastField::Bare, stored(
+            "txtHospitalized=3|cboLastHospitalized= 1 =6-12 months ago|optChrMedProb=1|"
+            "txtMedicalProblems=asthma, diabète|optHealthProb(*)=0,0,1,0,-1,0,0,1|optFit=0|"
+            "optPresMed=0|txtMedication=-1 = (off)|optPension=1|txtPension=back injury|optSmokes=1|"
+            "txtCigarettes=20|optSleepLate=1|optBecauseWork=0|txtInsurance=8|"
+            "optHealthInsurance(*)=0,1,-1,1,0,1|txtOtherHI=county plan|cboClientTroubled= 2 |"
+            "txtExperienceProblems=05|cboImportant= 4 =extremely|"
+            "cboInterviewerRating= 9 =9 - Extreme problem|txtMedicalComments=Seen by Dr. Müller; doing well")};
+
+        // A licensed welder out of work since 2000, supported in part by a parent.
+        const SectionLayout employment{"ctlEmployment", "Employment.YRN", LastField::Bare, stored(
+            "txtEducation=12|txtTraining=6|optProfession=1|optDrLic=1|optAuto=0|"
+            "txtProfession=soudure (welding)|txtNoDriversLicenseReason=-1 = (off)|"
+            "txtDriversLicenseNumber=S123-4567|optCurrEmp=0|txtLastJobY=1|txtLastJobM=01|"
+            "txtCurrJobY=-1 = (off)|txtCurrJobM=-1 = (off)|cboJob= 0 =Full Time|"
+            "cboJobtype= 4 =Craft and kindred|txtStartJobM=03|txtStartJobY=1999|cboReasonLeft= 1 =Laid off|"
+            "txtLeaveJobM=10|txtLeaveJobY=2000|optContributor=1|cboGreatestContributor= 1 =Parent/foster parent|"
+            "optMajSupp=0|cboEmploymentPattern= 5 =Unemployed|txtDaysWorked=00|"
+            "txtMoneySources(*)=-1 ,-1 ,0,-1 ,150,-1 ,00,-1 |txtDependants=2|optMoneyOwed(0)=1|"
+            "cboAmountOwed(0)= 2 =$2,001-$5,000|optMoneyOwed(1)=1|cboAmountOwed(1)= 0 =Less than $500|"
+            "optMoneyOwed(2)=0|cboAmountOwed(2)=-1 = (off)|optMoneyOwed(3)=-1|cboAmountOwed(3)=-1 |"
+            "optMoneyOwed(4)=0|cboAmountOwed(4)=-1 = (off)|txtOtherDebt=-1 = (off)|"
+            "txtEmploymentProblems=3|cboEmploymentTroubleE= 3 =considerably|cboImportantE= 1 =slightly|"
+            "cboInterviewerRatingE= 7 =7 - Considerable problem|txtEmployment=Looking for work; résumé ready")};
+
+        // Rows 0, 3, 4 and 11 used, 1 and 5 to 10 not, 2 unanswered; dual addiction;
+        // treated for alcohol, not for drugs; meetings in the lifetime only.
+        SectionLayout drugs{"ctlDrugs", "Drugs.YRN", LastField::Bare, {}};
+        const QStringList uses{"1|15|20|17|Drinks on weekends", "0|-1 = (off)|-1 = (off)|-1 = (off)|-1 = (off)",
+            "-1|-1 |-1 |-1 |-1 ", "1|19|04|06|Smokes crack at the café with his cousin", "1|22|00|03|-1 ",
+            "1|14|30|10|Beer and pills"};
+        for (int r = 0; r < 12; ++r) {
+            const QStringList use = uses.at(r < 5 ? r : r == 11 ? 5 : 1).split('|');
+            int c = 0;
+            for (const char* stem : {"optEverUse", "txtAge1stUse", "txtDaysUsedLast30", "txtYearsUsedLife",
+                                     "txtDrugComments"})
+                drugs.fields += stored(arr(stem, r) + '=' + use.at(c++));
         }
-        return out;
+        drugs.fields += stored(
+            "cboMajorSubstance= 11 =Alcohol & Drug (dual addiction)|txtMonthsAbstinence=7|"
+            "txtEndAbstinence=3|chkAbstinence= 0 |txtNumDTs=1|txtNumODs=0|cboUpLateOnDrugs= 2 =Twice|"
+            "optAlcTreat=1|txtAlcAbuseL=1|txtAlcAbusePY=0|txtDetoxL=1|txtDetoxPY=0|txtOutpatientL=2|"
+            "txtOutpatientPY=0|optDrugTreat=0|txtDrugAbuseL=-1 = (off)|txtDrugAbusePY=-1 = (off)|"
+            "txtDrugDetoxL=-1 = (off)|txtDrugDetoxPY=-1 = (off)|txtDrugOutpatientL=-1 = (off)|"
+            "txtDrugOutpatientPY=-1 = (off)|txtOutpatientSettingPast30=4|optAAL=1|optAAPY=0|"
+            "txtAANAMeetings30=-1 = (off)|txtDollarsAlc30=120|txtDollarsDrugs30=40|"
+            "txtAlcProblemsDays=9|txtDrugProblemsDays=2|cboAlcTroubled= 3 =Considerably|"
+            "cboDrugTroubled= 1 |cboAlcImportance= 4 |cboDrugImportance= 2 |cboNeedAlcTreatment= 6 |"
+            "cboNeedDrugTreatment= 3 =3 - Slight problem|txtDrugInformation=Motivated – asks for help");
+
+        // Question 5 is stored twice (fields 24 and 45).
+        const SectionLayout criminal{"ctlCriminalJustice", "CriminalJustice.YRN", LastField::Bare, stored(
+            "optPrompted=1|optProb=0|txtCharges(*)=2,0,0,1,0,3,0,0,0,0,0,0,0,0,0,0,0,0,2|"
+            "txtOther=Café brawl|txtConvictions=3|cboIncarceration= 2 =1-3 months|"
+            "cboLastIncarceration= 1 =1-3 months|optReasonIncar(*)=0,0,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1|"
+            "cboIncarceration= 2 =1-3 months|txtOtherIncarceration=resisting arrest – twice|"
+            "optPresAwCharges=1|optAwaitCharges(*)=-1,-1,0,1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,1|"
+            "txtIllegalActivities=05|txtOtherChargeAwaited=fraud|cboLegalProblems= 3 =Considerably|"
+            "cboCounselingImportance= 0 =Not at all|cboNeedLegalTreatment= 7 =7 - Considerable problem|"
+            "txtCriminalJusticeInformation=Confirmed by P.O. “Smith”")};
+
+        // The relatives' grid by column (alcohol, drug, psychiatric): the mother
+        // (relative 2) has a mixed row, the father's aunt (8) no relative, brother #1
+        // (10) no answer.
+        const SectionLayout family{"ctlFamilySocialHistory", "FamilySocial.YRN", LastField::Bare, stored(
+            "optFamilyHistory(*)=0,1,1,0,1,2,2,1,3,0,-1,3,0,3,0,0,2,0,1,2,2,0,3,0,-1,3,0,3,0,2,3,0,0,2,2,"
+            "0,3,0,-1,3,1,3|cboMaritalStatus= 4 =Divorced|txtMSYears=3|txtMSMonths=-1 |optMSSatisfied=0|"
+            "txtTimesMarried=2|txtTimesDivorced=1|txtLiveInSexPartnersNum=0|"
+            "cboUsualLivingArrangments= 8 =No stable arrangements (include shelter)|"
+            "txtUsualLivingArrangmentsY=12|txtUsualLivingArrangmentsM=6|optLASatisified=2|optLivDA=1|"
+            "optHomeless=1|cboHomelessLiving= 5 =Other|txtDifferentPlaces=356|txtCloseFriends=-1 |"
+            "optAbuse(*)=1,0,1,-1|txtConflictsFamily=0|txtConflictsOthers=30|"
+            "cboFamilyProblems30= 0 =Not at all|cboSocialProblems30= 4 |cboTreatmentFamily= 2 =Moderately|"
+            "cboTreatmentSocial=-1 |cboNeedFamilyTreatment= 9 =9 - Extreme problem|"
+            "txtFamilySocialComments=Lives with Mom’s sister; “close”")};
+
+        const SectionLayout mental{"ctlMentalHealth", "MentalHealth.YRN", LastField::Bare, stored(
+            "optOutpatient=1|txtTimesTreated=3|optPrescMed=1|txtMedicationPrescribed=Zoloft, Ativan|"
+            "optPrescMed30D=0|txtMedicationPrescribed30=-1 = (off)|optPension=-1|"
+            "optSymptoms(*)=0,1,0,0,0,0,0,-1,1,1,0,0,0,1,1,0|cboPastExperiences(*)= 1 , 3 , 0 ,-1 |"
+            "txtProblemsDays=12|cboPsychologicalTroubled= 2 =Moderately|"
+            "cboPsychologicalTreatment= 4 =Extremely|cboNeedPsycTreatment= 6 =6 - Considerable problem|"
+            "txtMentalHealthComments=Café visits help; she’s calmer|txtTimeEndedHours=07|"
+            "txtTimeEndedMinutes=05|optAMPM=1|optIntRatings(*)=0,0,1,0,-1,0,0,1|"
+            "txtFinalComments=Good rapport.")};
+        // clang-format on
+        return QList<SectionLayout>{locator, dem,      medical, employment,
+                                    drugs,   criminal, family,  mental};
     }();
     return all;
 }
