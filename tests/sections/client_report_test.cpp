@@ -470,6 +470,7 @@ TEST(ClientReport, AFullClientFillsEveryPlaceholderOfTheTemplateInItsOrder) {
     RtfDocument saved;
     ASSERT_TRUE(saved.load(report.clientReportPath()));
     const QString text = saved.visibleText();
+    EXPECT_TRUE(reportMatchesTemplate(interview->sections(), text));
     EXPECT_TRUE(markersIn(text).isEmpty()) << qPrintable(markersIn(text).join(' '));
     EXPECT_EQ(readFile(program.filePath("ClientReports/DoeJaneQ05-07-2001.RTF")),
               readFile(report.clientReportPath()));
