@@ -220,18 +220,15 @@ const SectionCase kSections[] = {
      {"optEthnicity=1", "chkD1=1", "txtD1DOBY=2012", "optOrigin=0", "txtPregnancies:=2"},
      "txtYearsUS|txtPregnancies|txtLiveBirths|optD.Gender|txtD.DOB.|"
      "(optGender|txtChildsDOB.|cboCust.*|txtVisitationDays|cboChildSupport)\\(.\\)"},
-    {"ctlMedical", 4, {}, {},
-     {"optChrMedProb=0", "optPresMed=0", "optPension=0", "optSmokes=0", "optSleepLate=0",
-      "txtInsurance=0", "txtHospitalized=0"}},
+    {"ctlMedical", 4, {}, {}, {"optChrMedProb=0", "optPresMed=0", "optPension=0", "optSmokes=0",
+      "optSleepLate=0", "txtInsurance=0", "txtHospitalized=0"}},
     {"ctlEmployment", 21, {"txtStartJobM", "txtLeaveJobM"}, {},
      {"optProfession=0", "optContributor=0", "cboJobtype=14", "optMoneyOwed(4)=0"}},
     {"ctlDrugs", 58, {"txtAge1stUse", "txtDaysUsedLast30", "txtYearsUsedLife"}, {0, 1, 5, 6, 7, 8},
      {"optEverUse(4)=0", "optAAL=0", "optAlcTreat=0", "optDrugTreat=0", "cboMajorSubstance=13"}},
-    {"ctlCriminalJustice", 21, {}, {},
-     {"optPresAwCharges=0"},
+    {"ctlCriminalJustice", 21, {}, {}, {"optPresAwCharges=0"},
      "txtOther|cboLastIncarceration|opt(ReasonIncar|AwaitCharges)\\(\\d+\\)|txtOther(Incarceration|ChargeAwaited)"},
-    {"ctlFamilySocialHistory", 11, {}, {},
-     {"cboMaritalStatus=5", "optHomeless=0"}},
+    {"ctlFamilySocialHistory", 11, {}, {}, {"cboMaritalStatus=5", "optHomeless=0"}},
     {"ctlMentalHealth", 4, {"txtTimeEndedHours", "txtTimeEndedMinutes"}, {}, {"optPrescMed=0", "optPrescMed30D=0"}},
 };
 // clang-format on
