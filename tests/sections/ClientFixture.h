@@ -18,11 +18,12 @@ namespace yrn::test {
 // Answers in order: "id=value" chooses an option group's button (an empty value
 // clears it), a list's position, a check box's state, sets a label, or types a text
 // and leaves it ("id:=text" stays in the box); "id(*)=value" answers every row of an
-// array; "id@" clicks into a box.
+// array; "id@" clicks into a box, "id>" leaves it.
 inline void answer(Section& s, const QStringList& steps) {
     for (const QString& step : steps) {
-        if (step.endsWith('@')) {
-            s.textClick(step.trimmed().chopped(1));
+        if (step.endsWith('@') || step.endsWith('>')) {
+            const QString id = step.trimmed().chopped(1);
+            step.endsWith('@') ? s.textClick(id) : s.leave(id);
             continue;
         }
         const qsizetype at = step.indexOf('=');
@@ -122,14 +123,14 @@ inline void answerDemographic(Section& locator, Section& dem) {
                       "txtDemographicInformation:=cooperative"));
 }
 
-// Every question of the pane answered as an interviewer answers it; the locator
-// only as far as the client's name and assessment date.
+// Every question of the pane answered as an interviewer answers it; every text box
+// of the locator holds its own name, but for the client's name and assessment date.
 inline void answerFully(Interview& interview, Section& pane) {
     // clang-format off
     static const QMap<QString, const char*> kSteps{
-        // Hospitalized twice, chronic problems, one infectious disease, medication, a
-        // pension, a smoker who sleeps late for work, insured eight months by private
-        // insurance, Medicaid and a county plan.
+        {"ctlLocatorInformation", "txtLocationInformation:=calls after 5;optAMPM=0;optOwnRes=1;"
+            "optWorking=1;cboSite=3"},
+        // Insured eight months by private insurance, Medicaid and a county plan.
         {"ctlMedical", "txtHospitalized=2;cboLastHospitalized=2;optChrMedProb=1;"
             "txtMedicalProblems=asthma, back pain;optHealthProb(*)=0;optHealthProb(2)=1;optFit=0;"
             "optPresMed=1;txtMedication=inhaler;optPension=1;txtPension=back injury;optSmokes=1;"
@@ -137,9 +138,7 @@ inline void answerFully(Interview& interview, Section& pane) {
             "optHealthInsurance(1)=1;optHealthInsurance(2)=1;optHealthInsurance(5)=1;"
             "txtOtherHI=county plan;txtExperienceProblems=3;cboClientTroubled=1;cboImportant=3;"
             "cboInterviewerRating=3;txtMedicalComments:=asthma is controlled.\r\nSees a doctor monthly."},
-        // Twelve years of school, a welder with a license and a car, employed as a
-        // craftsman for a year and three months, supported in part by a parent, income
-        // from work and food stamps, two debts, one of them "other".
+        // A welder in work, supported in part by a parent, with two debts, one "other".
         {"ctlEmployment", "txtEducation=12;txtTraining=6;optProfession=1;txtProfession=welding;"
             "optDrLic=1;txtDriversLicenseNumber=S123-4567;optAuto=1;optCurrEmp=1;txtCurrJobY=1;"
             "txtCurrJobM=3;cboJob=0;cboJobtype=4;txtStartJobM=2;txtStartJobY=2000;optContributor=1;"
@@ -148,8 +147,7 @@ inline void answerFully(Interview& interview, Section& pane) {
             "txtDependants=2;optMoneyOwed(*)=0;optMoneyOwed(1)=1;optMoneyOwed(4)=1;cboAmountOwed(1)=1;"
             "cboAmountOwed(4)=0;txtOtherDebt:=credit card,\r\nphone bill;txtEmploymentProblems=4;"
             "cboEmploymentTroubleE=2;cboImportantE=4;cboInterviewerRatingE=5;txtEmployment:=wants more hours."},
-        // A major substance with an abstinence, treatment for alcohol and for drugs,
-        // meetings, money, problem days and ratings (after every substance row).
+        // After every substance row (below).
         {"ctlDrugs", "cboMajorSubstance=11;txtMonthsAbstinence=7;txtEndAbstinence=3;txtNumDTs=1;"
             "txtNumODs=2;cboUpLateOnDrugs=2;optAlcTreat=1;txtAlcAbuseL=1;txtAlcAbusePY=1;txtDetoxL=1;"
             "txtDetoxPY=1;txtOutpatientL=1;txtOutpatientPY=0;optDrugTreat=1;txtDrugAbuseL=2;"
@@ -159,8 +157,7 @@ inline void answerFully(Interview& interview, Section& pane) {
             "txtDrugProblemsDays=2;cboAlcTroubled=3;cboDrugTroubled=1;cboAlcImportance=4;"
             "cboDrugImportance=2;cboNeedAlcTreatment=6;cboNeedDrugTreatment=3;"
             "txtDrugInformation:=motivated for treatment"},
-        // Charges in three rows (row 18 naming its crime), each count box clicked into
-        // first; a last incarceration with three reasons, two charges awaited.
+        // Each count box clicked into first.
         {"ctlCriminalJustice", "optPrompted=1;optProb=0;txtCharges(0)@;txtCharges(0)=2;"
             "txtCharges(5)@;txtCharges(5)=1;txtCharges(18)@;txtCharges(18)=3;txtOther@;"
             "txtOther=trespassing;txtConvictions@;txtConvictions=4;cboIncarceration=5;"
@@ -179,8 +176,6 @@ inline void answerFully(Interview& interview, Section& pane) {
             "txtConflictsOthers=1;cboFamilyProblems30=1;cboSocialProblems30=0;cboTreatmentFamily=2;"
             "cboTreatmentSocial=1;cboNeedFamilyTreatment=2;"
             "txtFamilySocialComments:=relationship with her mother is supportive."},
-        // Past 30 days: anxiety only; lifetime: depression and anxiety; emotional
-        // abuse "A little"; the ratings and final comments too.
         {"ctlMentalHealth", "optOutpatient=1;txtTimesTreated=0;optPrescMed=1;"
             "txtMedicationPrescribed:=sertraline;optPrescMed30D=1;"
             "txtMedicationPrescribed30:=sertraline, trazodone;optPension=0;optSymptoms(*)=0;"
@@ -193,7 +188,11 @@ inline void answerFully(Interview& interview, Section& pane) {
             "txtFinalComments:=client engaged well and asked about program requirements."}};
     // clang-format on
     Section& locator = *interview.section(QStringLiteral("ctlLocatorInformation"));
-    if (&pane == &locator) nameClient(locator);
+    if (&pane == &locator) {
+        for (const QString& id : locator.fieldOrder())
+            if (locator.field(id).kind == FieldKind::Text) locator.setText(id, id.mid(3));
+        nameClient(locator);
+    }
     if (&pane == interview.section(QStringLiteral("ctlDemographic")))
         answerDemographic(locator, pane);
     // Every substance used, each with a comment, the age typed one-digit so that it
