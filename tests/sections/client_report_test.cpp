@@ -251,7 +251,6 @@ TEST(ClientReport, Employment) {
          {"cboJobtype=0", "JobSentence1|JobSentence2|IsIsNotCE", "<no call>|<no call>|<no call>"},
          // No source answered: neither the net income nor "no income"; a source of 0
          // however typed is no income; every other amount is listed as typed.
-         {"", "NetIncome|MoneySources", "<no call>|<no call>"},
          {"txtMoneySources(3)=0", "NetIncome|MoneySources", "<no call>|*No extra income received*"},
          {"txtMoneySources(*)=00", "NetIncome|MoneySources", "00|*No extra income received*"},
          {"txtMoneySources(1)=050; txtMoneySources(6)=00; txtMoneySources(7)=7.50",
