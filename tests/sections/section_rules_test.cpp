@@ -10,7 +10,6 @@
 #include "sections/criminal/CriminalJusticeSection.h"
 #include "sections/employment/EmploymentSection.h"
 #include "sections/medical/MedicalSection.h"
-#include "support/SectionLayouts.h"
 
 namespace yrn::test {
 namespace {
