@@ -8,6 +8,8 @@
 
 #include "sections/Sections.h"
 #include "sections/demographic/DemographicSection.h"
+#include "sections/drugs/DrugsClient.h"
+#include "sections/family/FamilySocialSection.h"
 #include "sections/locator/LocatorSection.h"
 #include "support/TestSupport.h"
 
@@ -16,11 +18,12 @@ namespace yrn::test {
 // Answers in order: "id=value" chooses an option group's button (an empty value
 // clears it), a list's position, a check box's state, sets a label, or types a text
 // and leaves it ("id:=text" stays in the box); "id(*)=value" answers every row of an
-// array; "id@" clicks into a box.
+// array; "id@" clicks into a box, "id>" leaves it.
 inline void answer(Section& s, const QStringList& steps) {
     for (const QString& step : steps) {
-        if (step.endsWith('@')) {
-            s.textClick(step.trimmed().chopped(1));
+        if (step.endsWith('@') || step.endsWith('>')) {
+            const QString id = step.trimmed().chopped(1);
+            step.endsWith('@') ? s.textClick(id) : s.leave(id);
             continue;
         }
         const qsizetype at = step.indexOf('=');
@@ -118,6 +121,103 @@ inline void answerDemographic(Section& locator, Section& dem) {
                       "cboChildSupport(0)=3;cboCustudyStatus(1)=3;cboChildSupport(1)=2;"
                       "txtChildSupportOrdered=300;txtChildSupportActual=150;optOtherChildren=1;"
                       "txtDemographicInformation:=cooperative"));
+}
+
+// Every question of the pane answered as an interviewer answers it; every text box
+// of the locator holds its own name, but for the client's name and assessment date.
+inline void answerFully(Interview& interview, Section& pane) {
+    // clang-format off
+    static const QMap<QString, const char*> kSteps{
+        {"ctlLocatorInformation", "txtLocationInformation:=calls after 5;optAMPM=0;optOwnRes=1;"
+            "optWorking=1;cboSite=3"},
+        // Insured eight months by private insurance, Medicaid and a county plan.
+        {"ctlMedical", "txtHospitalized=2;cboLastHospitalized=2;optChrMedProb=1;"
+            "txtMedicalProblems=asthma, back pain;optHealthProb(*)=0;optHealthProb(2)=1;optFit=0;"
+            "optPresMed=1;txtMedication=inhaler;optPension=1;txtPension=back injury;optSmokes=1;"
+            "txtCigarettes=10;optSleepLate=1;optBecauseWork=1;txtInsurance=8;optHealthInsurance(*)=0;"
+            "optHealthInsurance(1)=1;optHealthInsurance(2)=1;optHealthInsurance(5)=1;"
+            "txtOtherHI=county plan;txtExperienceProblems=3;cboClientTroubled=1;cboImportant=3;"
+            "cboInterviewerRating=3;txtMedicalComments:=asthma is controlled.\r\nSees a doctor monthly."},
+        // A welder in work, supported in part by a parent, with two debts, one "other".
+        {"ctlEmployment", "txtEducation=12;txtTraining=6;optProfession=1;txtProfession=welding;"
+            "optDrLic=1;txtDriversLicenseNumber=S123-4567;optAuto=1;optCurrEmp=1;txtCurrJobY=1;"
+            "txtCurrJobM=3;cboJob=0;cboJobtype=4;txtStartJobM=2;txtStartJobY=2000;optContributor=1;"
+            "cboGreatestContributor=1;optMajSupp=0;cboEmploymentPattern=0;txtDaysWorked=20;"
+            "txtMoneySources(*)=;txtMoneySources(0)=900;txtMoneySources(2)=0;txtMoneySources(4)=150;"
+            "txtDependants=2;optMoneyOwed(*)=0;optMoneyOwed(1)=1;optMoneyOwed(4)=1;cboAmountOwed(1)=1;"
+            "cboAmountOwed(4)=0;txtOtherDebt:=credit card,\r\nphone bill;txtEmploymentProblems=4;"
+            "cboEmploymentTroubleE=2;cboImportantE=4;cboInterviewerRatingE=5;txtEmployment:=wants more hours."},
+        // After every substance row (below).
+        {"ctlDrugs", "cboMajorSubstance=11;txtMonthsAbstinence=7;txtEndAbstinence=3;txtNumDTs=1;"
+            "txtNumODs=2;cboUpLateOnDrugs=2;optAlcTreat=1;txtAlcAbuseL=1;txtAlcAbusePY=1;txtDetoxL=1;"
+            "txtDetoxPY=1;txtOutpatientL=1;txtOutpatientPY=0;optDrugTreat=1;txtDrugAbuseL=2;"
+            "txtDrugAbusePY=2;txtDrugDetoxL=2;txtDrugDetoxPY=2;txtDrugOutpatientL=2;"
+            "txtDrugOutpatientPY=2;txtOutpatientSettingPast30=4;optAAL=1;optAAPY=1;"
+            "txtAANAMeetings30=6;txtDollarsAlc30=120;txtDollarsDrugs30=40;txtAlcProblemsDays=9;"
+            "txtDrugProblemsDays=2;cboAlcTroubled=3;cboDrugTroubled=1;cboAlcImportance=4;"
+            "cboDrugImportance=2;cboNeedAlcTreatment=6;cboNeedDrugTreatment=3;"
+            "txtDrugInformation:=motivated for treatment"},
+        // Each count box clicked into first.
+        {"ctlCriminalJustice", "optPrompted=1;optProb=0;txtCharges(0)@;txtCharges(0)=2;"
+            "txtCharges(5)@;txtCharges(5)=1;txtCharges(18)@;txtCharges(18)=3;txtOther@;"
+            "txtOther=trespassing;txtConvictions@;txtConvictions=4;cboIncarceration=5;"
+            "cboLastIncarceration=2;optReasonIncar(1)=1;optReasonIncar(5)=1;optReasonIncar(18)=1;"
+            "txtOtherIncarceration@;txtOtherIncarceration=loitering;optPresAwCharges=1;"
+            "optAwaitCharges(*)=0;optAwaitCharges(3)=1;optAwaitCharges(18)=1;"
+            "txtOtherChargeAwaited@;txtOtherChargeAwaited=unpaid fines;txtIllegalActivities@;"
+            "txtIllegalActivities=12;cboLegalProblems=2;cboCounselingImportance=3;"
+            "cboNeedLegalTreatment=4;txtCriminalJusticeInformation:=probation officer confirmed the charges."},
+        // Divorced, living with children alone, homeless with friends (after the grid).
+        {"ctlFamilySocialHistory", "cboMaritalStatus=4;txtMSYears=3;txtMSMonths=1;optMSSatisfied=1;"
+            "txtTimesMarried=1;txtTimesDivorced=1;txtLiveInSexPartnersNum=2;"
+            "cboUsualLivingArrangments=3;txtUsualLivingArrangmentsY=2;txtUsualLivingArrangmentsM=0;"
+            "optLASatisified=1;optLivDA=0;optHomeless=1;cboHomelessLiving=1;txtDifferentPlaces=2;"
+            "txtCloseFriends=3;optAbuse(*)=0;optAbuse(0)=1;optAbuse(1)=1;txtConflictsFamily=2;"
+            "txtConflictsOthers=1;cboFamilyProblems30=1;cboSocialProblems30=0;cboTreatmentFamily=2;"
+            "cboTreatmentSocial=1;cboNeedFamilyTreatment=2;"
+            "txtFamilySocialComments:=relationship with her mother is supportive."},
+        {"ctlMentalHealth", "optOutpatient=1;txtTimesTreated=0;optPrescMed=1;"
+            "txtMedicationPrescribed:=sertraline;optPrescMed30D=1;"
+            "txtMedicationPrescribed30:=sertraline, trazodone;optPension=0;optSymptoms(*)=0;"
+            "optSymptoms(1)=1;optSymptoms(8)=1;optSymptoms(9)=1;cboPastExperiences(0)=1;"
+            "cboPastExperiences(1)=2;cboPastExperiences(2)=0;cboPastExperiences(3)=3;"
+            "txtProblemsDays=4;cboPsychologicalTroubled=2;cboPsychologicalTreatment=3;"
+            "cboNeedPsycTreatment=4;txtMentalHealthComments:=Sees a counselor monthly.;"
+            "txtTimeEndedHours=3;txtTimeEndedMinutes=45;optAMPM=1;optIntRatings(*)=0;"
+            "optIntRatings(2)=1;optIntRatings(7)=1;"
+            "txtFinalComments:=client engaged well and asked about program requirements."}};
+    // clang-format on
+    Section& locator = *interview.section(QStringLiteral("ctlLocatorInformation"));
+    if (&pane == &locator) {
+        for (const QString& id : locator.fieldOrder())
+            if (locator.field(id).kind == FieldKind::Text) locator.setText(id, id.mid(3));
+        nameClient(locator);
+    }
+    if (&pane == interview.section(QStringLiteral("ctlDemographic")))
+        answerDemographic(locator, pane);
+    // Every substance used, each with a comment, the age typed one-digit so that it
+    // is padded.
+    if (auto* drugs = dynamic_cast<DrugsSection*>(&pane)) {
+        for (int i = 0; i < 12; ++i) {
+            drugs->choose(arr("optEverUse", i), 1);
+            typeAndLeave(pane, arr("txtAge1stUse", i), QString::number(10 + i));
+            typeAndLeave(pane, arr("txtDaysUsedLast30", i), QString::number(i));
+            typeAndLeave(pane, arr("txtYearsUsedLife", i), QString::number(20 + i));
+            writeComment(*drugs, i, "comment on row " + QString::number(i));
+        }
+    }
+    if (pane.info().module == QLatin1String("ctlFamilySocialHistory")) {
+        // The relatives' grid, relative by relative (alcohol, drug, psychiatric); 3 is
+        // "No relative", chosen in the first column only (it spreads).
+        static const int kGrid[FamilySocialSection::kRelatives][3] = {
+            {0, 0, 0}, {1, 0, 2}, {0, 0, 1}, {0, 0, 0}, {1, 1, 0}, {2, 2, 2}, {2, 2, 2},
+            {1, 0, 0}, {3, 3, 3}, {0, 0, 0}, {0, 1, 0}, {3, 3, 3}, {0, 0, 0}, {3, 3, 3},
+        };
+        for (int r = 0; r < FamilySocialSection::kRelatives; ++r)
+            for (int problem = 0; problem < (kGrid[r][0] == 3 ? 1 : 3); ++problem)
+                pane.choose(FamilySocialSection::cell(problem, r), kGrid[r][problem]);
+    }
+    answer(interview, pane, QString::fromUtf8(kSteps.value(pane.info().module)));
 }
 
 inline const QStringList kWorkBoxes{"txtWorkPlace", "txtWorkPhone", "txtWorkAddress",

@@ -3,46 +3,14 @@
 #include <QRegularExpression>
 
 #include "report/Phrases.h"
+#include "report/PlaceholderManifest.h"
 #include "sections/ClientFixture.h"
-#include "sections/criminal/CriminalFixture.h"
-#include "sections/drugs/DrugsClient.h"
-#include "sections/employment/EmploymentAnswers.h"
-#include "sections/family/FamilyAnswers.h"
-#include "sections/family/FamilySocialSection.h"
-#include "sections/medical/MedicalAnswers.h"
 #include "sections/medical/MedicalSection.h"
-#include "sections/mental/MentalAnswers.h"
 #include "support/ProgramFolder.h"
 #include "support/ReportMarkers.h"
 
 namespace yrn::test {
 namespace {
-
-// Every text box of the locator holds its own name, but for the client's name and
-// the assessment date; every question is answered.
-void answerLocator(Section& l) {
-    for (const QString& id : l.fieldOrder())
-        if (l.field(id).kind == FieldKind::Text) l.setText(id, id.mid(3));
-    nameClient(l);
-    l.setText("txtLocationInformation", "calls after 5");
-    l.choose("optAMPM", 0);
-    l.choose("optOwnRes", 1);
-    l.choose("optWorking", 1);
-    l.setPosition("cboSite", 3);
-}
-
-// Every question of every section answered.
-void answerAll(Interview& interview) {
-    Section& locator = *interview.section("ctlLocatorInformation");
-    answerLocator(locator);
-    answerDemographic(locator, *interview.section("ctlDemographic"));
-    answerMedical(*interview.section("ctlMedical"));
-    answerEmployment(*interview.section("ctlEmployment"));
-    answerDrugs(*interview.find<DrugsSection>());
-    answerCriminal(*interview.section("ctlCriminalJustice"));
-    answerFamily(*interview.section("ctlFamilySocialHistory"));
-    answerMental(*interview.section("ctlMentalHealth"));
-}
 
 // One row of a table: answers given to a new client (steps as answer() takes them),
 // the fields read, what they read. Fields: "A|B" gives the values ("<no call>" where
@@ -175,7 +143,6 @@ TEST(ClientReport, CriminalJustice) {
          {"cboIncarceration=0", "NeverInc|LenIncarMonths|LenLastIncar|LastCrimes", "never|||"},
          {"cboIncarceration=1; optReasonIncar(*)=", "NeverInc|LastCrimes", "|<no call>"},
          {"cboLastIncarceration=0", "LenLastIncar", "last incarceration was for less than 1 month"},
-         {"cboLastIncarceration=6", "LenLastIncar", "is currently incarcerated"},
          // A count that is 0 by value is no charge; one that is listed reads as typed.
          {"txtCharges(0)=01", "Charges", "shoplifting 01 time"},
          {"txtCharges(0)=000; txtCharges(5)=00; txtCharges(7)=007; txtCharges(18)=3; "
@@ -284,7 +251,6 @@ TEST(ClientReport, Employment) {
          {"cboJobtype=0", "JobSentence1|JobSentence2|IsIsNotCE", "<no call>|<no call>|<no call>"},
          // No source answered: neither the net income nor "no income"; a source of 0
          // however typed is no income; every other amount is listed as typed.
-         {"", "NetIncome|MoneySources", "<no call>|<no call>"},
          {"txtMoneySources(3)=0", "NetIncome|MoneySources", "<no call>|*No extra income received*"},
          {"txtMoneySources(*)=00", "NetIncome|MoneySources", "00|*No extra income received*"},
          {"txtMoneySources(1)=050; txtMoneySources(6)=00; txtMoneySources(7)=7.50",
@@ -322,12 +288,10 @@ TEST(ClientReport, FamilySocial) {
           "unsatisfied|does|was not||is not|never married"},
          {"optLASatisified=1; optLivDA=0; optMSSatisfied=1",
           "LivingHappiness|DoesDoesNotLDA|IsIsNotMS", "satisfied|does not|is"},
-         {"optLASatisified=2", "LivingHappiness", "indifferent"},
          {"optAbuse(0)=1; optAbuse(1)=0; optAbuse(2)=0; optAbuse(3)=1", "BotheredBy",
           "emotional abuse; sexual harassment"},
          {"optAbuse(*)=1", "BotheredBy",
           "emotional abuse; physical abuse; sexual abuse; sexual harassment"},
-         {"optAbuse(*)=0", "BotheredBy", "no problems"},
          {"optAbuse(1)=0", "BotheredBy", "no problems"},
          {"optHomeless=1", "WasWasNotHomeless|WhereHomeless",
           "was| and that  stayed in  during the homeless period"}});
@@ -374,11 +338,6 @@ TEST(ClientReport, Medical) {
           "private health insurance, Medicare, county plan"},
          {insurance("5", employer | priv | va), "IPrograms",
           "employer provided health insurance, and private health insurance, VA/Champus"},
-         {insurance("5", medicaid | medicare | va | other), "IPrograms",
-          "Medicaid, Medicare, VA/Champus, county plan"},
-         {insurance("5", employer), "IPrograms", "employer provided health insurance"},
-         {insurance("5", employer | other, ""), "IPrograms", "employer provided health insurance"},
-         {insurance("5", 0), "IPrograms", ""},
          // No month however typed is none; unanswered months leave the kinds standing.
          {insurance("00", employer | medicaid), "IPrograms", "no insurance programs"},
          {insurance("", employer | medicaid), "IPrograms",
@@ -453,7 +412,8 @@ TEST(ClientReport, MentalHealth) {
 TEST(ClientReport, AFullClientFillsEveryPlaceholderOfTheTemplateInItsOrder) {
     RecordingPrompts prompts;
     auto interview = makeInterview(prompts);
-    answerAll(*interview);
+    for (Section* section : interview->sections())
+        answerFully(*interview, *section);
     ASSERT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
     RecordingReport recorder;
     for (Section* section : interview->sections())

@@ -1,8 +1,6 @@
 // The completeness review of a whole interview: which questions are listed as
 // unanswered, in what order and with what text, and the warnings about answers
 // that contradict each other.
-#include <QSet>
-#include <algorithm>
 #include <vector>
 
 #include "interview/Review.h"
@@ -77,38 +75,6 @@ TEST(Review, ListsTheQuestionsLeftInOrder) {
         for (const QString& id : c.notListed)
             EXPECT_FALSE(ids.contains(id)) << id.toStdString();
     }
-}
-
-// Every section of a new client: each question listed once, in interview order,
-// on the page that holds its box; no optional answer and no closed box is asked for.
-TEST(Review, ANewClientListsEverySectionInInterviewOrder) {
-    Interviewed client;
-    const Review review = client.review();
-    const QList<Section*> sections = client.interview->sections();
-    QList<qsizetype> lastPlace{-1, -1, -1};
-    QSet<QString> modules;
-    for (const ReviewItem& item : review.unanswered) {
-        SCOPED_TRACE((item.module + ' ' + item.fieldId).toStdString());
-        const Section* section = client.interview->section(item.module);
-        const Page* page = section->page(item.page);
-        ASSERT_NE(page, nullptr);
-        const QList<qsizetype> place{sections.indexOf(section), item.pageNumber,
-                                     page->fields().indexOf(item.fieldId)};
-        EXPECT_TRUE(place.at(2) >= 0 && lastPlace < place);  // so each is listed once
-        lastPlace = place;
-        modules.insert(item.module);
-        EXPECT_TRUE(!section->field(item.fieldId).optional && section->usable(item.fieldId));
-        if (item.fieldId == "txtTimeEndedHours") {  // under the ratings page's own caption
-            EXPECT_EQ(item.sectionCaption + ' ' + QString::number(item.page),
-                      "Interviewer Ratings 4");
-        }
-    }
-    EXPECT_EQ(modules.size(), sections.size());
-    EXPECT_TRUE(review.warnings.isEmpty());
-    EXPECT_EQ(review.reportQuestion(),
-              QString::number(review.unanswered.size()) +
-                  " questions are not answered (first: Locator Information, Date of "
-                  "Assessment). Make the report anyway?");
 }
 
 TEST(Review, TheClientKeptWithTheTestsIsComplete) {

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 #include <QByteArray>
-#include <QList>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
@@ -47,24 +46,15 @@ inline QByteArray windows1252(const QString& text) {
 // field (the demographic file) or stands bare (every later section's file).
 enum class LastField { Bare, Separated };
 
-// A section file as a Windows machine writes it: each value line ended by CR LF,
-// a ";" line after every field but the last.
-inline QByteArray windowsSectionFile(const QList<QByteArray>& values,
-                                     LastField last = LastField::Bare) {
+// A section file as a Windows machine writes it: each value line in Windows-1252,
+// ended by CR LF, a ";" line after every field but the last.
+inline QByteArray windowsSectionFile(const QStringList& values, LastField last = LastField::Bare) {
     QByteArray bytes;
     for (qsizetype i = 0; i < values.size(); ++i) {
-        bytes += values.at(i) + "\r\n";
+        bytes += windows1252(values.at(i)) + "\r\n";
         if (i + 1 < values.size() || last == LastField::Separated) bytes += ";\r\n";
     }
     return bytes;
-}
-
-// The same with every value written in Windows-1252.
-inline QByteArray windowsSectionFile(const QStringList& values, LastField last = LastField::Bare) {
-    QList<QByteArray> encoded;
-    for (const QString& value : values)
-        encoded.append(windows1252(value));
-    return windowsSectionFile(encoded, last);
 }
 
 }  // namespace yrn::test
