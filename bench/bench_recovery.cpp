@@ -12,7 +12,7 @@
 #include "BenchMain.h"
 #include "app/Recovery.h"
 #include "app/SavedAnswers.h"
-#include "interview/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "interview/Section.h"
 #include "records/ClientFolder.h"
 #include "sections/Sections.h"

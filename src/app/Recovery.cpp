@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "app/SavedAnswers.h"
-#include "interview/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "interview/Interview.h"
 #include "interview/ProgramError.h"
 #include "interview/Prompts.h"

@@ -34,6 +34,17 @@ class Pronouns {
     virtual QString HeSheC() const = 0;
 };
 
+// The client's days in a controlled environment, from the demographic section, for
+// the criminal justice narrative.
+class ControlledEnvironment {
+  public:
+    virtual ~ControlledEnvironment() = default;
+    // The typed days in jail, as they stand in the box.
+    virtual QString JailDays() const = 0;
+    // "No" was chosen: the client was not in a controlled environment.
+    virtual bool NotInControlledEnvironment() const = 0;
+};
+
 // One interview: the eight sections in interview order, the prompts they talk
 // through, and the client-loading flag that keeps focus-moving rules quiet while
 // a client is reset or read.
@@ -65,9 +76,12 @@ class Interview {
 
     void setIdentity(const ClientIdentity* identity) { identity_ = identity; }
     void setPronouns(const Pronouns* pronouns) { pronouns_ = pronouns; }
+    void setEnvironment(const ControlledEnvironment* environment) { environment_ = environment; }
     // The locator's identity functions; a missing locator answers as an empty client.
     const ClientIdentity& identity() const;
     const Pronouns& pronouns() const;
+    // Null when the interview has no demographic section.
+    const ControlledEnvironment* environment() const { return environment_; }
 
   private:
     std::reference_wrapper<Prompts> prompts_;
@@ -75,6 +89,7 @@ class Interview {
     std::vector<std::unique_ptr<Section>> sections_;
     const ClientIdentity* identity_ = nullptr;
     const Pronouns* pronouns_ = nullptr;
+    const ControlledEnvironment* environment_ = nullptr;
 };
 
 }  // namespace yrn

@@ -2,10 +2,6 @@
 
 #include <limits>
 
-#include "interview/ProgramError.h"
-#include "interview/Prompts.h"
-#include "interview/Section.h"
-
 namespace yrn {
 
 namespace {
@@ -71,21 +67,6 @@ std::optional<qint32> checkedValue(const QString& text) {
 QString inputErrorText(qint32 minimum, qint32 maximum) {
     return "Invalid data range or type!\r\nMust be a numeric value between " +
            QString::number(minimum) + " and " + QString::number(maximum);
-}
-
-void CD(Section& section, const QString& fieldId, qint32 minimum, qint32 maximum, bool pad) {
-    guarded(section.prompts(), ErrorSite::shared("CD"), [&] {
-        const QString text = section.text(fieldId);
-        if (text.isEmpty()) return;
-        const auto value = checkedValue(text);
-        if (!value || *value < minimum || *value > maximum) {
-            section.prompts().critical("Input Error", inputErrorText(minimum, maximum));
-            section.setText(fieldId, QString());
-            section.requestFocus(fieldId);
-            return;
-        }
-        if (pad && *value < 10 && text.size() < 2) section.setText(fieldId, "0" + text);
-    });
 }
 
 }  // namespace yrn

@@ -5,8 +5,6 @@
 
 namespace yrn {
 
-class Section;
-
 // The numeric-string test: optional blanks around an optional sign, digits and an
 // optional decimal part ("12", "-5", "12.5", ".5", "5."). "." is the decimal point in
 // every locale. Exponents ("1e2"), thousands separators ("1,000") and currency
@@ -24,12 +22,6 @@ std::optional<qint64> roundedValue(const QString& text);
 // range an answer box has. Every number an answer is taken as goes through here,
 // so a long number never wraps round to a small one (or to 0).
 std::optional<qint32> checkedValue(const QString& text);
-
-// The numeric answer check of a box: an empty box passes; a text that is not a
-// number, or whose rounded value lies outside [minimum, maximum], shows the
-// "Input Error" box, empties the box and asks for the focus back. With pad, a valid
-// one-character value below 10 gets a leading "0".
-void CD(Section& section, const QString& fieldId, qint32 minimum, qint32 maximum, bool pad);
 
 // The message of a failed check.
 QString inputErrorText(qint32 minimum, qint32 maximum);

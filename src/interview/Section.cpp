@@ -361,6 +361,21 @@ QString Section::siteFor(const QString& site) const {
     return site.isEmpty() ? info_.module : site;
 }
 
+void CD(Section& section, const QString& fieldId, qint32 minimum, qint32 maximum, bool pad) {
+    guarded(section.prompts(), ErrorSite::shared("CD"), [&] {
+        const QString text = section.text(fieldId);
+        if (text.isEmpty()) return;
+        const auto value = checkedValue(text);
+        if (!value || *value < minimum || *value > maximum) {
+            section.prompts().critical("Input Error", inputErrorText(minimum, maximum));
+            section.setText(fieldId, QString());
+            section.requestFocus(fieldId);
+            return;
+        }
+        if (pad && *value < 10 && text.size() < 2) section.setText(fieldId, "0" + text);
+    });
+}
+
 void Section::runChecks(const QString& id, Event event) {
     const auto [first, last] = checks_.equal_range(id);
     for (auto it = first; it != last; ++it) {

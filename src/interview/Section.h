@@ -210,4 +210,10 @@ class Section {
     int nextObserver_ = 1;
 };
 
+// The numeric answer check of a box: an empty box passes; a text that is not a
+// number, or whose rounded value lies outside [minimum, maximum], shows the
+// "Input Error" box, empties the box and asks for the focus back. With pad, a valid
+// one-character value below 10 gets a leading "0".
+void CD(Section& section, const QString& fieldId, qint32 minimum, qint32 maximum, bool pad);
+
 }  // namespace yrn

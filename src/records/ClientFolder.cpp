@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <algorithm>
 
-#include "interview/AtomicFile.h"
-#include "interview/FolderName.h"
+#include "base/AtomicFile.h"
+#include "base/FolderName.h"
 #include "interview/Interview.h"
 #include "interview/ProgramError.h"
 #include "interview/Prompts.h"

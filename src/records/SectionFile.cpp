@@ -1,6 +1,6 @@
 #include "records/SectionFile.h"
 
-#include "interview/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "records/FieldCodec.h"
 
 namespace yrn {

@@ -2,7 +2,7 @@
 
 #include <QStringDecoder>
 
-#include "interview/Windows1252.h"
+#include "base/Windows1252.h"
 
 namespace yrn {
 

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "interview/AtomicFile.h"
-#include "interview/FolderName.h"
+#include "base/AtomicFile.h"
+#include "base/FolderName.h"
 #include "interview/Interview.h"
 #include "interview/ProgramError.h"
 #include "interview/Prompts.h"

@@ -3,7 +3,7 @@
 #include <QChar>
 #include <map>
 
-#include "interview/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "report/RtfParser.h"
 
 namespace yrn {

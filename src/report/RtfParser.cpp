@@ -5,7 +5,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "interview/Windows1252.h"
+#include "base/Windows1252.h"
 
 namespace yrn::rtf {
 

@@ -25,6 +25,7 @@ std::unique_ptr<Interview> makeInterview(Prompts& prompts) {
     i.add(std::make_unique<MentalHealthSection>(i));
     i.setIdentity(dynamic_cast<const ClientIdentity*>(&locator));
     i.setPronouns(dynamic_cast<const Pronouns*>(&demographic));
+    i.setEnvironment(dynamic_cast<const ControlledEnvironment*>(&demographic));
     return interview;
 }
 

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
-#include "interview/CalendarDate.h"
+#include "base/CalendarDate.h"
 #include "interview/Interview.h"
 #include "interview/Prompts.h"
 #include "records/ClientFolder.h"

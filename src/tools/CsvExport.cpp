@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <cstdio>
 
-#include "interview/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 namespace yrn {
 

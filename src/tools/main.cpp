@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "ProgramInfo.h"
-#include "interview/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "interview/Interview.h"
 #include "interview/Section.h"
 #include "records/ClientFolder.h"

@@ -1,11 +1,11 @@
 // The criminal justice part of the client report.
+#include "interview/Interview.h"
 #include "interview/ReportWriter.h"
 #include "records/FieldCodec.h"
 #include "report/Phrases.h"
 #include "sections/CommonAnswers.h"
 #include "sections/criminal/CriminalJusticeLists.h"
 #include "sections/criminal/CriminalJusticeSection.h"
-#include "sections/demographic/DemographicSection.h"
 
 namespace yrn {
 
@@ -114,12 +114,11 @@ void CriminalJusticeSection::ClientReport(ReportWriter& report) {
 
         // The demographic question 11 "No" (no controlled environment) empties the
         // jail days: none. Otherwise an empty box is not answered.
-        const auto* demographic = interview().find<DemographicSection>();
-        if (demographic) {
-            const QString jailDays = demographic->JailDays();
+        if (const auto* environment = interview().environment()) {
+            const QString jailDays = environment->JailDays();
             reportAnswered(
                 report, QStringLiteral("JailDays"),
-                !typedAnswer(jailDays) && demographic->chosen(QStringLiteral("optContEnv"), 0)
+                !typedAnswer(jailDays) && environment->NotInControlledEnvironment()
                     ? QStringLiteral("0 days")
                     : countAnswer(jailDays, QStringLiteral("one day"), QStringLiteral("days")));
         }

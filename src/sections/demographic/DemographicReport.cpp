@@ -2,7 +2,7 @@
 // narratives ask of this pane.
 #include <algorithm>
 
-#include "interview/CalendarDate.h"
+#include "base/CalendarDate.h"
 #include "interview/NumericCheck.h"
 #include "interview/ReportWriter.h"
 #include "report/Phrases.h"
@@ -23,6 +23,10 @@ QString DemographicSection::GetRace() const {
 
 QString DemographicSection::JailDays() const {
     return text(QStringLiteral("txtJailDays"));
+}
+
+bool DemographicSection::NotInControlledEnvironment() const {
+    return chosen(QStringLiteral("optContEnv"), 0);
 }
 
 std::optional<int> DemographicSection::Age() const {

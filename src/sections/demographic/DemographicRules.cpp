@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <array>
 
-#include "interview/CalendarDate.h"
+#include "base/CalendarDate.h"
 #include "interview/NumericCheck.h"
 #include "interview/Prompts.h"
 #include "sections/demographic/DemographicSection.h"

@@ -13,7 +13,7 @@ class SectionReader;
 // The demographic pane: birth date, gender (the source of every pronoun of the
 // report), origin, race, language, religion, controlled environments, pregnancies,
 // the children table and the other children the client cares for.
-class DemographicSection : public DeclaredSection, public Pronouns {
+class DemographicSection : public DeclaredSection, public Pronouns, public ControlledEnvironment {
   public:
     explicit DemographicSection(Interview& interview);
 
@@ -34,7 +34,8 @@ class DemographicSection : public DeclaredSection, public Pronouns {
     // The race as it reads in a report sentence; "" when none was chosen.
     QString GetRace() const;
     // The days in jail during the past 30 days, as typed.
-    QString JailDays() const;
+    QString JailDays() const override;
+    bool NotInControlledEnvironment() const override;
 
     QString himherself() const override;
     QString hisher() const override;

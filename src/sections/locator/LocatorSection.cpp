@@ -1,7 +1,5 @@
 #include "sections/locator/LocatorSection.h"
 
-#include "interview/CalendarDate.h"
-#include "interview/Prompts.h"
 #include "sections/CommonAnswers.h"
 #include "sections/CourtSites.h"
 #include "sections/Pages.h"
@@ -11,53 +9,6 @@ namespace yrn {
 namespace {
 
 const QString kModule = QStringLiteral("ctlLocatorInformation");
-
-// The question 7 follow-ups, in the order they are closed and opened.
-const QStringList kWorkBoxes{
-    QStringLiteral("txtWorkPlace"),   QStringLiteral("txtWorkPhone"),
-    QStringLiteral("txtWorkAddress"), QStringLiteral("txtWorkCity"),
-    QStringLiteral("txtWorkState"),   QStringLiteral("txtWorkZipCode"),
-};
-
-// The fields of the section file, in file order; the last one carries no separator.
-const QStringList kFileTexts1{
-    QStringLiteral("txtAssessmentDate1"), QStringLiteral("txtAssessmentDate2"),
-    QStringLiteral("txtAssessmentDate3"), QStringLiteral("txtTime1"),
-    QStringLiteral("txtTime2"),
-};
-const QStringList kFileTexts2{
-    QStringLiteral("txtLastName"), QStringLiteral("txtFirstName"),
-    QStringLiteral("txtMI"),       QStringLiteral("txtStreetAddress"),
-    QStringLiteral("txtCity"),     QStringLiteral("txtState"),
-    QStringLiteral("txtZipCode"),  QStringLiteral("txtCurrAddressLen"),
-};
-const QStringList kFileTexts3{
-    QStringLiteral("txtMStreetAddress"),
-    QStringLiteral("txtMCity"),
-    QStringLiteral("txtMState"),
-    QStringLiteral("txtMZipCode"),
-    QStringLiteral("txtPhone"),
-    QStringLiteral("txtPhoneAnswerer1"),
-    QStringLiteral("txtPhoneAnswerer2"),
-    QStringLiteral("txtAnswererRelation1"),
-    QStringLiteral("txtAnswererRelation2"),
-    QStringLiteral("txtOtherPhone"),
-    QStringLiteral("txtOtherAnswerer1"),
-    QStringLiteral("txtOtherAnswerer2"),
-    QStringLiteral("txtOtherRelation1"),
-    QStringLiteral("txtOtherRelation2"),
-};
-const QStringList kFileTexts4{
-    QStringLiteral("txtC1Firstname"),    QStringLiteral("txtC1MI"),
-    QStringLiteral("txtC1Lastname"),     QStringLiteral("txtC1Address"),
-    QStringLiteral("txtC1City"),         QStringLiteral("txtC1State"),
-    QStringLiteral("txtC1ZipCode"),      QStringLiteral("txtC1Phone"),
-    QStringLiteral("txtC1Relationship"), QStringLiteral("txtC2Firstname"),
-    QStringLiteral("txtC2MI"),           QStringLiteral("txtC2Lastname"),
-    QStringLiteral("txtC2Address"),      QStringLiteral("txtC2City"),
-    QStringLiteral("txtC2State"),        QStringLiteral("txtC2ZipCode"),
-    QStringLiteral("txtC2Phone"),        QStringLiteral("txtC2Relationship"),
-};
 
 // Maximum lengths shared by several boxes.
 constexpr int kNameLength = 25;
@@ -251,46 +202,6 @@ void LocatorSection::declarePages() {
                         {ans(QStringLiteral("txtLocationInformation"))});
 }
 
-// --- Rules ---
-
-void LocatorSection::declareRules() {
-    // Typing a full month, day or hour moves on to the next box.
-    advanceWhenFull(QStringLiteral("txtAssessmentDate1"), QStringLiteral("txtAssessmentDate2"));
-    advanceWhenFull(QStringLiteral("txtAssessmentDate2"), QStringLiteral("txtAssessmentDate3"));
-    advanceWhenFull(QStringLiteral("txtTime1"), QStringLiteral("txtTime2"));
-
-    rangeCheck(QStringLiteral("txtAssessmentDate1"), 0, 12, true);
-    rangeCheck(QStringLiteral("txtAssessmentDate2"), 0, 31, true);
-    rangeCheck(QStringLiteral("txtAssessmentDate3"), 2000, 2200, false);
-    rangeCheck(QStringLiteral("txtTime1"), 0, 12, true);
-    rangeCheck(QStringLiteral("txtTime2"), 0, 59, true);
-    rangeCheck(QStringLiteral("txtCurrAddressLen"), 0, 50, false);
-
-    // Runs after the year's range check, so a refused year is already emptied.
-    onLeave(QStringLiteral("txtAssessmentDate3"), [this] { checkAssessmentDate(); });
-
-    onClick(QStringLiteral("optWorking"), [this](int button) { setWorkBoxesApply(button == 1); });
-}
-
-void LocatorSection::checkAssessmentDate() {
-    if (text(QStringLiteral("txtAssessmentDate3")).isEmpty()) return;
-    if (isCalendarDate(AssessmentDate())) return;
-    // The typed values stay so that the interviewer can see what to correct.
-    prompts().critical(QStringLiteral("Incorrect Date"),
-                       QStringLiteral("Invalid assessment date!!\r\n"
-                                      "Please check months and dates and change."));
-    if (!IsLoading()) requestFocus(QStringLiteral("txtAssessmentDate1"));
-}
-
-void LocatorSection::setWorkBoxesApply(bool apply) {
-    for (const QString& id : kWorkBoxes) {
-        if (apply)
-            openField(id);  // what was typed before "No" is not brought back
-        else
-            clearField(id);
-    }
-}
-
 // --- Reset ---
 
 void LocatorSection::FillSiteList() {
@@ -302,90 +213,6 @@ void LocatorSection::resetAnswers() {
     // boxes closed as for a client who has not answered question 7; so a new or
     // opened client never inherits the last client's open or closed work boxes.
     FillSiteList();  // which also leaves no site chosen
-}
-
-// --- Section file ---
-
-void LocatorSection::declareFile() {
-    for (const QString& id : kFileTexts1)
-        file(Codec::Text, id);
-    file(Codec::Opt, QStringLiteral("optAMPM"));
-    file(Codec::Text, QStringLiteral("txtInterviewer"));
-    // The site is stored by its code, which survives a re-ordered or longer list.
-    file(Codec::ComboNew, QStringLiteral("cboSite"));
-    for (const QString& id : kFileTexts2)
-        file(Codec::Text, id);
-    file(Codec::Opt, QStringLiteral("optOwnRes"));
-    for (const QString& id : kFileTexts3)
-        file(Codec::Text, id);
-    // Question 7 comes before the boxes it governs, so that reading it replays the
-    // rule first and the stored work answers then land in boxes in the right state.
-    file(Codec::Opt, QStringLiteral("optWorking"));
-    for (const QString& id : kWorkBoxes)
-        file(Codec::Text, id);
-    for (const QString& id : kFileTexts4)
-        file(Codec::Text, id);
-    file(Codec::Text, QStringLiteral("txtLocationInformation"), true);
-}
-
-// --- Client identity ---
-
-QString LocatorSection::identityValue(const QString& site,
-                                      const std::function<QString()>& value) const {
-    QString result;
-    guarded(prompts(), ErrorSite::module(site), [&] { result = value(); });
-    return result;
-}
-
-bool LocatorSection::CheckSaveValues() const {
-    bool complete = false;
-    guarded(prompts(), ErrorSite::module(kModule + ".CheckSaveValues"), [&] {
-        complete = true;
-        for (const char* id : {"txtAssessmentDate1", "txtAssessmentDate2", "txtAssessmentDate3",
-                               "txtLastName", "txtFirstName"})
-            complete = complete && !text(QString::fromLatin1(id)).isEmpty();
-    });
-    return complete;
-}
-
-QString LocatorSection::YRNDirectory() const {
-    return identityValue(kModule + ".YRNDirectory", [this] {
-        return text(QStringLiteral("txtLastName")) + text(QStringLiteral("txtFirstName")) +
-               text(QStringLiteral("txtMI")) + text(QStringLiteral("txtAssessmentDate1")) + '-' +
-               text(QStringLiteral("txtAssessmentDate2")) + '-' +
-               text(QStringLiteral("txtAssessmentDate3"));
-    });
-}
-
-QString LocatorSection::frmMainCaptionName() const {
-    return identityValue(kModule + ".frmMainCaptionName", [this] {
-        const QString last = text(QStringLiteral("txtLastName"));
-        if (last.isEmpty()) return QString();
-        return "  [" + last + ", " + text(QStringLiteral("txtFirstName")) + ' ' +
-               text(QStringLiteral("txtMI")) + ']';
-    });
-}
-
-QString LocatorSection::FirstName() const {
-    return identityValue(kModule, [this] { return text(QStringLiteral("txtFirstName")); });
-}
-
-QString LocatorSection::WholeName() const {
-    return identityValue(kModule, [this] {
-        const QString first = text(QStringLiteral("txtFirstName"));
-        const QString mi = text(QStringLiteral("txtMI"));
-        const QString last = text(QStringLiteral("txtLastName"));
-        if (mi.isEmpty()) return first + ' ' + last;
-        return first + ' ' + mi.toUpper() + ". " + last;
-    });
-}
-
-QString LocatorSection::AssessmentDate() const {
-    return identityValue(kModule, [this] {
-        return text(QStringLiteral("txtAssessmentDate1")) + '/' +
-               text(QStringLiteral("txtAssessmentDate2")) + '/' +
-               text(QStringLiteral("txtAssessmentDate3"));
-    });
 }
 
 }  // namespace yrn

@@ -40,6 +40,9 @@ class LocatorSection : public DeclaredSection, public ClientIdentity {
     void resetAnswers() override;
 
   private:
+    // The question 7 follow-ups, in the order they are closed and opened.
+    static const QStringList& workBoxes();
+
     void declarePages();
     void declareRules();
     void declareFile();

@@ -1,4 +1,4 @@
-#include "interview/CalendarDate.h"
+#include "base/CalendarDate.h"
 
 #include <QStringList>
 

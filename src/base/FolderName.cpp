@@ -1,4 +1,4 @@
-#include "interview/FolderName.h"
+#include "base/FolderName.h"
 
 namespace yrn {
 

@@ -1,4 +1,4 @@
-#include "interview/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <dirent.h>
 #include <fcntl.h>
