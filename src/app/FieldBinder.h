@@ -66,14 +66,6 @@ class FieldBinder : public QObject {
     static QString shownText(const QString& modelText);
     // An Alt key that no button or menu takes types nothing into the box.
     static void typeNoAltKeys(QWidget* box);
-    // A question, label or heading as the page shows it. The declared texts keep
-    // the runs of blanks that once placed their words on a fixed-width form; on a
-    // page that wraps its texts they would only leave wide gaps. Each line loses
-    // the blanks at its ends, a run of blanks inside it becomes one blank (none
-    // before a closing ":", "?", ".", "," or ")"), and the blanks after a leading
-    // number ("5.     Have", "1.1    Alcohol") stay, since they line up the texts
-    // that follow the numbers.
-    static QString shownWording(const QString& declared);
 
   signals:
     // A short note for the person (typing or a paste that a box's limit cut), also

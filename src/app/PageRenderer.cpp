@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QHash>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -14,6 +15,44 @@
 #include "interview/Section.h"
 
 namespace yrn {
+
+QString shownWording(const QString& declared) {
+    // "5.", "6a1.", "1.12", "a.": the number a question or row starts with.
+    static const QRegularExpression number(
+        QStringLiteral("^(\\d+[a-z]?\\d*(\\.\\d+)?\\.?|[a-z]\\.) +"));
+    QStringList lines = declared.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        qsizetype start = 0;
+        qsizetype end = line.size();
+        while (start < end && line.at(start) == QLatin1Char(' '))
+            ++start;
+        while (end > start && line.at(end - 1) == QLatin1Char(' '))
+            --end;
+        const QString body = line.sliced(start, end - start);
+        QString out;
+        out.reserve(body.size());
+        qsizetype i = 0;
+        if (const QRegularExpressionMatch m = number.match(body);
+            m.hasMatch() && m.capturedLength() < body.size()) {
+            out = m.captured(0);
+            i = m.capturedLength();
+        }
+        while (i < body.size()) {
+            if (body.at(i) != QLatin1Char(' ')) {
+                out += body.at(i++);
+                continue;
+            }
+            qsizetype j = i;
+            while (j < body.size() && body.at(j) == QLatin1Char(' '))
+                ++j;
+            const bool closing = j - i > 1 && QStringLiteral(":?.,)").contains(body.at(j));
+            if (!closing) out += QLatin1Char(' ');
+            i = j;
+        }
+        line = out;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
 
 namespace {
 
@@ -28,9 +67,9 @@ constexpr int kRowLabelWidth = 560;
 // A column heading up to this wide stays on one line, in pixels.
 constexpr int kHeadingWidth = 150;
 
-// A declared text as the page shows it (see FieldBinder::shownWording).
+// A declared text as the page shows it.
 QLabel* plainLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(FieldBinder::shownWording(text), parent);
+    auto* label = new QLabel(shownWording(text), parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     return label;
@@ -91,7 +130,7 @@ QLabel* captionLabel(FieldBinder& binder, const Answer& answer, QWidget* parent,
     if (!answer.labelId.isEmpty()) {
         label = binder.createLabel(answer.labelId, parent);
     } else {
-        QString text = FieldBinder::shownWording(answer.caption);
+        QString text = shownWording(answer.caption);
         if (dollar) text = withoutDollarSign(text, dollar);
         if (text.isEmpty()) return nullptr;
         label = new QLabel(text, parent);
@@ -239,7 +278,7 @@ void PageRenderer::question(const Block& block) {
 
     // The unnumbered questions that follow a question without answers ("5.  How
     // many times in your life have you:" - "Had DT's?", "Overdosed?") are its parts.
-    const QString wordingShown = FieldBinder::shownWording(block.text);
+    const QString wordingShown = shownWording(block.text);
     const bool numbered = !wordingShown.isEmpty() && wordingShown.front().isDigit();
     const bool part = leadIn_ && !wordingShown.isEmpty() && !numbered;
     if (!part) leadIn_ = block.answers.isEmpty() && numbered;
@@ -377,7 +416,7 @@ QWidget* PageRenderer::compactAnswers(const Block& block, QWidget* parent, bool 
         rowHeight = std::max(rowHeight, widget->sizeHint().height());
     }
     grid->setColumnStretch(column, 1);
-    if (spread) box->setToolTip(FieldBinder::shownWording(block.hint));
+    if (spread) box->setToolTip(shownWording(block.hint));
     const int hintHeight = block.hint.isEmpty() ? 0 : QFontMetrics(smallFont(box)).height();
     box->setProperty(kRowTop, hintHeight > 0 ? hintHeight + grid->verticalSpacing() : 0);
     box->setProperty(kRowHeight, rowHeight);

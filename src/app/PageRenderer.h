@@ -12,6 +12,15 @@ struct Block;
 struct Page;
 class FieldBinder;
 
+// A question, label or heading as the page shows it. The declared texts keep
+// the runs of blanks that once placed their words on a fixed-width form; on a
+// page that wraps its texts they would only leave wide gaps. Each line loses
+// the blanks at its ends, a run of blanks inside it becomes one blank (none
+// before a closing ":", "?", ".", "," or ")"), and the blanks after a leading
+// number ("5.     Have", "1.1    Alcohol") stay, since they line up the texts
+// that follow the numbers.
+QString shownWording(const QString& declared);
+
 // Lays out the declared blocks of one page as widgets: headings, questions with
 // their answers (aligned in one column of boxes), tables with column headings
 // and row labels, notes, and frames as group boxes. The answer widgets come
