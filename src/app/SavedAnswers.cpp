@@ -1,9 +1,7 @@
 #include "app/SavedAnswers.h"
 
-#include "interview/Interview.h"
-#include "interview/Section.h"
 #include "records/ClientFolder.h"
-#include "sections/DeclaredSection.h"
+#include "records/RecoveryCopy.h"
 
 namespace yrn {
 
@@ -17,13 +15,7 @@ SavedAnswers::~SavedAnswers() {
 }
 
 SavedAnswers::Files SavedAnswers::filesOf(const Interview& interview) {
-    Files files;
-    for (const Section* section : interview.sections()) {
-        const auto* declared = dynamic_cast<const DeclaredSection*>(section);
-        if (!declared || declared->fileLayout().isEmpty()) continue;
-        files.append({section->info().fileName, declared->fileBytes()});
-    }
-    return files;
+    return RecoveryCopy::filesOf(interview);
 }
 
 }  // namespace yrn

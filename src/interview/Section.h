@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -158,6 +159,11 @@ class Section {
     virtual bool SaveYRN(const QString& path);
     // Reads a section file into the fields.
     virtual LoadResult LoadClientYRN(const QString& path);
+    // The section file's content as SaveYRN writes it, and reading such content as
+    // LoadClientYRN reads a file: the recovery copy of unsaved answers keeps and
+    // restores every section this way. Empty for a section that keeps no file.
+    virtual QByteArray fileBytes() const { return {}; }
+    virtual LoadResult LoadClientBytes(const QByteArray&) { return {}; }
     // Fills this section's placeholders of the report.
     virtual void ClientReport(ReportWriter& report);
     // The completeness review's warnings about this section's answers: answers that

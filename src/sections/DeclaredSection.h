@@ -19,11 +19,9 @@ class DeclaredSection : public Section {
     LoadResult LoadClientYRN(const QString& path) override;
 
     const FileLayout& fileLayout() const { return layout_; }
-    // The section file's content as SaveYRN writes it, and reading such content as
-    // LoadClientYRN reads a file: the recovery copy of unsaved answers keeps and
-    // restores every section this way. Empty for a section with no layout yet.
-    QByteArray fileBytes() const;
-    LoadResult LoadClientBytes(const QByteArray& bytes);
+    // Empty for a section with no layout yet.
+    QByteArray fileBytes() const override;
+    LoadResult LoadClientBytes(const QByteArray& bytes) override;
     // Why the last save failed.
     QString lastSaveError() const { return saveError_; }
 
