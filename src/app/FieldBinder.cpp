@@ -23,6 +23,7 @@
 #include <optional>
 
 #include "app/FieldWidgets.h"
+#include "app/PageRenderer.h"
 #include "interview/Section.h"
 
 namespace yrn {

@@ -1,13 +1,18 @@
 // The answer widgets of the pages that Qt's own do not give as they are.
 #include "app/FieldWidgets.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QStyle>
 #include <QStyleOptionButton>

@@ -14,6 +14,7 @@
 #include "interview/Interview.h"
 #include "interview/ProgramError.h"
 #include "interview/Prompts.h"
+#include "interview/Section.h"
 #include "records/ClientFolder.h"
 
 namespace yrn {
