@@ -7,6 +7,7 @@
 namespace yrn {
 
 void DemographicSection::declareFile() {
+    // Fields 1-18
     file(Codec::Text, QStringLiteral("txtBDateMonth"));
     file(Codec::Text, QStringLiteral("txtBDateDay"));
     file(Codec::Text, QStringLiteral("txtBDateYear"));
@@ -29,10 +30,12 @@ void DemographicSection::declareFile() {
     file(Codec::Opt, QStringLiteral("optMed"));
     file(Codec::Opt, QStringLiteral("optPsy"));
     file(Codec::Opt, QStringLiteral("optOther"));
+    // Fields 19-28
     for (const char* id :
          {"txtOther", "txtJailDays", "txtAlcDrugDays", "txtMedicalDays", "txtPsychiatricDays",
           "txtOtherDays", "txtPregnancies", "txtLiveBirths", "txtFirstBaby", "txtChildren"})
         file(Codec::Text, QString::fromLatin1(id));
+    // Fields 29-108
     for (int i = 0; i < kChildRows; ++i) {
         const QStringList row = childRowFields(i);
         file(Codec::Opt, row.at(0));
@@ -44,17 +47,23 @@ void DemographicSection::declareFile() {
         file(Codec::Text, row.at(6));
         file(Codec::Combo, row.at(7));
     }
+    // Fields 109-111
     file(Codec::Text, QStringLiteral("txtChildSupportOrdered"));
     file(Codec::Text, QStringLiteral("txtChildSupportActual"));
     file(Codec::Opt, QStringLiteral("optOtherChildren"));
+    // Fields 112-114
     for (int d = 1; d <= 3; ++d)
         file(Codec::Opt, "optD" + QString::number(d) + "Gender");
+    // Fields 115-123
     for (const char* part : {"DOBM", "DOBD", "DOBY"})
         for (int d = 1; d <= 3; ++d)
             file(Codec::Text, "txtD" + QString::number(d) + QString::fromLatin1(part));
+    // Field 124
     file(Codec::Text, QStringLiteral("txtDemographicInformation"));
+    // Fields 125-127
     for (int d = 1; d <= 3; ++d)
         file(Codec::CheckBox, "chkD" + QString::number(d));
+    // Field 128
     fileCustom(
         QStringLiteral("optEthnicity"),
         [](SectionWriter& w, bool last) { w.PrintOpt(last, QStringLiteral("optEthnicity")); },

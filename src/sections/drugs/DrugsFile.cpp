@@ -10,12 +10,14 @@
 namespace yrn {
 
 void DrugsSection::declareFile() {
+    // Fields 1-60
     for (int i = 0; i < drugs::kSubstances; ++i) {
         const QStringList row = rowFields(i);
         file(Codec::Opt, row.at(0));
         for (const QString& id : row.mid(1))
             file(Codec::Text, id);
     }
+    // Fields 61-68
     file(Codec::Combo, QStringLiteral("cboMajorSubstance"));
     file(Codec::Text, QStringLiteral("txtMonthsAbstinence"));
     file(Codec::Text, QStringLiteral("txtEndAbstinence"));
@@ -24,22 +26,29 @@ void DrugsSection::declareFile() {
     file(Codec::Text, QStringLiteral("txtNumODs"));
     file(Codec::Combo, QStringLiteral("cboUpLateOnDrugs"));
     file(Codec::Opt, QStringLiteral("optAlcTreat"));
+    // Fields 69-74
     for (const char* id : {"txtAlcAbuseL", "txtAlcAbusePY", "txtDetoxL", "txtDetoxPY",
                            "txtOutpatientL", "txtOutpatientPY"})
         file(Codec::Text, QString::fromLatin1(id));
+    // Field 75
     file(Codec::Opt, QStringLiteral("optDrugTreat"));
+    // Fields 76-82
     for (const char* id :
          {"txtDrugAbuseL", "txtDrugAbusePY", "txtDrugDetoxL", "txtDrugDetoxPY",
           "txtDrugOutpatientL", "txtDrugOutpatientPY", "txtOutpatientSettingPast30"})
         file(Codec::Text, QString::fromLatin1(id));
+    // Fields 83-84
     file(Codec::Opt, QStringLiteral("optAAL"));
     file(Codec::Opt, QStringLiteral("optAAPY"));
+    // Fields 85-89
     for (const char* id : {"txtAANAMeetings30", "txtDollarsAlc30", "txtDollarsDrugs30",
                            "txtAlcProblemsDays", "txtDrugProblemsDays"})
         file(Codec::Text, QString::fromLatin1(id));
+    // Fields 90-95
     for (const char* id : {"cboAlcTroubled", "cboDrugTroubled", "cboAlcImportance",
                            "cboDrugImportance", "cboNeedAlcTreatment", "cboNeedDrugTreatment"})
         file(Codec::Combo, QString::fromLatin1(id));
+    // Field 96
     file(Codec::Text, QStringLiteral("txtDrugInformation"), true);
 }
 

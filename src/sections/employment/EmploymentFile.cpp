@@ -5,6 +5,7 @@
 namespace yrn {
 
 void EmploymentSection::declareFile() {
+    // Fields 1-9
     file(Codec::Text, QStringLiteral("txtEducation"));
     file(Codec::Text, QStringLiteral("txtTraining"));
     file(Codec::Opt, QStringLiteral("optProfession"));
@@ -14,8 +15,10 @@ void EmploymentSection::declareFile() {
     file(Codec::Text, QStringLiteral("txtNoDriversLicenseReason"));
     file(Codec::Text, QStringLiteral("txtDriversLicenseNumber"));
     file(Codec::Opt, QStringLiteral("optCurrEmp"));
+    // Fields 10-13
     for (const char* id : {"txtLastJobY", "txtLastJobM", "txtCurrJobY", "txtCurrJobM"})
         file(Codec::Text, QString::fromLatin1(id));
+    // Fields 14-25
     file(Codec::Combo, QStringLiteral("cboJob"));
     file(Codec::Combo, QStringLiteral("cboJobtype"));
     file(Codec::Text, QStringLiteral("txtStartJobM"));
@@ -28,13 +31,17 @@ void EmploymentSection::declareFile() {
     file(Codec::Opt, QStringLiteral("optMajSupp"));
     file(Codec::Combo, QStringLiteral("cboEmploymentPattern"));
     file(Codec::Text, QStringLiteral("txtDaysWorked"));
+    // Fields 26-33
     for (int i = 0; i < kMoneySources; ++i)
         file(Codec::Text, arr(QStringLiteral("txtMoneySources"), i));
+    // Field 34
     file(Codec::Text, QStringLiteral("txtDependants"));
+    // Fields 35-44
     for (int i = 0; i < kDebts; ++i) {
         file(Codec::Opt, arr(QStringLiteral("optMoneyOwed"), i));
         file(Codec::Combo, arr(QStringLiteral("cboAmountOwed"), i));
     }
+    // Fields 45-50
     file(Codec::Text, QStringLiteral("txtOtherDebt"));
     file(Codec::Text, QStringLiteral("txtEmploymentProblems"));
     file(Codec::Combo, QStringLiteral("cboEmploymentTroubleE"));

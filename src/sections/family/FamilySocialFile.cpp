@@ -4,8 +4,10 @@
 namespace yrn {
 
 void FamilySocialSection::declareFile() {
+    // Fields 1-42
     for (int i = 0; i < kProblems * kRelatives; ++i)
         file(Codec::Opt4, arr(QStringLiteral("optFamilyHistory"), i));
+    // Fields 43-58
     // The marital status comes before the counts it sets, and question 12 before
     // the place it opens, so that reading replays the rules first and the stored
     // answers then land in boxes in the right state.
@@ -25,13 +27,17 @@ void FamilySocialSection::declareFile() {
     file(Codec::Combo, QStringLiteral("cboHomelessLiving"));
     file(Codec::Text, QStringLiteral("txtDifferentPlaces"));
     file(Codec::Text, QStringLiteral("txtCloseFriends"));
+    // Fields 59-62
     for (int row = 0; row < 4; ++row)
         file(Codec::Opt, arr(QStringLiteral("optAbuse"), row));
+    // Fields 63-64
     file(Codec::Text, QStringLiteral("txtConflictsFamily"));
     file(Codec::Text, QStringLiteral("txtConflictsOthers"));
+    // Fields 65-69
     for (const char* id : {"cboFamilyProblems30", "cboSocialProblems30", "cboTreatmentFamily",
                            "cboTreatmentSocial", "cboNeedFamilyTreatment"})
         file(Codec::Combo, QString::fromLatin1(id));
+    // Field 70
     file(Codec::Text, QStringLiteral("txtFamilySocialComments"), true);
 }
 

@@ -49,24 +49,33 @@ const QStringList kFileTexts4{
 }  // namespace
 
 void LocatorSection::declareFile() {
+    // Fields 1-5
     for (const QString& id : kFileTexts1)
         file(Codec::Text, id);
+    // Fields 6-8
     file(Codec::Opt, QStringLiteral("optAMPM"));
     file(Codec::Text, QStringLiteral("txtInterviewer"));
     // The site is stored by its code, which survives a re-ordered or longer list.
     file(Codec::ComboNew, QStringLiteral("cboSite"));
+    // Fields 9-16
     for (const QString& id : kFileTexts2)
         file(Codec::Text, id);
+    // Field 17
     file(Codec::Opt, QStringLiteral("optOwnRes"));
+    // Fields 18-31
     for (const QString& id : kFileTexts3)
         file(Codec::Text, id);
+    // Field 32
     // Question 7 comes before the boxes it governs, so that reading it replays the
     // rule first and the stored work answers then land in boxes in the right state.
     file(Codec::Opt, QStringLiteral("optWorking"));
+    // Fields 33-38
     for (const QString& id : workBoxes())
         file(Codec::Text, id);
+    // Fields 39-56
     for (const QString& id : kFileTexts4)
         file(Codec::Text, id);
+    // Field 57
     file(Codec::Text, QStringLiteral("txtLocationInformation"), true);
 }
 
