@@ -19,8 +19,9 @@ std::optional<qint64> roundedValue(const QString& text);
 
 // The rounded value of a numeric text when it fits a 32-bit integer; nullopt for a
 // text that is not numeric and for a value past 32 bits, which lies outside every
-// range an answer box has. Every number an answer is taken as goes through here,
-// so a long number never wraps round to a small one (or to 0).
+// range an answer box has. Rules, narratives and the review take answers as
+// numbers here or through roundedValue, so a long number never wraps round to a
+// small one (or to 0).
 std::optional<qint32> checkedValue(const QString& text);
 
 // The message of a failed check.
