@@ -26,10 +26,10 @@ import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 TEMPLATE = ROOT / "resources" / "YRN_TEMPLATE.RTF"
-MANIFEST = ROOT / "src" / "report" / "PlaceholderManifest.cpp"
 
-# How often the report fills the fields that occur more than once; every other
-# field is filled exactly once. Kept equal to src/report/PlaceholderManifest.cpp.
+# How often this template holds the fields that occur more than once (the report
+# fills the name and pronoun fields as often as the template holds them); every
+# other field is filled exactly once.
 REPEATED = {
     "WholeName": 1,
     "FirstName": 65,
@@ -514,31 +514,7 @@ def check(rtf):
         problems.append("%d markers, not %d" % (total, MARKER_TOTAL))
     if text.count("#") != 2 * total:
         problems.append("a '#' outside a placeholder")
-    problems += check_order(text)
     return problems, counts
-
-
-def check_order(text):
-    """Each section's fields must first appear in the order the manifest lists them,
-    which is the order the sections fill them; the name and pronoun fields are filled
-    before any section and may stand anywhere."""
-    manifest = re.findall(r'\{"([^"]+)", \d+\}', MANIFEST.read_text())
-    if not manifest:
-        return ["no fields found in %s" % MANIFEST]
-    first = {}
-    for m in MARKER.finditer(text):
-        first.setdefault(m.group(1).lower(), m.start())
-    problems = []
-    previous, previous_at = None, -1
-    for field in manifest:
-        if field in REPEATED:
-            continue
-        at = first.get(field.lower(), -1)
-        if at < previous_at:
-            problems.append("%s stands before %s" % (field, previous))
-        else:
-            previous, previous_at = field, at
-    return problems
 
 
 # ---------------------------------------------------------------------------

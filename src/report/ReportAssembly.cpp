@@ -9,7 +9,6 @@
 #include "interview/ProgramError.h"
 #include "interview/Prompts.h"
 #include "interview/Section.h"
-#include "report/PlaceholderManifest.h"
 
 namespace yrn {
 
@@ -51,6 +50,10 @@ void ReportAssembly::RP(const QString& field, const QString& value) {
         return;
     }
     lastField_.clear();
+}
+
+int ReportAssembly::markers(const QString& field) const {
+    return document_.count("#" + field + "#");
 }
 
 bool ReportAssembly::LoadTemplate() {
@@ -138,19 +141,18 @@ int ReportAssembly::OpenDocument(const QString& path, const DocumentOpener::Fail
     return opener_.openWatched(path, failed);
 }
 
-// The name and pronoun fields are filled as often as the manifest says the
-// template holds them (WholeName 1, FirstName 65; himherself 1, hisher 14, himher 1,
-// heshe 11, HisHerC 2, HeSheC 6), each value fetched anew for every call.
+// The name and pronoun fields are filled as often as the report holds them, each
+// value fetched anew for every call.
 void fillNameFields(ReportWriter& report, const ClientIdentity& identity) {
-    for (int i = placeholderCount(u"WholeName"); i > 0; --i)
+    for (int i = report.markers("WholeName"); i > 0; --i)
         report.RP("WholeName", identity.WholeName());
-    for (int i = placeholderCount(u"FirstName"); i > 0; --i)
+    for (int i = report.markers("FirstName"); i > 0; --i)
         report.RP("FirstName", identity.FirstName());
 }
 
 void fillPronounFields(ReportWriter& report, const Pronouns& pronouns) {
     const auto fill = [&](const QString& field, QString (Pronouns::*value)() const) {
-        for (int i = placeholderCount(field); i > 0; --i)
+        for (int i = report.markers(field); i > 0; --i)
             report.RP(field, (pronouns.*value)());
     };
     fill("himherself", &Pronouns::himherself);

@@ -22,6 +22,9 @@ class ReportAssembly : public ReportWriter {
     // value. When the placeholder is gone, the value follows the previous insertion
     // only if that was for the same field; otherwise nothing is inserted.
     void RP(const QString& field, const QString& value) override;
+    // Counted in the template as loaded: a court's own template may hold a name
+    // more or less often than the one shipped.
+    int markers(const QString& field) const override;
 
     // Loads programFolder/YRN_TEMPLATE.RTF; "Template Error" box on failure.
     bool LoadTemplate();

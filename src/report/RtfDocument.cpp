@@ -48,6 +48,9 @@ struct RtfDocument::Impl {
     int unitCount() const { return int(parsed.units.size()); }
     bool alive(int i) const { return !(state[std::size_t(i)] & Removed); }
     Piece makePiece(const QString& plain) const;
+    // Where the first whole occurrence of the folded needle at or after from
+    // starts in the template's own text; -1 when there is none.
+    qsizetype match(const QString& needle, qsizetype from) const;
 };
 
 RtfDocument::Impl::Piece RtfDocument::Impl::makePiece(const QString& plain) const {
@@ -219,29 +222,50 @@ QString RtfDocument::visibleText() const {
     return text;
 }
 
-bool RtfDocument::find(const QString& text) {
-    if (!d->loaded || text.isEmpty()) return false;
-    QString needle = text;
-    for (QChar& ch : needle)
-        ch = QChar(folded(ch.unicode()));
+qsizetype RtfDocument::Impl::match(const QString& needle, qsizetype from) const {
     const auto n = needle.size();
-    for (qsizetype from = 0;;) {
-        const qsizetype at = d->searchText.indexOf(needle, from, Qt::CaseSensitive);
-        if (at < 0) return false;
+    for (;;) {
+        const qsizetype at = searchText.indexOf(needle, from, Qt::CaseSensitive);
+        if (at < 0) return -1;
         bool whole = true;
         for (qsizetype k = 0; k < n && whole; ++k) {
-            const std::uint8_t s = d->state[std::size_t(at + k)];
-            whole = !(s & Impl::Removed) && (k == 0 || !(s & Impl::Barrier));
+            const std::uint8_t s = state[std::size_t(at + k)];
+            whole = !(s & Removed) && (k == 0 || !(s & Barrier));
         }
-        if (whole) {
-            d->selUnit = int(at);
-            const auto here = d->pieces.find(d->selUnit);
-            d->selPiece = here == d->pieces.end() ? 0 : int(here->second.size());
-            d->selLength = int(n);
-            return true;
-        }
+        if (whole) return at;
         from = at + 1;
     }
+}
+
+namespace {
+
+QString foldedText(QString text) {
+    for (QChar& ch : text)
+        ch = QChar(folded(ch.unicode()));
+    return text;
+}
+
+}  // namespace
+
+bool RtfDocument::find(const QString& text) {
+    if (!d->loaded || text.isEmpty()) return false;
+    const QString needle = foldedText(text);
+    const qsizetype at = d->match(needle, 0);
+    if (at < 0) return false;
+    d->selUnit = int(at);
+    const auto here = d->pieces.find(d->selUnit);
+    d->selPiece = here == d->pieces.end() ? 0 : int(here->second.size());
+    d->selLength = int(needle.size());
+    return true;
+}
+
+int RtfDocument::count(const QString& text) const {
+    if (!d->loaded || text.isEmpty()) return 0;
+    const QString needle = foldedText(text);
+    int found = 0;
+    for (qsizetype at = d->match(needle, 0); at >= 0; at = d->match(needle, at + needle.size()))
+        ++found;
+    return found;
 }
 
 void RtfDocument::replaceSelection(const QString& plain) {

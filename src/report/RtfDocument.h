@@ -42,6 +42,8 @@ class RtfDocument {
     // Case-insensitive search of the template's own text (never text that an
     // earlier replacement inserted); selects the first occurrence on success.
     bool find(const QString& text);
+    // How many times find() would still find the text, one occurrence after another.
+    int count(const QString& text) const;
     // Replaces the selection with plain text in the format of the first selected
     // character (CR LF becomes a paragraph break, a tab a tab). The selection
     // ends empty, right after the inserted text. With an empty selection the

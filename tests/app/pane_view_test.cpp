@@ -1,6 +1,7 @@
 // The generic pane view against a small section of its own.
 
 #include "app/AppFixture.h"
+#include "app/PageRenderer.h"
 #include "app/PaneHost.h"
 #include "app/Twips.h"
 
@@ -112,7 +113,7 @@ TEST(ShownWording, FoldsRunsOfBlanksButThoseAfterTheNumber) {
         {"Gonorrhea (GC,  clap, dose)", "Gonorrhea (GC, clap, dose)"},
         {"1.  ", "1."}};
     for (const auto& [declared, shown] : cases)
-        EXPECT_EQ(FieldBinder::shownWording(declared), shown) << declared.toStdString();
+        EXPECT_EQ(shownWording(declared), shown) << declared.toStdString();
     EXPECT_EQ(FieldBinder::shownText("a\r\nb\rc"), "a\nb\nc");
 }
 

@@ -5,7 +5,7 @@
 #include <limits>
 #include <stdexcept>
 
-#include "interview/CalendarDate.h"
+#include "base/CalendarDate.h"
 #include "interview/NumericCheck.h"
 #include "interview/Review.h"
 #include "support/SampleSection.h"

@@ -11,8 +11,8 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
-#include "interview/AtomicFile.h"
-#include "interview/FolderName.h"
+#include "base/AtomicFile.h"
+#include "base/FolderName.h"
 #include "records/ClientFolder.h"
 #include "records/FieldCodec.h"
 #include "records/ProgramLocation.h"

@@ -167,6 +167,14 @@ TEST(RtfDocument, ReplacementTakesTheFormatOfTheFirstCharacterAndIsEscaped) {
         replaced("{\\rtf1\\trowd\\cellx100 a\\cell b\\cell\\row}", "\tb", "X").find("a\t"));
     RtfDocument doc = replaced("{\\rtf1 #Fir#X#stName#}", "#X#", "");
     EXPECT_TRUE(!doc.find("#FirstName#") && doc.find("stName#"));
+    // count() counts what find() would find one after another: whatever the case and
+    // the runs, never in a value put in, nor a filled marker.
+    EXPECT_EQ(doc.count("#FirstName#") * 10 + doc.count("stName#"), 1);
+    RtfDocument marks = loaded("{\\rtf1 #A# and {\\b #a#} #A#A#}");
+    EXPECT_EQ(marks.count("#a#"), 3);
+    ASSERT_TRUE(marks.find("#A#"));
+    marks.replaceSelection("#A#");
+    EXPECT_EQ(marks.count("#A#") * 10 + marks.count("") + RtfDocument().count("#A#"), 20);
     // Inserted text is escaped, and kept to ASCII.
     const QString value = QString::fromUtf8(
         "a\\b{c}\td\u00e9\u2014\u4e2d\U0001F600 \r\nnext\nthird\rfourth\u0080\x01");

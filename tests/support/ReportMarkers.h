@@ -1,15 +1,18 @@
 #pragma once
 
-// What a whole report must look like against the template's placeholder counts.
+// What a whole report must look like against the shipped template's placeholders.
 
 #include <gtest/gtest.h>
 #include <QMap>
 #include <QRegularExpression>
 
-#include "report/PlaceholderManifest.h"
 #include "support/TestSupport.h"
 
 namespace yrn::test {
+
+// The name and pronoun fields, which the report fills before any section.
+inline const QStringList kNameFields{"WholeName", "FirstName", "himherself", "hisher",
+                                     "himher",    "heshe",     "HisHerC",    "HeSheC"};
 
 // The "#field#" markers a report's visible text still holds, sorted.
 inline QStringList markersIn(const QString& text) {
@@ -35,22 +38,16 @@ inline ::testing::AssertionResult reportMatchesTemplate(const QList<Section*>& s
         ++calls[field];
     QStringList wrong;
     for (auto it = calls.cbegin(); it != calls.cend(); ++it) {
-        const int held = placeholderCount(it.key());
+        const int held = shippedMarkers(it.key());
         if (held == 0 || (it.key() != QStringLiteral("ChildChart") && it.value() != held))
             wrong << QStringLiteral("%1 filled %2 times, held %3")
                          .arg(it.key())
                          .arg(it.value())
                          .arg(held);
     }
-    const QStringList names{"WholeName", "FirstName", "himherself", "hisher",
-                            "himher",    "heshe",     "HisHerC",    "HeSheC"};
     QStringList unfilled;
-    for (const PlaceholderCount& entry : placeholderManifest()) {
-        const QString field = QString::fromLatin1(entry.field);
-        if (!calls.contains(field) && !names.contains(field))
-            for (int i = 0; i < entry.count; ++i)
-                unfilled << field;
-    }
+    for (const QString& field : markersIn(shippedTemplate()))
+        if (!calls.contains(field) && !kNameFields.contains(field)) unfilled << field;
     unfilled.sort(Qt::CaseInsensitive);
     const QStringList left = markersIn(reportText);
     if (left != unfilled)

@@ -72,9 +72,23 @@ inline void nameClient(Section& locator, const QString& last = "Doe", const QStr
         locator.setText(ids.at(i), texts.at(i));
 }
 
-// Keeps every RP call in order.
+// The shipped report template as it stands in the file (ASCII RTF whose markers each
+// stand in one run), and how often it holds "#field#", in any case.
+inline const QString& shippedTemplate() {
+    static const QString rtf = [] {
+        QFile file(QStringLiteral(YRN_SOURCE_DIR "/resources/YRN_TEMPLATE.RTF"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+    }();
+    return rtf;
+}
+inline int shippedMarkers(const QString& field) {
+    return int(shippedTemplate().count('#' + field + '#', Qt::CaseInsensitive));
+}
+
+// Keeps every RP call in order; the report it stands for holds the shipped template.
 struct RecordingReport : ReportWriter {
     void RP(const QString& field, const QString& value) override { calls.append({field, value}); }
+    int markers(const QString& field) const override { return shippedMarkers(field); }
     QStringList fields() const {
         QStringList out;
         for (const auto& call : calls)
