@@ -236,47 +236,6 @@ TEST_F(RecoveryTest, DamagedCopiesAreReportedAndAFailedSaveOpenOrWriteKeepsTheCo
     EXPECT_TRUE(lastBox(prompts).contains("the folder could not be made"));
 }
 
-TEST(RecoveryCopyTest, RoundTripsEveryByteAndRefusesWhatIsNotOneWholeCopy) {
-    const RecoveryCopy copy{QDateTime(QDate(2024, 3, 14), QTime(18, 35, 7), Qt::UTC),
-                            "Jane\r\nQ.\x7f"
-                            "Doe",
-                            {{"Location.YRN", "05\r\n;\r\nend\r\nfile x 3\r\n"},
-                             {"Demographic.YRN", QByteArray("\xe2\x90\xa4\r\n\x00\r", 7)},
-                             {"Medical.YRN", ""}},
-                            {"ctlDemographic", 2}};
-    const QByteArray bytes = copy.encode();
-    const std::optional<RecoveryCopy> back = RecoveryCopy::decode(bytes);
-    ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(back->written, copy.written);
-    EXPECT_EQ(back->name, "Jane  Q. Doe");  // one header line
-    EXPECT_EQ(back->files, copy.files);
-    EXPECT_EQ(back->place, copy.place);
-    // A copy written before places were kept reads without one.
-    QByteArray older = bytes;
-    older.replace("place ctlDemographic 2\r\n", "");
-    ASSERT_TRUE(RecoveryCopy::decode(older).has_value());
-    EXPECT_EQ(RecoveryCopy::decode(older)->place, RecoveryPlace{});
-    for (qsizetype cut = 0; cut < bytes.size(); ++cut)
-        ASSERT_FALSE(RecoveryCopy::decode(bytes.left(cut)).has_value()) << cut;
-    const auto changed = [&](const QByteArray& from, const QByteArray& to) {
-        QByteArray b = bytes;
-        return RecoveryCopy::decode(b.replace(from, to)).has_value();
-    };
-    const QByteArray size = "Location.YRN " + QByteArray::number(copy.files.at(0).second.size());
-    EXPECT_FALSE(RecoveryCopy::decode(bytes + "x").has_value());
-    for (const auto& [from, to] :
-         QList<std::pair<QByteArray, QByteArray>>{{"copy 1", "copy 2"},
-                                                  {"2024-03-14T", "2024-13-14T"},
-                                                  {size, "Location.YRN -1"},
-                                                  {size, size + '1'},
-                                                  {size, "Location.YRN x"},
-                                                  {"Medical.YRN", "Location.YRN"},
-                                                  {"file Medical.YRN", "file"},
-                                                  {"ctlDemographic 2", "ctlDemographic x"},
-                                                  {"ctlDemographic 2", "ctlDemographic"}})
-        EXPECT_FALSE(changed(from, to)) << from.toStdString() << " -> " << to.toStdString();
-}
-
 // --- Killed programs ---
 
 void say(const QByteArray& line) {

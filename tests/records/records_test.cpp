@@ -1,6 +1,7 @@
 // Client folders (safe names, files that cannot be written, hostile files in a folder
 // that is opened), where the program keeps them, and the field codec: byte-exact
-// writing, every typed text back exactly, the encodings, old and damaged files.
+// writing, every typed text back exactly, the encodings, old and damaged files; the
+// recovery copy's format.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -16,6 +17,7 @@
 #include "records/ClientFolder.h"
 #include "records/FieldCodec.h"
 #include "records/ProgramLocation.h"
+#include "records/RecoveryCopy.h"
 #include "records/SectionFile.h"
 #include "records/TextEncoding.h"
 #include "support/SampleSection.h"
@@ -595,6 +597,48 @@ TEST_F(CodecTest, ReadsHandWrittenOldDamagedAndJunkFiles) {
     EXPECT_LE(s.text("txtName").size(), junk.size());
     EXPECT_FALSE(read(QByteArray(50 * 1024 * 1024, 'A') + "\r\n;\r\n").complete);
     EXPECT_EQ(s.text("txtName"), "");
+}
+
+// The recovery copy of unsaved answers: one whole copy or nothing.
+TEST(RecoveryCopyTest, RoundTripsEveryByteAndRefusesWhatIsNotOneWholeCopy) {
+    const RecoveryCopy copy{QDateTime(QDate(2024, 3, 14), QTime(18, 35, 7), Qt::UTC),
+                            "Jane\r\nQ.\x7f"
+                            "Doe",
+                            {{"Location.YRN", "05\r\n;\r\nend\r\nfile x 3\r\n"},
+                             {"Demographic.YRN", QByteArray("\xe2\x90\xa4\r\n\x00\r", 7)},
+                             {"Medical.YRN", ""}},
+                            {"ctlDemographic", 2}};
+    const QByteArray bytes = copy.encode();
+    const std::optional<RecoveryCopy> back = RecoveryCopy::decode(bytes);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->written, copy.written);
+    EXPECT_EQ(back->name, "Jane  Q. Doe");  // one header line
+    EXPECT_EQ(back->files, copy.files);
+    EXPECT_EQ(back->place, copy.place);
+    // A copy written before places were kept reads without one.
+    QByteArray older = bytes;
+    older.replace("place ctlDemographic 2\r\n", "");
+    ASSERT_TRUE(RecoveryCopy::decode(older).has_value());
+    EXPECT_EQ(RecoveryCopy::decode(older)->place, RecoveryPlace{});
+    for (qsizetype cut = 0; cut < bytes.size(); ++cut)
+        ASSERT_FALSE(RecoveryCopy::decode(bytes.left(cut)).has_value()) << cut;
+    const auto changed = [&](const QByteArray& from, const QByteArray& to) {
+        QByteArray b = bytes;
+        return RecoveryCopy::decode(b.replace(from, to)).has_value();
+    };
+    const QByteArray size = "Location.YRN " + QByteArray::number(copy.files.at(0).second.size());
+    EXPECT_FALSE(RecoveryCopy::decode(bytes + "x").has_value());
+    for (const auto& [from, to] :
+         QList<std::pair<QByteArray, QByteArray>>{{"copy 1", "copy 2"},
+                                                  {"2024-03-14T", "2024-13-14T"},
+                                                  {size, "Location.YRN -1"},
+                                                  {size, size + '1'},
+                                                  {size, "Location.YRN x"},
+                                                  {"Medical.YRN", "Location.YRN"},
+                                                  {"file Medical.YRN", "file"},
+                                                  {"ctlDemographic 2", "ctlDemographic x"},
+                                                  {"ctlDemographic 2", "ctlDemographic"}})
+        EXPECT_FALSE(changed(from, to)) << from.toStdString() << " -> " << to.toStdString();
 }
 
 }  // namespace
