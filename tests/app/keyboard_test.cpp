@@ -289,31 +289,28 @@ TEST_F(KeyboardTest, ABoxSaysWhatItsLimitLeavesOutAndDateBoxesPageKeysEnterAltKe
     EXPECT_EQ(street->text(), QString(50, 'x'));
     EXPECT_EQ(said(), "This answer holds at most 50 characters: the dropped text was left out.");
     QTest::mouseClick(box("txtAssessmentDate1"), Qt::LeftButton);
-    ASSERT_TRUE(focusComesTo(box("txtAssessmentDate1")));
-    // "13" fills the month box, the focus moves on, and leaving the box refuses it.
-    keys("13");
-    EXPECT_EQ(prompts.titles(), QStringList{"Input Error"});
-    EXPECT_EQ(box("txtAssessmentDate1")->text(), "");
-    ASSERT_TRUE(focusComesTo(box("txtAssessmentDate1")));
-    // "2" then Tab becomes "02"; the day and the year follow by themselves.
-    keys("2");
-    tab();
-    EXPECT_EQ(box("txtAssessmentDate1")->text(), "02");
-    EXPECT_EQ(focus(), box("txtAssessmentDate2"));
-    keys("30");
-    EXPECT_EQ(focus(), box("txtAssessmentDate3"));
-    keys("2001");
-    tab();
-    // The impossible date sends the focus back to the month, selected for retyping.
-    EXPECT_EQ(prompts.titles(), (QStringList{"Input Error", "Incorrect Date"}));
-    ASSERT_TRUE(focusComesTo(box("txtAssessmentDate1")));
-    EXPECT_EQ(box("txtAssessmentDate1")->selectedText(), "02");
-    keys("03");
-    ASSERT_EQ(focus(), box("txtAssessmentDate2"));
-    EXPECT_EQ(box("txtAssessmentDate2")->selectedText(), "30");
-    keys("14");
-    EXPECT_EQ(focus(), box("txtAssessmentDate3"));
-    EXPECT_EQ(prompts.boxes.size(), 2) << lastBox(prompts).toStdString();
+    // "13" fills the month box, the focus moves on, and leaving the box refuses it;
+    // "2" then Tab becomes "02"; the day and the year follow by themselves; the
+    // impossible date sends the focus back to the month, selected for retyping.
+    const QStringList refused{"Input Error"}, impossible{"Input Error", "Incorrect Date"};
+    // (typed, then Tab, the date box with the focus, the month, its selection, the boxes)
+    const std::tuple<QString, bool, int, QString, QString, QStringList> steps[] = {
+        {"", false, 1, "", "", {}},
+        {"13", false, 1, "", "", refused},
+        {"2", true, 2, "02", "", refused},
+        {"30", false, 3, "02", "", refused},
+        {"2001", true, 1, "02", "02", impossible},
+        {"03", false, 2, "03", "30", impossible},
+        {"14", false, 3, "03", "2001", impossible}};
+    for (const auto& [typed, thenTab, at, month, selected, titles] : steps) {
+        keys(typed);
+        if (thenTab) tab();
+        const QLineEdit* focused = box("txtAssessmentDate" + QString::number(at));
+        ASSERT_TRUE(focusComesTo(focused)) << qPrintable(typed);
+        EXPECT_EQ(focused->selectedText(), selected);
+        EXPECT_EQ(box("txtAssessmentDate1")->text(), month);
+        EXPECT_EQ(prompts.titles(), titles);
+    }
     // Page Down and Page Up turn the page from a box, as the buttons' keys would,
     // and from a list without changing its answer; Enter on a button presses it.
     window->findChild<QComboBox*>("cboSite")->setFocus();
@@ -367,18 +364,15 @@ TEST_F(KeyboardTest, ARowTheCountClosesAListPicksByTypeAheadAndTheCommentDialogC
     auto* female = window->findChild<QRadioButton*>("optGender1(2)");
     ASSERT_TRUE(year && custody && female);
     ASSERT_EQ(focus(), box("txtChildren"));
-    key(Qt::Key_Backspace);
-    keys("1");
-    EXPECT_EQ(year->text(), "");
-    EXPECT_EQ(custody->currentIndex(), -1);
-    EXPECT_FALSE(female->isChecked() || year->isEnabled());
-    key(Qt::Key_Backspace);
-    keys("3");
-    EXPECT_EQ(year->text(), "2004");
-    EXPECT_EQ(custody->currentIndex(), 2);
-    EXPECT_TRUE(female->isChecked());
-    key(Qt::Key_Backspace);
-    keys("1");
+    for (const QString count : {"1", "3", "1"}) {
+        key(Qt::Key_Backspace);
+        keys(count);
+        const bool open = count == "3";
+        EXPECT_EQ(year->text(), open ? "2004" : "");
+        EXPECT_EQ(custody->currentIndex(), open ? 2 : -1);
+        EXPECT_EQ(female->isChecked(), open);
+        EXPECT_EQ(year->isEnabled(), open);
+    }
     tab();  // the count is final
     EXPECT_EQ(d.text(arr("txtChildsDOBY", 2)), "");
     const QString id = arr("cboCustody", 0);
