@@ -22,12 +22,15 @@ class AppTest : public ::testing::Test {
   protected:
     void SetUp() override { start(); }
     void TearDown() override { window.reset(); }
-    // Starts the program; the answers go to the questions of the start, in order.
-    void start(const QList<bool>& answers = {}, const QString& recoveryFolder = {}) {
+    // Starts the program (the one before dropped as a crash would); the answers go to
+    // the questions of the start, in order.
+    void start(const QList<bool>& answers = {}, const QString& recoveryFolder = {},
+               DocumentOpener* with = nullptr) {
         window.reset();
+        exits = 0;
         prompts.clear();
         prompts.answer(answers);
-        window = std::make_unique<MainWindow>(prompts, program, &opener);
+        window = std::make_unique<MainWindow>(prompts, program, with ? with : &opener);
         window->setExitHandler([this] { ++exits; });
         if (!recoveryFolder.isEmpty()) window->keepRecoveryCopies(recoveryFolder);
         window->startUp();

@@ -508,22 +508,19 @@ TEST_F(KeyboardTest, EveryPageFitsTakesTabInOrderShowsTheFocusAndHasAccessLetter
             SCOPED_TRACE(pane->objectName().toStdString() + ':' + std::to_string(page.index));
             EXPECT_TRUE(allDifferent(accessKeysOf(pane->pageWidget(page.index), menuTitles)));
             // Only the underlined letter moves; the caption reads as declared.
-            QList<std::pair<QString, QString>> declared = page.buttons;
-            declared << std::pair{page.nextButton, page.nextCaption}
-                     << std::pair{page.backButton, page.backCaption};
-            for (const auto& [name, caption] : declared)
-                EXPECT_TRUE(name.isEmpty() || plain(pane->button(name)->text()) == plain(caption))
-                    << qPrintable(name);
+            QList<std::pair<QString, QString>> declared{{page.nextButton, page.nextCaption}};
+            declared << page.buttons << std::pair{page.backButton, page.backCaption};
+            QList<QWidget*> buttons;
+            for (const auto& [name, caption] : declared) {
+                if (name.isEmpty()) continue;
+                buttons << pane->button(name);
+                EXPECT_EQ(plain(pane->button(name)->text()), plain(caption)) << qPrintable(name);
+            }
             // Tab from the page's last answer meets Next, its other buttons, Back last.
             window->HideControls();
             pane->show();
             pane->goTo(page.index);
             settle();
-            QList<QWidget*> buttons{pane->button(page.nextButton)};
-            for (const auto& extra : page.buttons)
-                buttons << pane->button(extra.first);
-            buttons << pane->button(page.backButton);
-            buttons.removeAll(nullptr);
             QWidget* last = nullptr;  // the last answer that takes the keyboard
             for (const QString& id : page.fields())
                 for (QWidget* stop : pane->binder().tabStops(id))
