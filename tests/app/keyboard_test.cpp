@@ -424,8 +424,8 @@ TEST_F(KeyboardTest, ARowTheCountClosesAListPicksByTypeAheadAndTheCommentDialogC
     button->setFocus();
     ASSERT_TRUE(focusComesTo(button));
     key(Qt::Key_Space);
-    EXPECT_TRUE(dialog->isVisible() && dialog->isWindow() && dialog->isEnabled());
-    EXPECT_FALSE(window->isEnabled());
+    EXPECT_TRUE(dialog->isVisible() && dialog->isWindow() && dialog->isEnabled() &&
+                !window->isEnabled());
     EXPECT_EQ(dialog->label()->text(), "Crack cocaine comments");
     EXPECT_EQ(dialog->textBox()->toPlainText(), "");
     typeComment("uses daily");
@@ -478,8 +478,7 @@ TEST_F(KeyboardTest, ARowTheCountClosesAListPicksByTypeAheadAndTheCommentDialogC
     window->clientDialog().show();
     QCloseEvent close;
     QApplication::sendEvent(&window->clientDialog(), &close);
-    EXPECT_FALSE(window->isEnabled());
-    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(!window->isEnabled() && dialog->isVisible());
     window->clientDialog().offerNewAssessment(true);
     window->clientDialog().show();
     typeComment("typed, then New Assessment");

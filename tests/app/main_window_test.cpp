@@ -42,8 +42,7 @@ TEST_F(MainWindowTest, CaptionsCheckMarksAndLayoutFollowTheViewAndUnsavedAnswers
     // Closing the open-client dialog never leaves the window disabled.
     for (const bool control : {true, false}) {
         window->fileAction("mnuOpenClient")->trigger();
-        EXPECT_FALSE(window->isEnabled());
-        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_TRUE(!window->isEnabled() && dialog.isVisible());
         EXPECT_EQ(dialog.cancelButton()->isHidden(), control);  // Cancel from the second on
         if (control) {
             QCloseEvent close;
@@ -51,9 +50,7 @@ TEST_F(MainWindowTest, CaptionsCheckMarksAndLayoutFollowTheViewAndUnsavedAnswers
         } else {
             dialog.cancelButton()->click();
         }
-        EXPECT_FALSE(dialog.isVisible());
-        EXPECT_TRUE(window->isEnabled());
-        EXPECT_TRUE(dialog.newButton()->isHidden());
+        EXPECT_TRUE(!dialog.isVisible() && window->isEnabled() && dialog.newButton()->isHidden());
     }
     // About names the folder the program uses, and whether it is the program's own.
     window->findChild<QAction*>("mnuAbout")->trigger();
@@ -225,10 +222,9 @@ TEST_F(MainWindowTest,
     window->fileAction("mnuOpenClient")->trigger();
     load(clientFolder());
     EXPECT_TRUE(prompts.boxes.isEmpty()) << lastBox(prompts).toStdString();
-    EXPECT_FALSE(QApplication::overrideCursor() || window->interview().IsLoading());
-    EXPECT_TRUE(window->isEnabled());
+    EXPECT_FALSE(QApplication::overrideCursor() || window->interview().IsLoading() ||
+                 !window->isEnabled() || window->clientDialog().isVisible());
     EXPECT_TRUE(shows(locator(), {"txtLastName=Doe", "txtCity=Springfield"}));
-    EXPECT_FALSE(window->clientDialog().isVisible());
     EXPECT_EQ(where(), "LocatorInformation:0");
     EXPECT_EQ(window->caption(), kTitle + "Locator Information   [Doe, Jane Q]");
     QApplication::processEvents();
@@ -436,9 +432,8 @@ TEST_F(MainWindowTest, TheReviewListsWhatIsMissingAndGoesToTheQuestion) {
         const Review review = reviewAnswers(window->interview());
         EXPECT_EQ(lastBox(prompts), "YesNo|Unanswered Questions|" + review.reportQuestion());
         EXPECT_EQ(prompts.boxes.size(), 1);
-        EXPECT_TRUE(QFileInfo::exists(clientFolder() + "/Location.YRN"));
-        EXPECT_FALSE(QFileInfo::exists(reportPath()));
-        EXPECT_TRUE(opener.opened.isEmpty());
+        EXPECT_TRUE(QFileInfo::exists(clientFolder() + "/Location.YRN") &&
+                    !QFileInfo::exists(reportPath()) && opener.opened.isEmpty());
         EXPECT_EQ(exits, 0);
         EXPECT_EQ(locator().text("txtLastName"), "Doe");
         EXPECT_TRUE(window->reviewDock()->isVisible());
@@ -473,12 +468,6 @@ class ClientSearchTest : public ::testing::Test {
         const utimbuf times{when.toSecsSinceEpoch(), when.toSecsSinceEpoch()};
         ASSERT_EQ(::utime(QFile::encodeName(folder.filePath(name)).constData(), &times), 0);
     }
-    QStringList find(const QString& query) const {
-        QStringList names;
-        for (const ClientMatch& match : index.find(query))
-            names << match.name;
-        return names;
-    }
     // The names of the folder list's top-level rows, top to bottom.
     static QStringList topRows(const QTreeView* tree) {
         QStringList names;
@@ -507,8 +496,12 @@ TEST_F(ClientSearchTest, FindsNamesAndDatesWithoutCaseOrAccentsNewestFirstInTheI
         {"11/30", {"SmithJohn11-30-2003"}},
         {"1/30/2003", {}},
         {"5/7/2002", {}}};
-    for (const auto& [query, names] : cases)
-        EXPECT_EQ(find(query), names) << query.toStdString();
+    for (const auto& [query, names] : cases) {
+        QStringList found;
+        for (const ClientMatch& match : index.find(query))
+            found << match.name;
+        EXPECT_EQ(found, names) << query.toStdString();
+    }
     const ClientMatch match = index.find("doe").value(0);
     EXPECT_EQ(match.path, folder.filePath("DoeJaneQ05-07-2001"));
     EXPECT_LT(std::abs(match.time.daysTo(QDateTime::currentDateTime()) - 3), 2);

@@ -86,13 +86,6 @@ class PaneViewTest : public ::testing::Test {
             if (label->text() == text) return label;
         return nullptr;
     }
-    // Shows the pane in an active window, so that focus events are real.
-    void showActive() {
-        pane->show();
-        pane->Start();
-        QApplication::setActiveWindow(pane.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(pane.get()));
-    }
     static void settle() { QApplication::processEvents(); }
     RecordingPrompts prompts;
     Interview interview;
@@ -138,7 +131,11 @@ TEST_F(PaneViewTest, RendersEveryBlockKeepsWidgetsAndModelInStepAndShowsColoursF
     EXPECT_EQ(widget<QCheckBox>("chkSkip")->text(), "Skip page 1");
     EXPECT_EQ(widget<QGroupBox>("fmeWork")->title(), "Work");
     EXPECT_EQ(pane->button("cmdBackV(0)"), nullptr);
-    showActive();
+    // The pane in an active window, so that focus events are real.
+    pane->show();
+    pane->Start();
+    QApplication::setActiveWindow(pane.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(pane.get()));
     auto* name = widget<QLineEdit>("txtName");
     EXPECT_TRUE(QTest::qWaitFor([&] { return name->hasFocus(); }));
     QTest::mouseClick(name, Qt::LeftButton);
