@@ -522,43 +522,37 @@ QStringList insurance(const QString& answers, bool open = true) {
                    (open ? "" : " (off) [n/a]");
     return out;
 }
-QStringList answering(const QString& answers) {
-    QStringList steps;
-    for (const QString& step : insurance(answers))
-        if (!step.endsWith("-1")) steps << step;
-    return steps;
-}
 
 struct MedicalRules : ::testing::Test, Client<MedicalSection> {};
 
 TEST_F(MedicalRules, ACountTypedThroughZeroKeepsTheLastHospitalization) {
     const QString last = "cboLastHospitalized=more than 3 years ago";
-    play(*this, {{{"txtHospitalized=2", "cboLastHospitalized=4", "txtHospitalized:=20",
-                   "txtHospitalized:=0"},
-                  {last + " (off) [n/a]"}},
-                 {{"txtHospitalized:=30"}, {last}},
-                 {{"txtHospitalized=30"}, {"txtHospitalized=", last}},  // refused
-                 {{"txtHospitalized=15", "txtHospitalized=", "txtHospitalized:=x"}, {last}},
-                 {{"txtHospitalized=00", "reload"}, {"cboLastHospitalized= (off) [n/a]"}},
-                 // A count past 32 bits (a file may hold one) is no 0.
-                 {{"txtHospitalized:=4294967296"}, {"cboLastHospitalized="}},
-                 // Answers typed but not left are final when saved.
-                 {answering("11----") << "txtInsurance=6"
-                                      << "txtInsurance:=0"
-                                      << "reload",
-                  insurance("------", false)},
-                 // The kinds of insurance are emptied only when the months cross zero.
-                 {QStringList{"reset"} + answering("1001-1") << "txtInsurance=6"
-                                                             << "txtInsurance=5",
-                  insurance("1001-1")},
-                 {{"txtInsurance=", "reload", "txtInsurance=12"}, insurance("1001-1")},
-                 {{"txtInsurance=", "txtInsurance=0"}, insurance("------", false)},
-                 {{"txtInsurance=13"}, insurance("------", false) << "txtInsurance="},
-                 // Only its own row opens "Specify".
-                 {{"txtOtherHI=plan", "optHealthInsurance(0)=0", "optHealthInsurance(4)=0"},
-                  {"txtOtherHI=plan"}},
-                 // A new client has no months settled: months open the kinds as they stand.
-                 {{"reset", "optHealthInsurance(1)=1", "txtInsurance=6"}, insurance("-1----")}});
+    play(*this,
+         {{{"txtHospitalized=2", "cboLastHospitalized=4", "txtHospitalized:=20",
+            "txtHospitalized:=0"},
+           {last + " (off) [n/a]"}},
+          {{"txtHospitalized:=30"}, {last}},
+          {{"txtHospitalized=30"}, {"txtHospitalized=", last}},  // refused
+          {{"txtHospitalized=15", "txtHospitalized=", "txtHospitalized:=x"}, {last}},
+          {{"txtHospitalized=00", "reload"}, {"cboLastHospitalized= (off) [n/a]"}},
+          // A count past 32 bits (a file may hold one) is no 0.
+          {{"txtHospitalized:=4294967296"}, {"cboLastHospitalized="}},
+          // Answers typed but not left are final when saved.
+          {steps("optHealthInsurance(0)=1;optHealthInsurance(1)=1;txtInsurance=6;"
+                 "txtInsurance:=0;reload"),
+           insurance("------", false)},
+          // The kinds of insurance are emptied only when the months cross zero.
+          {steps("reset;optHealthInsurance(0)=1;optHealthInsurance(1)=0;optHealthInsurance(2)=0;"
+                 "optHealthInsurance(3)=1;optHealthInsurance(5)=1;txtInsurance=6;txtInsurance=5"),
+           insurance("1001-1")},
+          {{"txtInsurance=", "reload", "txtInsurance=12"}, insurance("1001-1")},
+          {{"txtInsurance=", "txtInsurance=0"}, insurance("------", false)},
+          {{"txtInsurance=13"}, insurance("------", false) << "txtInsurance="},
+          // Only its own row opens "Specify".
+          {{"txtOtherHI=plan", "optHealthInsurance(0)=0", "optHealthInsurance(4)=0"},
+           {"txtOtherHI=plan"}},
+          // A new client has no months settled: months open the kinds as they stand.
+          {{"reset", "optHealthInsurance(1)=1", "txtInsurance=6"}, insurance("-1----")}});
 }
 
 // --- The education and employment pane ---
