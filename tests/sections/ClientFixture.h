@@ -60,7 +60,6 @@ inline void answer(Interview& interview, Section& pane, const QString& steps) {
         answer(*s, {other ? step.mid(step.indexOf('.') + 1) : step});
     }
 }
-// Steps as one text, separated by ';'.
 inline QStringList steps(const char* text) {
     return QString::fromUtf8(text).split(';');
 }
@@ -91,7 +90,6 @@ struct Client {
         interview->EndLoading();
         return result;
     }
-    // Types a text and leaves the box.
     void type(const QString& id, const QString& text) { typeAndLeave(pane, id, text); }
     // The readers replay the rules: saved and read into a fresh client, the pane
     // must come back as the clicks built it, quietly (no box, no focus request).

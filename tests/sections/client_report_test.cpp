@@ -21,9 +21,8 @@ struct Row {
 QString read(const RecordingReport& r, const QString& fields) {
     if (fields == "*") return r.fields().join(' ');
     QStringList out;
-    for (const QString& f : fields.split('|')) {
+    for (const QString& f : fields.split('|'))
         out << (f.endsWith('#') ? QString::number(r.all(f.chopped(1)).size()) : r.value(f));
-    }
     return out.join('|');
 }
 
@@ -426,6 +425,13 @@ TEST(ClientReport, AFullClientFillsEveryPlaceholderOfTheTemplateInItsOrder) {
         if (!expected.contains(field) && !kNameFields.contains(field)) expected << field;
     }
     EXPECT_EQ(filled, expected) << "all but the name and pronoun fields, in the template's order";
+    // The child chart's rows follow one another in the place of one marker.
+    QMap<QString, int> calls;
+    for (const QString& field : recorder.fields())
+        ++calls[field];
+    for (auto it = calls.cbegin(); it != calls.cend(); ++it)
+        EXPECT_TRUE(it.key() == "ChildChart" || it.value() == shippedMarkers(it.key()))
+            << qPrintable(it.key()) << " filled " << it.value() << " times";
     // What each field reads, line by line as in full_client.txt (field="value", line
     // breaks written \r and \n).
     QStringList values;
@@ -444,7 +450,6 @@ TEST(ClientReport, AFullClientFillsEveryPlaceholderOfTheTemplateInItsOrder) {
     RtfDocument saved;
     ASSERT_TRUE(saved.load(report.clientReportPath()));
     const QString text = saved.visibleText();
-    EXPECT_TRUE(reportMatchesTemplate(interview->sections(), text));
     EXPECT_TRUE(markersIn(text).isEmpty()) << qPrintable(markersIn(text).join(' '));
     EXPECT_EQ(readFile(program.filePath("ClientReports/DoeJaneQ05-07-2001.RTF")),
               readFile(report.clientReportPath()));

@@ -33,7 +33,6 @@ void answerAll(Interview& interview, int generation) {
     nameClient(*interview.section("ctlLocatorInformation"));
 }
 
-// The bytes of each section file in a client folder.
 QMap<QString, QByteArray> sectionFiles(const QString& folder) {
     QMap<QString, QByteArray> files;
     for (const QString& name : QDir(folder).entryList(QDir::Files))
