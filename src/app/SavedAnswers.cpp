@@ -6,7 +6,7 @@
 namespace yrn {
 
 SavedAnswers::SavedAnswers(Interview& interview, ClientFolder& clients)
-    : interview_(interview), clients_(clients), files_(filesOf(interview)) {
+    : interview_(interview), clients_(clients), files_(RecoveryCopy::filesOf(interview)) {
     observer_ = clients_.observe([this](ClientFolder::Event) { rebase(); });
 }
 
@@ -14,8 +14,13 @@ SavedAnswers::~SavedAnswers() {
     clients_.unobserve(observer_);
 }
 
-SavedAnswers::Files SavedAnswers::filesOf(const Interview& interview) {
-    return RecoveryCopy::filesOf(interview);
+// The section files are the same bytes the recovery copy keeps.
+bool SavedAnswers::unsaved() const {
+    return RecoveryCopy::filesOf(interview_) != files_;
+}
+
+void SavedAnswers::rebase() {
+    files_ = RecoveryCopy::filesOf(interview_);
 }
 
 }  // namespace yrn

@@ -22,13 +22,10 @@ class SavedAnswers {
     SavedAnswers(const SavedAnswers&) = delete;
     SavedAnswers& operator=(const SavedAnswers&) = delete;
 
-    // The section files of the answers on screen, in interview order.
-    static Files filesOf(const Interview& interview);
-
-    bool unsaved() const { return filesOf(interview_) != files_; }
+    bool unsaved() const;
     bool differ(const Files& files) const { return files != files_; }
     // Takes the answers on screen as the saved ones.
-    void rebase() { files_ = filesOf(interview_); }
+    void rebase();
 
   private:
     Interview& interview_;
