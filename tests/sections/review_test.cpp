@@ -113,9 +113,11 @@ const QString kNeverHospitalized =
 const std::vector<std::vector<Step>> kContradictions{
     // Drug treatments above the treatments they are part of.
     {{"ctlDrugs", "optAlcTreat=1;txtOutpatientL=1;txtOutpatientPY=2;txtAlcAbuseL=2;txtDetoxL=3;"
-                  "txtAlcAbusePY=1;txtDetoxPY=1",
+                  "txtAlcAbusePY=3;txtDetoxPY=1",
       {"ctlDrugs|txtOutpatientPY|5|2 outpatient treatments for alcohol abuse in the past year, "
        "but 1 in the lifetime.",
+       "ctlDrugs|txtAlcAbusePY|5|3 residential or inpatient treatments for alcohol abuse in the "
+       "past year, but 2 in the lifetime.",
        "ctlDrugs|txtDetoxL|5|3 detox-only treatments for alcohol abuse in the lifetime, but 2 "
        "residential or inpatient ones."}}},
     // Outpatient days in the last 30 days with no outpatient treatment ever.

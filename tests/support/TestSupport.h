@@ -126,15 +126,16 @@ inline ::testing::AssertionResult shows(const Section& s, const QStringList& exp
     return ::testing::AssertionFailure() << qPrintable(wrong.join('\n'));
 }
 
-// What a person sees of a pane, one line per field, frame and label: every value,
+// What a person sees of a pane, one line per field, frame and label: every value, list,
 // enabled state and colour (frames and labels in name order, the same in every process).
 inline QStringList stateOf(const Section& s) {
     QStringList out;
     for (const QString& id : s.fieldOrder()) {
         const Field& f = s.field(id);
-        out << QString::asprintf("%s '%s' %d %d %d enabled=%d bg=%d", qUtf8Printable(id),
+        out << QString::asprintf("%s '%s' %d %d %d enabled=%d bg=%d %s", qUtf8Printable(id),
                                  qUtf8Printable(f.text), f.choice, f.position, int(f.check),
-                                 int(f.enabled), int(f.background));
+                                 int(f.enabled), int(f.background),
+                                 qUtf8Printable(f.items.join('|')));
     }
     QStringList frames = s.frameIds(), labels = s.labelIds();
     frames.sort();

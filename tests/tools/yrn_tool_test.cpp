@@ -129,7 +129,7 @@ TEST(YrnToolTest, ReportExportsFailuresAndTheCheckOnOneProgramFolder) {
         "a -o x -o y|report a -o x --verbose|export|export a b|export a -o x|"
         "export-csv|export-csv folder|export-csv folder -o|export-csv a b -o x|"
         "export-csv a -o x -o y|export-csv a -o x --verbose|export-sqlite a -o "
-        "-|export-sqlite -o x|check|check --json|check --jason folder";
+        "-|export-sqlite -o x|export -q|check|check --json|check --jason folder";
     for (const QString& line : wrongArguments.split('|')) {
         const ToolRun wrong = run(line.split(' ', Qt::SkipEmptyParts));
         EXPECT_EQ(wrong.exitCode, 2) << line.toStdString();
@@ -298,6 +298,7 @@ TEST(YrnToolTest, ReportExportsFailuresAndTheCheckOnOneProgramFolder) {
         {report + QStringList{link}, "Report Save Error: ", link + "\" is "},
         {report + QStringList{toStdout}, "Report Save Error: ", toStdout + "\" is "},
         {{"export", client}, "", "standard output", "/dev/full"},
+        {{"export-csv", program, "-o", "-"}, "", "stdout", "/dev/full"},
         {{"export-csv", dir.filePath("gone"), "-o", csv}, "", "gone"},
         {{"export-csv", program, "-o", program}, cannot + program},
         {{"export-sqlite", program, "-o", program}, cannot + program},
