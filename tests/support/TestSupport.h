@@ -113,13 +113,16 @@ inline QString shown(const Field& f) {
     return f.kind == FieldKind::Check ? QString::number(static_cast<int>(f.check)) : f.text;
 }
 
-// Each "id=value" is what the field shows; " (off)" ends it when the field is
-// not usable.
-inline ::testing::AssertionResult shows(const Section& s, const QStringList& expected) {
+// Each "id=value" is what the field shows; " (off)" follows for a field that cannot
+// be answered and, where asked, " [n/a]" for one painted as not applying.
+inline ::testing::AssertionResult shows(const Section& s, const QStringList& expected,
+                                        bool painted = false) {
     QStringList wrong;
     for (const QString& e : expected) {
         const QString id = e.section('=', 0, 0);
-        const QString got = id + '=' + shown(s.field(id)) + (s.usable(id) ? "" : " (off)");
+        const Field& f = s.field(id);
+        const QString got = id + '=' + shown(f) + (s.usable(id) ? "" : " (off)") +
+                            (painted && f.background == Background::NotApplicable ? " [n/a]" : "");
         if (got != e) wrong << got + " instead of " + e;
     }
     if (wrong.isEmpty()) return ::testing::AssertionSuccess();
