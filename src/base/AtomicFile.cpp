@@ -11,6 +11,7 @@
 #include <QRandomGenerator>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 
 namespace yrn {
 
@@ -260,7 +261,7 @@ bool makePrivateFolder(const QString& path, QString* error) {
     return true;
 }
 
-void removeTemporaryFiles(const QString& folder) {
+void removeTemporaryFiles(const QString& folder, int minimumAgeSeconds) {
     const int fd = openFolder(folder, FolderLinks::Refuse);
     if (fd < 0) return;
     DIR* entries = ::fdopendir(fd);  // owns fd from here on
@@ -273,7 +274,8 @@ void removeTemporaryFiles(const QString& folder) {
         if (std::strncmp(entry->d_name, kTemporaryPrefix, prefix) != 0) continue;
         struct stat st {};
         if (::fstatat(fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-            (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)))
+            (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)) &&
+            ::time(nullptr) - st.st_mtime >= minimumAgeSeconds)
             ::unlinkat(fd, entry->d_name, 0);
     }
     ::closedir(entries);

@@ -50,8 +50,13 @@ bool renameInFolder(const QString& folder, const QList<std::pair<QString, QStrin
 // files does.
 inline constexpr char kTemporaryPrefix[] = ".yrn-tmp-";
 // Removes the temporary files that writes killed before their rename left in a
-// folder (never following a link).
-void removeTemporaryFiles(const QString& folder);
+// folder (never following a link). Only those older than minimumAgeSeconds go: in a
+// folder that other programs write into, a young one may be theirs, still being
+// written.
+void removeTemporaryFiles(const QString& folder, int minimumAgeSeconds = 0);
+// No write takes this long: a temporary file older than this was left by one that
+// was killed.
+inline constexpr int kAbandonedAfterSeconds = 600;
 
 enum class ReadOutcome {
     Read,

@@ -1,7 +1,10 @@
 #include "records/ClientFolder.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QRandomGenerator>
 #include <algorithm>
 
 #include "base/AtomicFile.h"
@@ -16,6 +19,48 @@ namespace yrn {
 namespace {
 
 const QString kSaveError = QStringLiteral("Save Error");
+
+// A save holds this lock file in the client folder from its first file to its
+// last rename, so that two programs' saves of one client never mix. A program
+// killed while saving leaves it behind; QLockFile takes it over once the process
+// that made it is gone (on this machine) or it is older than a save ever takes.
+const QString kSaveLock = QStringLiteral(".yrn-save.lock");
+constexpr int kSaveLockStaleMs = 10 * 60 * 1000;
+
+// A save writes each section file under a staging name of its own first, then a
+// commit record naming them; only then does it rename them into place and remove
+// the record. A record found later belongs to a save killed during its renames.
+const QString kStagingPrefix = QStringLiteral(".yrn-stage-");
+const QString kCommitPrefix = QStringLiteral(".yrn-commit-");
+constexpr qsizetype kMaxCommitRecord = 64 * 1024;
+
+QString randomToken() {
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    QString token;
+    for (int i = 0; i < 12; ++i)
+        token += QLatin1Char(letters[QRandomGenerator::system()->bounded(int(sizeof letters - 1))]);
+    return token;
+}
+
+// Takes a client folder's save lock, waiting for another program's save to end. A
+// lock file that names no process (a program killed while writing it) is taken over
+// once it is a few seconds old.
+bool takeSaveLock(QLockFile& lock, const QString& path, int waitMs) {
+    lock.setStaleLockTime(kSaveLockStaleMs);
+    if (lock.tryLock(waitMs)) return true;
+    qint64 pid = 0;
+    QString host, application;
+    if (lock.error() != QLockFile::LockFailedError || lock.getLockInfo(&pid, &host, &application) ||
+        QFileInfo(path).lastModified().secsTo(QDateTime::currentDateTime()) < 5)
+        return false;
+    lock.removeStaleLockFile();
+    return lock.tryLock(0);
+}
+
+// The folder's entries whose names start with prefix (links too, never followed).
+QStringList entriesStartingWith(const QString& folder, const QString& prefix) {
+    return QDir(folder).entryList({prefix + '*'}, QDir::Files | QDir::Hidden | QDir::System);
+}
 
 }  // namespace
 
@@ -95,43 +140,114 @@ ClientFolder::SaveOutcome ClientFolder::SaveClientYRN() {
     return outcome;
 }
 
-// Every section writes its file under a temporary name first; only when all of
-// them are on disk are they renamed into place, one after another, so that a
-// failure or a kill leaves no folder holding files of two saves (but for the
-// instant of the renames). When a section fails, every section keeps its older file.
+bool ClientFolder::isSectionFileName(const QString& name) const {
+    for (const Section* section : interview_.sections())
+        if (section->info().fileName == name) return true;
+    return false;
+}
+
+// Under the save lock no other save is running: a commit record is a save killed
+// while renaming (its staged files that are still there are renamed into place),
+// and staged files without a record are a save killed before it was complete
+// (they are removed, and the files it would have replaced stay), and so are the
+// temporary files of writes that were killed.
+void ClientFolder::finishInterruptedSaves(const QString& folder) const {
+    const QDir dir(folder);
+    for (const QString& record : entriesStartingWith(folder, kCommitPrefix)) {
+        QByteArray bytes;
+        QList<std::pair<QString, QString>> renames;
+        if (!QFileInfo(dir.filePath(record)).isSymLink() &&
+            readFileLimited(dir.filePath(record), kMaxCommitRecord, bytes) == ReadOutcome::Read) {
+            for (const QByteArray& line : bytes.split('\n')) {
+                const QList<QByteArray> names = line.split('\t');
+                if (names.size() != 2) continue;
+                const QString from = QFile::decodeName(names.at(0));
+                const QString to = QFile::decodeName(names.at(1));
+                const QFileInfo staged(dir.filePath(from));
+                if (from.startsWith(kStagingPrefix) && !from.contains('/') &&
+                    isSectionFileName(to) && staged.isFile() && !staged.isSymLink())
+                    renames.append({from, to});
+            }
+        }
+        renameInFolder(folder, renames);
+        QFile::remove(dir.filePath(record));
+    }
+    for (const QString& staged : entriesStartingWith(folder, kStagingPrefix))
+        QFile::remove(dir.filePath(staged));
+    removeTemporaryFiles(folder);
+}
+
+// Every section writes its file under a staging name of this save first; only when
+// all of them are on disk does a commit record name them, and they are renamed into
+// place, one after another. A failure before the record leaves every section's
+// older file; a kill after it is finished by the next open or save (see
+// finishInterruptedSaves), so a folder never holds files of two saves.
 void ClientFolder::saveSections(SaveOutcome& outcome) {
     const QDir folder(outcome.folder);
-    removeTemporaryFiles(outcome.folder);
+    Prompts& prompts = interview_.prompts();
+    QLockFile lock(folder.filePath(kSaveLock));
+    if (!takeSaveLock(lock, folder.filePath(kSaveLock), saveLockWaitMs)) {
+        outcome.notSaved << QFileInfo(outcome.folder).fileName();
+        prompts.information(kSaveError,
+                            "Another program is saving into \"" +
+                                QDir::toNativeSeparators(outcome.folder) +
+                                "\" at this moment, or its save lock \"" + kSaveLock +
+                                "\" cannot be made there.\r\nNothing was saved; the answers are "
+                                "still on screen. Please save again in a moment.");
+        return;
+    }
+    finishInterruptedSaves(outcome.folder);
+    if (saveStep) saveStep(SaveStep::Locked);
+    const QString token = randomToken();
     QStringList reasons;
-    QList<std::pair<QString, QString>> staged;  // temporary name, section file name
+    QList<std::pair<QString, QString>> staged;  // staging name, section file name
     for (Section* section : interview_.sections()) {
         const QString file = section->info().fileName;
-        const QString temporary = kTemporaryPrefix + file;
+        const QString staging = kStagingPrefix + token + '-' + file;
         if (const QString refusal = replaceRefusal(folder.filePath(file), FolderLinks::Refuse);
             !refusal.isEmpty()) {
             outcome.notSaved << file;
             reasons << refusal;
-        } else if (!section->SaveYRN(folder.filePath(temporary))) {
+        } else if (!section->SaveYRN(folder.filePath(staging))) {
             outcome.notSaved << file;
-        } else if (QFileInfo::exists(folder.filePath(temporary))) {
-            staged.append({temporary, file});  // a section without a file layout writes none
+        } else if (QFileInfo::exists(folder.filePath(staging))) {
+            staged.append({staging, file});  // a section without a file layout writes none
         }
     }
-    const bool replacing = outcome.notSaved.isEmpty();
-    if (replacing) renameInFolder(outcome.folder, staged, &outcome.notSaved);
-    removeTemporaryFiles(outcome.folder);
+    bool committed = false;
+    if (outcome.notSaved.isEmpty()) {
+        if (saveStep) saveStep(SaveStep::Staged);
+        QByteArray record;
+        for (const auto& [from, to] : std::as_const(staged))
+            record += QFile::encodeName(from) + '\t' + QFile::encodeName(to) + '\n';
+        QString why;
+        committed = writeFileAtomically(folder.filePath(kCommitPrefix + token), record, &why,
+                                        FolderLinks::Refuse);
+        if (!committed) {
+            outcome.notSaved << QFileInfo(outcome.folder).fileName();
+            reasons << why;
+        }
+    }
+    if (committed) {
+        if (saveStep) saveStep(SaveStep::Committed);
+        renameInFolder(outcome.folder, staged, &outcome.notSaved);
+        QFile::remove(folder.filePath(kCommitPrefix + token));
+    }
+    for (const auto& names : std::as_const(staged))
+        QFile::remove(folder.filePath(names.first));
+    lock.unlock();
     if (outcome.notSaved.isEmpty()) {
         outcome.allWritten = true;
         return;
     }
-    interview_.prompts().information(
-        kSaveError, "These section files could not be saved in \"" +
-                        QDir::toNativeSeparators(outcome.folder) +
-                        "\": " + outcome.notSaved.join(QStringLiteral(", ")) + ".\r\n" +
-                        (reasons.isEmpty() ? QString() : reasons.join(' ') + "\r\n") +
-                        (replacing ? QStringLiteral("The other section files were saved. ")
-                                   : QStringLiteral("No section file was replaced. ")) +
-                        "The answers are still on screen; please save again.");
+    prompts.information(kSaveError,
+                        "These section files could not be saved in \"" +
+                            QDir::toNativeSeparators(outcome.folder) +
+                            "\": " + outcome.notSaved.join(QStringLiteral(", ")) + ".\r\n" +
+                            (reasons.isEmpty() ? QString() : reasons.join(' ') + "\r\n") +
+                            (committed ? QStringLiteral("The other section files were saved. ")
+                                       : QStringLiteral("No section file was replaced. ")) +
+                            "The answers are still on screen; please save again.");
 }
 
 QList<ClientFolder::SectionFile> ClientFolder::sectionFiles(const QString& folder) const {
@@ -160,6 +276,16 @@ QList<ClientFolder::SectionFile> ClientFolder::sectionFiles(const QString& folde
 ClientFolder::OpenOutcome ClientFolder::openClient(const QString& folder) {
     OpenOutcome outcome;
     Prompts& prompts = interview_.prompts();
+    // A save of this folder that was killed is finished or undone before it is read,
+    // and one still renaming is waited for. A folder that cannot be written is read
+    // as it is.
+    if ((!entriesStartingWith(folder, kCommitPrefix).isEmpty() ||
+         !entriesStartingWith(folder, kStagingPrefix).isEmpty()) &&
+        QFileInfo(folder).isWritable()) {
+        const QString path = QDir(folder).filePath(kSaveLock);
+        QLockFile lock(path);
+        if (takeSaveLock(lock, path, saveLockWaitMs)) finishInterruptedSaves(folder);
+    }
     const QList<SectionFile> files = sectionFiles(folder);
     if (files.isEmpty()) {
         prompts.critical(QStringLiteral("Invalid directory"),

@@ -40,7 +40,8 @@ class ClientFolder {
     // name or date gives the "Save Error" notice of a missing name; an unsafe
     // folder name, a folder that cannot be made or is a link, and a file that
     // cannot be written or is a link give a "Save Error" box naming what was not
-    // saved and why. The files are replaced together or not at all.
+    // saved and why. The files are replaced together or not at all, also when two
+    // programs save the same client at once or the program is killed while saving.
     SaveOutcome SaveClientYRN();
 
     // The client folder of the client on screen: programFolder/YRNDirectory.
@@ -64,12 +65,23 @@ class ClientFolder {
     };
     // Opens a client folder: looks for section files first (none: "Invalid
     // directory", and the client on screen stays untouched); then resets for a new
-    // client and reads each file with the client-loading flag set. After files
+    // client and reads each file with the client-loading flag set (a save that was
+    // killed is finished or undone first, so the files are all of one save). After files
     // that loaded incompletely one information box names them.
     OpenOutcome openClient(const QString& folder);
 
+    // The steps of a save, told to saveStep as each is done (tests pause a save
+    // there to let another program in between).
+    enum class SaveStep { Locked, Staged, Committed };
+    std::function<void(SaveStep)> saveStep;
+    // How long a save or an open waits for another program's save of the same
+    // client folder to end.
+    int saveLockWaitMs = 10000;
+
   private:
     void saveSections(SaveOutcome& outcome);
+    void finishInterruptedSaves(const QString& folder) const;
+    bool isSectionFileName(const QString& name) const;
     void tell(Event event) const;
 
     Interview& interview_;

@@ -93,7 +93,8 @@ bool ReportAssembly::SaveReport() {
     const QString shared = programFolder_ + "/" + kSharedFolder;
     QString why;
     const bool sharedFolder = makePrivateFolder(shared, &why);
-    if (sharedFolder) removeTemporaryFiles(shared);  // left by a report save that was killed
+    // Left by a report save that was killed; a young one may be another program's.
+    if (sharedFolder) removeTemporaryFiles(shared, kAbandonedAfterSeconds);
     if (!sharedFolder || !writeFileAtomically(sharedReportPath(), rtf, &why, FolderLinks::Refuse)) {
         interview_.prompts().information(
             "Report Copy Not Saved",

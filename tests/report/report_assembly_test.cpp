@@ -4,6 +4,7 @@
 #include <QTest>
 #include <functional>
 
+#include "base/AtomicFile.h"
 #include "interview/ProgramError.h"
 #include "report/Phrases.h"
 #include "support/ProgramFolder.h"
@@ -142,14 +143,21 @@ TEST_F(ReportAssemblyTest, GenerateReportFillsAndSavesBothCopiesButNothingCutSho
     EXPECT_EQ(QFile::permissions(dir + "/ClientReports") & (QFile::ReadOther | QFile::ExeOther),
               QFileDevice::Permissions());
     // A second report of the same client replaces both files; a copy a killed
-    // report save left is removed.
-    writeFile(dir + "/ClientReports/.yrn-tmp-Ab12", "half");
+    // report save left long ago is removed, a young one (another program's) stays.
+    const QString killed = dir + "/ClientReports/.yrn-tmp-Ab12";
+    writeFile(killed, "half");
+    writeFile(dir + "/ClientReports/.yrn-tmp-Cd34", "being written");
+    QFile old(killed);
+    ASSERT_TRUE(old.open(QIODevice::ReadWrite) &&
+                old.setFileTime(QDateTime::currentDateTime().addSecs(-kAbandonedAfterSeconds),
+                                QFileDevice::FileModificationTime));
     identity.first = "Janet";
     ASSERT_TRUE(report.GenerateReport());
     EXPECT_TRUE(report.document().visibleText().contains("Janet Janet"));
     EXPECT_EQ(readFile(clientCopy()) + readFile(sharedCopy()),
               report.document().toRtf().repeated(2));
-    EXPECT_EQ(QDir(dir + "/ClientReports").entryList(QDir::Files | QDir::Hidden).size(), 1);
+    EXPECT_EQ(QDir(dir + "/ClientReports").entryList(QDir::Files | QDir::Hidden).size(), 2);
+    EXPECT_FALSE(QFile::exists(killed));
     EXPECT_EQ(QDir(dir + "/" + identity.folder).entryList(QDir::Files).size(), 1);
     // CheckDocs loads the saved report, which is then not saved again.
     const QByteArray before = readFile(clientCopy());

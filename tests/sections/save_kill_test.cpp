@@ -1,7 +1,7 @@
-// A save killed at random moments: a child process saves a whole client again and
-// again, alternating two sets of answers, and is killed 200 times. After every
-// kill each section file is whole, the old one or the new one, never missing or
-// damaged; and the folder still opens without a complaint.
+// Saves of one client that meet: a child process saves a whole client again and
+// again, alternating two sets of answers, and is killed 500 times; after every kill
+// the next open finds all eight section files of one save, never a mix, and opens
+// without a complaint. And two programs saving the same client at the same moment.
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -70,7 +70,7 @@ TEST(SaveKill, EverySectionFileIsWholeAfterAKillAtAnyMoment) {
     const auto longestDelay = std::min<qint64>(3 * saveMicros, 120000);
     QRandomGenerator random(20260806);
     QStringList damage;
-    for (int round = 0; round < 200 && damage.isEmpty(); ++round) {
+    for (int round = 0; round < 500 && damage.isEmpty(); ++round) {
         std::fflush(nullptr);
         const pid_t child = fork();
         ASSERT_GE(child, 0);
@@ -86,23 +86,59 @@ TEST(SaveKill, EverySectionFileIsWholeAfterAKillAtAnyMoment) {
         waitpid(child, &status, 0);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child ended by itself";
 
-        for (auto it = first.cbegin(); it != first.cend(); ++it) {
-            const QByteArray bytes = readFile(client + '/' + it.key());
-            if (bytes != it.value() && bytes != second.value(it.key()))
-                damage << QString("round %1: %2 (%3 bytes)")
-                              .arg(round)
-                              .arg(it.key())
-                              .arg(bytes.size());
+        prompts.clear();
+        EXPECT_TRUE(folder.openClient(client).found);
+        EXPECT_TRUE(prompts.boxes.isEmpty()) << qPrintable(lastBox(prompts));
+        const QMap<QString, QByteArray> files = sectionFiles(client);
+        if (files != first && files != second) {
+            QStringList mixed;
+            for (auto it = files.cbegin(); it != files.cend(); ++it)
+                mixed << it.key() + (it.value() == first.value(it.key()) ? " 1" : " 2");
+            damage << QString("round %1: %2").arg(round).arg(mixed.join(", "));
         }
     }
     EXPECT_TRUE(damage.isEmpty()) << qPrintable(damage.join('\n'));
-
-    // The folder opens without a complaint, and the next save tidies up.
-    prompts.clear();
-    EXPECT_TRUE(folder.openClient(client).found);
-    EXPECT_TRUE(prompts.boxes.isEmpty()) << qPrintable(lastBox(prompts));
+    // The next save leaves nothing of the killed ones but its own files.
     EXPECT_TRUE(folder.SaveClientYRN().allWritten);
     EXPECT_EQ(QDir(client).entryList(QDir::Files | QDir::Hidden).size(), first.size());
+}
+
+// A second program saves the same client while the first is between its steps: it
+// waits, and is told the truth when the first holds on too long; each save's
+// outcome says what the folder holds.
+TEST(SaveKill, TwoProgramsSavingOneClientNeverMixTheirFiles) {
+    RecordingPrompts promptsA, promptsB;
+    auto a = makeInterview(promptsA), b = makeInterview(promptsB);
+    QTemporaryDir program;
+    ClientFolder folderA(*a, program.path()), folderB(*b, program.path());
+    answerAll(*a, 1);
+    answerAll(*b, 2);
+    const QString client = folderA.clientFolderPath();
+    const auto holds = [&](int generation) {
+        const QString mark = 'g' + QString::number(generation) + "\r\n";
+        for (const QByteArray& bytes : sectionFiles(client))
+            if (!bytes.contains(mark.toLatin1())) return false;
+        return sectionFiles(client).size() == sectionFileNames().size();
+    };
+    folderB.saveLockWaitMs = 200;
+    promptsA.clear();
+    for (const auto step : {ClientFolder::SaveStep::Locked, ClientFolder::SaveStep::Staged,
+                            ClientFolder::SaveStep::Committed}) {
+        bool met = false;
+        folderA.saveStep = [&](ClientFolder::SaveStep at) {
+            if (at != step) return;
+            met = true;
+            EXPECT_FALSE(folderB.SaveClientYRN().allWritten);
+            EXPECT_TRUE(lastBox(promptsB).contains("Another program is saving into"));
+        };
+        EXPECT_TRUE(folderA.SaveClientYRN().allWritten && met);
+        EXPECT_TRUE(holds(1));
+        // B saves again when A is done, and its answers are what the folder holds.
+        EXPECT_TRUE(folderB.SaveClientYRN().allWritten);
+        EXPECT_TRUE(holds(2));
+    }
+    EXPECT_TRUE(promptsA.boxes.isEmpty()) << qPrintable(lastBox(promptsA));
+    EXPECT_EQ(QDir(client).entryList(QDir::Files | QDir::Hidden).size(), sectionFileNames().size());
 }
 
 }  // namespace
