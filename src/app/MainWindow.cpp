@@ -117,6 +117,9 @@ class MainWindow::RoutingPrompts : public Prompts {
     SaveChoice saveChoice(const QString& title, const QString& text) override {
         return outer_.saveChoice(title, text);
     }
+    int choice(const QString& title, const QString& text, const QStringList& buttons) override {
+        return outer_.choice(title, text, buttons);
+    }
     void focus(const QString& module, const QString& fieldId) override {
         window_.focusField(module, fieldId);
         outer_.focus(module, fieldId);
@@ -555,8 +558,28 @@ void MainWindow::saveClient() {
     run(QStringLiteral("frmMain.mnuSaveClient_Click"), [this] { saveWithReport(); });
 }
 
-bool MainWindow::saveWithReport() {
+// A save the interviewer turned into opening what another program saved keeps the
+// answers on screen in a recovery copy of their own first (offered at the next
+// start); without one nothing is opened.
+ClientFolder::SaveOutcome MainWindow::saveClientFolder() {
     const ClientFolder::SaveOutcome outcome = clientFolder_->SaveClientYRN();
+    if (!outcome.openTheirs) return outcome;
+    if (!recovery_ || !recovery_->setAside()) {
+        prompts_->information(
+            QStringLiteral("Client Not Opened"),
+            QStringLiteral("The answers on screen could not be kept in a recovery copy, so the "
+                           "answers saved by the other program were not opened.\r\nThe answers "
+                           "on screen are unchanged."));
+        return outcome;
+    }
+    if (DrugCommentDialogModel* comment = drugComment()) comment->CancelButton();
+    if (clientFolder_->openClient(outcome.folder).found) showLocator();
+    setBusy(false);
+    return outcome;
+}
+
+bool MainWindow::saveWithReport() {
+    const ClientFolder::SaveOutcome outcome = saveClientFolder();
     if (!interview_->identity().CheckSaveValues()) {
         showLocator();  // so that the name or date can be filled in
         return false;
@@ -611,7 +634,7 @@ void MainWindow::view(int item) {
     run(QStringLiteral("frmMain.mnuViewSub_Click"), [this, item] {
         HideControls();
         if (item == kViewReport) {
-            const ClientFolder::SaveOutcome outcome = clientFolder_->SaveClientYRN();
+            const ClientFolder::SaveOutcome outcome = saveClientFolder();
             showLocator();
             if (!interview_->identity().CheckSaveValues()) {
                 prompts_->information(
@@ -701,7 +724,7 @@ void MainWindow::reportNotOpened(int code, const QString& path) {
 // comes, so that the interviewer can mend the cause and press the button again.
 
 bool MainWindow::closingSave() {
-    const ClientFolder::SaveOutcome outcome = clientFolder_->SaveClientYRN();
+    const ClientFolder::SaveOutcome outcome = saveClientFolder();
     if (!interview_->identity().CheckSaveValues()) {
         showLocator();
         return false;

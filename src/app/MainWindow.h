@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/PaneHost.h"
+#include "records/ClientFolder.h"
 #include "report/DocumentOpener.h"
 
 class QAction;
@@ -159,6 +160,7 @@ class MainWindow : public QMainWindow, public PaneHost {
     bool confirmExit();
     // File, Save Client: the save and the report. True when the answers are on disk.
     bool saveWithReport();
+    ClientFolder::SaveOutcome saveClientFolder();
     // Says in the status bar where the client and its report were saved.
     void announceSaved(const QString& folder, bool reportSaved);
     void refreshTitle();

@@ -228,6 +228,21 @@ void Recovery::checkpoint() {
     });
 }
 
+bool Recovery::setAside() {
+    bool kept = false;
+    guarded(interview_.prompts(), ErrorSite::module(QStringLiteral("frmMain.Recovery")), [&] {
+        const RecoveryCopy copy{
+            QDateTime::currentDateTimeUtc(), interview_.identity().WholeName().trimmed(),
+            RecoveryCopy::filesOf(interview_), placeSource_ ? placeSource_() : RecoveryPlace{}};
+        QString why;
+        const QString slot = kSlotPrefix + QUuid::createUuid().toString(QUuid::Id128);
+        kept =
+            makeFolder(&why) && writeFileAtomically(pathOf(slot, kCopySuffix), copy.encode(), &why);
+        if (!kept) writeFailed(why);
+    });
+    return kept;
+}
+
 void Recovery::discard() {
     watching_ = false;
     pending_ = false;

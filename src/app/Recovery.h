@@ -63,6 +63,10 @@ class Recovery : public QObject {
     // Writes the copy now if answers changed since the last write, or removes it
     // when they are back to the ones last saved, opened or reset.
     void checkpoint();
+    // Keeps the answers on screen in a copy of their own that no running program
+    // holds, so that the next start offers it; for answers about to be replaced
+    // by an open. False (after a box saying why) when it could not be written.
+    bool setAside();
     // The confirmed exit: the copy goes and nothing more is written.
     void discard();
 

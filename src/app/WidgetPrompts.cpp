@@ -69,6 +69,27 @@ Prompts::SaveChoice WidgetPrompts::saveChoice(const QString& title, const QStrin
     }
 }
 
+int WidgetPrompts::choice(const QString& title, const QString& text, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Warning, title, shown(text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    QList<QAbstractButton*> pressed;
+    for (qsizetype i = 0; i < buttons.size(); ++i)
+        pressed << box.addButton(buttons.at(i), i + 1 == buttons.size() ? QMessageBox::RejectRole
+                                                                        : QMessageBox::AcceptRole);
+    // Nothing is replaced by a stray Return: Cancel is the default.
+    if (!pressed.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton*>(pressed.last()));
+        box.setEscapeButton(pressed.last());
+    }
+    const bool hourglass = QGuiApplication::overrideCursor() != nullptr;
+    if (hourglass) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    box.exec();
+    if (hourglass) QGuiApplication::restoreOverrideCursor();
+    const qsizetype index = pressed.indexOf(box.clickedButton());
+    return int(index < 0 ? buttons.size() - 1 : index);
+}
+
 void WidgetPrompts::focus(const QString&, const QString&) {}
 
 void WidgetPrompts::busy(bool) {}

@@ -14,6 +14,7 @@ class WidgetPrompts : public Prompts {
     bool yesNo(const QString& title, const QString& text) override;
     bool okCancel(const QString& title, const QString& text) override;
     SaveChoice saveChoice(const QString& title, const QString& text) override;
+    int choice(const QString& title, const QString& text, const QStringList& buttons) override;
     void focus(const QString& module, const QString& fieldId) override;
     void busy(bool on) override;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace yrn {
 
@@ -24,6 +25,14 @@ class Prompts {
     enum class SaveChoice { Save, DontSave, Cancel };
     virtual SaveChoice saveChoice(const QString& /*title*/, const QString& /*text*/) {
         return SaveChoice::Cancel;
+    }
+
+    // A question with buttons of its own, the last of them Cancel (also Escape and
+    // the close control): the index of the button pressed. Where no person can
+    // answer, Cancel.
+    virtual int choice(const QString& /*title*/, const QString& /*text*/,
+                       const QStringList& buttons) {
+        return int(buttons.size()) - 1;
     }
 
     // Asks for the keyboard focus to go to a field of a section. The model only

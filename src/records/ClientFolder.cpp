@@ -1,5 +1,6 @@
 #include "records/ClientFolder.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 #include "interview/ProgramError.h"
 #include "interview/Prompts.h"
 #include "interview/Section.h"
+#include "records/FieldCodec.h"
 
 namespace yrn {
 
@@ -84,6 +86,8 @@ void ClientFolder::tell(Event event) const {
 }
 
 void ClientFolder::NewClientYRN() {
+    knownFolder_.clear();
+    known_.clear();
     interview_.BeginLoading();
     guarded(interview_.prompts(), ErrorSite::shared("NewClientYRN"), [&] {
         for (Section* section : interview_.sections())
@@ -138,6 +142,52 @@ ClientFolder::SaveOutcome ClientFolder::SaveClientYRN() {
     });
     if (outcome.allWritten) tell(Event::Saved);
     return outcome;
+}
+
+ClientFolder::FolderMarks ClientFolder::marksOf(const QString& folder) const {
+    FolderMarks marks;
+    for (const SectionFile& file : sectionFiles(folder)) {
+        FileMark& mark = marks[file.module];
+        QByteArray bytes;
+        if (readFileLimited(file.path, SectionReader::kMaxFileBytes, bytes) == ReadOutcome::Read) {
+            mark.size = bytes.size();
+            mark.hash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+        }
+        mark.modified = QFileInfo(file.path).lastModified();
+    }
+    return marks;
+}
+
+// Asks before section files are replaced that the answers on screen did not come
+// from. False when nothing is to be saved.
+bool ClientFolder::mayReplace(SaveOutcome& outcome, const FolderMarks& found) {
+    const bool known = QFileInfo(outcome.folder).canonicalFilePath() == knownFolder_;
+    if (found.isEmpty() || (known && found == known_)) return true;
+    QDateTime last;
+    for (const FileMark& mark : found)
+        last = std::max(last, mark.modified);
+    const QString name = QFileInfo(outcome.folder).fileName();
+    const QString when = last.toString(QStringLiteral("MM/dd/yyyy h:mm AP"));
+    Prompts& prompts = interview_.prompts();
+    if (!known) {
+        outcome.cancelled =
+            prompts.choice(QStringLiteral("Client Folder Exists"),
+                           "A client folder " + name + " already exists (last saved " + when +
+                               "). Replace it?",
+                           {QStringLiteral("&Replace"), QStringLiteral("Cancel")}) != 0;
+        return !outcome.cancelled;
+    }
+    const int choice = prompts.choice(
+        QStringLiteral("Client Saved Elsewhere"),
+        "The client folder " + name + " was saved by another program at " + when +
+            ", after these answers were opened or saved here.\r\nOverwrite it with the answers "
+            "on screen, or open the answers saved there? (The answers on screen are then kept "
+            "in a recovery copy.)",
+        {QStringLiteral("&Overwrite with my answers"), QStringLiteral("&Open theirs"),
+         QStringLiteral("Cancel")});
+    outcome.openTheirs = choice == 1;
+    outcome.cancelled = choice != 0;
+    return choice == 0;
 }
 
 bool ClientFolder::isSectionFileName(const QString& name) const {
@@ -215,7 +265,7 @@ void ClientFolder::saveSections(SaveOutcome& outcome) {
         }
     }
     bool committed = false;
-    if (outcome.notSaved.isEmpty()) {
+    if (outcome.notSaved.isEmpty() && mayReplace(outcome, marksOf(outcome.folder))) {
         if (saveStep) saveStep(SaveStep::Staged);
         QByteArray record;
         for (const auto& [from, to] : std::as_const(staged))
@@ -235,11 +285,14 @@ void ClientFolder::saveSections(SaveOutcome& outcome) {
     }
     for (const auto& names : std::as_const(staged))
         QFile::remove(folder.filePath(names.first));
-    lock.unlock();
+    if (outcome.cancelled) return;
     if (outcome.notSaved.isEmpty()) {
         outcome.allWritten = true;
+        knownFolder_ = QFileInfo(outcome.folder).canonicalFilePath();
+        known_ = marksOf(outcome.folder);
         return;
     }
+    lock.unlock();
     prompts.information(kSaveError,
                         "These section files could not be saved in \"" +
                             QDir::toNativeSeparators(outcome.folder) +
@@ -292,7 +345,10 @@ ClientFolder::OpenOutcome ClientFolder::openClient(const QString& folder) {
                          QStringLiteral("This directory contains no YRN files!!"));
         return outcome;
     }
+    const FolderMarks read = marksOf(folder);
     NewClientYRN();
+    knownFolder_ = QFileInfo(folder).canonicalFilePath();
+    known_ = read;
     interview_.BeginLoading();
     guarded(prompts, ErrorSite::module(QStringLiteral("frmDialog.cmdOKButton_Click")), [&] {
         for (const SectionFile& file : files) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDateTime>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -35,6 +37,8 @@ class ClientFolder {
         bool allWritten = false;       // all eight section files are on disk
         QStringList notSaved;          // the files (or the folder) that could not be written
         QString folder;                // the client folder
+        bool cancelled = false;        // the interviewer chose not to replace what is there
+        bool openTheirs = false;       // ... and to open the files another program saved
     };
     // Saves the eight section files into programFolder/YRNDirectory. A missing
     // name or date gives the "Save Error" notice of a missing name; an unsafe
@@ -42,6 +46,10 @@ class ClientFolder {
     // cannot be written or is a link give a "Save Error" box naming what was not
     // saved and why. The files are replaced together or not at all, also when two
     // programs save the same client at once or the program is killed while saving.
+    // Section files the answers on screen were not opened from or last saved as (a
+    // new client of the same name and date, or a save by another program since) are
+    // not replaced without a question: Replace or Cancel for a folder the answers
+    // did not come from; Overwrite, Open theirs or Cancel for one that changed.
     SaveOutcome SaveClientYRN();
 
     // The client folder of the client on screen: programFolder/YRNDirectory.
@@ -79,6 +87,20 @@ class ClientFolder {
     int saveLockWaitMs = 10000;
 
   private:
+    // What a section file was when the answers on screen were read from it or
+    // saved to it: enough to see that another program has saved it since.
+    struct FileMark {
+        qint64 size = -1;
+        QByteArray hash;
+        QDateTime modified;
+        bool operator==(const FileMark& other) const {
+            return size == other.size && hash == other.hash;
+        }
+    };
+    using FolderMarks = QMap<QString, FileMark>;  // by the section's module
+    FolderMarks marksOf(const QString& folder) const;
+    bool mayReplace(SaveOutcome& outcome, const FolderMarks& found);
+
     void saveSections(SaveOutcome& outcome);
     void finishInterruptedSaves(const QString& folder) const;
     bool isSectionFileName(const QString& name) const;
@@ -86,6 +108,8 @@ class ClientFolder {
 
     Interview& interview_;
     QString programFolder_;
+    QString knownFolder_;  // the client folder the answers on screen came from or went to
+    FolderMarks known_;    // its section files then
     QList<std::pair<int, std::function<void(Event)>>> observers_;
     int lastObserver_ = 0;
 };

@@ -269,8 +269,9 @@ TEST_F(MainWindowTest,
     typeClient();
     pressClosing("cmdSave");
     ASSERT_TRUE(boxComes("Report Not Opened"));
-    EXPECT_EQ(prompts.titles(),
-              (QStringList{"Unanswered Questions", "Report Information", "Report Not Opened"}));
+    // A new program's client of a saved client's name asks before replacing it.
+    EXPECT_EQ(prompts.titles(), (QStringList{"Client Folder Exists", "Unanswered Questions",
+                                             "Report Information", "Report Not Opened"}));
     EXPECT_TRUE(lastBox(prompts).endsWith(QDir::toNativeSeparators(reportPath())));
     window.reset();
 }

@@ -55,6 +55,32 @@ class RecoveryTest : public AppTest {
     QString recoveryFolder = data.filePath("recovery");
 };
 
+// A save that finds the client saved by another program since, answered "Open
+// theirs": the answers on screen go into a copy that the next start offers, and the
+// other program's answers come on screen.
+TEST_F(RecoveryTest, OpeningWhatAnotherProgramSavedKeepsTheAnswersOnScreenForTheNextStart) {
+    start();
+    typeClient();
+    window->saveClient();
+    RecordingPrompts otherPrompts;
+    auto other = makeInterview(otherPrompts);
+    ClientFolder otherFolder(*other, program);
+    ASSERT_TRUE(otherFolder.openClient(window->clientFolder().clientFolderPath()).found);
+    other->section("ctlLocatorInformation")->setText("txtCity", "Theirs");
+    ASSERT_TRUE(otherFolder.SaveClientYRN().allWritten);
+    locator().setText("txtCity", "Mine");
+    prompts.clear();
+    prompts.answerChoice({1});
+    window->saveClient();
+    EXPECT_EQ(prompts.titles(), QStringList{"Client Saved Elsewhere"});
+    EXPECT_EQ(locator().text("txtCity"), "Theirs");
+    ASSERT_EQ(copies().size(), 1);
+    crash();
+    start({true});
+    EXPECT_TRUE(lastBox(prompts).startsWith(kQuestion));
+    EXPECT_EQ(locator().text("txtCity"), "Mine");
+}
+
 TEST_F(RecoveryTest, AnInterviewLeftByACrashComesBackOnceAndStaysUntilSaved) {
     start();
     typeClient();

@@ -103,10 +103,11 @@ TEST(SaveKill, EverySectionFileIsWholeAfterAKillAtAnyMoment) {
     EXPECT_EQ(QDir(client).entryList(QDir::Files | QDir::Hidden).size(), first.size());
 }
 
-// A second program saves the same client while the first is between its steps: it
-// waits, and is told the truth when the first holds on too long; each save's
-// outcome says what the folder holds.
-TEST(SaveKill, TwoProgramsSavingOneClientNeverMixTheirFiles) {
+// Two programs with one client. A second save waits while the first is between its
+// steps, and is told the truth when that takes too long. A save over section files
+// the answers on screen did not come from, or that another program saved since,
+// asks first, and each answer does what it says.
+TEST(SaveKill, TwoProgramsSavingOneClientNeitherMixNorLoseTheirFiles) {
     RecordingPrompts promptsA, promptsB;
     auto a = makeInterview(promptsA), b = makeInterview(promptsB);
     QTemporaryDir program;
@@ -115,13 +116,18 @@ TEST(SaveKill, TwoProgramsSavingOneClientNeverMixTheirFiles) {
     answerAll(*b, 2);
     const QString client = folderA.clientFolderPath();
     const auto holds = [&](int generation) {
-        const QString mark = 'g' + QString::number(generation) + "\r\n";
+        const QByteArray mark = 'g' + QByteArray::number(generation) + "\r\n";
         for (const QByteArray& bytes : sectionFiles(client))
-            if (!bytes.contains(mark.toLatin1())) return false;
+            if (!bytes.contains(mark)) return false;
         return sectionFiles(client).size() == sectionFileNames().size();
     };
+    const auto questions = [](const RecordingPrompts& prompts) {
+        QStringList out;
+        for (const RecordingPrompts::Box& box : prompts.boxes)
+            if (box.kind == RecordingPrompts::Kind::Choice) out << box.title;
+        return out;
+    };
     folderB.saveLockWaitMs = 200;
-    promptsA.clear();
     for (const auto step : {ClientFolder::SaveStep::Locked, ClientFolder::SaveStep::Staged,
                             ClientFolder::SaveStep::Committed}) {
         bool met = false;
@@ -131,13 +137,41 @@ TEST(SaveKill, TwoProgramsSavingOneClientNeverMixTheirFiles) {
             EXPECT_FALSE(folderB.SaveClientYRN().allWritten);
             EXPECT_TRUE(lastBox(promptsB).contains("Another program is saving into"));
         };
-        EXPECT_TRUE(folderA.SaveClientYRN().allWritten && met);
-        EXPECT_TRUE(holds(1));
-        // B saves again when A is done, and its answers are what the folder holds.
-        EXPECT_TRUE(folderB.SaveClientYRN().allWritten);
-        EXPECT_TRUE(holds(2));
+        EXPECT_TRUE(folderA.SaveClientYRN().allWritten && met && holds(1));
     }
-    EXPECT_TRUE(promptsA.boxes.isEmpty()) << qPrintable(lastBox(promptsA));
+    folderA.saveStep = {};
+    EXPECT_EQ(questions(promptsA), QStringList());  // its own files: nothing to ask
+
+    // B's answers did not come from the folder: Cancel writes nothing, Replace all.
+    promptsB.answerChoice({1, 0});
+    EXPECT_TRUE(folderB.SaveClientYRN().cancelled && holds(1));
+    EXPECT_EQ(promptsB.offered, (QStringList{"&Replace", "Cancel"}));
+    EXPECT_TRUE(lastBox(promptsB).startsWith(
+        "Choice|Client Folder Exists|A client folder DoeJaneQ05-07-2001 already exists (last "
+        "saved "));
+    EXPECT_TRUE(folderB.SaveClientYRN().allWritten && holds(2));
+
+    // A's answers would replace what B saved since: Cancel, Open theirs, Overwrite.
+    promptsA.answerChoice({2, 1, 0});
+    EXPECT_TRUE(folderA.SaveClientYRN().cancelled && holds(2));
+    const ClientFolder::SaveOutcome theirs = folderA.SaveClientYRN();
+    EXPECT_TRUE(theirs.cancelled && theirs.openTheirs && theirs.folder == client && holds(2));
+    EXPECT_TRUE(lastBox(promptsA).startsWith(
+        "Choice|Client Saved Elsewhere|The client folder DoeJaneQ05-07-2001 was saved by "
+        "another program at "));
+    EXPECT_TRUE(folderA.SaveClientYRN().allWritten && holds(1));
+    EXPECT_EQ(questions(promptsA).size(), 3);
+
+    // Opened anew, B saves without a question; a new client of the same name asks.
+    promptsB.clear();
+    EXPECT_TRUE(folderB.openClient(client).found);
+    answerAll(*b, 2);
+    EXPECT_TRUE(folderB.SaveClientYRN().allWritten && holds(2));
+    EXPECT_EQ(questions(promptsB), QStringList());
+    folderB.NewClientYRN();
+    answerAll(*b, 1);
+    EXPECT_TRUE(folderB.SaveClientYRN().allWritten && holds(1));
+    EXPECT_EQ(questions(promptsB), QStringList{"Client Folder Exists"});
     EXPECT_EQ(QDir(client).entryList(QDir::Files | QDir::Hidden).size(), sectionFileNames().size());
 }
 

@@ -17,4 +17,11 @@ Prompts::SaveChoice RecordingPrompts::saveChoice(const QString& title, const QSt
     return choices_.isEmpty() ? SaveChoice::Save : choices_.takeFirst();
 }
 
+int RecordingPrompts::choice(const QString& title, const QString& text,
+                             const QStringList& buttons) {
+    boxes.append({Kind::Choice, title, text});
+    offered = buttons;
+    return pressed_.isEmpty() ? 0 : pressed_.takeFirst();
+}
+
 }  // namespace yrn

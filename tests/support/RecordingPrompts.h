@@ -11,7 +11,7 @@ namespace yrn {
 // questions from a script (Yes / OK when the script runs out).
 class RecordingPrompts : public Prompts {
   public:
-    enum class Kind { Information, Critical, YesNo, OkCancel, SaveChoice };
+    enum class Kind { Information, Critical, YesNo, OkCancel, SaveChoice, Choice };
     struct Box {
         Kind kind;
         QString title, text;
@@ -29,6 +29,7 @@ class RecordingPrompts : public Prompts {
     bool yesNo(const QString& title, const QString& text) override;
     bool okCancel(const QString& title, const QString& text) override;
     SaveChoice saveChoice(const QString& title, const QString& text) override;
+    int choice(const QString& title, const QString& text, const QStringList& buttons) override;
     void focus(const QString& module, const QString& fieldId) override {
         focusRequests.append({module, fieldId});
     }
@@ -38,6 +39,10 @@ class RecordingPrompts : public Prompts {
     // The answers to the next save questions (Save when the script runs out, the
     // box's default button).
     void answerSave(QList<SaveChoice> choices) { choices_ += choices; }
+    // The buttons pressed in the next questions with buttons of their own (the
+    // first button when the script runs out); the buttons offered are kept.
+    void answerChoice(QList<int> pressed) { pressed_ += pressed; }
+    QStringList offered;
 
     QList<Box> boxes;
     QList<FocusRequest> focusRequests;
@@ -58,6 +63,7 @@ class RecordingPrompts : public Prompts {
   private:
     QList<bool> answers_;
     QList<SaveChoice> choices_;
+    QList<int> pressed_;
 };
 
 }  // namespace yrn

@@ -46,8 +46,8 @@ inline void typeAndLeave(Section& s, const QString& id, const QString& text) {
 
 // A box as "Kind|Title|Text", so that one comparison checks all three.
 inline QString boxText(const RecordingPrompts::Box& box) {
-    static const char* const kinds[] = {"Information", "Critical", "YesNo", "OkCancel",
-                                        "SaveChoice"};
+    static const char* const kinds[] = {"Information", "Critical",   "YesNo",
+                                        "OkCancel",    "SaveChoice", "Choice"};
     return kinds[static_cast<int>(box.kind)] + ('|' + box.title) + '|' + box.text;
 }
 
