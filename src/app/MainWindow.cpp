@@ -150,6 +150,7 @@ MainWindow::MainWindow(Prompts& prompts, QString programFolder, DocumentOpener* 
     opener_ = opener;
     interview_ = makeInterview(*prompts_);
     clientFolder_ = std::make_unique<ClientFolder>(*interview_, programFolder_);
+    clientFolder_->holdsClients = true;
     saved_ = std::make_unique<SavedAnswers>(*interview_, *clientFolder_);
     report_ = std::make_unique<ReportAssembly>(*interview_, programFolder_, *opener_);
     // The title bar marks answers that are not saved.

@@ -6,7 +6,10 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRandomGenerator>
+#include <QSysInfo>
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
 
 #include "base/AtomicFile.h"
 #include "base/FolderName.h"
@@ -32,6 +35,11 @@ constexpr int kSaveLockStaleMs = 10 * 60 * 1000;
 // A save writes each section file under a staging name of its own first, then a
 // commit record naming them; only then does it rename them into place and remove
 // the record. A record found later belongs to a save killed during its renames.
+// The mark of a client open in a program: a lock file held from the open (or the
+// first save) to a new client, another open or the program's end.
+const QString kInUseLock = QStringLiteral(".yrn-in-use.lock");
+constexpr qint64 kInUseStaleSeconds = 24 * 60 * 60;  // a mark of another computer
+
 const QString kStagingPrefix = QStringLiteral(".yrn-stage-");
 const QString kCommitPrefix = QStringLiteral(".yrn-commit-");
 constexpr qsizetype kMaxCommitRecord = 64 * 1024;
@@ -69,6 +77,8 @@ QStringList entriesStartingWith(const QString& folder, const QString& prefix) {
 ClientFolder::ClientFolder(Interview& interview, QString programFolder)
     : interview_(interview), programFolder_(std::move(programFolder)) {}
 
+ClientFolder::~ClientFolder() = default;
+
 int ClientFolder::observe(std::function<void(Event)> observer) {
     observers_.append({++lastObserver_, std::move(observer)});
     return lastObserver_;
@@ -88,6 +98,7 @@ void ClientFolder::tell(Event event) const {
 void ClientFolder::NewClientYRN() {
     knownFolder_.clear();
     known_.clear();
+    inUse_.reset();
     interview_.BeginLoading();
     guarded(interview_.prompts(), ErrorSite::shared("NewClientYRN"), [&] {
         for (Section* section : interview_.sections())
@@ -190,6 +201,59 @@ bool ClientFolder::mayReplace(SaveOutcome& outcome, const FolderMarks& found) {
     return choice == 0;
 }
 
+// Who holds a client folder's in-use mark, as a sentence's end ("Pat on host
+// desk-2, process 4711, since 12/08/2026 9:14 AM"); "" when no one does.
+QString ClientFolder::holderOf(const QString& folder) const {
+    const QString path = QDir(folder).filePath(kInUseLock);
+    QLockFile probe(path);
+    qint64 pid = 0;
+    QString host, application;
+    if (!probe.getLockInfo(&pid, &host, &application)) return {};
+    const QFileInfo info(path);
+    return info.owner() + " on " + host + ", process " + QString::number(pid) + ", since " +
+           info.lastModified().toString(QStringLiteral("MM/dd/yyyy h:mm AP"));
+}
+
+// Takes the in-use mark of a client folder into taken. With ask, a mark another
+// program holds asks first (true: open read-only, without the mark); without, it is
+// left to its holder. False when the interviewer cancels.
+bool ClientFolder::takeMark(const QString& folder, bool ask, std::unique_ptr<QLockFile>& taken) {
+    taken.reset();
+    if (!holdsClients) return true;
+    const QString path = QDir(folder).filePath(kInUseLock);
+    auto lock = std::make_unique<QLockFile>(path);
+    lock->setStaleLockTime(0);  // taken over only as below
+    qint64 pid = 0;
+    QString host, application;
+    const QString holder = holderOf(folder);
+    if (!holder.isEmpty() && lock->getLockInfo(&pid, &host, &application)) {
+        const bool here = host == QSysInfo::machineHostName();
+        const bool gone = here ? ::kill(pid_t(pid), 0) != 0 && errno == ESRCH
+                               : QFileInfo(path).lastModified().secsTo(
+                                     QDateTime::currentDateTime()) > kInUseStaleSeconds;
+        const QString name = QFileInfo(folder).fileName();
+        Prompts& prompts = interview_.prompts();
+        if (gone && ask &&
+            prompts.yesNo(
+                QStringLiteral("Client In Use"),
+                "The client " + name + " was left open by " + holder +
+                    (here ? ", whose program is no longer running" : ", more than a day ago") +
+                    ".\r\nTake it over?"))
+            lock->removeStaleLockFile();
+        else if (!gone && ask)
+            return prompts.choice(QStringLiteral("Client In Use"),
+                                  "The client " + name + " is open in another program: " + holder +
+                                      ".\r\nOpen it read-only? Saving it later asks before "
+                                      "replacing what the other program saves.",
+                                  {QStringLiteral("Open &read-only"), QStringLiteral("Cancel")}) ==
+                   0;
+        else if (ask)
+            return false;
+    }
+    if (lock->tryLock(0)) taken = std::move(lock);
+    return true;
+}
+
 bool ClientFolder::isSectionFileName(const QString& name) const {
     for (const Section* section : interview_.sections())
         if (section->info().fileName == name) return true;
@@ -290,6 +354,11 @@ void ClientFolder::saveSections(SaveOutcome& outcome) {
         outcome.allWritten = true;
         knownFolder_ = QFileInfo(outcome.folder).canonicalFilePath();
         known_ = marksOf(outcome.folder);
+        if (const QString path = folder.filePath(kInUseLock); !inUse_ || inUsePath_ != path) {
+            inUse_.reset();
+            takeMark(outcome.folder, false, inUse_);
+            inUsePath_ = path;
+        }
         return;
     }
     lock.unlock();
@@ -346,7 +415,16 @@ ClientFolder::OpenOutcome ClientFolder::openClient(const QString& folder) {
         return outcome;
     }
     const FolderMarks read = marksOf(folder);
+    // The client on screen keeps its mark should the open be cancelled.
+    const QString markPath = QDir(folder).filePath(kInUseLock);
+    std::unique_ptr<QLockFile> mark;
+    if (inUse_ && inUsePath_ == markPath)
+        mark = std::move(inUse_);
+    else if (!takeMark(folder, true, mark))
+        return outcome;
     NewClientYRN();
+    inUse_ = std::move(mark);
+    inUsePath_ = markPath;
     knownFolder_ = QFileInfo(folder).canonicalFilePath();
     known_ = read;
     interview_.BeginLoading();

@@ -6,7 +6,10 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <utility>
+
+class QLockFile;
 
 namespace yrn {
 
@@ -18,6 +21,19 @@ class Interview;
 class ClientFolder {
   public:
     ClientFolder(Interview& interview, QString programFolder);
+    ~ClientFolder();
+    ClientFolder(const ClientFolder&) = delete;
+    ClientFolder& operator=(const ClientFolder&) = delete;
+
+    // Whether the client on screen is marked as in use in its folder (the window's
+    // clients are; yrn-tool only reads). The mark is taken when a client is opened
+    // or first saved and let go by a new client, another open and the end of the
+    // program. Opening a client another program has open asks first: "Open
+    // read-only" (a save then asks before replacing their answers) or Cancel; a mark
+    // whose program is gone (on this computer) or older than a day (on another) is
+    // taken over after a question.
+    bool holdsClients = false;
+    bool holdsMark() const { return inUse_ != nullptr; }
 
     const QString& programFolder() const { return programFolder_; }
 
@@ -99,6 +115,8 @@ class ClientFolder {
     };
     using FolderMarks = QMap<QString, FileMark>;  // by the section's module
     FolderMarks marksOf(const QString& folder) const;
+    bool takeMark(const QString& folder, bool ask, std::unique_ptr<QLockFile>& taken);
+    QString holderOf(const QString& folder) const;
     bool mayReplace(SaveOutcome& outcome, const FolderMarks& found);
 
     void saveSections(SaveOutcome& outcome);
@@ -110,6 +128,8 @@ class ClientFolder {
     QString programFolder_;
     QString knownFolder_;  // the client folder the answers on screen came from or went to
     FolderMarks known_;    // its section files then
+    std::unique_ptr<QLockFile> inUse_;  // the in-use mark of its folder, when held
+    QString inUsePath_;                 // that mark's file
     QList<std::pair<int, std::function<void(Event)>>> observers_;
     int lastObserver_ = 0;
 };

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <QElapsedTimer>
+#include <QLockFile>
 #include <QRandomGenerator>
 
 #include "records/ClientFolder.h"
@@ -31,6 +32,10 @@ void answerAll(Interview& interview, int generation) {
             section->setText(id, f.multiLine ? mark.repeated(500) : mark);
         }
     nameClient(*interview.section("ctlLocatorInformation"));
+}
+
+QStringList entriesOf(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
 }
 
 QMap<QString, QByteArray> sectionFiles(const QString& folder) {
@@ -99,8 +104,9 @@ TEST(SaveKill, EverySectionFileIsWholeAfterAKillAtAnyMoment) {
     }
     EXPECT_TRUE(damage.isEmpty()) << qPrintable(damage.join('\n'));
     // The next save leaves nothing of the killed ones but its own files.
-    EXPECT_TRUE(folder.SaveClientYRN().allWritten);
-    EXPECT_EQ(QDir(client).entryList(QDir::Files | QDir::Hidden).size(), first.size());
+    EXPECT_TRUE(folder.SaveClientYRN().allWritten)
+        << qPrintable(lastBox(prompts) + ' ' + entriesOf(client).join(' '));
+    EXPECT_EQ(entriesOf(client).size(), first.size());
 }
 
 // Two programs with one client. A second save waits while the first is between its
@@ -172,7 +178,49 @@ TEST(SaveKill, TwoProgramsSavingOneClientNeitherMixNorLoseTheirFiles) {
     answerAll(*b, 1);
     EXPECT_TRUE(folderB.SaveClientYRN().allWritten && holds(1));
     EXPECT_EQ(questions(promptsB), QStringList{"Client Folder Exists"});
-    EXPECT_EQ(QDir(client).entryList(QDir::Files | QDir::Hidden).size(), sectionFileNames().size());
+    EXPECT_EQ(entriesOf(client).size(), sectionFileNames().size());
+}
+
+// A client open in one program is marked in its folder: a second program is told
+// who has it since when and may open it read-only or cancel; the mark goes with a
+// new client, and one whose program is gone is taken over after a question.
+TEST(SaveKill, AClientOpenInOneProgramIsOpenedInAnotherOnlyAfterAQuestion) {
+    RecordingPrompts promptsA, promptsB;
+    auto a = makeInterview(promptsA), b = makeInterview(promptsB);
+    QTemporaryDir program;
+    ClientFolder folderA(*a, program.path()), folderB(*b, program.path());
+    folderA.holdsClients = folderB.holdsClients = true;
+    answerAll(*a, 1);
+    ASSERT_TRUE(folderA.SaveClientYRN().allWritten && folderA.holdsMark());
+    const QString client = folderA.clientFolderPath();
+    promptsB.clear();
+    promptsB.answerChoice({1, 0});
+    EXPECT_FALSE(folderB.openClient(client).found);  // Cancel: nothing read
+    EXPECT_TRUE(lastBox(promptsB).startsWith(
+        "Choice|Client In Use|The client DoeJaneQ05-07-2001 is open in another program: "));
+    EXPECT_TRUE(lastBox(promptsB).contains(", process " + QString::number(getpid()) + ", since "));
+    EXPECT_TRUE(folderB.openClient(client).found && !folderB.holdsMark());  // read-only
+    EXPECT_EQ(b->section("ctlMentalHealth")->text("txtFinalComments"), QString("g1").repeated(500));
+    folderA.NewClientYRN();
+    promptsB.clear();
+    EXPECT_TRUE(folderB.openClient(client).found && folderB.holdsMark() &&
+                promptsB.boxes.isEmpty());
+    // A program that ended without letting go: its mark is taken over after Yes.
+    folderB.NewClientYRN();
+    std::fflush(nullptr);
+    if (const pid_t child = fork(); child == 0) {
+        QLockFile mark(client + "/.yrn-in-use.lock");
+        _exit(mark.tryLock(0) ? 0 : 1);
+    } else {
+        int status = 0;
+        ASSERT_TRUE(waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+                    WEXITSTATUS(status) == 0);
+    }
+    promptsA.answer({false, true});
+    EXPECT_FALSE(folderA.openClient(client).found);
+    EXPECT_TRUE(
+        lastBox(promptsA).contains(", whose program is no longer running.\r\nTake it over?"));
+    EXPECT_TRUE(folderA.openClient(client).found && folderA.holdsMark());
 }
 
 }  // namespace
