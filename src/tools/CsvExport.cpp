@@ -1,13 +1,29 @@
 #include "tools/CsvExport.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <cstdio>
 
 #include "base/AtomicFile.h"
 
 namespace yrn {
 
-QByteArray CsvExport::field(const QString& text) {
+namespace {
+
+// Whether a spreadsheet would read the text as a formula: it starts with one of
+// the characters that open one and is not a plain number ("-1", "+2.5", "-.5").
+bool opensFormula(const QString& text) {
+    static const QRegularExpression plainNumber(
+        QStringLiteral("\\A[+-]?(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+)\\z"));
+    return !text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front()) &&
+           !plainNumber.match(text).hasMatch();
+}
+
+}  // namespace
+
+QByteArray CsvExport::field(QString text, Style style) {
+    text.remove(QChar(0));
+    if (style == Style::Spreadsheet && opensFormula(text)) text.prepend(u'\'');
     QByteArray bytes = text.toUtf8();
     if (!bytes.contains(',') && !bytes.contains('"') && !bytes.contains('\n') &&
         !bytes.contains('\r'))
@@ -22,19 +38,20 @@ void CsvExport::endRow() {
 }
 
 bool CsvExport::begin(const QList<AnswerTable>& tables) {
-    bytes_ = "folder,";
+    bytes_ = style_ == Style::Spreadsheet ? QByteArray("\xEF\xBB\xBF") : QByteArray();  // BOM
+    bytes_ += "folder,";
     for (const AnswerTable& table : tables)
         for (const AnswerColumn& column : table.columns)
-            bytes_ += field(column.csvName) + ',';
+            bytes_ += field(column.csvName, style_) + ',';
     endRow();
     return true;
 }
 
 bool CsvExport::add(const ClientRecord& record) {
-    bytes_ += field(record.folder) + ',';
+    bytes_ += field(record.folder, style_) + ',';
     for (const QList<QVariant>& values : record.values) {
         for (const QVariant& value : values) {
-            if (!value.isNull()) bytes_ += field(value.toString());
+            if (!value.isNull()) bytes_ += field(value.toString(), style_);
             bytes_ += ',';
         }
     }

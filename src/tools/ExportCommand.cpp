@@ -58,8 +58,10 @@ int runClientsExport(const QStringList& args, QString& why) {
         why = text;
         return kWrongArguments;
     };
+    const bool csv = args.first() == QLatin1String("export-csv");
     QString folder;
     QString output;
+    auto style = CsvExport::Style::Spreadsheet;
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& arg = args.at(i);
         if (arg == QLatin1String("-o")) {
@@ -67,6 +69,8 @@ int runClientsExport(const QStringList& args, QString& why) {
             if (i + 1 >= args.size() || args.at(i + 1).isEmpty())
                 return wrong(QStringLiteral("-o needs a file name"));
             output = args.at(++i);
+        } else if (csv && arg == QLatin1String("--raw")) {
+            style = CsvExport::Style::Raw;
         } else if (arg.startsWith('-')) {
             return wrong("unknown option \"" + arg + "\"");
         } else if (!folder.isEmpty()) {
@@ -77,7 +81,6 @@ int runClientsExport(const QStringList& args, QString& why) {
     }
     if (folder.isEmpty()) return wrong(QStringLiteral("no program folder given"));
     if (output.isEmpty()) return wrong(QStringLiteral("no output file (-o) given"));
-    const bool csv = args.first() == QLatin1String("export-csv");
     if (!csv && output == QLatin1String("-"))
         return wrong(QStringLiteral("an SQLite database cannot go to stdout"));
 
@@ -87,7 +90,7 @@ int runClientsExport(const QStringList& args, QString& why) {
     {
         StderrProgress progress;
         if (csv) {
-            CsvExport sink(output);
+            CsvExport sink(output, style);
             written = clients.run(sink, &progress, &error);
         } else {
             SqliteExport sink(output);

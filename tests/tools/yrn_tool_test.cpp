@@ -129,7 +129,8 @@ TEST(YrnToolTest, ReportExportsFailuresAndTheCheckOnOneProgramFolder) {
         "a -o x -o y|report a -o x --verbose|export|export a b|export a -o x|"
         "export-csv|export-csv folder|export-csv folder -o|export-csv a b -o x|"
         "export-csv a -o x -o y|export-csv a -o x --verbose|export-sqlite a -o "
-        "-|export-sqlite -o x|export -q|check|check --json|check --jason folder";
+        "-|export-sqlite -o x|export-sqlite a -o x --raw|export-csv --raw -o x|"
+        "export -q|check|check --json|check --jason folder";
     for (const QString& line : wrongArguments.split('|')) {
         const ToolRun wrong = run(line.split(' ', Qt::SkipEmptyParts));
         EXPECT_EQ(wrong.exitCode, 2) << line.toStdString();
@@ -202,10 +203,26 @@ TEST(YrnToolTest, ReportExportsFailuresAndTheCheckOnOneProgramFolder) {
                            "goes: Demographic.YRN, Location.YRN",
                            "yrn-tool: warning: Zed: Program Error: Error in module "
                            "MainModule.LoadCombo"}));
-    EXPECT_EQ(QString::fromUtf8(readFile(csv)), expectedCsv(*interview));
+    EXPECT_EQ(readFile(csv), "\xEF\xBB\xBF" + expectedCsv(*interview).toUtf8());
     EXPECT_EQ(QFile::permissions(csv) & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
               QFileDevice::Permissions());
     EXPECT_EQ(run({"export-csv", program, "-o", "-"}).out, readFile(csv));
+    // At = + - @ TAB or CR a spreadsheet runs a text as a formula: it gets a "'" (a plain
+    // number stays one); NUL is dropped; --raw: the answers as typed, without the mark.
+    const QString formulas = dir.filePath("formulas"), folder = formulas + "/\r=1";
+    const QStringList answers{
+        "=1+2", "+A1", "-2+3", "@SUM(1)", "\t=2", "-2.5", QChar(0) + QStringLiteral("=4")};
+    SectionLayout named = layoutOf("Location.YRN");
+    for (int i = 0; i < answers.size(); ++i)
+        named.fields[8 + i].line = answers.at(i);  // txtLastName to txtZipCode
+    writeClientFolder(folder);
+    writeFile(folder + "/Location.YRN", named.windowsFile());
+    QByteArray raw = run({"export-csv", "--raw", formulas, "-o", "-"}).out;
+    const QByteArray cells = ",=1+2,+A1,-2+3,@SUM(1),\t=2,-2.5,=4,";
+    EXPECT_TRUE(raw.startsWith("folder,") && raw.contains("\n\"\r=1\",") && raw.contains(cells));
+    EXPECT_EQ(run({"export-csv", formulas, "-o", "-"}).out,
+              "\xEF\xBB\xBF" + raw.replace("\n\"\r", "\n\"'\r")
+                                   .replace(cells, ",'=1+2,'+A1,'-2+3,'@SUM(1),'\t=2,-2.5,'=4,"));
     // On a terminal the progress counts the clients up to the last.
     QProcess terminal;
     terminal.start("script",
