@@ -192,6 +192,16 @@ TEST(YrnToolTest, ReportExportsFailuresAndTheCheckOnOneProgramFolder) {
             EXPECT_EQ(answers.contains(f.id), field.index < 0) << f.id.toStdString();
         }
     }
+    // A section file planted as a link is named as damaged, and what it points to not read.
+    writeFile(dir.filePath("private.txt"), "private first line\r\n");
+    ASSERT_TRUE(QFile::link(dir.filePath("private.txt"), client + "/Medical.YRN"));
+    result = run({"export", client});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_FALSE(result.out.contains("private")) << result.out.constData();
+    ASSERT_EQ(result.errLines.size(), 1);
+    EXPECT_TRUE(result.errLines.first().startsWith("Incomplete Client Files: ") &&
+                result.errLines.first().contains("Medical.YRN"));
+    QFile::remove(client + "/Medical.YRN");
     writeFile(client + "/Medical.YRN", layoutOf("Medical.YRN").windowsFile());
     result = run({"export-csv", program, "-o", csv});
     EXPECT_EQ(result.exitCode, 0);
