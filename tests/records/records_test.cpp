@@ -249,6 +249,29 @@ TEST_F(ClientFolderTest, PlantedLinksFifosAndDevicesAreNeitherWrittenNorReadWith
     EXPECT_TRUE(replaceRefusal(linked + "/report.rtf").isEmpty());
     EXPECT_TRUE(writeFileAtomically(linked + "/report.rtf", "new"));
     EXPECT_EQ(entries(outside.path()), QStringList({"precious.txt", "report.rtf"}));
+    // Nor is a section file read through a link, to a private file or to nothing, nor one
+    // that is a folder: each is named as damaged and the other files are still read. A
+    // folder that holds nothing but such folders holds no section file.
+    const QString planted = clientDir + "/Location.YRN";
+    for (const QString kind : {"link", "dangling", "folder", "folder alone"}) {
+        QFile::remove(planted);
+        QDir(clientDir).rmdir("Location.YRN");
+        ASSERT_TRUE(kind.startsWith("folder")
+                        ? QDir(clientDir).mkdir("Location.YRN")
+                        : QFile::link(kind == "link" ? precious : "nowhere", planted));
+        const bool alone = kind == "folder alone";
+        if (alone) QFile::remove(clientDir + "/Drugs.YRN");
+        drugs.setText("txtName", "on screen");
+        prompts.clear();
+        EXPECT_EQ(folder.openClient(clientDir).found, !alone) << qPrintable(kind);
+        EXPECT_EQ(prompts.titles().join(','),
+                  alone ? "Invalid directory" : "Incomplete Client Files");
+        EXPECT_TRUE(alone || (prompts.last().text.contains(": Location.YRN.\r\n") &&
+                              location.text("txtName").isEmpty()))
+            << qPrintable(kind);
+        EXPECT_EQ(drugs.text("txtName"), alone ? "on screen" : "drugs o") << qPrintable(kind);
+    }
+    QDir(clientDir).rmdir("Location.YRN");
     // Section files planted as links to a device, a FIFO or an endless /proc file, and 1 MiB
     // of bare line feeds, are read in a child (so that a read that never ends fails the
     // test) with a small peak memory; a file over 1 MiB is not a section file.
@@ -574,6 +597,12 @@ TEST_F(CodecTest, ReadsHandWrittenOldDamagedAndJunkFiles) {
         {file("Smith| 3 |1|-1 |Jones\r\nrest"), "1; txtCharges(0)=Jones", &texts},
         // A bad list value is reported and skipped, and the rest still reads.
         {withLists(" 2.4 ", " 70.0 "), "1; cboLanguage=French; cboRace=Other"},
+        // Bytes after the UTF-8 mark that are not UTF-8 read as U+FFFD and make the file
+        // damaged; the rest still reads.
+        {"\xEF\xBB\xBF" + file("Do\xC3|1|-1|-1| 1 | 40 | 1 |end"),
+         "0; txtName=Do\uFFFD; optWorking=1; cboRace=Asian; txtComments=end"},
+        {"\xEF\xBB\xBF" + file("Doe|1|-1|-1| 1 | 40 | 1 |end").chopped(2) + "\xE2\x82",
+         "0; txtName=Doe; txtComments=end\uFFFD\uFFFD"},
         {withLists(" 1 ", "xyz"),
          "0; txtComments=end; Critical|Program Error|Error in module MainModule.LoadComboNew"}};
     for (const char* bad : {"abc", " 3 ", " 40000 ", " -2 ", " 1e3 ", " -40000 ", "\x01\xff"})
