@@ -281,16 +281,20 @@ void removeTemporaryFiles(const QString& folder, int minimumAgeSeconds) {
     ::closedir(entries);
 }
 
-ReadOutcome readFileLimited(const QString& path, qsizetype maxBytes, QByteArray& bytes) {
+ReadOutcome readFileLimited(const QString& path, qsizetype maxBytes, QByteArray& bytes,
+                            FileLinks links) {
     bytes.clear();
     const QByteArray name = encoded(path);
+    const bool refuse = links == FileLinks::Refuse;
     struct stat st {};
-    if (::stat(name.constData(), &st) != 0) return ReadOutcome::Missing;
+    if ((refuse ? ::lstat(name.constData(), &st) : ::stat(name.constData(), &st)) != 0)
+        return ReadOutcome::Missing;
     if (!S_ISREG(st.st_mode)) return ReadOutcome::NotRegular;
     // Not blocking: should a FIFO have taken the file's place since, the open does
-    // not wait for a writer.
-    const Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!file.valid()) return ReadOutcome::Missing;
+    // not wait for a writer. Nor following a link that took its place, when refused.
+    const Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC |
+                                                       (refuse ? O_NOFOLLOW : 0)));
+    if (!file.valid()) return errno == ELOOP ? ReadOutcome::NotRegular : ReadOutcome::Missing;
     if (::fstat(file.get(), &st) != 0) return ReadOutcome::Failed;
     if (!S_ISREG(st.st_mode)) return ReadOutcome::NotRegular;
     if (st.st_size > maxBytes) return ReadOutcome::TooLarge;

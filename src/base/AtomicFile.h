@@ -58,17 +58,24 @@ void removeTemporaryFiles(const QString& folder, int minimumAgeSeconds = 0);
 // was killed.
 inline constexpr int kAbandonedAfterSeconds = 600;
 
+// Whether a file that is read may be a link. Files of a client folder may not: a
+// link planted there would show what it points to (another client's answers, a
+// private file) as the client's own.
+enum class FileLinks { Follow, Refuse };
+
 enum class ReadOutcome {
     Read,
     Missing,     // there is no such file, or it cannot be opened
-    NotRegular,  // a folder, a device, a FIFO, a socket, or a link to one
+    NotRegular,  // a folder, a device, a FIFO, a socket, a link to one, or a refused link
     TooLarge,    // more than the limit
     Failed,      // a read error
 };
 // Reads a whole file of at most maxBytes. Only a regular file is read (a link is
-// followed to a regular file only), never a byte more than the limit allows,
+// followed to a regular file only, and not at all when links are refused: then a
+// link, dangling or not, is NotRegular), never a byte more than the limit allows,
 // whatever size the file claims (files of /proc claim none), and never waiting on
 // a FIFO or a device.
-ReadOutcome readFileLimited(const QString& path, qsizetype maxBytes, QByteArray& bytes);
+ReadOutcome readFileLimited(const QString& path, qsizetype maxBytes, QByteArray& bytes,
+                            FileLinks links = FileLinks::Follow);
 
 }  // namespace yrn

@@ -374,11 +374,15 @@ void ClientFolder::saveSections(SaveOutcome& outcome) {
 
 QList<ClientFolder::SectionFile> ClientFolder::sectionFiles(const QString& folder) const {
     QList<SectionFile> found;
-    // Devices, FIFOs and links to them are listed too: the open names them as
-    // files it could not read, rather than passing over them in silence.
-    QStringList names =
-        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    // Devices, FIFOs, links and folders named like a section file are listed too:
+    // the open names them as files it could not read, rather than passing over them
+    // in silence. Folders (and links to them) only beside a file, though: a folder
+    // that holds nothing but folders holds no section file.
+    const QDir dir(folder);
+    QStringList names = dir.entryList(
+        QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
     std::sort(names.begin(), names.end());
+    bool anyFile = false;
     for (Section* section : interview_.sections()) {
         const QString written = section->info().fileName;
         QString chosen;
@@ -386,9 +390,11 @@ QList<ClientFolder::SectionFile> ClientFolder::sectionFiles(const QString& folde
             if (name.compare(written, Qt::CaseInsensitive) != 0) continue;
             if (chosen.isEmpty() || name == written) chosen = name;
         }
-        if (!chosen.isEmpty())
-            found.append({section->info().module, QDir(folder).filePath(chosen)});
+        if (chosen.isEmpty()) continue;
+        found.append({section->info().module, dir.filePath(chosen)});
+        anyFile = anyFile || !QFileInfo(found.last().path).isDir();
     }
+    if (!anyFile) return {};
     std::sort(found.begin(), found.end(), [](const SectionFile& a, const SectionFile& b) {
         return QFileInfo(a.path).fileName() < QFileInfo(b.path).fileName();
     });

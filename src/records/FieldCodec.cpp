@@ -78,7 +78,10 @@ SectionReader::SectionReader(Section& section, const QByteArray& bytes) : sectio
         stopped_ = true;
         return;
     }
-    text_ = decodeSectionText(bytes);
+    // A file whose UTF-8 is broken is read as far as it goes, and told as damaged.
+    bool valid = true;
+    text_ = decodeSectionText(bytes, &valid);
+    faulty_ = !valid;
 }
 
 qsizetype SectionReader::lineEnd(qsizetype from) const {

@@ -86,7 +86,7 @@ bool saveSectionFile(const Section& section, const FileLayout& layout, const QSt
 
 LoadResult loadSectionFile(Section& section, const FileLayout& layout, const QString& path) {
     QByteArray bytes;
-    switch (readFileLimited(path, SectionReader::kMaxFileBytes, bytes)) {
+    switch (readFileLimited(path, SectionReader::kMaxFileBytes, bytes, FileLinks::Refuse)) {
         case ReadOutcome::Read:
             return readSectionBytes(section, layout, bytes);
         case ReadOutcome::Missing:

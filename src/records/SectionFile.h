@@ -42,8 +42,9 @@ bool saveSectionFile(const Section& section, const FileLayout& layout, const QSt
                      QString* error = nullptr);
 
 // Reads a section file; a file that cannot be opened is "not found". A file
-// that is not a regular file (a device, a FIFO, a link to one) or is larger than
-// a section file can be is found but not read.
+// that is not a regular file (a folder, a device, a FIFO, any link, even one to a
+// regular file or to nothing) or is larger than a section file can be is found
+// but not read.
 LoadResult loadSectionFile(Section& section, const FileLayout& layout, const QString& path);
 
 }  // namespace yrn

@@ -69,12 +69,15 @@ QByteArray encodeSectionText(const QString& text) {
     return kUtf8Mark + text.toUtf8();
 }
 
-QString decodeSectionText(const QByteArray& bytes) {
+QString decodeSectionText(const QByteArray& bytes, bool* valid) {
+    if (valid) *valid = true;
     if (!bytes.startsWith(kUtf8Mark)) return fromWindows1252(bytes);
     // Only the mark is taken off: a second one is part of the text.
     QStringDecoder utf8(QStringDecoder::Utf8,
                         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    return utf8.decode(QByteArrayView(bytes).sliced(qsizetype(sizeof kUtf8Mark - 1)));
+    const QString text = utf8.decode(QByteArrayView(bytes).sliced(qsizetype(sizeof kUtf8Mark - 1)));
+    if (valid) *valid = !utf8.hasError();
+    return text;
 }
 
 QString escapeValue(const QString& text) {

@@ -15,7 +15,9 @@ QByteArray toWindows1252(const QString& text);  // characters that do not fit be
 QString fromWindows1252(const QByteArray& bytes);
 
 QByteArray encodeSectionText(const QString& text);
-QString decodeSectionText(const QByteArray& bytes);
+// Bytes that are not UTF-8 after the mark read as U+FFFD; valid (when given) then
+// tells that the file is damaged.
+QString decodeSectionText(const QByteArray& bytes, bool* valid = nullptr);
 
 // A value line holds no line break, so that a field stays one line. Line breaks
 // and the few characters that a line-reading program would take for one are

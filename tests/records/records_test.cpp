@@ -249,6 +249,25 @@ TEST_F(ClientFolderTest, PlantedLinksFifosAndDevicesAreNeitherWrittenNorReadWith
     EXPECT_TRUE(replaceRefusal(linked + "/report.rtf").isEmpty());
     EXPECT_TRUE(writeFileAtomically(linked + "/report.rtf", "new"));
     EXPECT_EQ(entries(outside.path()), QStringList({"precious.txt", "report.rtf"}));
+    // Nor is a section file read through a link (to a private file or to nothing) or as a
+    // folder: each is named as damaged, the rest is read. Folders alone hold no section file.
+    for (const QString kind : {"link", "dangling", "folder", "folder alone"}) {
+        if (!QFile::remove(clientDir + "/Location.YRN")) QDir(clientDir).rmdir("Location.YRN");
+        if (kind == "folder alone") QFile::remove(clientDir + "/Drugs.YRN");
+        ASSERT_TRUE(kind.startsWith("folder") ? QDir(clientDir).mkdir("Location.YRN")
+                                              : QFile::link(kind == "link" ? precious : "nowhere",
+                                                            clientDir + "/Location.YRN"));
+        drugs.setText("txtName", "on screen");
+        prompts.clear();
+        const bool read = folder.openClient(clientDir).found;
+        EXPECT_EQ(prompts.titles().join(',') + '|' + drugs.text("txtName") + '|' +
+                      location.text("txtName"),
+                  read ? "Incomplete Client Files|drugs o|" : "Invalid directory|on screen|")
+            << qPrintable(kind);
+        EXPECT_TRUE(prompts.last().text.contains(read ? ": Location.YRN.\r\n" : "no YRN"));
+        EXPECT_EQ(read, kind != "folder alone");
+    }
+    QDir(clientDir).rmdir("Location.YRN");
     // Section files planted as links to a device, a FIFO or an endless /proc file, and 1 MiB
     // of bare line feeds, are read in a child (so that a read that never ends fails the
     // test) with a small peak memory; a file over 1 MiB is not a section file.
@@ -574,6 +593,11 @@ TEST_F(CodecTest, ReadsHandWrittenOldDamagedAndJunkFiles) {
         {file("Smith| 3 |1|-1 |Jones\r\nrest"), "1; txtCharges(0)=Jones", &texts},
         // A bad list value is reported and skipped, and the rest still reads.
         {withLists(" 2.4 ", " 70.0 "), "1; cboLanguage=French; cboRace=Other"},
+        // Bytes after the UTF-8 mark that are not UTF-8 read as U+FFFD: damaged, the rest read.
+        {"\xEF\xBB\xBF" + file("Do\xC3|1|-1|-1| 1 | 40 | 1 |end"),
+         "0; txtName=Do\uFFFD; optWorking=1; cboRace=Asian; txtComments=end"},
+        {"\xEF\xBB\xBF" + file("Doe|1|-1|-1| 1 | 40 | 1 |end").chopped(2) + "\xE2\x82",
+         "0; txtName=Doe; txtComments=end\uFFFD\uFFFD"},
         {withLists(" 1 ", "xyz"),
          "0; txtComments=end; Critical|Program Error|Error in module MainModule.LoadComboNew"}};
     for (const char* bad : {"abc", " 3 ", " 40000 ", " -2 ", " 1e3 ", " -40000 ", "\x01\xff"})

@@ -193,6 +193,15 @@ TEST(YrnToolTest, ReportExportsFailuresAndTheCheckOnOneProgramFolder) {
             EXPECT_EQ(answers.contains(f.id), field.index < 0) << f.id.toStdString();
         }
     }
+    // A section file planted as a link is named as damaged, and what it points to not read.
+    writeFile(dir.filePath("private.txt"), "private first line\r\n");
+    ASSERT_TRUE(QFile::link(dir.filePath("private.txt"), client + "/Medical.YRN"));
+    result = run({"export", client});
+    EXPECT_TRUE(result.exitCode == 0 && !result.out.contains("private"));
+    EXPECT_TRUE(QRegularExpression("^Incomplete Client Files: [^\n]*Medical.YRN[^\n]*$")
+                    .match(result.errLines.join('\n'))
+                    .hasMatch());
+    QFile::remove(client + "/Medical.YRN");
     writeFile(client + "/Medical.YRN", layoutOf("Medical.YRN").windowsFile());
     result = run({"export-csv", program, "-o", csv});
     EXPECT_EQ(result.exitCode, 0);
