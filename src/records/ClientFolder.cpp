@@ -160,7 +160,8 @@ ClientFolder::FolderMarks ClientFolder::marksOf(const QString& folder) const {
     for (const SectionFile& file : sectionFiles(folder)) {
         FileMark& mark = marks[file.module];
         QByteArray bytes;
-        if (readFileLimited(file.path, SectionReader::kMaxFileBytes, bytes) == ReadOutcome::Read) {
+        if (readFileLimited(file.path, SectionReader::kMaxFileBytes, bytes, FileLinks::Refuse) ==
+            ReadOutcome::Read) {
             mark.size = bytes.size();
             mark.hash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
         }
