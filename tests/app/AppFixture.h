@@ -91,6 +91,11 @@ class AppTest : public ::testing::Test {
         settle();
     }
     static void tab() { key(Qt::Key_Tab); }
+    // A click on a window's close control.
+    static void closeByControl(QWidget* w) {
+        QCloseEvent close;
+        QApplication::sendEvent(w, &close);
+    }
     // The focus reaches a widget once the events of the moment are over.
     static bool focusComesTo(const QWidget* w) {
         return QTest::qWaitFor([&] { return focus() == w; }, 500);

@@ -44,12 +44,7 @@ TEST_F(MainWindowTest, CaptionsCheckMarksAndLayoutFollowTheViewAndUnsavedAnswers
         window->fileAction("mnuOpenClient")->trigger();
         EXPECT_TRUE(!window->isEnabled() && dialog.isVisible());
         EXPECT_EQ(dialog.cancelButton()->isHidden(), control);  // Cancel from the second on
-        if (control) {
-            QCloseEvent close;
-            QApplication::sendEvent(&dialog, &close);
-        } else {
-            dialog.cancelButton()->click();
-        }
+        control ? closeByControl(&dialog) : dialog.cancelButton()->click();
         EXPECT_TRUE(!dialog.isVisible() && window->isEnabled() && dialog.newButton()->isHidden());
     }
     // About names the folder the program uses, and whether it is the program's own.
