@@ -62,7 +62,9 @@ class AppTest : public ::testing::Test {
         window->clientDialog().setCurrentFolder(folder);
         window->clientDialog().loadButton()->click();
     }
+    // A closing-page button pressed, the boxes shown before it forgotten.
     void pressClosing(const QString& button) {
+        prompts.clear();
         window->view(8);
         current()->next();
         ASSERT_EQ(where(), "MentalHealth:5");
