@@ -48,7 +48,6 @@ class AppTest : public ::testing::Test {
 
     Section& section(const QString& name) { return *window->interview().section(name); }
     Section& locator() { return section("ctlLocatorInformation"); }
-    Section& demographic() { return section("ctlDemographic"); }
     PaneView* current() { return window->currentPane(); }
     int currentPage() { return current() ? current()->currentPage() : -2; }
     QString where() {
