@@ -121,18 +121,12 @@ TEST_F(MainWindowTest, CaptionsCheckMarksAndLayoutFollowTheViewAndUnsavedAnswers
     EXPECT_TRUE(prompts.boxes.size() == 2 && exits == 0);
     prompts.answer({true});
     window->fileAction("mnuClientExit")->trigger();
-    EXPECT_EQ(exits, 1);
-    EXPECT_FALSE(window->isVisible() || window->clientDialog().isVisible());
+    EXPECT_TRUE(exits == 1 && !window->isVisible() && !window->clientDialog().isVisible());
     start({true});
-    EXPECT_TRUE(window->close());
-    EXPECT_EQ(exits, 1);
-    // Each way to replace unsaved answers, and the last name on screen after it.
-    struct Way {
-        const char* name;
-        std::function<void()> go;
-        std::optional<QString> lastNameAfter;
-    };
-    const QList<Way> ways{
+    EXPECT_TRUE(window->close() && exits == 1);
+    // Each way to replace unsaved answers, and the last name on screen after it (none
+    // when the program ends).
+    const std::tuple<const char*, std::function<void()>, std::optional<QString>> ways[] = {
         {"File, New Client", [&] { window->newClient(); }, ""},
         {"the first dialog's Load", [&] { load(program + "/RoeJaneQ05-07-2001"); }, "Roe"},
         {"File, Exit", [&] { window->exitItem(); }, std::nullopt},
@@ -140,9 +134,9 @@ TEST_F(MainWindowTest, CaptionsCheckMarksAndLayoutFollowTheViewAndUnsavedAnswers
     };
     QTemporaryDir data;  // a recovery folder for each row
     int row = 0;
-    for (const Way& way : ways) {
+    for (const auto& [name, replace, lastNameAfter] : ways) {
         for (const Choice choice : {Choice::Cancel, Choice::DontSave, Choice::Save}) {
-            SCOPED_TRACE(std::string(way.name) + ", choice " + std::to_string(int(choice)));
+            SCOPED_TRACE(std::string(name) + ", choice " + std::to_string(int(choice)));
             // A client on disk to open, then a new one typed on screen, with its copy.
             QDir(clientFolder()).removeRecursively();
             const QDir copies(data.filePath(QString::number(++row)), "*.recovery");
@@ -156,7 +150,7 @@ TEST_F(MainWindowTest, CaptionsCheckMarksAndLayoutFollowTheViewAndUnsavedAnswers
                         titleMarked(true));
             prompts.clear();
             prompts.answerSave({choice});
-            way.go();
+            replace();
             EXPECT_EQ(lastBox(prompts),
                       "SaveChoice|Unsaved Answers|Save the answers of Doe, Jane Q?");
             EXPECT_EQ(prompts.boxes.size(), 1);
@@ -164,8 +158,8 @@ TEST_F(MainWindowTest, CaptionsCheckMarksAndLayoutFollowTheViewAndUnsavedAnswers
             const bool replaced = choice != Choice::Cancel;
             // The copy goes with the answers let go or saved.
             EXPECT_EQ(copies.entryList(QDir::Files | QDir::Hidden).size(), replaced ? 0 : 1);
-            if (way.lastNameAfter) {
-                EXPECT_EQ(locator().text("txtLastName"), replaced ? *way.lastNameAfter : "Doe");
+            if (lastNameAfter) {
+                EXPECT_EQ(locator().text("txtLastName"), replaced ? *lastNameAfter : "Doe");
                 EXPECT_TRUE(titleMarked(!replaced));
             } else {
                 EXPECT_EQ(exits, replaced ? 1 : 0);  // the answer to leaving as well
@@ -300,8 +294,7 @@ TEST_F(ClosingPage, AWholeInterviewToTheClosingPageAndEachButtonStoppedOrFinishi
     while (where() != "MentalHealth:5") {
         ASSERT_TRUE(!visited.contains(where()) && onePageOnScreen()) << where().toStdString();
         visited << where();
-        const Page& page = *current()->section().page(currentPage());
-        QPushButton* next = current()->button(page.nextButton);
+        auto* next = current()->button(current()->section().page(currentPage())->nextButton);
         ASSERT_TRUE(next && next->isVisible()) << where().toStdString();
         next->click();
     }
@@ -339,8 +332,7 @@ TEST_F(ClosingPage, AWholeInterviewToTheClosingPageAndEachButtonStoppedOrFinishi
     prompts.answer({false});
     pressClosing("cmdNextMH(5)");
     EXPECT_EQ(prompts.titles(), (QStringList{"YRN Completed", "Exit YRN"}));
-    EXPECT_EQ(exits, 0);
-    EXPECT_EQ(where(), "MentalHealth:5");
+    EXPECT_TRUE(exits == 0 && where() == "MentalHealth:5");
     // Save & New: completion, then every section reset and the locator's first page.
     QFile::remove(reportPath());
     pressClosing("cmdSaveNew");
@@ -529,8 +521,7 @@ TEST_F(ClientSearchTest, FindsNamesAndDatesWithoutCaseOrAccentsNewestFirstInTheI
     EXPECT_EQ(loaded.size(), 3);
     for (int up = 0; up < 64 && dialog.listedFolder() != "/"; ++up)
         QTest::keyClick(tree, Qt::Key_Backspace);
-    EXPECT_EQ(dialog.listedFolder(), "/");
-    EXPECT_FALSE(dialog.upButton()->isEnabled());
+    EXPECT_TRUE(dialog.listedFolder() == "/" && !dialog.upButton()->isEnabled());
     QTest::keyClick(tree, Qt::Key_Backspace);
     EXPECT_EQ(dialog.listedFolder(), "/");
     // The program's volume lists the clients; one that cannot be read says so.
@@ -540,15 +531,13 @@ TEST_F(ClientSearchTest, FindsNamesAndDatesWithoutCaseOrAccentsNewestFirstInTheI
     dialog.volumes()->addItem("gone", folder.root.path() + "/no-such-volume");
     dialog.chooseVolume(dialog.volumes()->count() - 1);
     EXPECT_EQ(lastBox(prompts), "Critical|Drive Error|Drive not available!");
-    EXPECT_EQ(dialog.volumes()->currentIndex(), before);
-    EXPECT_EQ(dialog.listedFolder(), folder.path);
+    EXPECT_TRUE(dialog.volumes()->currentIndex() == before && dialog.listedFolder() == folder.path);
     loaded.clear();
     QListView* results = dialog.searchResults();
     EXPECT_TRUE(results->isHidden());
     dialog.searchBox()->setFocus();
     QTest::keyClicks(dialog.searchBox(), "j");
-    ASSERT_FALSE(results->isHidden());
-    ASSERT_EQ(results->model()->rowCount(), 2);
+    ASSERT_TRUE(!results->isHidden() && results->model()->rowCount() == 2);
     EXPECT_TRUE(results->model()->index(0, 0).data().toString().startsWith("SmithJohn11-30-2003"));
     QTest::keyClicks(dialog.searchBox(), "ane");
     ASSERT_EQ(results->model()->rowCount(), 1);
