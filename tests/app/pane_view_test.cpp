@@ -51,8 +51,7 @@ class ViewSection : public Section {
         addPage(1).nav("&Done", "&Previous Page", "cmdNextV(1)", "cmdBackV(1)");
         captureStartState();
     }
-    int sexClicks = 0;
-    int nameClicks = 0;
+    int sexClicks = 0, nameClicks = 0;
 };
 
 // Captions, the View menu and the hand-over are the main window's, tested there.
@@ -68,12 +67,7 @@ struct FakeHost : PaneHost {
 
 class PaneViewTest : public ::testing::Test {
   protected:
-    PaneViewTest() : interview(prompts) {
-        section =
-            static_cast<ViewSection*>(&interview.add(std::make_unique<ViewSection>(interview)));
-        pane = std::make_unique<PaneView>(*section, host);
-        pane->resize(1000, 700);
-    }
+    PaneViewTest() { pane->resize(1000, 700); }
     template <class T>
     T* widget(const QString& name) {
         return pane->findChild<T*>(name);
@@ -85,10 +79,11 @@ class PaneViewTest : public ::testing::Test {
     }
     static void settle() { QApplication::processEvents(); }
     RecordingPrompts prompts;
-    Interview interview;
-    ViewSection* section = nullptr;
+    Interview interview{prompts};
+    ViewSection* section =
+        static_cast<ViewSection*>(&interview.add(std::make_unique<ViewSection>(interview)));
     FakeHost host;
-    std::unique_ptr<PaneView> pane;
+    std::unique_ptr<PaneView> pane = std::make_unique<PaneView>(*section, host);
 };
 
 TEST(ShownWording, FoldsRunsOfBlanksButThoseAfterTheNumber) {
@@ -247,13 +242,10 @@ TEST(Twips, RoundingConversionAndTheLayoutRules) {
     const Size resized = FrameResize(8500, 12000);
     EXPECT_EQ((QList<double>{resized.height, resized.width}), (QList<double>{7948, 11892}));
     // A 1366 x 738 work area is 20490 x 11070 twips: 442.8 and 184.41 off; 4.5 takes 4.
-    const Rect frame = FrameSettings(11070, 20490);
-    EXPECT_EQ((QList<double>{frame.top, frame.left, frame.height, frame.width}),
-              (QList<double>{0, 0, 11070 - 443, 20490 - 184}));
+    const auto sides = [](Rect r) { return QList<double>{r.top, r.left, r.height, r.width}; };
+    EXPECT_EQ(sides(FrameSettings(11070, 20490)), (QList<double>{0, 0, 11070 - 443, 20490 - 184}));
     EXPECT_DOUBLE_EQ(FrameSettings(0, 500).width, 496);
-    const Rect pane = PaneSettings(450, 0, 11070, 20490);
-    EXPECT_EQ((QList<double>{pane.top, pane.left, pane.height, pane.width}),
-              (QList<double>{450, 0, 21070, 30490}));
+    EXPECT_EQ(sides(PaneSettings(450, 0, 11070, 20490)), (QList<double>{450, 0, 21070, 30490}));
     // 8500 twips are 566.67 pixels; a missing resolution falls back to 96.
     EXPECT_EQ((QList<int>{toPixels(1440, 96), toPixels(8500, 96), toPixels(12000, 120),
                           toPixels(1440, 0)}),
