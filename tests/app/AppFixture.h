@@ -57,7 +57,9 @@ class AppTest : public ::testing::Test {
     void typeClient(const QString& last = "Doe") { nameClient(locator(), last); }
     QString clientFolder() const { return program + "/DoeJaneQ05-07-2001"; }
     QString reportPath() const { return clientFolder() + "/DoeJaneQ05-07-2001.RTF"; }
+    // Load on a folder in the open-client dialog, shown for it if it was not.
     void load(const QString& folder) {
+        window->clientDialog().show();
         window->clientDialog().setCurrentFolder(folder);
         window->clientDialog().loadButton()->click();
     }
@@ -91,7 +93,6 @@ class AppTest : public ::testing::Test {
         QTest::keyClick(focus(), k, modifiers);
         settle();
     }
-    static void tab() { key(Qt::Key_Tab); }
     // A click on a window's close control.
     static void closeByControl(QWidget* w) {
         QCloseEvent close;

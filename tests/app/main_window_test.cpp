@@ -15,7 +15,6 @@ namespace yrn::test {
 namespace {
 
 const QString kTitle = "Halverin Drug Court YRN -- ";
-const QStringList kClosing{"cmdSave", "cmdSaveNew", "cmdNextMH(5)"};
 using Choice = Prompts::SaveChoice;
 
 class MainWindowTest : public AppTest {
@@ -100,8 +99,7 @@ TEST_F(MainWindowTest, CaptionsCheckMarksAndLayoutFollowTheViewAndUnsavedAnswers
     window->view(4);
     window->close();
     EXPECT_EQ(prompts.titles(), (QStringList{"Unsaved Answers", "Save Error"}));
-    EXPECT_EQ(where(), "LocatorInformation:0");
-    EXPECT_EQ(exits, 0);
+    EXPECT_TRUE(where() == "LocatorInformation:0" && exits == 0);
     // Saved, or changed back to what was saved: only the exit question.
     typeClient();
     window->saveClient();
@@ -270,7 +268,7 @@ class ClosingPage : public MainWindowTest {
     }
     // Each button says `title` and finishes nothing: no report, reset or exit.
     void everyButtonStops(const QString& title, const QString& at = "MentalHealth:5") {
-        for (const QString& button : kClosing) {
+        for (const QString button : {"cmdSave", "cmdSaveNew", "cmdNextMH(5)"}) {
             pressClosing(button);
             EXPECT_EQ(prompts.titles(), QStringList{title}) << button.toStdString();
             EXPECT_EQ(where(), at);
@@ -377,12 +375,11 @@ TEST_F(MainWindowTest, TheReviewListsWhatIsMissingAndGoesToTheQuestion) {
     panel.list()->setFocus();
     key(Qt::Key_Return);
     EXPECT_TRUE(keyboardIn(panel.entries().first()));
-    const auto at = std::find_if(panel.entries().cbegin(), panel.entries().cend(),
-                                 [](const ReviewItem& i) { return i.module == "ctlDemographic"; });
-    ASSERT_NE(at, panel.entries().cend());
-    const ReviewItem chosen = *at;
-    panel.choose(static_cast<int>(at - panel.entries().cbegin()));
-    EXPECT_TRUE(keyboardIn(chosen));
+    const QList<ReviewItem> entries = panel.entries();
+    const auto at = std::ranges::find(entries, "ctlDemographic", &ReviewItem::module);
+    ASSERT_NE(at, entries.cend());
+    panel.choose(int(at - entries.cbegin()));
+    EXPECT_TRUE(keyboardIn(*at));
     // Answered, a question leaves the list a moment later.
     locator().setText("txtCity", "Springfield");
     EXPECT_TRUE(QTest::qWaitFor(
@@ -514,8 +511,7 @@ TEST_F(ClientSearchTest, FindsNamesAndDatesWithoutCaseOrAccentsNewestFirstInTheI
     EXPECT_EQ(dialog.currentFolder(), folder.path);
     EXPECT_TRUE(QTest::qWaitFor([&] { return topRows(tree) == QStringList{"program"}; }));
     QTest::keyClick(tree, Qt::Key_Return);
-    EXPECT_EQ(dialog.listedFolder(), folder.path);
-    EXPECT_EQ(loaded.size(), 3);
+    EXPECT_TRUE(dialog.listedFolder() == folder.path && loaded.size() == 3);
     for (int up = 0; up < 64 && dialog.listedFolder() != "/"; ++up)
         QTest::keyClick(tree, Qt::Key_Backspace);
     EXPECT_TRUE(dialog.listedFolder() == "/" && !dialog.upButton()->isEnabled());
@@ -540,8 +536,7 @@ TEST_F(ClientSearchTest, FindsNamesAndDatesWithoutCaseOrAccentsNewestFirstInTheI
     ASSERT_EQ(results->model()->rowCount(), 1);
     // Enter chooses the client found and goes to the list; it loads nothing.
     QTest::keyClick(dialog.searchBox(), Qt::Key_Return);
-    EXPECT_EQ(loaded, QStringList{});
-    EXPECT_EQ(QApplication::focusWidget(), results);
+    EXPECT_TRUE(loaded.isEmpty() && QApplication::focusWidget() == results);
     const QString doe = folder.filePath("DoeJaneQ05-07-2001");
     EXPECT_EQ(QDir(dialog.currentFolder()), QDir(doe));
     EXPECT_EQ(QDir(static_cast<QFileSystemModel*>(tree->model())->filePath(tree->currentIndex())),

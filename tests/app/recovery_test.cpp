@@ -16,19 +16,6 @@ const QString kQuestion = "YesNo|Interview Not Saved|An interview that was not s
 const char* const kProgramVariable = "YRN_CHILD_PROGRAM";
 const char* const kModeVariable = "YRN_CHILD_MODE";
 
-// Answers on the locator and demographic panes: a working client with a court
-// site, a two-line comment, letters beyond Windows-1252, blanks at the ends of a text.
-void answerClient(Interview& interview) {
-    Section& locator = *interview.section("ctlLocatorInformation");
-    answerDemographic(locator, *interview.section("ctlDemographic"));
-    locator.setText("txtCity", " Springfield ");
-    locator.setText("txtInterviewer", "-1");
-    locator.setPosition("cboSite", 2);
-    locator.choose("optWorking", 1);
-    locator.setText("txtWorkPlace", "Łódź Café");
-    locator.setText("txtLocationInformation", "Met at court.\r\nCalm, asked for water.");
-}
-
 class RecoveryTest : public AppTest {
   protected:
     void SetUp() override {}
@@ -114,8 +101,7 @@ TEST_F(RecoveryTest, AnInterviewLeftByACrashComesBackOnceAndStaysUntilSaved) {
     nameClient(*second->interview().section("ctlLocatorInformation"), "Roe");
     second->currentPane()->next();
     settle();
-    EXPECT_EQ(copies().size(), 2);
-    EXPECT_NE(second->recovery()->copyPath(), first);
+    EXPECT_TRUE(copies().size() == 2 && second->recovery()->copyPath() != first);
     // The first one crashes: a third start offers its copy, not the second's.
     start({true});
     ASSERT_EQ(prompts.boxes.size(), 1);
@@ -244,8 +230,8 @@ TEST(RecoveryChild, DISABLED_RunsUntilKilled) {
     window.keepRecoveryCopies(Recovery::defaultFolder());
     window.startUp();
     window.clientDialog().newButton()->click();
+    Section& locator = *window.interview().section("ctlLocatorInformation");
     if (qEnvironmentVariable(kModeVariable) == "write") {
-        Section& locator = *window.interview().section("ctlLocatorInformation");
         nameClient(locator);
         for (int i = 0;; ++i) {
             // Long enough that a write takes a while, so that kills land inside writes.
@@ -255,7 +241,15 @@ TEST(RecoveryChild, DISABLED_RunsUntilKilled) {
             if (i == 0) say("WRITING");
         }
     }
-    answerClient(window.interview());
+    // Answers on the locator and demographic panes: a working client with a court site, a
+    // two-line comment, letters beyond Windows-1252, blanks at the ends of a text.
+    answerDemographic(locator, *window.interview().section("ctlDemographic"));
+    locator.setText("txtCity", " Springfield ");
+    locator.setText("txtInterviewer", "-1");
+    locator.setPosition("cboSite", 2);
+    locator.choose("optWorking", 1);
+    locator.setText("txtWorkPlace", "Łódź Café");
+    locator.setText("txtLocationInformation", "Met at court.\r\nCalm, asked for water.");
     for (int page = 0; page < 5; ++page)
         window.currentPane()->next();
     // Answered after the last page change: written within three seconds.
@@ -309,8 +303,7 @@ class RecoveryKillTest : public RecoveryTest {
         }
         QTest::qWait(waitMs);
         child.kill();  // SIGKILL: no handler, no clean-up
-        EXPECT_TRUE(child.waitForFinished(10000));
-        EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+        EXPECT_TRUE(child.waitForFinished(10000) && child.exitStatus() == QProcess::CrashExit);
         EXPECT_TRUE(readied)
             << (child.readAllStandardOutput() + child.readAllStandardError()).toStdString();
         return readied;
