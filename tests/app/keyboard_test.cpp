@@ -202,10 +202,6 @@ QImage drawn(QWidget* w) {
 
 class KeyboardTest : public AppTest {
   protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        activate();
-    }
     DrugsSection& drugs() { return *window->interview().find<DrugsSection>(); }
     // The "Comments" button of a drug row, and a click on it as a person would click.
     QRadioButton* commentButton(int row) {
@@ -229,6 +225,7 @@ class KeyboardTest : public AppTest {
 };
 
 TEST_F(KeyboardTest, ABoxSaysWhatItsLimitLeavesOutAndDateBoxesPageKeysEnterAltKeysAndShortcuts) {
+    activate();
     QSignalSpy notices(&current()->binder(), &FieldBinder::notice);
     const auto said = [&] {  // the one notice since the last look
         return notices.size() == 1 ? notices.takeFirst().at(0).toString()
@@ -330,6 +327,7 @@ TEST_F(KeyboardTest, ABoxSaysWhatItsLimitLeavesOutAndDateBoxesPageKeysEnterAltKe
 // when the count does, and go for good once the count is final. A list picks by
 // type-ahead and opens only on its keys.
 TEST_F(KeyboardTest, ARowTheCountClosesAListPicksByTypeAheadAndTheCommentDialogCloses) {
+    activate();
     Section& d = section("ctlDemographic");
     window->view(1);
     current()->goTo(2);
@@ -450,6 +448,7 @@ TEST_F(KeyboardTest, ARowTheCountClosesAListPicksByTypeAheadAndTheCommentDialogC
 }
 
 TEST_F(KeyboardTest, EveryPageFitsTakesTabInOrderShowsTheFocusAndHasAccessLettersOfItsOwn) {
+    activate();
     QStringList menuTitles;
     for (QMenu* menu : window->menus()) {
         menuTitles << accessKey(menu->title());
@@ -501,8 +500,7 @@ TEST_F(KeyboardTest, EveryPageFitsTakesTabInOrderShowsTheFocusAndHasAccessLetter
                 EXPECT_TRUE(std::ranges::any_of(shown->findChildren<QLabel*>(), [&](QLabel* label) {
                     const QRect heading = area(label, shown);
                     return label->text() == "YYYY" && heading.bottom() < box.top() &&
-                           heading.center().x() >= box.left() &&
-                           heading.center().x() <= box.right();
+                           box.contains(heading.center().x(), box.center().y());
                 }));
             }
         }
