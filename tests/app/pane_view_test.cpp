@@ -174,15 +174,14 @@ TEST_F(PaneViewTest, RendersEveryBlockKeepsWidgetsAndModelInStepAndShowsColoursF
     EXPECT_EQ(skip->checkState(), Qt::PartiallyChecked);
     section->setCheck("chkSkip", CheckState::Clear);
     EXPECT_FALSE(skip->isChecked());
-    auto* work = widget<QLineEdit>("txtWork");
-    QTest::mouseClick(male, Qt::LeftButton);  // rule: clear txtWork
-    EXPECT_FALSE(work->isEnabled());
     // The not-applicable red is what the person sees on the disabled box.
     const auto middle = [](QWidget* w, int x) {
         const QImage shot = w->grab().toImage();
         return shot.pixelColor(shot.width() / x, shot.height() / 2);
     };
-    EXPECT_EQ(middle(work, 2), kRed);
+    auto* work = widget<QLineEdit>("txtWork");
+    QTest::mouseClick(male, Qt::LeftButton);  // rule: clear txtWork
+    EXPECT_TRUE(!work->isEnabled() && middle(work, 2) == kRed);
     QTest::mouseClick(widget<QRadioButton>("optSex1"), Qt::LeftButton);  // rule: open txtWork
     EXPECT_TRUE(work->isEnabled() && middle(work, 2) != kRed);
     // A list shows the same red, not a shade the style makes of it.
