@@ -48,7 +48,6 @@ class AppTest : public ::testing::Test {
 
     Section& section(const QString& name) { return *window->interview().section(name); }
     Section& locator() { return section("ctlLocatorInformation"); }
-    Section& demographic() { return section("ctlDemographic"); }
     PaneView* current() { return window->currentPane(); }
     int currentPage() { return current() ? current()->currentPage() : -2; }
     QString where() {
@@ -58,11 +57,15 @@ class AppTest : public ::testing::Test {
     void typeClient(const QString& last = "Doe") { nameClient(locator(), last); }
     QString clientFolder() const { return program + "/DoeJaneQ05-07-2001"; }
     QString reportPath() const { return clientFolder() + "/DoeJaneQ05-07-2001.RTF"; }
+    // Load on a folder in the open-client dialog, shown for it if it was not.
     void load(const QString& folder) {
+        window->clientDialog().show();
         window->clientDialog().setCurrentFolder(folder);
         window->clientDialog().loadButton()->click();
     }
+    // A closing-page button pressed, the boxes shown before it forgotten.
     void pressClosing(const QString& button) {
+        prompts.clear();
         window->view(8);
         current()->next();
         ASSERT_EQ(where(), "MentalHealth:5");
@@ -90,7 +93,11 @@ class AppTest : public ::testing::Test {
         QTest::keyClick(focus(), k, modifiers);
         settle();
     }
-    static void tab() { key(Qt::Key_Tab); }
+    // A click on a window's close control.
+    static void closeByControl(QWidget* w) {
+        QCloseEvent close;
+        QApplication::sendEvent(w, &close);
+    }
     // The focus reaches a widget once the events of the moment are over.
     static bool focusComesTo(const QWidget* w) {
         return QTest::qWaitFor([&] { return focus() == w; }, 500);

@@ -30,10 +30,7 @@ class ViewSection : public Section {
         onClick("txtName", [this](int) { ++nameClicks; });
         onClick("optSex", [this](int button) {
             ++sexClicks;
-            if (button == 0)
-                clearField("txtWork");
-            else
-                openField("txtWork");
+            button == 0 ? clearField("txtWork") : openField("txtWork");
         });
         addPage(0)
             .heading("Test Heading")
@@ -54,8 +51,7 @@ class ViewSection : public Section {
         addPage(1).nav("&Done", "&Previous Page", "cmdNextV(1)", "cmdBackV(1)");
         captureStartState();
     }
-    int sexClicks = 0;
-    int nameClicks = 0;
+    int sexClicks = 0, nameClicks = 0;
 };
 
 // Captions, the View menu and the hand-over are the main window's, tested there.
@@ -71,12 +67,7 @@ struct FakeHost : PaneHost {
 
 class PaneViewTest : public ::testing::Test {
   protected:
-    PaneViewTest() : interview(prompts) {
-        section =
-            static_cast<ViewSection*>(&interview.add(std::make_unique<ViewSection>(interview)));
-        pane = std::make_unique<PaneView>(*section, host);
-        pane->resize(1000, 700);
-    }
+    PaneViewTest() { pane->resize(1000, 700); }
     template <class T>
     T* widget(const QString& name) {
         return pane->findChild<T*>(name);
@@ -88,10 +79,11 @@ class PaneViewTest : public ::testing::Test {
     }
     static void settle() { QApplication::processEvents(); }
     RecordingPrompts prompts;
-    Interview interview;
-    ViewSection* section = nullptr;
+    Interview interview{prompts};
+    ViewSection* section =
+        static_cast<ViewSection*>(&interview.add(std::make_unique<ViewSection>(interview)));
     FakeHost host;
-    std::unique_ptr<PaneView> pane;
+    std::unique_ptr<PaneView> pane = std::make_unique<PaneView>(*section, host);
 };
 
 TEST(ShownWording, FoldsRunsOfBlanksButThoseAfterTheNumber) {
@@ -111,18 +103,17 @@ TEST(ShownWording, FoldsRunsOfBlanksButThoseAfterTheNumber) {
 }
 
 TEST_F(PaneViewTest, RendersEveryBlockKeepsWidgetsAndModelInStepAndShowsColoursFramesAndFocus) {
-    for (const char* text : {"Test Heading", "Name", "Sex?", "A note with blanks", "Symptoms",
-                             "Past 30 days?", "In lifetime?", "Experienced serious depression?"})
-        EXPECT_NE(labelWithText(text), nullptr) << text;
-    QLabel* question = labelWithText("1.  Have you ever been treated as an outpatient?");
-    ASSERT_NE(question, nullptr);
-    EXPECT_EQ(question->toolTip(), "A question tip");
+    const QString question = "1.  Have you ever been treated as an outpatient?";
+    for (const QString& text : QStringList{
+             "Test Heading", "Name", "Sex?", "A note with blanks", "Symptoms", "Past 30 days?",
+             "In lifetime?", "Experienced serious depression?", "Hallucinations", question})
+        ASSERT_NE(labelWithText(text), nullptr) << qPrintable(text);
+    EXPECT_EQ(labelWithText(question)->toolTip(), "A question tip");
     // A question bound to a model label follows the label.
     section->setLabel("lblGender", "12.  How many   pregnancies?");
     EXPECT_EQ(widget<QLabel>("lblGender")->text(), "12.  How many pregnancies?");
     // A highlighted table row is red, with its tip.
     QLabel* redRow = labelWithText("Hallucinations");
-    ASSERT_NE(redRow, nullptr);
     EXPECT_EQ(redRow->toolTip(), "Seeing things");
     EXPECT_EQ(redRow->palette().color(QPalette::WindowText), kRed);
     EXPECT_NE(labelWithText("Symptoms")->palette().color(QPalette::WindowText), kRed);
@@ -159,16 +150,14 @@ TEST_F(PaneViewTest, RendersEveryBlockKeepsWidgetsAndModelInStepAndShowsColoursF
     QTest::mouseClick(male, Qt::LeftButton);
     EXPECT_EQ(section->choice("optSex"), 0);
     QTest::mouseClick(male, Qt::LeftButton);
-    EXPECT_EQ(section->sexClicks, 1);
-    EXPECT_TRUE(male->isChecked());
+    EXPECT_TRUE(section->sexClicks == 1 && male->isChecked());
     section->clearOption("optSex");
     EXPECT_FALSE(male->isChecked() || widget<QRadioButton>("optSex1")->isChecked());
     // Each element of an array is a group of its own.
     QTest::mouseClick(widget<QRadioButton>("optRow1(0)"), Qt::LeftButton);
     QTest::mouseClick(widget<QRadioButton>("optRow0(1)"), Qt::LeftButton);
-    EXPECT_TRUE(widget<QRadioButton>("optRow1(0)")->isChecked());
-    EXPECT_EQ((QList<int>{section->choice(arr("optRow", 0)), section->choice(arr("optRow", 1))}),
-              (QList<int>{1, 0}));
+    EXPECT_TRUE(widget<QRadioButton>("optRow1(0)")->isChecked() &&
+                section->choice(arr("optRow", 0)) == 1 && section->choice(arr("optRow", 1)) == 0);
     auto* level = widget<QComboBox>("cboLevel");
     EXPECT_EQ(level->currentIndex(), -1);
     level->setFocus();
@@ -177,8 +166,7 @@ TEST_F(PaneViewTest, RendersEveryBlockKeepsWidgetsAndModelInStepAndShowsColoursF
     section->setPosition("cboLevel", 1);
     EXPECT_EQ(level->currentIndex(), 1);
     section->setItems("cboLevel", {"One", "Two", "Three"});
-    EXPECT_EQ(level->count(), 3);
-    EXPECT_EQ(level->currentIndex(), -1);
+    EXPECT_TRUE(level->count() == 3 && level->currentIndex() == -1);
     auto* skip = widget<QCheckBox>("chkSkip");
     QTest::mouseClick(skip, Qt::LeftButton);
     EXPECT_EQ(section->checkState("chkSkip"), CheckState::Ticked);
@@ -186,18 +174,16 @@ TEST_F(PaneViewTest, RendersEveryBlockKeepsWidgetsAndModelInStepAndShowsColoursF
     EXPECT_EQ(skip->checkState(), Qt::PartiallyChecked);
     section->setCheck("chkSkip", CheckState::Clear);
     EXPECT_FALSE(skip->isChecked());
-    auto* work = widget<QLineEdit>("txtWork");
-    QTest::mouseClick(widget<QRadioButton>("optSex0"), Qt::LeftButton);  // rule: clear txtWork
-    EXPECT_FALSE(work->isEnabled());
     // The not-applicable red is what the person sees on the disabled box.
     const auto middle = [](QWidget* w, int x) {
         const QImage shot = w->grab().toImage();
         return shot.pixelColor(shot.width() / x, shot.height() / 2);
     };
-    EXPECT_EQ(middle(work, 2), kRed);
+    auto* work = widget<QLineEdit>("txtWork");
+    QTest::mouseClick(male, Qt::LeftButton);  // rule: clear txtWork
+    EXPECT_TRUE(!work->isEnabled() && middle(work, 2) == kRed);
     QTest::mouseClick(widget<QRadioButton>("optSex1"), Qt::LeftButton);  // rule: open txtWork
-    EXPECT_TRUE(work->isEnabled());
-    EXPECT_NE(middle(work, 2), kRed);
+    EXPECT_TRUE(work->isEnabled() && middle(work, 2) != kRed);
     // A list shows the same red, not a shade the style makes of it.
     section->setBackground("cboLevel", Background::NotApplicable);
     section->setEnabled("cboLevel", false);
@@ -206,24 +192,23 @@ TEST_F(PaneViewTest, RendersEveryBlockKeepsWidgetsAndModelInStepAndShowsColoursF
     // The highlight of a comment button: blue.
     section->setBackground(arr("optRow", 0), Background::Highlighted);
     auto* row = widget<QRadioButton>("optRow0(0)");
-    EXPECT_EQ(row->palette().color(QPalette::Window), QColor(0, 0, 255));
-    EXPECT_TRUE(row->autoFillBackground());
+    EXPECT_TRUE(row->autoFillBackground() &&
+                row->palette().color(QPalette::Window) == QColor(0, 0, 255));
     section->setBackground(arr("optRow", 0), Background::Normal);
     EXPECT_FALSE(row->autoFillBackground());
     // A disabled frame disables its group box and the boxes in it.
     section->setFrameEnabled("fmeWork", false);
     EXPECT_FALSE(widget<QGroupBox>("fmeWork")->isEnabled() || work->isEnabled());
     section->setFrameEnabled("fmeWork", true);
-    EXPECT_TRUE(work->isEnabled());
-    EXPECT_FALSE(widget<QLineEdit>("txtBlocked")->isEnabled());
+    EXPECT_TRUE(work->isEnabled() && !widget<QLineEdit>("txtBlocked")->isEnabled());
     // Requests for a disabled field or one on a hidden page are not carried out.
-    auto* days = widget<QLineEdit>("txtDays");
-    pane->focusField("txtBlocked");
-    settle();
-    EXPECT_FALSE(widget<QLineEdit>("txtBlocked")->hasFocus());
-    pane->focusField("txtDays");
-    settle();
-    EXPECT_TRUE(days->hasFocus());
+    const auto focusTaken = [&](const QString& id) {
+        pane->focusField(id);
+        settle();
+        return widget<QWidget>(id)->hasFocus();
+    };
+    EXPECT_FALSE(focusTaken("txtBlocked"));
+    EXPECT_TRUE(focusTaken("txtDays"));
     // The wheel turns only a list that has the focus.
     const auto wheel = [level] {
         QWheelEvent event(QPointF(5, 5), level->mapToGlobal(QPointF(5, 5)), QPoint(),
@@ -238,9 +223,7 @@ TEST_F(PaneViewTest, RendersEveryBlockKeepsWidgetsAndModelInStepAndShowsColoursF
     EXPECT_NE(section->position("cboLevel"), -1);
     pane->next();
     pane->button("cmdNextV(1)")->setFocus();
-    pane->focusField("txtDays");
-    settle();
-    EXPECT_FALSE(days->hasFocus());
+    EXPECT_FALSE(focusTaken("txtDays"));
     pane->goTo(7);  // no such page
     EXPECT_EQ(pane->currentPage(), 1);
 }
@@ -257,13 +240,10 @@ TEST(Twips, RoundingConversionAndTheLayoutRules) {
     const Size resized = FrameResize(8500, 12000);
     EXPECT_EQ((QList<double>{resized.height, resized.width}), (QList<double>{7948, 11892}));
     // A 1366 x 738 work area is 20490 x 11070 twips: 442.8 and 184.41 off; 4.5 takes 4.
-    const Rect frame = FrameSettings(11070, 20490);
-    EXPECT_EQ((QList<double>{frame.top, frame.left, frame.height, frame.width}),
-              (QList<double>{0, 0, 11070 - 443, 20490 - 184}));
+    const auto sides = [](Rect r) { return QList<double>{r.top, r.left, r.height, r.width}; };
+    EXPECT_EQ(sides(FrameSettings(11070, 20490)), (QList<double>{0, 0, 11070 - 443, 20490 - 184}));
     EXPECT_DOUBLE_EQ(FrameSettings(0, 500).width, 496);
-    const Rect pane = PaneSettings(450, 0, 11070, 20490);
-    EXPECT_EQ((QList<double>{pane.top, pane.left, pane.height, pane.width}),
-              (QList<double>{450, 0, 21070, 30490}));
+    EXPECT_EQ(sides(PaneSettings(450, 0, 11070, 20490)), (QList<double>{450, 0, 21070, 30490}));
     // 8500 twips are 566.67 pixels; a missing resolution falls back to 96.
     EXPECT_EQ((QList<int>{toPixels(1440, 96), toPixels(8500, 96), toPixels(12000, 120),
                           toPixels(1440, 0)}),

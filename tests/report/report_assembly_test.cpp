@@ -39,8 +39,7 @@ QByteArray fullTemplate(const QByteArray& sectionText) {
     return rtf + "\\par " + sectionText + "}";
 }
 
-class ReportAssemblyTest : public ::testing::Test {
-  protected:
+struct ReportAssemblyTest : ::testing::Test {
     void SetUp() override {
         interview.setIdentity(&identity);
         interview.setPronouns(&pronouns);
@@ -54,12 +53,12 @@ class ReportAssemblyTest : public ::testing::Test {
         return dir + "/" + identity.folder + "/" + identity.folder + ".RTF";
     }
     QString sharedCopy() const { return dir + "/ClientReports/" + identity.folder + ".RTF"; }
+    QByteArray bothCopies() const { return readFile(clientCopy()) + readFile(sharedCopy()); }
     // The boxes shown since the last call, one "Kind|Title|Text" a line.
     QString told() {
         QStringList out;
-        for (const auto& box : prompts.boxes)
+        for (const auto& box : std::exchange(prompts.boxes, {}))
             out << boxText(box);
-        prompts.clear();
         return out.join('\n');
     }
     QTemporaryDir temporary;
@@ -104,9 +103,8 @@ TEST_F(ReportAssemblyTest, RpFillsTheTemplatesPlaceholdersOnly) {
 // fails ends the report, which is not saved.
 TEST_F(ReportAssemblyTest, GenerateReportFillsAndSavesBothCopiesButNothingCutShort) {
     EXPECT_FALSE(report.CheckDocs());  // no template
-    for (const QByteArray& damage :
-         {QByteArray("missing"), QByteArray("{\\rtf1 cut #FirstName#")}) {
-        if (damage != "missing") writeTemplate(damage);
+    for (const QByteArray damage : {"", "{\\rtf1 cut #FirstName#"}) {
+        if (!damage.isEmpty()) writeTemplate(damage);  // first still missing
         EXPECT_FALSE(report.GenerateReport());
         EXPECT_EQ(told(),
                   "Critical|Template Error|Unable to load template!\r\n"
@@ -138,10 +136,8 @@ TEST_F(ReportAssemblyTest, GenerateReportFillsAndSavesBothCopiesButNothingCutSho
     EXPECT_EQ((QList<qsizetype>{text.count("Jane"), text.count("her"), text.count("Her"),
                                 text.count("she"), text.count("She")}),
               (QList<qsizetype>{1 + 3, 1 + 2 + 1, 1, 2, 2}));
-    EXPECT_EQ(readFile(clientCopy()) + readFile(sharedCopy()),
-              report.document().toRtf().repeated(2));
-    EXPECT_EQ(QFile::permissions(dir + "/ClientReports") & (QFile::ReadOther | QFile::ExeOther),
-              QFileDevice::Permissions());
+    EXPECT_EQ(bothCopies(), report.document().toRtf().repeated(2));
+    EXPECT_EQ(QFile::permissions(dir + "/ClientReports") & (QFile::ReadOther | QFile::ExeOther), 0);
     // A second report of the same client replaces both files; a copy a killed
     // report save left long ago is removed, a young one (another program's) stays.
     const QString killed = dir + "/ClientReports/.yrn-tmp-Ab12";
@@ -154,8 +150,7 @@ TEST_F(ReportAssemblyTest, GenerateReportFillsAndSavesBothCopiesButNothingCutSho
     identity.first = "Janet";
     ASSERT_TRUE(report.GenerateReport());
     EXPECT_TRUE(report.document().visibleText().contains("Janet Janet"));
-    EXPECT_EQ(readFile(clientCopy()) + readFile(sharedCopy()),
-              report.document().toRtf().repeated(2));
+    EXPECT_EQ(bothCopies(), report.document().toRtf().repeated(2));
     EXPECT_EQ(QDir(dir + "/ClientReports").entryList(QDir::Files | QDir::Hidden).size(), 2);
     EXPECT_FALSE(QFile::exists(killed));
     EXPECT_EQ(QDir(dir + "/" + identity.folder).entryList(QDir::Files).size(), 1);
@@ -175,8 +170,7 @@ TEST_F(ReportAssemblyTest, GenerateReportFillsAndSavesBothCopiesButNothingCutSho
     addNarrative("Broken", [](ReportWriter&) { throw ProgramError("broken"); });
     EXPECT_FALSE(report.GenerateReport());
     EXPECT_EQ(told(), "Critical|Program Error|Error in module MainModule.GenerateReport");
-    EXPECT_FALSE(report.SaveReport());
-    EXPECT_EQ(readFile(clientCopy()), before);
+    EXPECT_TRUE(!report.SaveReport() && readFile(clientCopy()) == before);
 }
 
 // A report file that cannot be written (a folder or a planted link) is an error naming
@@ -213,8 +207,7 @@ TEST_F(ReportAssemblyTest, FailedSavesAndPlantedLinksAreReportedWithThePathNamed
         EXPECT_EQ(report.GenerateReport(), saved) << qPrintable(row.path);
         const QString t = told();
         EXPECT_TRUE(t.startsWith(row.told) && t.contains(row.why)) << qPrintable(t);
-        EXPECT_TRUE(!saved || QFileInfo(clientCopy()).isFile());
-        EXPECT_TRUE(saved || !QFile::exists(sharedCopy()));
+        EXPECT_TRUE(saved ? QFileInfo(clientCopy()).isFile() : !QFile::exists(sharedCopy()));
         EXPECT_EQ(readFile(precious), "precious");
         EXPECT_EQ(QDir(outside.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                   QStringList{"precious.txt"});
@@ -242,21 +235,17 @@ TEST_F(ReportAssemblyTest, OpenDocumentHandsThePathOverAsOneArgument) {
         QList<int> failures;
         DesktopOpener watched(program);
         EXPECT_GT(watched.openWatched(odd, [&](int code) { failures << code; }), 32);
-        EXPECT_EQ(
-            QTest::qWaitFor([&] { return !failures.isEmpty(); }, program == script ? 300 : 5000),
-            program != script);
-        EXPECT_EQ(failures, program == script ? QList<int>() : QList<int>{31});
+        const bool fails = program != script;
+        EXPECT_EQ(QTest::qWaitFor([&] { return !failures.isEmpty(); }, fails ? 5000 : 300), fails);
+        EXPECT_EQ(failures, fails ? QList<int>{31} : QList<int>());
     }
     DesktopOpener quiet("/bin/false");  // fails with no one to tell: nothing happens
     EXPECT_GT(quiet.open(odd), 32);
     QTest::qWait(500);
 }
 
-QString sp(int n) {
-    return QString(n, ' ');
-}
-
 TEST(Phrases, WordsCapitalsPaddedColumnsAndChildLinesThatAreNeverCut) {
+    const auto sp = [](int n) { return QString(n, ' '); };
     // Two characters stay as they are; "Has" tests the text, not the number.
     QStringList words;
     for (const char* text : {"he", "she said", "her", "", "éte", "already Up"})
@@ -298,9 +287,7 @@ TEST(ReportTemplate, IsAsciiRtfAndEveryMarkerIsFound) {
     ASSERT_TRUE(doc.load(path));
     const QString text = doc.visibleText();
     // Two for each marker, in the file as on the page.
-    const qsizetype hashes = text.count(QLatin1Char('#'));
-    EXPECT_EQ(hashes, 2 * markersIn(text).size());
-    EXPECT_EQ(QString::fromLatin1(rtf).count(QLatin1Char('#')), hashes);
+    EXPECT_TRUE(text.count('#') == 2 * markersIn(text).size() && rtf.count('#') == text.count('#'));
 }
 
 }  // namespace
