@@ -30,12 +30,6 @@ class RecoveryTest : public AppTest {
         current()->next();
         settle();
     }
-    // What a folder holds, hidden and system entries too.
-    static QStringList entries(const QString& path,
-                               QDir::Filters kinds = QDir::NoDotAndDotDot | QDir::AllEntries,
-                               const QStringList& names = {}) {
-        return QDir(path).entryList(names, kinds | QDir::Hidden | QDir::System);
-    }
     QStringList copies() const { return entries(recoveryFolder, QDir::Files, {"*.recovery"}); }
     QTemporaryDir data;
     QString recoveryFolder = data.filePath("recovery");

@@ -34,10 +34,6 @@ void answerAll(Interview& interview, int generation) {
     nameClient(*interview.section("ctlLocatorInformation"));
 }
 
-QStringList entriesOf(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
-}
-
 QMap<QString, QByteArray> sectionFiles(const QString& folder) {
     QMap<QString, QByteArray> files;
     for (const QString& name : QDir(folder).entryList(QDir::Files))
@@ -95,127 +91,111 @@ TEST(SaveKill, EverySectionFileIsWholeAfterAKillAtAnyMoment) {
         EXPECT_TRUE(folder.openClient(client).found);
         EXPECT_TRUE(prompts.boxes.isEmpty()) << qPrintable(lastBox(prompts));
         const QMap<QString, QByteArray> files = sectionFiles(client);
-        if (files != first && files != second) {
-            QStringList mixed;
-            for (auto it = files.cbegin(); it != files.cend(); ++it)
-                mixed << it.key() + (it.value() == first.value(it.key()) ? " 1" : " 2");
-            damage << QString("round %1: %2").arg(round).arg(mixed.join(", "));
-        }
+        if (files != first && files != second) damage << QString::number(round);
     }
     EXPECT_TRUE(damage.isEmpty()) << qPrintable(damage.join('\n'));
     // The next save leaves nothing of the killed ones but its own files.
     EXPECT_TRUE(folder.SaveClientYRN().allWritten)
-        << qPrintable(lastBox(prompts) + ' ' + entriesOf(client).join(' '));
-    EXPECT_EQ(entriesOf(client).size(), first.size());
+        << qPrintable(lastBox(prompts) + ' ' + entries(client).join(' '));
+    EXPECT_EQ(entries(client).size(), first.size());
 }
 
-// Two programs with one client. A second save waits while the first is between its
-// steps, and is told the truth when that takes too long. A save over section files
-// the answers on screen did not come from, or that another program saved since,
-// asks first, and each answer does what it says.
-TEST(SaveKill, TwoProgramsSavingOneClientNeitherMixNorLoseTheirFiles) {
+// Two programs on one program folder with one client, A's answers the first, B's
+// the second.
+struct TwoPrograms : ::testing::Test {
     RecordingPrompts promptsA, promptsB;
-    auto a = makeInterview(promptsA), b = makeInterview(promptsB);
+    std::unique_ptr<Interview> a = makeInterview(promptsA), b = makeInterview(promptsB);
     QTemporaryDir program;
-    ClientFolder folderA(*a, program.path()), folderB(*b, program.path());
-    answerAll(*a, 1);
-    answerAll(*b, 2);
-    const QString client = folderA.clientFolderPath();
-    const auto holds = [&](int generation) {
+    ClientFolder folderA{*a, program.path()}, folderB{*b, program.path()};
+    QString client;
+    void SetUp() override {
+        answerAll(*a, 1);
+        answerAll(*b, 2);
+        promptsA.clear();
+        promptsB.clear();
+        client = folderA.clientFolderPath();
+    }
+    // The folder holds the eight section files of one generation's save.
+    bool holds(int generation) const {
         const QByteArray mark = 'g' + QByteArray::number(generation) + "\r\n";
-        for (const QByteArray& bytes : sectionFiles(client))
-            if (!bytes.contains(mark)) return false;
-        return sectionFiles(client).size() == sectionFileNames().size();
-    };
-    const auto questions = [](const RecordingPrompts& prompts) {
-        QStringList out;
-        for (const RecordingPrompts::Box& box : prompts.boxes)
-            if (box.kind == RecordingPrompts::Kind::Choice) out << box.title;
-        return out;
-    };
+        const QMap<QString, QByteArray> files = sectionFiles(client);
+        return std::all_of(files.begin(), files.end(),
+                           [&](const QByteArray& bytes) { return bytes.contains(mark); }) &&
+               files.size() == sectionFileNames().size();
+    }
+};
+
+// A second save waits while the first is between its steps, and is told the truth
+// when that takes too long. A save over section files the answers on screen did not
+// come from, or that another program saved since, asks first, and each answer does
+// what it says.
+TEST_F(TwoPrograms, SavingOneClientNeitherMixNorLoseTheirFiles) {
     folderB.saveLockWaitMs = 200;
     for (const auto step : {ClientFolder::SaveStep::Locked, ClientFolder::SaveStep::Staged,
                             ClientFolder::SaveStep::Committed}) {
         bool met = false;
         folderA.saveStep = [&](ClientFolder::SaveStep at) {
-            if (at != step) return;
-            met = true;
-            EXPECT_FALSE(folderB.SaveClientYRN().allWritten);
-            EXPECT_TRUE(lastBox(promptsB).contains("Another program is saving into"));
+            met = met || at == step;
+            EXPECT_TRUE(at != step || !folderB.SaveClientYRN().allWritten);
         };
         EXPECT_TRUE(folderA.SaveClientYRN().allWritten && met && holds(1));
+        EXPECT_TRUE(lastBox(promptsB).contains("Another program is saving into"));
     }
     folderA.saveStep = {};
-    EXPECT_EQ(questions(promptsA), QStringList());  // its own files: nothing to ask
-
+    EXPECT_TRUE(promptsA.boxes.isEmpty());  // its own files: nothing to ask
     // B's answers did not come from the folder: Cancel writes nothing, Replace all.
     promptsB.answerChoice({1, 0});
     EXPECT_TRUE(folderB.SaveClientYRN().cancelled && holds(1));
     EXPECT_EQ(promptsB.offered, (QStringList{"&Replace", "Cancel"}));
-    EXPECT_TRUE(lastBox(promptsB).startsWith(
-        "Choice|Client Folder Exists|A client folder DoeJaneQ05-07-2001 already exists (last "
-        "saved "));
+    EXPECT_TRUE(
+        lastBox(promptsB).startsWith("Choice|Client Folder Exists|A client folder "
+                                     "DoeJaneQ05-07-2001 already exists (last saved "));
     EXPECT_TRUE(folderB.SaveClientYRN().allWritten && holds(2));
-
     // A's answers would replace what B saved since: Cancel, Open theirs, Overwrite.
     promptsA.answerChoice({2, 1, 0});
     EXPECT_TRUE(folderA.SaveClientYRN().cancelled && holds(2));
     const ClientFolder::SaveOutcome theirs = folderA.SaveClientYRN();
     EXPECT_TRUE(theirs.cancelled && theirs.openTheirs && theirs.folder == client && holds(2));
-    EXPECT_TRUE(lastBox(promptsA).startsWith(
-        "Choice|Client Saved Elsewhere|The client folder DoeJaneQ05-07-2001 was saved by "
-        "another program at "));
-    EXPECT_TRUE(folderA.SaveClientYRN().allWritten && holds(1));
-    EXPECT_EQ(questions(promptsA).size(), 3);
-
+    EXPECT_TRUE(
+        lastBox(promptsA).startsWith("Choice|Client Saved Elsewhere|The client folder "
+                                     "DoeJaneQ05-07-2001 was saved by another program at "));
+    EXPECT_TRUE(folderA.SaveClientYRN().allWritten && holds(1) &&
+                promptsA.titles().count("Client Saved Elsewhere") == 3);
     // Opened anew, B saves without a question; a new client of the same name asks.
-    promptsB.clear();
     EXPECT_TRUE(folderB.openClient(client).found);
     answerAll(*b, 2);
-    EXPECT_TRUE(folderB.SaveClientYRN().allWritten && holds(2));
-    EXPECT_EQ(questions(promptsB), QStringList());
+    EXPECT_TRUE(folderB.SaveClientYRN().allWritten && holds(2) &&
+                promptsB.titles().count("Client Folder Exists") == 2);
     folderB.NewClientYRN();
     answerAll(*b, 1);
-    EXPECT_TRUE(folderB.SaveClientYRN().allWritten && holds(1));
-    EXPECT_EQ(questions(promptsB), QStringList{"Client Folder Exists"});
-    EXPECT_EQ(entriesOf(client).size(), sectionFileNames().size());
+    EXPECT_TRUE(folderB.SaveClientYRN().allWritten && holds(1) &&
+                promptsB.titles().count("Client Folder Exists") == 3);
+    EXPECT_EQ(entries(client).size(), sectionFileNames().size());
 }
 
 // A client open in one program is marked in its folder: a second program is told
 // who has it since when and may open it read-only or cancel; the mark goes with a
 // new client, and one whose program is gone is taken over after a question.
-TEST(SaveKill, AClientOpenInOneProgramIsOpenedInAnotherOnlyAfterAQuestion) {
-    RecordingPrompts promptsA, promptsB;
-    auto a = makeInterview(promptsA), b = makeInterview(promptsB);
-    QTemporaryDir program;
-    ClientFolder folderA(*a, program.path()), folderB(*b, program.path());
+TEST_F(TwoPrograms, AClientOpenInOneIsOpenedInTheOtherOnlyAfterAQuestion) {
     folderA.holdsClients = folderB.holdsClients = true;
-    answerAll(*a, 1);
     ASSERT_TRUE(folderA.SaveClientYRN().allWritten && folderA.holdsMark());
-    const QString client = folderA.clientFolderPath();
-    promptsB.clear();
     promptsB.answerChoice({1, 0});
     EXPECT_FALSE(folderB.openClient(client).found);  // Cancel: nothing read
     EXPECT_TRUE(lastBox(promptsB).startsWith(
         "Choice|Client In Use|The client DoeJaneQ05-07-2001 is open in another program: "));
     EXPECT_TRUE(lastBox(promptsB).contains(", process " + QString::number(getpid()) + ", since "));
-    EXPECT_TRUE(folderB.openClient(client).found && !folderB.holdsMark());  // read-only
-    EXPECT_EQ(b->section("ctlMentalHealth")->text("txtFinalComments"), QString("g1").repeated(500));
+    EXPECT_TRUE(folderB.openClient(client).found && !folderB.holdsMark() &&  // read-only
+                b->section("ctlMentalHealth")->text("txtFinalComments") ==
+                    QString("g1").repeated(500));
     folderA.NewClientYRN();
-    promptsB.clear();
     EXPECT_TRUE(folderB.openClient(client).found && folderB.holdsMark() &&
-                promptsB.boxes.isEmpty());
+                promptsB.boxes.size() == 2);
     // A program that ended without letting go: its mark is taken over after Yes.
     folderB.NewClientYRN();
     std::fflush(nullptr);
-    if (const pid_t child = fork(); child == 0) {
-        QLockFile mark(client + "/.yrn-in-use.lock");
-        _exit(mark.tryLock(0) ? 0 : 1);
-    } else {
-        int status = 0;
-        ASSERT_TRUE(waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-                    WEXITSTATUS(status) == 0);
-    }
+    if (fork() == 0) _exit(QLockFile(client + "/.yrn-in-use.lock").tryLock(0) ? 0 : 1);
+    int status = -1;
+    ASSERT_TRUE(wait(&status) > 0 && status == 0);
     promptsA.answer({false, true});
     EXPECT_FALSE(folderA.openClient(client).found);
     EXPECT_TRUE(

@@ -4,6 +4,7 @@
 // recorded report, the client's name, and what a person sees of a pane.
 
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 
 #include "interview/Interview.h"
@@ -28,6 +29,13 @@ inline void writeFile(const QString& path, const QByteArray& bytes) {
 inline QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What a folder holds, hidden and system entries too.
+inline QStringList entries(const QString& path,
+                           QDir::Filters kinds = QDir::NoDotAndDotDot | QDir::AllEntries,
+                           const QStringList& names = {}) {
+    return QDir(path).entryList(names, kinds | QDir::Hidden | QDir::System);
 }
 
 // 4096 bytes of binary junk: byte i is (i * step + offset) modulo 256.
