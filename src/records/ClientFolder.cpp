@@ -189,10 +189,16 @@ bool ClientFolder::mayReplace(SaveOutcome& outcome, const FolderMarks& found) {
                            {QStringLiteral("&Replace"), QStringLiteral("Cancel")}) != 0;
         return !outcome.cancelled;
     }
+    // Who has the client open there, when it is not this program.
+    QString holder;
+    if (!inUse_ || inUsePath_ != QDir(outcome.folder).filePath(kInUseLock))
+        holder = holderOf(outcome.folder);
     const int choice = prompts.choice(
         QStringLiteral("Client Saved Elsewhere"),
         "The client folder " + name + " was saved by another program at " + when +
-            ", after these answers were opened or saved here.\r\nOverwrite it with the answers "
+            ", after these answers were opened or saved here." +
+            (holder.isEmpty() ? QString() : " It is open in: " + holder + '.') +
+            "\r\nOverwrite it with the answers "
             "on screen, or open the answers saved there? (The answers on screen are then kept "
             "in a recovery copy.)",
         {QStringLiteral("&Overwrite with my answers"), QStringLiteral("&Open theirs"),

@@ -187,9 +187,14 @@ TEST_F(TwoPrograms, AClientOpenInOneIsOpenedInTheOtherOnlyAfterAQuestion) {
     EXPECT_TRUE(folderB.openClient(client).found && !folderB.holdsMark() &&  // read-only
                 b->section("ctlMentalHealth")->text("txtFinalComments") ==
                     QString("g1").repeated(500));
+    // A saves again: B's save names who has the client open.
+    answerAll(*a, 3);
+    EXPECT_TRUE(folderA.SaveClientYRN().allWritten && folderB.SaveClientYRN().allWritten);
+    EXPECT_TRUE(
+        lastBox(promptsB).contains(" It is open in: " + QFileInfo(client).owner() + " on "));
     folderA.NewClientYRN();
     EXPECT_TRUE(folderB.openClient(client).found && folderB.holdsMark() &&
-                promptsB.boxes.size() == 2);
+                promptsB.boxes.size() == 3);
     // A program that ended without letting go: its mark is taken over after Yes.
     folderB.NewClientYRN();
     std::fflush(nullptr);
