@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QRandomGenerator>
 #include <QSysInfo>
+#include <QUuid>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -32,25 +32,17 @@ const QString kSaveError = QStringLiteral("Save Error");
 const QString kSaveLock = QStringLiteral(".yrn-save.lock");
 constexpr int kSaveLockStaleMs = 10 * 60 * 1000;
 
-// A save writes each section file under a staging name of its own first, then a
-// commit record naming them; only then does it rename them into place and remove
-// the record. A record found later belongs to a save killed during its renames.
 // The mark of a client open in a program: a lock file held from the open (or the
 // first save) to a new client, another open or the program's end.
 const QString kInUseLock = QStringLiteral(".yrn-in-use.lock");
 constexpr qint64 kInUseStaleSeconds = 24 * 60 * 60;  // a mark of another computer
 
+// A save writes each section file under a staging name of its own first, then a
+// commit record naming them; only then does it rename them into place and remove
+// the record. A record found later belongs to a save killed during its renames.
 const QString kStagingPrefix = QStringLiteral(".yrn-stage-");
 const QString kCommitPrefix = QStringLiteral(".yrn-commit-");
 constexpr qsizetype kMaxCommitRecord = 64 * 1024;
-
-QString randomToken() {
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    QString token;
-    for (int i = 0; i < 12; ++i)
-        token += QLatin1Char(letters[QRandomGenerator::system()->bounded(int(sizeof letters - 1))]);
-    return token;
-}
 
 // Takes a client folder's save lock, waiting for another program's save to end. A
 // lock file that names no process (a program killed while writing it) is taken over
@@ -319,7 +311,7 @@ void ClientFolder::saveSections(SaveOutcome& outcome) {
     }
     finishInterruptedSaves(outcome.folder);
     if (saveStep) saveStep(SaveStep::Locked);
-    const QString token = randomToken();
+    const QString token = QUuid::createUuid().toString(QUuid::Id128);
     QStringList reasons;
     QList<std::pair<QString, QString>> staged;  // staging name, section file name
     for (Section* section : interview_.sections()) {
