@@ -120,6 +120,10 @@ class MainWindow::RoutingPrompts : public Prompts {
     int choice(const QString& title, const QString& text, const QStringList& buttons) override {
         return outer_.choice(title, text, buttons);
     }
+    void failure(Severity severity, const QString& title, const QString& text,
+                 const QString& detail) override {
+        outer_.failure(severity, title, text, detail);
+    }
     void focus(const QString& module, const QString& fieldId) override {
         window_.focusField(module, fieldId);
         outer_.focus(module, fieldId);

@@ -263,7 +263,7 @@ bool Recovery::makeFolder(QString* why) const {
     // above it are the system's.
     QDir().mkpath(QFileInfo(folder_).absolutePath());
     QString detail;
-    if (makePrivateFolder(folder_, &detail)) return true;
+    if (yrn::makeFolder(folder_, &detail)) return true;
     *why = "the folder could not be made. " + detail;
     return false;
 }

@@ -11,9 +11,11 @@ namespace {
 
 int showBox(QMessageBox::Icon icon, const QString& title, const QString& text,
             QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
-            const QList<std::pair<QMessageBox::StandardButton, QString>>& captions = {}) {
+            const QList<std::pair<QMessageBox::StandardButton, QString>>& captions = {},
+            const QString& detail = {}) {
     QMessageBox box(icon, title, WidgetPrompts::shown(text), buttons, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    if (!detail.isEmpty()) box.setDetailedText(WidgetPrompts::shown(detail));
     box.setDefaultButton(defaultButton);
     for (const auto& [button, caption] : captions)
         box.button(button)->setText(caption);
@@ -40,6 +42,12 @@ void WidgetPrompts::information(const QString& title, const QString& text) {
 
 void WidgetPrompts::critical(const QString& title, const QString& text) {
     showBox(QMessageBox::Critical, title, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void WidgetPrompts::failure(Severity severity, const QString& title, const QString& text,
+                            const QString& detail) {
+    showBox(severity == Severity::Critical ? QMessageBox::Critical : QMessageBox::Information,
+            title, text, QMessageBox::Ok, QMessageBox::Ok, {}, detail);
 }
 
 bool WidgetPrompts::yesNo(const QString& title, const QString& text) {

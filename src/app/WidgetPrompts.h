@@ -11,6 +11,8 @@ class WidgetPrompts : public Prompts {
   public:
     void information(const QString& title, const QString& text) override;
     void critical(const QString& title, const QString& text) override;
+    void failure(Severity severity, const QString& title, const QString& text,
+                 const QString& detail) override;
     bool yesNo(const QString& title, const QString& text) override;
     bool okCancel(const QString& title, const QString& text) override;
     SaveChoice saveChoice(const QString& title, const QString& text) override;

@@ -19,6 +19,7 @@
 #include "app/Recovery.h"
 #include "app/Splash.h"
 #include "app/WidgetPrompts.h"
+#include "base/AtomicFile.h"
 #include "records/ProgramLocation.h"
 
 namespace {
@@ -40,6 +41,7 @@ long peakResidentKiB() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    yrn::keepFromOthers();
     QApplication app(argc, argv);
     // The name gives the per-user data folder (~/.local/share/halverin-yrn) and
     // ties the windows to the desktop file of an installed copy.

@@ -116,6 +116,23 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
+// Whether what is made in a folder is its group's too: its group may write into it
+// and others may not.
+bool sharedByGroup(const struct stat& folder) {
+    return S_ISDIR(folder.st_mode) && (folder.st_mode & S_IWGRP) && (folder.st_mode & S_IXGRP) &&
+           !(folder.st_mode & S_IWOTH);
+}
+
+// Gives what was just made in a folder its access (see AtomicFile.h): the group's
+// too in a shared folder, when it has (or can be given) the folder's group;
+// otherwise its owner's only.
+void setAccess(int fd, const struct stat& parent, bool isFolder) {
+    struct stat own {};
+    const bool group = sharedByGroup(parent) && ::fstat(fd, &own) == 0 &&
+                       (own.st_gid == parent.st_gid || ::fchown(fd, uid_t(-1), parent.st_gid) == 0);
+    ::fchmod(fd, isFolder ? (group ? 02770 : 0700) : (group ? 0660 : 0600));
+}
+
 // writeTemporary's answer when the folder takes no unnamed file.
 constexpr int kNoUnnamedFiles = -1;
 
@@ -126,6 +143,8 @@ constexpr int kNoUnnamedFiles = -1;
 int writeTemporary(int folder, const QByteArray& bytes, bool unnamed, QByteArray& temporary,
                    struct stat& written) {
     temporary.clear();
+    struct stat parent {};
+    if (::fstat(folder, &parent) != 0) return errno;
     Descriptor file;
     if (unnamed) {
         file.reset(::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
@@ -149,7 +168,7 @@ int writeTemporary(int folder, const QByteArray& bytes, bool unnamed, QByteArray
     };
     // Every byte must reach the disk before the rename: a full disk shows itself in
     // the write, the fsync or the close.
-    ::fchmod(file.get(), 0600);
+    setAccess(file.get(), parent, false);
     if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 ||
         ::fstat(file.get(), &written) != 0)
         return failed(errno);
@@ -235,7 +254,7 @@ bool renameInFolder(const QString& folder, const QList<std::pair<QString, QStrin
     return all;
 }
 
-bool makePrivateFolder(const QString& path, QString* error) {
+bool makeFolder(const QString& path, QString* error, FolderAccess access) {
     const auto fail = [&](const QString& why) {
         if (error) *error = why;
         return false;
@@ -254,11 +273,32 @@ bool makePrivateFolder(const QString& path, QString* error) {
             return fail(quoted(path) + QStringLiteral(" is not a folder; it was left as it is."));
         return fail("The folder " + quoted(path) + " cannot be opened: " + systemError(why) + '.');
     }
-    ::fchmod(folder.get(), 0700);  // a folder of another owner keeps its permissions
+    // A folder of another owner keeps its permissions: the changes fail.
+    struct stat parent {};
+    if (access == FolderAccess::LikeParent &&
+        ::stat(encoded(QFileInfo(path).absolutePath()).constData(), &parent) == 0)
+        setAccess(folder.get(), parent, true);
+    else
+        ::fchmod(folder.get(), 0700);
     if (::faccessat(AT_FDCWD, name.constData(), W_OK | X_OK, 0) != 0)
         return fail("The folder " + quoted(path) + " cannot be written to: " + systemError(errno) +
                     '.');
     return true;
+}
+
+void keepFromOthers() {
+    ::umask(::umask(0) | S_IRWXO);
+}
+
+void restrictToFolderAccess(const QString& path) {
+    const Descriptor file(
+        ::open(encoded(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat own {
+    }, parent{};
+    if (file.valid() && ::fstat(file.get(), &own) == 0 && S_ISREG(own.st_mode) &&
+        own.st_uid == ::geteuid() &&
+        ::stat(encoded(QFileInfo(path).absolutePath()).constData(), &parent) == 0)
+        setAccess(file.get(), parent, false);
 }
 
 void removeTemporaryFiles(const QString& folder, int minimumAgeSeconds) {

@@ -19,13 +19,19 @@ namespace yrn {
 // names on the command line may.
 enum class FolderLinks { Follow, Refuse };
 
+// Who may reach what the program makes. Client answers and reports are
+// confidential: what is made in a folder is its owner's only (files 0600, folders
+// 0700), unless the folder is shared, that is its group may write into it and
+// others may not (a program folder on a court's shared drive). Then what is made
+// in it is the group's too, with the folder's group: files 0660, folders 2770, so
+// that what is made in those follows in turn. Never wider, whatever the umask.
+//
 // Writes a file through a temporary file in the same folder that is fsynced,
 // checked and renamed over the old one, so a crash, a kill or a full disk never
-// leaves half a file. The file is readable by its owner only: client answers and
-// reports are confidential. A file that is a link or not a regular file (a
-// folder, a device, a FIFO) is refused and left alone, and so is a folder that is
-// a link when links say so. False (and why) when it could not be written; the old
-// file is then untouched.
+// leaves half a file. The file gets the access its folder gives, as above. A file that is a link or
+// not a regular file (a folder, a device, a FIFO) is refused and left alone, and so is a folder
+// that is a link when links say so. False (and why) when it could not be written; the old file is
+// then untouched.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr,
                          FolderLinks links = FolderLinks::Follow);
 
@@ -34,11 +40,24 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
 // link. Empty when it is a regular file or there is none yet.
 QString replaceRefusal(const QString& path, FolderLinks links = FolderLinks::Follow);
 
-// Makes a folder readable by its owner only, or takes the folder that is there
-// and makes it so. False (and why, naming the folder) when it cannot be made or
-// written to, or when what is there is a link or not a folder; permissions are
-// never changed through a link.
-bool makePrivateFolder(const QString& path, QString* error = nullptr);
+// Whether a folder is its owner's only (recovery copies, whatever folder they lie
+// in) or follows the folder it is made in, as above (client folders, reports).
+enum class FolderAccess { OwnerOnly, LikeParent };
+// Makes a folder, or takes the folder that is there, with the access asked for (a
+// folder of another owner keeps its own). False (and why, naming the folder) when
+// it cannot be made or written to, or when what is there is a link or not a
+// folder; permissions are never changed through a link.
+bool makeFolder(const QString& path, QString* error = nullptr,
+                FolderAccess access = FolderAccess::OwnerOnly);
+
+// Takes others' permissions out of the process's umask, so that nothing it makes
+// by any means (lock files, a database's journal, the folders above the recovery
+// folder) is others' to read or write, whatever umask it was started with.
+void keepFromOthers();
+
+// Gives a file the program has just made by other means (a lock file) the access
+// its folder gives, as above: never through a link, and only a file of this user.
+void restrictToFolderAccess(const QString& path);
 
 // Renames files of one folder over others, one after another (never through a
 // link), and makes the renames durable. The names that could not be renamed are

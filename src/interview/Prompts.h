@@ -35,6 +35,19 @@ class Prompts {
         return int(buttons.size()) - 1;
     }
 
+    // A failure the system explains: the program's own text, and the system's
+    // reason (strerror, the database's message) as the box's detail. Where no box
+    // shows details, the detail follows the text on a line of its own.
+    enum class Severity { Information, Critical };
+    virtual void failure(Severity severity, const QString& title, const QString& text,
+                         const QString& detail) {
+        const QString whole = detail.isEmpty() ? text : text + QStringLiteral("\r\n") + detail;
+        if (severity == Severity::Critical)
+            critical(title, whole);
+        else
+            information(title, whole);
+    }
+
     // Asks for the keyboard focus to go to a field of a section. The model only
     // asks for enabled fields; the window also skips fields it cannot show.
     virtual void focus(const QString& module, const QString& fieldId) = 0;

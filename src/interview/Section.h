@@ -157,6 +157,8 @@ class Section {
     virtual void NewYRN();
     // Writes the section file; false when it could not be written.
     virtual bool SaveYRN(const QString& path);
+    // Why the last SaveYRN failed, in the system's words; empty when it is not known.
+    virtual QString lastSaveError() const { return {}; }
     // Reads a section file into the fields.
     virtual LoadResult LoadClientYRN(const QString& path);
     // The section file's content as SaveYRN writes it, and reading such content as

@@ -49,14 +49,18 @@ constexpr qsizetype kMaxCommitRecord = 64 * 1024;
 // once it is a few seconds old.
 bool takeSaveLock(QLockFile& lock, const QString& path, int waitMs) {
     lock.setStaleLockTime(kSaveLockStaleMs);
-    if (lock.tryLock(waitMs)) return true;
+    const auto taken = [&] {
+        restrictToFolderAccess(path);
+        return true;
+    };
+    if (lock.tryLock(waitMs)) return taken();
     qint64 pid = 0;
     QString host, application;
     if (lock.error() != QLockFile::LockFailedError || lock.getLockInfo(&pid, &host, &application) ||
         QFileInfo(path).lastModified().secsTo(QDateTime::currentDateTime()) < 5)
         return false;
     lock.removeStaleLockFile();
-    return lock.tryLock(0);
+    return lock.tryLock(0) && taken();
 }
 
 // The folder's entries whose names start with prefix (links too, never followed).
@@ -133,12 +137,13 @@ ClientFolder::SaveOutcome ClientFolder::SaveClientYRN() {
         }
         outcome.folder = clientFolderPath();
         QString why;
-        if (!makePrivateFolder(outcome.folder, &why)) {
+        if (!makeFolder(outcome.folder, &why, FolderAccess::LikeParent)) {
             outcome.notSaved << name;
-            prompts.information(kSaveError,
-                                "The client folder \"" + QDir::toNativeSeparators(outcome.folder) +
-                                    "\" could not be made or written to.\r\n" + why +
-                                    "\r\nNothing was saved; the answers are still on screen.");
+            prompts.failure(Prompts::Severity::Information, kSaveError,
+                            "The client folder \"" + QDir::toNativeSeparators(outcome.folder) +
+                                "\" could not be made or written to.\r\nNothing was saved; the "
+                                "answers are still on screen.",
+                            why);
             return;
         }
         saveSections(outcome);
@@ -249,7 +254,10 @@ bool ClientFolder::takeMark(const QString& folder, bool ask, std::unique_ptr<QLo
         else if (ask)
             return false;
     }
-    if (lock->tryLock(0)) taken = std::move(lock);
+    if (lock->tryLock(0)) {
+        restrictToFolderAccess(path);
+        taken = std::move(lock);
+    }
     return true;
 }
 
@@ -323,6 +331,7 @@ void ClientFolder::saveSections(SaveOutcome& outcome) {
             reasons << refusal;
         } else if (!section->SaveYRN(folder.filePath(staging))) {
             outcome.notSaved << file;
+            reasons << section->lastSaveError();
         } else if (QFileInfo::exists(folder.filePath(staging))) {
             staged.append({staging, file});  // a section without a file layout writes none
         }
@@ -361,14 +370,15 @@ void ClientFolder::saveSections(SaveOutcome& outcome) {
         return;
     }
     lock.unlock();
-    prompts.information(kSaveError,
-                        "These section files could not be saved in \"" +
-                            QDir::toNativeSeparators(outcome.folder) +
-                            "\": " + outcome.notSaved.join(QStringLiteral(", ")) + ".\r\n" +
-                            (reasons.isEmpty() ? QString() : reasons.join(' ') + "\r\n") +
-                            (committed ? QStringLiteral("The other section files were saved. ")
-                                       : QStringLiteral("No section file was replaced. ")) +
-                            "The answers are still on screen; please save again.");
+    reasons.removeAll(QString());
+    prompts.failure(Prompts::Severity::Information, kSaveError,
+                    "These section files could not be saved in \"" +
+                        QDir::toNativeSeparators(outcome.folder) +
+                        "\": " + outcome.notSaved.join(QStringLiteral(", ")) + ".\r\n" +
+                        (committed ? QStringLiteral("The other section files were saved. ")
+                                   : QStringLiteral("No section file was replaced. ")) +
+                        "The answers are still on screen; please save again.",
+                    reasons.join(QStringLiteral("\r\n")));
 }
 
 QList<ClientFolder::SectionFile> ClientFolder::sectionFiles(const QString& folder) const {
@@ -441,6 +451,7 @@ ClientFolder::OpenOutcome ClientFolder::openClient(const QString& folder) {
             outcome.found = true;
             if (!result.found || !result.complete)
                 outcome.incomplete << QFileInfo(file.path).fileName();
+            if (!result.found) outcome.unreadable << QFileInfo(file.path).fileName();
         }
     });
     prompts.busy(false);

@@ -86,6 +86,7 @@ class ClientFolder {
     struct OpenOutcome {
         bool found = false;      // at least one section file was read
         QStringList incomplete;  // section files that loaded incompletely
+        QStringList unreadable;  // ... of them those that could not be read at all
     };
     // Opens a client folder: looks for section files first (none: "Invalid
     // directory", and the client on screen stays untouched); then resets for a new

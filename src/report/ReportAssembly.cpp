@@ -80,19 +80,19 @@ bool ReportAssembly::SaveReport() {
         throw ProgramError(QStringLiteral("Path not found"));
 
     const QByteArray rtf = document_.toRtf();
-    if (!writeFileAtomically(clientReportPath(), rtf, nullptr, FolderLinks::Refuse)) {
-        // A report file that is a link or no regular file is left alone, and the box says so.
-        const QString refusal = replaceRefusal(clientReportPath(), FolderLinks::Refuse);
-        interview_.prompts().critical(
-            "Report Save Error",
-            "Unable to save report.\r\nPlease close all open reports and save again." +
-                (refusal.isEmpty() ? QString() : "\r\n" + refusal));
+    QString why;
+    if (!writeFileAtomically(clientReportPath(), rtf, &why, FolderLinks::Refuse)) {
+        // Why, in the system's words: a full disk, or a report file that is a link or
+        // no regular file and is left alone.
+        interview_.prompts().failure(
+            Prompts::Severity::Critical, "Report Save Error",
+            "Unable to save report.\r\nPlease close all open reports and save again.", why);
         return false;
     }
-    // The report names are the clients' names: the folder is its owner's only.
+    // The report names are the clients' names: the folder is as private as the
+    // program folder.
     const QString shared = programFolder_ + "/" + kSharedFolder;
-    QString why;
-    const bool sharedFolder = makePrivateFolder(shared, &why);
+    const bool sharedFolder = makeFolder(shared, &why, FolderAccess::LikeParent);
     // Left by a report save that was killed; a young one may be another program's.
     if (sharedFolder) removeTemporaryFiles(shared, kAbandonedAfterSeconds);
     if (!sharedFolder || !writeFileAtomically(sharedReportPath(), rtf, &why, FolderLinks::Refuse)) {

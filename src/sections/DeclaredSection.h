@@ -22,8 +22,7 @@ class DeclaredSection : public Section {
     // Empty for a section with no layout yet.
     QByteArray fileBytes() const override;
     LoadResult LoadClientBytes(const QByteArray& bytes) override;
-    // Why the last save failed.
-    QString lastSaveError() const { return saveError_; }
+    QString lastSaveError() const override { return saveError_; }
 
   protected:
     // Adds a field to the file layout, in file order.

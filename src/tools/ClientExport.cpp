@@ -35,9 +35,16 @@ bool ClientExport::clientFolders(QStringList& names, QString* error) const {
     }
     const QDir program(programFolder_);
     const ClientFolder client(*interview_, programFolder_);
+    unreadable_.clear();
     for (const QString& name :
-         program.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::NoSort))
-        if (!client.sectionFiles(program.filePath(name)).isEmpty()) names << name;
+         program.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::NoSort)) {
+        const QFileInfo folder(program.filePath(name));
+        if (!folder.isSymLink() && (!folder.isReadable() || !folder.isExecutable()))
+            unreadable_ << name;  // whether it is a client's cannot be told
+        else if (!client.sectionFiles(folder.filePath()).isEmpty())
+            names << name;
+    }
+    names << unreadable_;
     // Code-point order: the same rows in the same order on every machine.
     std::sort(names.begin(), names.end());
     return true;
@@ -54,8 +61,16 @@ ClientRecord ClientExport::read(const QString& folderName) {
         if (!record.filesTime.isValid() || time > record.filesTime) record.filesTime = time;
     }
 
+    if (unreadable_.contains(folderName)) {
+        record.skipped = QStringLiteral("the folder cannot be read (permission denied)");
+        return record;
+    }
     prompts_->take();
     const ClientFolder::OpenOutcome opened = client.openClient(path);
+    if (!files.isEmpty() && opened.unreadable.size() == files.size()) {
+        record.skipped = "no section file can be read: " + opened.unreadable.join(", ");
+        return record;
+    }
     if (!opened.incomplete.isEmpty())
         record.warnings << "damaged or incomplete, read as far as it goes: " +
                                opened.incomplete.join(QStringLiteral(", "));
@@ -95,14 +110,18 @@ bool ClientExport::run(ExportSink& sink, ExportProgress* progress, QString* erro
         return false;
     };
     if (!sink.begin(tables_)) return fail();
+    skipped_.clear();
     for (int i = 0; i < names.size(); ++i) {
         const ClientRecord record = read(names.at(i));
+        if (!record.skipped.isEmpty()) skipped_ << record.folder;
         if (progress) {
             for (const QString& warning : record.warnings)
                 progress->warning(record.folder, warning);
+            if (!record.skipped.isEmpty())
+                progress->warning(record.folder, "skipped: " + record.skipped);
             progress->client(i + 1, static_cast<int>(names.size()));
         }
-        if (!sink.add(record)) return fail();
+        if (record.skipped.isEmpty() && !sink.add(record)) return fail();
     }
     return sink.finish() || fail();
 }

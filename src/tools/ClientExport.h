@@ -31,6 +31,9 @@ struct ClientRecord {
     // the messages their readers gave. Empty for a whole client.
     QStringList warnings;
     bool complete() const { return warnings.isEmpty(); }
+    // Why nothing of it could be read (its folder or every section file is
+    // another's, say): it is left out of the export, named. Empty otherwise.
+    QString skipped;
 };
 
 // Where the records go: a CSV file or an SQLite database.
@@ -56,7 +59,8 @@ class ExportProgress {
 // holds a section file) with the sections of the interview, as the open-client
 // dialog reads one, and hands each to a sink. A damaged or incomplete client
 // still gives its record (what could be read) and warnings; it never stops the
-// export.
+// export. A folder that cannot be read at all, or a client none of whose section
+// files can, is skipped: named as a warning and in skipped().
 class ClientExport {
   public:
     // The sections to read with: the whole interview, unless a test says otherwise.
@@ -75,12 +79,16 @@ class ClientExport {
     // Reads all clients into the sink; false (and why) when the program folder
     // cannot be read or the sink fails.
     bool run(ExportSink& sink, ExportProgress* progress, QString* error);
+    // The folders the last run skipped, in name order.
+    const QStringList& skipped() const { return skipped_; }
 
   private:
     QString programFolder_;
     std::unique_ptr<CollectingPrompts> prompts_;
     std::unique_ptr<Interview> interview_;
     QList<AnswerTable> tables_;
+    QStringList skipped_;
+    mutable QStringList unreadable_;  // folders the listing could not look into
 };
 
 }  // namespace yrn

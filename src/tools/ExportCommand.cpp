@@ -97,7 +97,12 @@ int runClientsExport(const QStringList& args, QString& why) {
             written = clients.run(sink, &progress, &error);
         }
     }
-    if (written) return kDone;
+    if (written && clients.skipped().isEmpty()) return kDone;
+    // A client left out is no success: whoever reads the export must know.
+    if (written)
+        error = QString::number(clients.skipped().size()) +
+                " client folder(s) could not be read and are not in the export: " +
+                clients.skipped().join(QStringLiteral(", "));
     std::fprintf(stderr, "yrn-tool: %s\n", error.toUtf8().constData());
     return kFailed;
 }

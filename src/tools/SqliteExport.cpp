@@ -1,5 +1,7 @@
 #include "tools/SqliteExport.h"
 
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -7,11 +9,18 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include "base/AtomicFile.h"
+
 namespace yrn {
 
 namespace {
 
 const QString kDriver = QStringLiteral("QSQLITE");
+// The tables the export made, with the version of their layout.
+const QString kSchemaTable = QStringLiteral("yrn_schema");
+constexpr int kSchemaVersion = 1;
+// SQLite's code for a file that is not a database.
+const QString kNotADatabase = QStringLiteral("26");
 
 QString quoted(const QString& name) {
     return '"' + QString(name).replace('"', QLatin1String("\"\"")) + '"';
@@ -58,15 +67,21 @@ bool SqliteExport::open() {
     if (!QSqlDatabase::isDriverAvailable(kDriver))
         return fail(where, QStringLiteral("the SQLite driver of Qt is not installed "
                                           "(Debian package libqt6sql6-sqlite)"));
-    const QFileInfo info(path_);
-    if (info.exists() && !info.isFile()) return fail(where, QStringLiteral("not a regular file"));
-    if (!info.exists()) {
+    if (const QString refusal = replaceRefusal(path_); !refusal.isEmpty())
+        return fail(where, refusal);
+    const QByteArray name = QFile::encodeName(path_);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0) {
         // Client answers are confidential: the database is its owner's only.
         QFile file(path_);
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return fail(where, file.errorString());
         created_ = true;
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    } else if (st.st_mode & S_IRWXO) {
+        // An answers database is never others' to read, whoever made it so.
+        if (::chmod(name.constData(), st.st_mode & 0770) != 0)
+            return fail(where, QStringLiteral("others may read it, and that cannot be changed"));
     }
     connection_ = QStringLiteral("yrn-export-%1").arg(reinterpret_cast<quintptr>(this));
     QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, connection_);
@@ -74,9 +89,32 @@ bool SqliteExport::open() {
     if (!db.open()) return fail(where, db.lastError().text());
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("PRAGMA schema_version")) || !probe.next())
-        return fail(where, QStringLiteral("it is not an SQLite database"));
+        return fail(where, probe.lastError().nativeErrorCode() == kNotADatabase
+                               ? QStringLiteral("it is not an SQLite database")
+                               : probe.lastError().text());
     if (!db.transaction()) return fail(where, db.lastError().text());
     inTransaction_ = true;
+    return checkSchema();
+}
+
+// Reads which tables the export made, and refuses a layout newer than its own.
+bool SqliteExport::checkSchema() {
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    const auto run = [&](const QString& statement) {
+        return query.exec(statement) || fail("cannot write " + path_, query.lastError().text());
+    };
+    if (!run("CREATE TABLE IF NOT EXISTS " + kSchemaTable +
+             " (table_name TEXT PRIMARY KEY NOT NULL, version INTEGER NOT NULL)") ||
+        !run("SELECT table_name, version FROM " + kSchemaTable))
+        return false;
+    made_.clear();
+    while (query.next()) {
+        if (query.value(1).toInt() > kSchemaVersion)
+            return fail("cannot write " + path_,
+                        "its table \"" + query.value(0).toString() +
+                            "\" was made by a newer version of this program; nothing was written");
+        made_ << query.value(0).toString();
+    }
     return true;
 }
 
@@ -93,8 +131,21 @@ bool SqliteExport::prepare(Table& table) {
     while (query.next())
         present << column(query.value(1).toString(),
                           query.value(2).toString().compare("INTEGER", Qt::CaseInsensitive) == 0);
+    // A table of another program's (or a person's) is never changed.
+    if (!present.isEmpty() && present != table.columns && !made_.contains(table.name))
+        return fail("cannot write " + path_,
+                    "it has a table \"" + table.name +
+                        "\" this program did not make; nothing was written (choose another file)");
     if (!present.isEmpty() && present != table.columns && !run("DROP TABLE " + quoted(table.name)))
         return false;
+    if (!made_.contains(table.name)) {
+        QSqlQuery listed(db);
+        listed.prepare("INSERT OR REPLACE INTO " + kSchemaTable + " VALUES (?, ?)");
+        listed.addBindValue(table.name);
+        listed.addBindValue(kSchemaVersion);
+        if (!listed.exec()) return fail("cannot write " + path_, listed.lastError().text());
+        made_ << table.name;
+    }
     if (present != table.columns) {
         QStringList definitions;
         for (const QString& name : table.columns) {

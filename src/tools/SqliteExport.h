@@ -22,8 +22,13 @@ namespace yrn {
 //
 // Running it again brings the database up to date in one transaction: the
 // tables are filled anew (a table whose columns changed is made anew), so they
-// hold exactly the clients of this export. Other tables of the database are
-// left alone. Nothing is changed when the export fails.
+// hold exactly the clients of this export. Only tables the export made are
+// changed: it lists them in a table of its own, "yrn_schema", with the version
+// of their layout. A table of the same name it did not make (unless it has
+// exactly the export's columns, as an export made before the list was kept) and
+// a database of a newer version are refused. Nothing is changed when the export
+// fails. The database is never readable by others than its owner and group; it
+// is never written through a link.
 class SqliteExport : public ExportSink {
   public:
     explicit SqliteExport(QString path);
@@ -42,6 +47,7 @@ class SqliteExport : public ExportSink {
     };
     bool open();
     bool prepare(Table& table);
+    bool checkSchema();
     bool fail(const QString& what, const QString& why);
     void rollBack();
 
@@ -51,6 +57,7 @@ class SqliteExport : public ExportSink {
     bool inTransaction_ = false;
     bool committed_ = false;
     std::vector<Table> tables_;  // "clients" first, then one per answer table
+    QStringList made_;           // the tables yrn_schema lists as the export's
     QString error_;
 };
 

@@ -132,13 +132,14 @@ int report(const Arguments& args) {
         return writeStdout(assembly.document().toRtf(), "the report") ? kDone : kFailed;
     // Only a regular file is replaced: never a device, a FIFO or a link, which
     // would carry the report somewhere else or destroy what they stand for.
-    if (!assembly.document().save(*args.output)) {
-        const QString refusal = replaceRefusal(*args.output);
-        prompts.critical("Report Save Error",
-                         refusal.isEmpty()
-                             ? QStringLiteral("Unable to save report.\r\nPlease "
-                                              "close all open reports and save again.")
-                             : "Unable to save report.\r\n" + refusal);
+    QString why;
+    if (!assembly.document().save(*args.output, &why)) {
+        prompts.failure(Prompts::Severity::Critical, "Report Save Error",
+                        replaceRefusal(*args.output).isEmpty()
+                            ? QStringLiteral("Unable to save report.\r\nPlease "
+                                             "close all open reports and save again.")
+                            : QStringLiteral("Unable to save report."),
+                        why);
         return kFailed;
     }
     return kDone;
@@ -160,6 +161,7 @@ int exportAnswers(const Arguments& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    yrn::keepFromOthers();
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments();
     args.removeFirst();

@@ -101,7 +101,7 @@ struct ClientFolderTest : ::testing::Test {
         prompts.clear();
         const auto outcome = folder.SaveClientYRN();
         const QString told = outcome.notSaved.join(',') + '|' + prompts.titles().join(',') + '|' +
-                             prompts.last().text;
+                             boxText(prompts.last());
         if (!outcome.allWritten && told.contains(QRegularExpression("(?s)" + pattern)))
             return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure() << qPrintable(told);

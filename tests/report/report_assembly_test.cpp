@@ -183,7 +183,7 @@ TEST_F(ReportAssemblyTest, FailedSavesAndPlantedLinksAreReportedWithThePathNamed
     writeFile(precious, "precious");
     const QString saveError =
         "Critical|Report Save Error|Unable to save report.\r\nPlease close all open "
-        "reports and save again.\r\n\"" +
+        "reports and save again.\r\n[\"" +
         QDir::toNativeSeparators(clientCopy());
     const QString notSaved =
         "Information|Report Copy Not Saved|The report is saved in the client folder, but "

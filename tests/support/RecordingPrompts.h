@@ -15,16 +15,22 @@ class RecordingPrompts : public Prompts {
     struct Box {
         Kind kind;
         QString title, text;
+        QString detail;  // the system's reason of a failure
     };
     struct FocusRequest {
         QString module, fieldId;
     };
 
     void information(const QString& title, const QString& text) override {
-        boxes.append({Kind::Information, title, text});
+        boxes.append({Kind::Information, title, text, {}});
     }
     void critical(const QString& title, const QString& text) override {
-        boxes.append({Kind::Critical, title, text});
+        boxes.append({Kind::Critical, title, text, {}});
+    }
+    void failure(Severity severity, const QString& title, const QString& text,
+                 const QString& detail) override {
+        boxes.append({severity == Severity::Critical ? Kind::Critical : Kind::Information, title,
+                      text, detail});
     }
     bool yesNo(const QString& title, const QString& text) override;
     bool okCancel(const QString& title, const QString& text) override;
@@ -54,7 +60,7 @@ class RecordingPrompts : public Prompts {
         return out;
     }
     // The last box shown; empty when none was.
-    Box last() const { return boxes.value(boxes.size() - 1, {Kind::Information, {}, {}}); }
+    Box last() const { return boxes.value(boxes.size() - 1, {Kind::Information, {}, {}, {}}); }
     void clear() {
         boxes.clear();
         focusRequests.clear();

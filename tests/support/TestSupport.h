@@ -56,7 +56,8 @@ inline void typeAndLeave(Section& s, const QString& id, const QString& text) {
 inline QString boxText(const RecordingPrompts::Box& box) {
     static const char* const kinds[] = {"Information", "Critical",   "YesNo",
                                         "OkCancel",    "SaveChoice", "Choice"};
-    return kinds[static_cast<int>(box.kind)] + ('|' + box.title) + '|' + box.text;
+    return kinds[static_cast<int>(box.kind)] + ('|' + box.title) + '|' + box.text +
+           (box.detail.isEmpty() ? QString() : "\r\n[" + box.detail + ']');
 }
 
 inline QString lastBox(const RecordingPrompts& prompts) {
