@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -10,6 +11,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "base/AtomicFile.h"
 #include "base/FolderName.h"
@@ -43,24 +49,41 @@ constexpr qint64 kInUseStaleSeconds = 24 * 60 * 60;  // a mark of another comput
 const QString kStagingPrefix = QStringLiteral(".yrn-stage-");
 const QString kCommitPrefix = QStringLiteral(".yrn-commit-");
 constexpr qsizetype kMaxCommitRecord = 64 * 1024;
+// How often an open reads a folder whose files another program's save replaced
+// while they were read.
+constexpr int kReadAttempts = 5;
 
-// Takes a client folder's save lock, waiting for another program's save to end. A
-// lock file that names no process (a program killed while writing it) is taken over
-// once it is a few seconds old.
-bool takeSaveLock(QLockFile& lock, const QString& path, int waitMs) {
-    lock.setStaleLockTime(kSaveLockStaleMs);
-    const auto taken = [&] {
-        restrictToFolderAccess(path);
-        return true;
-    };
-    if (lock.tryLock(waitMs)) return taken();
+// Whether a lock file was left by a program killed while it made it: it names no
+// process, is not locked by any, and is older than making one takes.
+bool abandonedLockFile(const QString& file) {
     qint64 pid = 0;
     QString host, application;
-    if (lock.error() != QLockFile::LockFailedError || lock.getLockInfo(&pid, &host, &application) ||
-        QFileInfo(path).lastModified().secsTo(QDateTime::currentDateTime()) < 5)
+    const QFileInfo info(file);
+    if (!info.exists() || QLockFile(file).getLockInfo(&pid, &host, &application) ||
+        info.lastModified().secsTo(QDateTime::currentDateTime()) < 2)
         return false;
-    lock.removeStaleLockFile();
-    return lock.tryLock(0) && taken();
+    const int fd =
+        ::open(QFile::encodeName(file).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const bool unlocked = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    if (fd >= 0) ::close(fd);
+    return unlocked;
+}
+
+// Takes a client folder's save lock, waiting for another program's save to end. The
+// lock file of a program killed while it made it (the lock, or the one QLockFile
+// makes beside it to take a stale lock over) is removed.
+bool takeSaveLock(QLockFile& lock, const QString& path, int waitMs) {
+    lock.setStaleLockTime(kSaveLockStaleMs);
+    const QDeadlineTimer deadline(waitMs);
+    for (;;) {
+        if (lock.tryLock(int(std::min<qint64>(deadline.remainingTime(), 100)))) {
+            restrictToFolderAccess(path);
+            return true;
+        }
+        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired()) return false;
+        for (const QString& file : {path, path + QStringLiteral(".rmlock")})
+            if (abandonedLockFile(file)) QFile::remove(file);
+    }
 }
 
 // The folder's entries whose names start with prefix (links too, never followed).
@@ -261,10 +284,59 @@ bool ClientFolder::takeMark(const QString& folder, bool ask, std::unique_ptr<QLo
     return true;
 }
 
+// Which files stand under a folder's section file names and which commit records it
+// holds: a save's rename or commit changes it.
+QByteArray ClientFolder::folderState(const QString& folder, const QList<SectionFile>& files) const {
+    QStringList paths = entriesStartingWith(folder, kCommitPrefix);
+    for (QString& path : paths)
+        path = QDir(folder).filePath(path);
+    for (const SectionFile& file : files)
+        paths << file.path;
+    QByteArray state;
+    for (const QString& path : std::as_const(paths)) {
+        struct stat st {};
+        if (::lstat(QFile::encodeName(path).constData(), &st) != 0) st = {};
+        state += QFile::encodeName(path) + ' ' + QByteArray::number(qulonglong(st.st_ino)) + ' ' +
+                 QByteArray::number(qlonglong(st.st_size)) + ' ' +
+                 QByteArray::number(qlonglong(st.st_mtim.tv_sec)) + '.' +
+                 QByteArray::number(qlonglong(st.st_mtim.tv_nsec)) + '\n';
+    }
+    return state;
+}
+
 bool ClientFolder::isSectionFileName(const QString& name) const {
     for (const Section* section : interview_.sections())
         if (section->info().fileName == name) return true;
     return false;
+}
+
+// The renames each commit record of a folder names (staging name, section file
+// name), by the record's name. Only what a save of this program writes counts: a
+// staging name of the record's own save for a section file, a regular file.
+QList<std::pair<QString, QList<std::pair<QString, QString>>>> ClientFolder::commitRecords(
+    const QString& folder) const {
+    const QDir dir(folder);
+    QList<std::pair<QString, QList<std::pair<QString, QString>>>> records;
+    for (const QString& record : entriesStartingWith(folder, kCommitPrefix)) {
+        const QString token = record.mid(kCommitPrefix.size());
+        QByteArray bytes;
+        QList<std::pair<QString, QString>> renames;
+        if (readFileLimited(dir.filePath(record), kMaxCommitRecord, bytes, FileLinks::Refuse) ==
+            ReadOutcome::Read) {
+            for (const QByteArray& line : bytes.split('\n')) {
+                const QList<QByteArray> names = line.split('\t');
+                if (names.size() != 2) continue;
+                const QString from = QFile::decodeName(names.at(0));
+                const QString to = QFile::decodeName(names.at(1));
+                const QFileInfo staged(dir.filePath(from));
+                if (from == kStagingPrefix + token + '-' + to && isSectionFileName(to) &&
+                    staged.isFile() && !staged.isSymLink())
+                    renames.append({from, to});
+            }
+        }
+        records.append({record, renames});
+    }
+    return records;
 }
 
 // Under the save lock no other save is running: a commit record is a save killed
@@ -274,22 +346,7 @@ bool ClientFolder::isSectionFileName(const QString& name) const {
 // temporary files of writes that were killed.
 void ClientFolder::finishInterruptedSaves(const QString& folder) const {
     const QDir dir(folder);
-    for (const QString& record : entriesStartingWith(folder, kCommitPrefix)) {
-        QByteArray bytes;
-        QList<std::pair<QString, QString>> renames;
-        if (!QFileInfo(dir.filePath(record)).isSymLink() &&
-            readFileLimited(dir.filePath(record), kMaxCommitRecord, bytes) == ReadOutcome::Read) {
-            for (const QByteArray& line : bytes.split('\n')) {
-                const QList<QByteArray> names = line.split('\t');
-                if (names.size() != 2) continue;
-                const QString from = QFile::decodeName(names.at(0));
-                const QString to = QFile::decodeName(names.at(1));
-                const QFileInfo staged(dir.filePath(from));
-                if (from.startsWith(kStagingPrefix) && !from.contains('/') &&
-                    isSectionFileName(to) && staged.isFile() && !staged.isSymLink())
-                    renames.append({from, to});
-            }
-        }
+    for (const auto& [record, renames] : commitRecords(folder)) {
         renameInFolder(folder, renames);
         QFile::remove(dir.filePath(record));
     }
@@ -414,9 +471,11 @@ ClientFolder::OpenOutcome ClientFolder::openClient(const QString& folder) {
     OpenOutcome outcome;
     Prompts& prompts = interview_.prompts();
     // A save of this folder that was killed is finished or undone before it is read,
-    // and one still renaming is waited for. A folder that cannot be written is read
-    // as it is.
-    if ((!entriesStartingWith(folder, kCommitPrefix).isEmpty() ||
+    // and one still renaming is waited for, by a program that holds clients. One that
+    // only reads, and any program where the folder cannot be written, reads without
+    // a lock and changes nothing (see below).
+    if (holdsClients &&
+        (!entriesStartingWith(folder, kCommitPrefix).isEmpty() ||
          !entriesStartingWith(folder, kStagingPrefix).isEmpty()) &&
         QFileInfo(folder).isWritable()) {
         const QString path = QDir(folder).filePath(kSaveLock);
@@ -437,25 +496,38 @@ ClientFolder::OpenOutcome ClientFolder::openClient(const QString& folder) {
         mark = std::move(inUse_);
     else if (!takeMark(folder, true, mark))
         return outcome;
-    NewClientYRN();
+    // A save of another program may rename its files while they are read: whatever
+    // its state, the files read are those of one save, read again (a few times at
+    // most) when the folder changed meanwhile. Where a committed save's renames are
+    // not all done, its staged files are read in place of the ones they replace.
+    for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
+        const QByteArray before = folderState(folder, files);
+        QMap<QString, QString> committed;  // section file name -> staged file
+        for (const auto& [record, renames] : commitRecords(folder))
+            for (const auto& [from, to] : renames)
+                committed.insert(to, QDir(folder).filePath(from));
+        NewClientYRN();
+        outcome = {};
+        interview_.BeginLoading();
+        guarded(prompts, ErrorSite::module(QStringLiteral("frmDialog.cmdOKButton_Click")), [&] {
+            for (const SectionFile& file : files) {
+                prompts.busy(true);
+                const QString name = QFileInfo(file.path).fileName();
+                const LoadResult result = interview_.section(file.module)
+                                              ->LoadClientYRN(committed.value(name, file.path));
+                outcome.found = true;
+                if (!result.found || !result.complete) outcome.incomplete << name;
+                if (!result.found) outcome.unreadable << name;
+            }
+        });
+        prompts.busy(false);
+        interview_.EndLoading();
+        if (folderState(folder, files) == before) break;
+    }
     inUse_ = std::move(mark);
     inUsePath_ = markPath;
     knownFolder_ = QFileInfo(folder).canonicalFilePath();
     known_ = read;
-    interview_.BeginLoading();
-    guarded(prompts, ErrorSite::module(QStringLiteral("frmDialog.cmdOKButton_Click")), [&] {
-        for (const SectionFile& file : files) {
-            prompts.busy(true);
-            Section* section = interview_.section(file.module);
-            const LoadResult result = section->LoadClientYRN(file.path);
-            outcome.found = true;
-            if (!result.found || !result.complete)
-                outcome.incomplete << QFileInfo(file.path).fileName();
-            if (!result.found) outcome.unreadable << QFileInfo(file.path).fileName();
-        }
-    });
-    prompts.busy(false);
-    interview_.EndLoading();
     if (outcome.found) tell(Event::Opened);
     if (!outcome.incomplete.isEmpty()) {
         prompts.information(

@@ -90,9 +90,11 @@ class ClientFolder {
     };
     // Opens a client folder: looks for section files first (none: "Invalid
     // directory", and the client on screen stays untouched); then resets for a new
-    // client and reads each file with the client-loading flag set (a save that was
-    // killed is finished or undone first, so the files are all of one save). After files
-    // that loaded incompletely one information box names them.
+    // client and reads each file with the client-loading flag set. The files read are
+    // all of one save, whatever another program's save does meanwhile: a program that
+    // holds clients first finishes or undoes a save that was killed; one that only
+    // reads (yrn-tool) changes nothing and reads what such a save committed. After
+    // files that loaded incompletely one information box names them.
     OpenOutcome openClient(const QString& folder);
 
     // The steps of a save, told to saveStep as each is done (tests pause a save
@@ -122,6 +124,9 @@ class ClientFolder {
 
     void saveSections(SaveOutcome& outcome);
     void finishInterruptedSaves(const QString& folder) const;
+    QList<std::pair<QString, QList<std::pair<QString, QString>>>> commitRecords(
+        const QString& folder) const;
+    QByteArray folderState(const QString& folder, const QList<SectionFile>& files) const;
     bool isSectionFileName(const QString& name) const;
     void tell(Event event) const;
 

@@ -2,6 +2,7 @@
 // that is opened), where the program keeps them, and the field codec: byte-exact
 // writing, every typed text back exactly, the encodings, old and damaged files; the
 // recovery copy's format.
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -290,6 +291,51 @@ TEST_F(ClientFolderTest, PlantedLinksFifosAndDevicesAreNeitherWrittenNorReadWith
     writeFile(path, "X\r\n;\r\n1\r\n" + QByteArray(1 << 20, ' '));
     EXPECT_FALSE(loadSectionFile(location, FileSection::layout(), path).complete);
     EXPECT_NE(location.text("txtName"), "X");
+}
+
+// What a save makes is its owner's only, or in a program folder its group shares (and
+// others may not write into) the group's too, with that group: whatever the umask. A
+// colleague of the group (another user, when the tests run as root) opens and saves it.
+TEST_F(ClientFolderTest, AClientFolderIsAsPrivateAsItsProgramFolderWhateverTheUmask) {
+    const bool root = geteuid() == 0;
+    const gid_t group = root ? 4243 : getegid();
+    // The program folder's mode, then what the save made: "mode:group" of each.
+    const auto saveIn = [&](mode_t programMode) {
+        chmod(QFile::encodeName(program.path()).constData(), programMode);
+        EXPECT_EQ(runInChild(30,
+                             [&] {
+                                 umask(0);
+                                 folder.holdsClients = true;
+                                 answer('u', 10);
+                                 return folder.SaveClientYRN().allWritten ? 0 : 1;
+                             }),
+                  0);
+        QStringList made;
+        for (const QString& path :
+             {clientDir, clientDir + "/Drugs.YRN", clientDir + "/.yrn-in-use.lock"}) {
+            struct stat st {};
+            lstat(QFile::encodeName(path).constData(), &st);
+            made << QString::number(st.st_mode & 07777, 8) + ':' + QString::number(st.st_gid);
+        }
+        return made.join(' ');
+    };
+    const QString mine = QString::number(getegid()), shared = QString::number(group);
+    EXPECT_EQ(saveIn(0755), QString("700:%1 600:%1 600:%1").arg(mine));
+    ASSERT_EQ(chown(QFile::encodeName(program.path()).constData(), uid_t(-1), group), 0);
+    EXPECT_EQ(saveIn(01777).left(4), "700:");  // anyone may write there: no group shares it
+    EXPECT_EQ(saveIn(02770), QString("2770:%1 660:%1 660:%1").arg(shared));
+    if (!root) return;
+    EXPECT_EQ(
+        runInChild(30,
+                   [&] {
+                       if (setgroups(1, &group) != 0 || setgid(4242) != 0 || setuid(4242) != 0)
+                           return 2;
+                       if (folder.openClient(clientDir).unreadable.size() != 0) return 3;
+                       answer('c', 10);
+                       return folder.SaveClientYRN().allWritten ? 0 : 1;
+                   }),
+        0);
+    EXPECT_TRUE(files().second.contains("drugs c"));
 }
 
 TEST_F(ClientFolderTest, FilesAreRecognisedWithoutRegardToCaseAndTheWrittenSpellingWins) {

@@ -8,6 +8,7 @@
 
 #include <QElapsedTimer>
 #include <QLockFile>
+#include <QProcess>
 #include <QRandomGenerator>
 
 #include "records/ClientFolder.h"
@@ -34,6 +35,17 @@ void answerAll(Interview& interview, int generation) {
     nameClient(*interview.section("ctlLocatorInformation"));
 }
 
+// The generations the answers of an interview's text boxes are of.
+QSet<QString> generations(const Interview& interview) {
+    QSet<QString> marks;
+    for (const Section* section : interview.sections())
+        for (const QString& id : section->fieldOrder())
+            if (section->field(id).kind == FieldKind::Text && !kIdentity.contains(id))
+                marks << section->text(id).left(2);
+    marks.remove({});
+    return marks;
+}
+
 QMap<QString, QByteArray> sectionFiles(const QString& folder) {
     QMap<QString, QByteArray> files;
     for (const QString& name : QDir(folder).entryList(QDir::Files))
@@ -46,6 +58,9 @@ TEST(SaveKill, EverySectionFileIsWholeAfterAKillAtAnyMoment) {
     auto interview = makeInterview(prompts);
     QTemporaryDir program;
     ClientFolder folder(*interview, program.path());
+    // A reader that changes nothing, as yrn-tool.
+    auto readerInterview = makeInterview(prompts);
+    ClientFolder reader(*readerInterview, program.path());
     answerAll(*interview, 1);
     const QString client = folder.clientFolderPath();
     const auto save = [&](int generation) {
@@ -76,6 +91,7 @@ TEST(SaveKill, EverySectionFileIsWholeAfterAKillAtAnyMoment) {
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
+            folder.holdsClients = false;
             for (int generation = 2;; generation = 3 - generation) {
                 answerAll(*interview, generation);
                 if (!folder.SaveClientYRN().allWritten) _exit(1);
@@ -88,6 +104,11 @@ TEST(SaveKill, EverySectionFileIsWholeAfterAKillAtAnyMoment) {
         ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child ended by itself";
 
         prompts.clear();
+        // The reader reads one save's answers whatever the kill left; the window's open
+        // finishes or undoes the killed save.
+        EXPECT_TRUE(reader.openClient(client).found);
+        if (generations(*readerInterview).size() != 1) damage << "read " + QString::number(round);
+        folder.holdsClients = true;
         EXPECT_TRUE(folder.openClient(client).found);
         EXPECT_TRUE(prompts.boxes.isEmpty()) << qPrintable(lastBox(prompts));
         const QMap<QString, QByteArray> files = sectionFiles(client);
@@ -97,7 +118,7 @@ TEST(SaveKill, EverySectionFileIsWholeAfterAKillAtAnyMoment) {
     // The next save leaves nothing of the killed ones but its own files.
     EXPECT_TRUE(folder.SaveClientYRN().allWritten)
         << qPrintable(lastBox(prompts) + ' ' + entries(client).join(' '));
-    EXPECT_EQ(entries(client).size(), first.size());
+    EXPECT_EQ(entries(client).size(), first.size() + 1);  // and the window's in-use mark
 }
 
 // Two programs on one program folder with one client, A's answers the first, B's
@@ -171,6 +192,24 @@ TEST_F(TwoPrograms, SavingOneClientNeitherMixNorLoseTheirFiles) {
     EXPECT_TRUE(folderB.SaveClientYRN().allWritten && holds(1) &&
                 promptsB.titles().count("Client Folder Exists") == 3);
     EXPECT_EQ(entries(client).size(), sectionFileNames().size());
+}
+
+// yrn-tool, a program of its own that only reads, reads one save's answers whatever
+// step another program's save has come to: the old ones until it is committed, the
+// new ones from then on.
+TEST_F(TwoPrograms, AReaderReadsOneSaveWheneverItReads) {
+    ASSERT_TRUE(folderA.SaveClientYRN().allWritten);
+    QList<int> seen;  // 1: only the first save's answers, 2: only the second's
+    folderA.saveStep = [&](ClientFolder::SaveStep) {
+        QProcess tool;
+        tool.start(YRN_PROGRAM_DIR "/yrn-tool", {"export", client});
+        EXPECT_TRUE(tool.waitForFinished(60000));
+        const QByteArray out = tool.readAllStandardOutput();
+        seen << (out.contains("\"g1") ? 1 : 0) + (out.contains("\"g2") ? 2 : 0);
+    };
+    answerAll(*a, 2);
+    EXPECT_TRUE(folderA.SaveClientYRN().allWritten && holds(2));
+    EXPECT_EQ(seen, (QList<int>{1, 1, 2}));
 }
 
 // A client open in one program is marked in its folder: a second program is told

@@ -1,7 +1,9 @@
 // yrn-tool run as its own process on a program folder of hand-written clients (Ana
 // whole, Roe without her demographic file, Zed damaged).
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -30,15 +32,18 @@ struct ToolRun {
     QStringList errLines;
 };
 
-// Runs the tool (stdout added to a named file; a file size limit as on a full disk).
+// Runs the tool (stdout added to a named file; a file size limit as on a full disk; as
+// another user, by the user id).
 ToolRun run(const QStringList& args, const QString& stdoutFile = {},
-            rlim_t fileSizeLimit = RLIM_INFINITY) {
+            rlim_t fileSizeLimit = RLIM_INFINITY, uid_t user = 0) {
     QProcess process;
     if (!stdoutFile.isEmpty()) process.setStandardOutputFile(stdoutFile, QIODevice::Append);
-    process.setChildProcessModifier([fileSizeLimit] {
+    process.setChildProcessModifier([fileSizeLimit, user] {
         const rlimit limit{fileSizeLimit, fileSizeLimit};
         setrlimit(RLIMIT_FSIZE, &limit);
         std::signal(SIGXFSZ, SIG_IGN);
+        if (user && (setgroups(0, nullptr) != 0 || setgid(user) != 0 || setuid(user) != 0))
+            _exit(99);
     });
     process.start(kTool, args);
     EXPECT_TRUE(process.waitForFinished(60000)) << args.join(' ').toStdString();
@@ -240,7 +245,36 @@ TEST(YrnToolTest, ReportExportsFailuresAndTheCheckOnOneProgramFolder) {
     const QByteArray shown = terminal.readAllStandardOutput();
     EXPECT_TRUE(shown.contains("\r[3/3]") && shown.count("\r[") >= 2) << shown.toStdString();
 
+    // Clients another user keeps to themself (Hid: the folder; Shut: every file) are
+    // named, the export fails, and the others are exported.
+    const bool root = geteuid() == 0;
+    for (const QString name : {"Hid", "Shut"}) {
+        writeClientFolder(program + '/' + name);
+        const QDir client(program + '/' + name);
+        for (const QString& file : name == "Hid" ? QStringList{"."} : client.entryList(QDir::Files))
+            QFile::setPermissions(client.filePath(file), QFile::ReadOwner | QFile::ExeOwner);
+    }
+    chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    result = run({"export-csv", program, "-o", "-"}, {}, RLIM_INFINITY, root ? 4242 : 0);
+    EXPECT_EQ(result.errLines
+                      .filter(QRegularExpression("^yrn-tool: warning: (Hid: skipped: the "
+                                                 "folder cannot be read|Shut: skipped: no "
+                                                 "section file can be read: Crim)"))
+                      .size() +
+                  result.exitCode,
+              3);
+    EXPECT_EQ(result.errLines.last(),
+              "yrn-tool: 2 client folder(s) could not be read and are "
+              "not in the export: Hid, Shut");
+    EXPECT_TRUE(result.out.contains("\nZed,") && !result.out.contains("\nHid,"));
+    for (const QString name : {"Hid", "Shut"}) {
+        QFile::setPermissions(program + '/' + name,
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir(program + '/' + name).removeRecursively();
+    }
+
     EXPECT_EQ(run({"export-sqlite", program, "-o", sqlite}).exitCode, 0);
+    const QString foreign = dir.filePath("foreign.sqlite"), newer = dir.filePath("newer.sqlite");
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test");
         db.setDatabaseName(sqlite);
@@ -284,13 +318,25 @@ TEST(YrnToolTest, ReportExportsFailuresAndTheCheckOnOneProgramFolder) {
         db.close();
         QDir(program + "/Roe").removeRecursively();
         writeClientFolder(program + "/New");
+        QFile::setPermissions(sqlite, QFile::permissions(sqlite) | QFile::ReadOther);
         EXPECT_EQ(run({"export-sqlite", program, "-o", sqlite}).exitCode, 0);
+        EXPECT_FALSE(QFile::permissions(sqlite) & (QFile::ReadOther | QFile::WriteOther));
         ASSERT_TRUE(db.open());
         EXPECT_EQ(rows("SELECT folder FROM clients"), (QStringList{"'Ana'", "'New'", "'Zed'"}));
         EXPECT_EQ(rows("SELECT folder, optSex FROM Demographic"),
                   (QStringList{"'Ana'|1", "'New'|1", "'Zed'|1"}));
         EXPECT_EQ(rows("SELECT note FROM notes"), QStringList{"'x'"});
+        rows("BEGIN EXCLUSIVE");  // held by another program: the reason is SQLite's own
+        result = run({"export-sqlite", program, "-o", sqlite});
+        EXPECT_TRUE(result.exitCode == 1 && result.errLines.last().contains("database is locked"));
+        // Others' databases: a table "clients" the export did not make, a newer version's.
+        for (const QString& sql : QStringList{
+                 "ROLLBACK", "ATTACH '" + foreign + "' AS f", "CREATE TABLE f.clients (id INTEGER)",
+                 "ATTACH '" + newer + "' AS n", "CREATE TABLE n.yrn_schema (table_name, version)",
+                 "INSERT INTO n.yrn_schema VALUES ('Location', 2)"})
+            rows(sql);
     }
+    const QByteArray foreignBytes = readFile(foreign), newerBytes = readFile(newer);
     QSqlDatabase::removeDatabase("test");
 
     // A failure: status 1, the reason last on stderr after warnings only, nothing on stdout,
@@ -332,6 +378,9 @@ TEST(YrnToolTest, ReportExportsFailuresAndTheCheckOnOneProgramFolder) {
         {{"export-csv", program, "-o", noSuch}, cannot + noSuch},
         {{"export-sqlite", program, "-o", noSuch}, cannot + noSuch},
         {{"export-sqlite", program, "-o", notes}, cannot + notes, "it is not an SQLite database"},
+        {{"export-sqlite", program, "-o", link}, cannot + link, "\" is a link"},
+        {{"export-sqlite", program, "-o", foreign}, cannot + foreign, "table \"clients\" this program did not make"},
+        {{"export-sqlite", program, "-o", newer}, cannot + newer, "newer version"},
         {{"export-csv", program, "-o", csv}, cannot, {}, {}, 1024},
         {{"export-sqlite", program, "-o", sqlite}, cannot, {}, {}, 1024},
         {{"export-sqlite", program, "-o", dir.filePath("new.sqlite")}, cannot, {}, {}, 1024}};
@@ -349,6 +398,7 @@ TEST(YrnToolTest, ReportExportsFailuresAndTheCheckOnOneProgramFolder) {
     }
     EXPECT_TRUE(readFile(csv) == oldCsv && readFile(sqlite) == oldDatabase);
     EXPECT_TRUE(readFile(notes) == "my notes\n" && readFile(captured) == "captured");
+    EXPECT_TRUE(readFile(foreign) == foreignBytes && readFile(newer) == newerBytes);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System), files);
     EXPECT_TRUE(QFileInfo(link).isSymLink() && QFileInfo(toStdout).isSymLink());
     EXPECT_FALSE(QFileInfo(fifo).isFile());
