@@ -228,22 +228,19 @@ bool ClientFolder::mayReplace(SaveOutcome& outcome, const FolderMarks& found) {
     return choice == 0;
 }
 
-// Who holds a client folder's in-use mark, as a sentence's end ("Pat on host
-// desk-2, process 4711, since 12/08/2026 9:14 AM"); "" when no one does.
-QString ClientFolder::holderOf(const QString& folder) const {
+QString ClientFolder::holderOf(const QString& folder, qint64* pid, QString* host) const {
     const QString path = QDir(folder).filePath(kInUseLock);
     QLockFile probe(path);
-    qint64 pid = 0;
-    QString host, application;
-    if (!probe.getLockInfo(&pid, &host, &application)) return {};
+    qint64 process = 0;
+    QString computer, application;
+    if (!probe.getLockInfo(&process, &computer, &application)) return {};
+    if (pid) *pid = process;
+    if (host) *host = computer;
     const QFileInfo info(path);
-    return info.owner() + " on " + host + ", process " + QString::number(pid) + ", since " +
+    return info.owner() + " on " + computer + ", process " + QString::number(process) + ", since " +
            info.lastModified().toString(QStringLiteral("MM/dd/yyyy h:mm AP"));
 }
 
-// Takes the in-use mark of a client folder into taken. With ask, a mark another
-// program holds asks first (true: open read-only, without the mark); without, it is
-// left to its holder. False when the interviewer cancels.
 bool ClientFolder::takeMark(const QString& folder, bool ask, std::unique_ptr<QLockFile>& taken) {
     taken.reset();
     if (!holdsClients) return true;
@@ -251,9 +248,8 @@ bool ClientFolder::takeMark(const QString& folder, bool ask, std::unique_ptr<QLo
     auto lock = std::make_unique<QLockFile>(path);
     lock->setStaleLockTime(0);  // taken over only as below
     qint64 pid = 0;
-    QString host, application;
-    const QString holder = holderOf(folder);
-    if (!holder.isEmpty() && lock->getLockInfo(&pid, &host, &application)) {
+    QString host;
+    if (const QString holder = holderOf(folder, &pid, &host); !holder.isEmpty()) {
         const bool here = host == QSysInfo::machineHostName();
         const bool gone = here ? ::kill(pid_t(pid), 0) != 0 && errno == ESRCH
                                : QFileInfo(path).lastModified().secsTo(

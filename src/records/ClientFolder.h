@@ -119,7 +119,10 @@ class ClientFolder {
     using FolderMarks = QMap<QString, FileMark>;  // by the section's module
     FolderMarks marksOf(const QString& folder) const;
     bool takeMark(const QString& folder, bool ask, std::unique_ptr<QLockFile>& taken);
-    QString holderOf(const QString& folder) const;
+    // Who holds a folder's in-use mark, as a sentence's end ("Pat on host desk-2,
+    // process 4711, since 12/08/2026 9:14 AM"), and its process and computer; "" when
+    // no one does.
+    QString holderOf(const QString& folder, qint64* pid = nullptr, QString* host = nullptr) const;
     bool mayReplace(SaveOutcome& outcome, const FolderMarks& found);
 
     void saveSections(SaveOutcome& outcome);
