@@ -61,8 +61,9 @@ long peakGrowthKiB(const std::function<void()>& body) {
 struct FileSection : SampleSection {
     using SampleSection::SampleSection;
     bool SaveYRN(const QString& path) override {
-        return !failing && saveSectionFile(*this, layout(), path);
+        return !failing && saveSectionFile(*this, layout(), path, &error);
     }
+    QString lastSaveError() const override { return error; }
     LoadResult LoadClientYRN(const QString& path) override {
         return loadSectionFile(*this, layout(), path);
     }
@@ -70,6 +71,7 @@ struct FileSection : SampleSection {
         return {{Codec::Text, "txtName"}, {Codec::Opt, "optWorking", true}};
     }
     bool failing = false;
+    QString error;
 };
 
 struct ClientFolderTest : ::testing::Test {
@@ -145,7 +147,7 @@ TEST_F(ClientFolderTest, ASaveThatFailsOnAFullDiskOrAtAFileReplacesNothing) {
             const rlimit limit{4096, 4096};
             if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 2;
             signal(SIGXFSZ, SIG_IGN);
-            return refused("\\|Save Error\\|.*Location\\.YRN") ? 1 : 0;
+            return refused("\\|Save Error\\|.*Location\\.YRN.*\\[.*File too large") ? 1 : 0;
         });
         EXPECT_TRUE(status == 1 && files() == old) << "size " << size << ", status " << status;
         EXPECT_EQ(entries(clientDir), QStringList({"Drugs.YRN", "Location.YRN"}));
