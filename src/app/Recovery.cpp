@@ -1,13 +1,22 @@
 #include "app/Recovery.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QUuid>
 #include <QWidget>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <string_view>
 
 #include "app/SavedAnswers.h"
 #include "base/AtomicFile.h"
@@ -21,9 +30,13 @@ namespace yrn {
 
 namespace {
 
-const QString kCopySuffix = QStringLiteral(".recovery");
-const QString kLockSuffix = QStringLiteral(".lock");
-const QString kSlotPrefix = QStringLiteral("interview-");
+// The program's own files are named "interview-", the 32 hex digits of a
+// QUuid::Id128, then ".recovery" for a copy or ".lock" for its lock. Nothing else in
+// the folder counts.
+constexpr char kSlotPrefix[] = "interview-";
+constexpr char kCopySuffix[] = ".recovery";
+constexpr char kLockSuffix[] = ".lock";
+constexpr std::size_t kSlotDigits = 32;
 // A copy costs a few milliseconds: written after two seconds without a change,
 // and during steady typing at least every ten.
 constexpr int kQuietTime = 2'000;
@@ -31,6 +44,129 @@ constexpr int kLongestWait = 5;  // intervals
 
 const QString kTitle = QStringLiteral("Interview Not Saved");
 const QString kNotWrittenTitle = QStringLiteral("Recovery Copy Not Saved");
+
+// What one start looks at, whatever the folder holds, so that it takes a fraction
+// of a second: so many entries of the folder, so many copies among them examined,
+// the newest so many of those tried (some may be held by running programs), and
+// so many locks left without a copy cleared.
+constexpr int kMostEntries = 200'000;
+constexpr int kMostExamined = 25'000;
+constexpr int kMostTried = 3 * Recovery::kMostOffered;
+constexpr int kMostCleared = 20;
+// A lock file holds a process id and two names.
+constexpr off_t kMostLockBytes = 4096;
+// Characters of a client's name shown in a box.
+constexpr qsizetype kShownName = 100;
+
+QString systemError(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString quoted(const QString& path) {
+    return '"' + QDir::toNativeSeparators(path) + '"';
+}
+
+// A descriptor closed when it goes out of scope.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+// Opens the folder of the copies, never through a link. Its descriptor when it is
+// a folder of the user's own that nobody else may reach; otherwise -1, and why not
+// (nothing when there is no folder).
+int openOwnFolder(const QString& path, QString* refusal) {
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    struct stat st {};
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ELOOP || (::lstat(name.constData(), &st) == 0 && S_ISLNK(st.st_mode)))
+            *refusal = QStringLiteral("it is a link");
+        else if (error == ENOTDIR)
+            *refusal = QStringLiteral("it is not a folder");
+        else if (error != ENOENT)
+            *refusal = "it cannot be opened (" + systemError(error) + ')';
+        return -1;
+    }
+    if (::fstat(fd, &st) != 0)
+        *refusal = "it cannot be examined (" + systemError(errno) + ')';
+    else if (st.st_uid != ::geteuid())
+        *refusal = QStringLiteral("it belongs to another user");
+    else if (st.st_mode & (S_IRWXG | S_IRWXO))
+        *refusal = QStringLiteral("others may reach it, as it gives access to its group or to all");
+    if (refusal->isEmpty()) return fd;
+    ::close(fd);
+    return -1;
+}
+
+// A slot's hex digits as a number: a folder of many entries costs no allocation
+// for each.
+struct SlotId {
+    quint64 high = 0, low = 0;
+    auto operator<=>(const SlotId&) const = default;
+    QString name() const {
+        return QLatin1StringView(kSlotPrefix) + QStringLiteral("%1%2")
+                                                    .arg(high, 16, 16, QLatin1Char('0'))
+                                                    .arg(low, 16, 16, QLatin1Char('0'));
+    }
+};
+size_t qHash(const SlotId& id, size_t seed = 0) {
+    return qHashMulti(seed, id.high, id.low);
+}
+
+enum class Own { None, Copy, Lock };
+
+// Which of the program's own files a name is, and of which slot.
+Own ownFile(std::string_view name, SlotId& id) {
+    const std::string_view prefix = kSlotPrefix;
+    if (!name.starts_with(prefix) || name.size() < prefix.size() + kSlotDigits) return Own::None;
+    id = {};
+    for (std::size_t i = 0; i < kSlotDigits; ++i) {
+        const char c = name[prefix.size() + i];
+        const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        if (digit < 0) return Own::None;
+        quint64& half = i < kSlotDigits / 2 ? id.high : id.low;
+        half = half << 4 | quint64(digit);
+    }
+    const std::string_view suffix = name.substr(prefix.size() + kSlotDigits);
+    if (suffix == kCopySuffix) return Own::Copy;
+    return suffix == kLockSuffix ? Own::Lock : Own::None;
+}
+
+// What the folder holds of a slot.
+struct SlotEntry {
+    bool copy = false;     // an entry under the copy's name, whatever it is
+    bool trusted = false;  // that entry is a regular file of the user's with no other name
+    bool lock = false;
+    qint64 written = 0;  // the copy's modification time in nanoseconds
+};
+
+// Why a lock could not be taken, in the system's words.
+QString lockFailure(const QString& path, QLockFile::LockError error, int systemErrno) {
+    if (error == QLockFile::LockFailedError) return quoted(path) + " is held by another program.";
+    if (error == QLockFile::PermissionError && !systemErrno) systemErrno = EACCES;
+    return "Cannot make " + quoted(path) + ": " +
+           (systemErrno ? systemError(systemErrno) : QStringLiteral("unknown error")) + '.';
+}
+
+// A client's name as a box shows it: at most kShownName characters, the rest elided.
+QString shownName(const QString& name) {
+    if (name.trimmed().isEmpty()) return QStringLiteral("no name entered");
+    if (name.size() <= kShownName) return name;
+    QString cut = name.left(kShownName - 1);
+    if (cut.back().isHighSurrogate()) cut.chop(1);
+    return cut + QChar(0x2026);
+}
 
 }  // namespace
 
@@ -65,8 +201,8 @@ Recovery::~Recovery() {
         sections.at(i)->unobserve(observers_.at(i));
 }
 
-QString Recovery::pathOf(const QString& slot, const QString& suffix) const {
-    return QDir(folder_).filePath(slot + suffix);
+QString Recovery::pathOf(const QString& slot, const char* suffix) const {
+    return QDir(folder_).filePath(slot + QLatin1StringView(suffix));
 }
 
 QString Recovery::copyPath() const {
@@ -80,9 +216,20 @@ bool Recovery::offer() {
     Prompts& prompts = interview_.prompts();
     guarded(prompts, ErrorSite::module(QStringLiteral("frmMain.RestoreInterview")), [&] {
         if (folder_.isEmpty()) return;
-        for (const QString& slot : leftCopies()) {
+        QString refusal;
+        const Descriptor folder(openOwnFolder(folder_, &refusal));
+        if (!refusal.isEmpty())
+            prompts.information(kTitle, "Interviews that were not saved are not looked for in " +
+                                            quoted(folder_) + ": " + refusal +
+                                            ".\r\nRecovery copies are trusted only in a folder "
+                                            "that is yours and that only you may reach.");
+        if (folder.get() < 0) return;
+        int offered = 0;
+        for (const QString& slot : leftCopies(folder.get())) {
+            if (offered == kMostOffered) break;  // the others at a later start
             std::unique_ptr<QLockFile> lock = lockSlot(slot);
-            if (!lock) continue;  // the copy of a program that is still running
+            if (!lock) continue;  // held by a program still running, or not a lock of ours
+            ++offered;
             const std::optional<RecoveryCopy> copy = read(slot);
             if (!copy) {
                 prompts.information(kTitle,
@@ -92,12 +239,11 @@ bool Recovery::offer() {
                 dropSlot(slot, *lock);
                 continue;
             }
-            const QString name =
-                copy->name.trimmed().isEmpty() ? QStringLiteral("no name entered") : copy->name;
             const QString when =
                 copy->written.toLocalTime().toString(QStringLiteral("MM/dd/yyyy h:mm AP"));
-            if (!prompts.yesNo(kTitle, "An interview that was not saved was found (" + name + ", " +
-                                           when + "). Restore it?")) {
+            if (!prompts.yesNo(kTitle, "An interview that was not saved was found (" +
+                                           shownName(copy->name) + ", " + when +
+                                           "). Restore it?")) {
                 dropSlot(slot, *lock);
                 continue;
             }
@@ -116,28 +262,76 @@ bool Recovery::offer() {
     return restored;
 }
 
-QStringList Recovery::leftCopies() const {
-    const QDir dir(folder_);
-    // A lock without a copy is left by a program that ended before its first write.
-    for (const QString& name :
-         dir.entryList({kSlotPrefix + '*' + kLockSuffix}, QDir::Files | QDir::Hidden)) {
-        const QString slot = name.chopped(kLockSuffix.size());
-        if (QFileInfo::exists(pathOf(slot, kCopySuffix))) continue;
-        if (std::unique_ptr<QLockFile> lock = lockSlot(slot)) lock->unlock();
+// One listing of the folder, and everything decided from it in linear time: only
+// the program's own names count, and a copy only when it is a regular file of the
+// user's (a link, or a file of another user, is passed over and left alone).
+QStringList Recovery::leftCopies(int folder) const {
+    QHash<SlotId, SlotEntry> found;
+    DIR* listing = ::fdopendir(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!listing) return {};
+    const uid_t user = ::geteuid();
+    int seen = 0, examined = 0;
+    while (const dirent* entry = ::readdir(listing)) {
+        if (++seen > kMostEntries) break;
+        SlotId id;
+        const Own own = ownFile(entry->d_name, id);
+        if (own == Own::None) continue;
+        SlotEntry& slot = found[id];
+        if (own == Own::Lock) {
+            slot.lock = true;
+            continue;
+        }
+        struct stat st {};
+        slot.copy = true;
+        if (++examined > kMostExamined) continue;
+        slot.trusted = ::fstatat(folder, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+                       S_ISREG(st.st_mode) && st.st_uid == user && st.st_nlink == 1;
+        slot.written = qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
     }
+    ::closedir(listing);
+
+    QList<std::pair<qint64, SlotId>> copies;
+    copies.reserve(found.size());
+    int cleared = 0;
+    for (auto it = found.cbegin(); it != found.cend(); ++it) {
+        if (it->trusted) copies.append({it->written, it.key()});
+        // A lock without a copy is left by a program that ended before its first write.
+        if (it->copy || !it->lock || cleared == kMostCleared) continue;
+        ++cleared;
+        if (std::unique_ptr<QLockFile> lock = lockSlot(it.key().name())) lock->unlock();
+    }
+    // The newest first; the same order at every start.
+    const auto newest = copies.begin() + std::min<qsizetype>(copies.size(), kMostTried);
+    std::partial_sort(copies.begin(), newest, copies.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first > b.first : a.second < b.second;
+    });
     QStringList out;
-    for (const QString& name : dir.entryList({kSlotPrefix + '*' + kCopySuffix},
-                                             QDir::Files | QDir::Hidden | QDir::System, QDir::Time))
-        out << name.chopped(kCopySuffix.size());
+    for (auto it = copies.begin(); it != newest; ++it)
+        out << it->second.name();
     return out;
 }
 
-std::unique_ptr<QLockFile> Recovery::lockSlot(const QString& slot) const {
-    auto lock = std::make_unique<QLockFile>(pathOf(slot, kLockSuffix));
+std::unique_ptr<QLockFile> Recovery::lockSlot(const QString& slot, QString* detail) const {
+    const QString path = pathOf(slot, kLockSuffix);
+    // QLockFile reads the lock it finds, and the one it takes beside it to remove a
+    // stale lock: neither may be a link, a pipe or a large file.
+    for (const QString& file : {path, path + QStringLiteral(".rmlock")}) {
+        struct stat st {};
+        if (::lstat(QFile::encodeName(file).constData(), &st) == 0 &&
+            !(S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && st.st_nlink == 1 &&
+              st.st_size <= kMostLockBytes)) {
+            if (detail)
+                *detail = quoted(file) + " is not a lock of this program; it was left as it is.";
+            return nullptr;
+        }
+    }
+    auto lock = std::make_unique<QLockFile>(path);
     // A lock is stale only when its program is gone, however long that one runs.
     lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) return nullptr;
-    return lock;
+    errno = 0;
+    if (lock->tryLock(0)) return lock;
+    if (detail) *detail = lockFailure(path, lock->error(), errno);
+    return nullptr;
 }
 
 void Recovery::dropSlot(const QString& slot, QLockFile& lock) const {
@@ -149,8 +343,8 @@ std::optional<RecoveryCopy> Recovery::read(const QString& slot) const {
     // Only a regular file is read, and never past the limit: a device or a FIFO
     // could hang or flood the start.
     QByteArray bytes;
-    if (readFileLimited(pathOf(slot, kCopySuffix), RecoveryCopy::kMaxBytes, bytes) !=
-        ReadOutcome::Read)
+    if (readFileLimited(pathOf(slot, kCopySuffix), RecoveryCopy::kMaxBytes, bytes,
+                        FileLinks::Refuse) != ReadOutcome::Read)
         return std::nullopt;
     return RecoveryCopy::decode(bytes);
 }
@@ -234,11 +428,12 @@ bool Recovery::setAside() {
         const RecoveryCopy copy{
             QDateTime::currentDateTimeUtc(), interview_.identity().WholeName().trimmed(),
             RecoveryCopy::filesOf(interview_), placeSource_ ? placeSource_() : RecoveryPlace{}};
-        QString why;
-        const QString slot = kSlotPrefix + QUuid::createUuid().toString(QUuid::Id128);
-        kept =
-            makeFolder(&why) && writeFileAtomically(pathOf(slot, kCopySuffix), copy.encode(), &why);
-        if (!kept) writeFailed(why);
+        QString cause, detail;
+        const QString slot =
+            QLatin1StringView(kSlotPrefix) + QUuid::createUuid().toString(QUuid::Id128);
+        kept = makeFolder(&cause, &detail) &&
+               writeFileAtomically(pathOf(slot, kCopySuffix), copy.encode(), &detail);
+        if (!kept) writeFailed(cause, detail);
     });
     return kept;
 }
@@ -254,24 +449,29 @@ void Recovery::discard() {
 
 // --- Writing ---
 
-bool Recovery::makeFolder(QString* why) const {
+bool Recovery::makeFolder(QString* cause, QString* detail) const {
     if (folder_.isEmpty()) {
-        *why = QStringLiteral("the system names no folder for application data");
+        *cause = QStringLiteral("the system names no folder for application data");
         return false;
     }
     // The folder itself is the owner's only (never through a link); the folders
     // above it are the system's.
     QDir().mkpath(QFileInfo(folder_).absolutePath());
-    QString detail;
-    if (yrn::makeFolder(folder_, &detail)) return true;
-    *why = "the folder could not be made. " + detail;
+    if (!yrn::makeFolder(folder_, detail)) {
+        *cause = QStringLiteral("the folder could not be made");
+        return false;
+    }
+    // Copies are written only where they would be offered.
+    if (Descriptor(openOwnFolder(folder_, cause)).get() >= 0) return true;
+    if (cause->isEmpty()) *cause = QStringLiteral("the folder could not be made");
     return false;
 }
 
-bool Recovery::takeSlot() {
+bool Recovery::takeSlot(QString* detail) {
     for (int attempt = 0; !lock_ && attempt < 3; ++attempt) {
-        const QString slot = kSlotPrefix + QUuid::createUuid().toString(QUuid::Id128);
-        if (std::unique_ptr<QLockFile> lock = lockSlot(slot)) {
+        const QString slot =
+            QLatin1StringView(kSlotPrefix) + QUuid::createUuid().toString(QUuid::Id128);
+        if (std::unique_ptr<QLockFile> lock = lockSlot(slot, detail)) {
             slot_ = slot;
             lock_ = std::move(lock);
         }
@@ -280,27 +480,27 @@ bool Recovery::takeSlot() {
 }
 
 void Recovery::write(const RecoveryCopy& copy) {
-    QString why;
-    if (!makeFolder(&why)) return writeFailed(why);
-    if (!takeSlot()) return writeFailed(QStringLiteral("its lock could not be taken"));
-    if (!writeFileAtomically(copyPath(), copy.encode(), &why)) return writeFailed(why);
+    QString cause, detail;
+    if (!makeFolder(&cause, &detail)) return writeFailed(cause, detail);
+    if (!takeSlot(&detail))
+        return writeFailed(QStringLiteral("its lock could not be taken"), detail);
+    if (!writeFileAtomically(copyPath(), copy.encode(), &detail)) return writeFailed({}, detail);
     copyOnDisk_ = true;
     writtenPlace_ = copy.place;
     failing_ = false;
     ++writes_;
 }
 
-void Recovery::writeFailed(const QString& why) {
+void Recovery::writeFailed(const QString& cause, const QString& detail) {
     pending_ = true;  // tried again at the next change or page
     if (failing_) return;
     failing_ = true;
-    QString reason = why;  // a sentence of its own or a phrase; the text ends it
-    if (reason.endsWith('.')) reason.chop(1);
-    interview_.prompts().information(
-        kNotWrittenTitle, "The recovery copy of this interview could not be written in \"" +
-                              QDir::toNativeSeparators(folder_) + "\": " + reason +
-                              ".\r\nThe answers are still on screen; save the client to keep "
-                              "them safe.");
+    interview_.prompts().failure(
+        Prompts::Severity::Information, kNotWrittenTitle,
+        "The recovery copy of this interview could not be written in " + quoted(folder_) +
+            (cause.isEmpty() ? QString() : ": " + cause) +
+            ".\r\nThe answers are still on screen; save the client to keep them safe.",
+        detail);
 }
 
 void Recovery::removeCopy() {

@@ -51,7 +51,15 @@ class Recovery : public QObject {
     // that ended without saving, newest first ("Restore it?"). Yes restores it (the
     // copy stays until the client is saved), No removes it. From then on the
     // answers are watched. True when a copy was restored.
+    //
+    // Only what this program writes is trusted: a folder of the user's own that
+    // nobody else may reach (otherwise a box says why and nothing is offered), and in
+    // it regular files of the user's, not links, under the names the program gives.
+    // Whatever the folder holds, a start looks at a bounded number of its entries
+    // and offers at most kMostOffered copies, the newest; the others wait for later
+    // starts.
     bool offer();
+    static constexpr int kMostOffered = 20;
     // Where the restored interviewer was; no module when the copy did not say.
     const RecoveryPlace& restoredPlace() const { return restoredPlace_; }
     // Tells where the interviewer is, for the copy.
@@ -88,14 +96,20 @@ class Recovery : public QObject {
     void pageShown();
     void clientEvent();
     void write(const RecoveryCopy& copy);
-    void writeFailed(const QString& why);
+    // The box: what could not be done, in the program's words ("" for no more than
+    // that the copy could not be written), and the system's reason.
+    void writeFailed(const QString& cause, const QString& detail);
     void removeCopy();
-    bool makeFolder(QString* why) const;
-    bool takeSlot();
-    QString pathOf(const QString& slot, const QString& suffix) const;
-    // The copies in the folder, newest first, as slot names.
-    QStringList leftCopies() const;
-    std::unique_ptr<QLockFile> lockSlot(const QString& slot) const;
+    bool makeFolder(QString* cause, QString* detail) const;
+    bool takeSlot(QString* detail);
+    QString pathOf(const QString& slot, const char* suffix) const;
+    // The copies in the open folder that may be offered, newest first, as slot
+    // names; locks left without a copy are cleared on the way.
+    QStringList leftCopies(int folder) const;
+    // The lock of a slot, when no running program holds it. A lock file that is not
+    // a small regular file of the user's is never handed to QLockFile (which would
+    // read it, and follow a link); its slot is passed over.
+    std::unique_ptr<QLockFile> lockSlot(const QString& slot, QString* detail = nullptr) const;
     void dropSlot(const QString& slot, QLockFile& lock) const;
     std::optional<RecoveryCopy> read(const QString& slot) const;
     void restore(const RecoveryCopy& copy);

@@ -26,6 +26,17 @@ QString oneLine(QString text) {
     return text;
 }
 
+// The client's name for its header line, in whole characters of at most
+// kMaxNameBytes bytes.
+QByteArray nameLine(const QString& name) {
+    QByteArray bytes = oneLine(name.left(RecoveryCopy::kMaxNameBytes)).toUtf8();
+    if (bytes.size() <= RecoveryCopy::kMaxNameBytes) return bytes;
+    qsizetype end = RecoveryCopy::kMaxNameBytes;
+    while (end > 0 && (static_cast<uchar>(bytes.at(end)) & 0xc0) == 0x80)  // inside a character
+        --end;
+    return bytes.left(end);
+}
+
 // Reads a copy from its bytes; every step refuses what is not exactly as written.
 class CopyReader {
   public:
@@ -74,7 +85,7 @@ QList<std::pair<QString, QByteArray>> RecoveryCopy::filesOf(const Interview& int
 QByteArray RecoveryCopy::encode() const {
     QByteArray out = kHeading + kLineEnd;
     out += "written " + written.toUTC().toString(Qt::ISODateWithMs).toUtf8() + kLineEnd;
-    out += "name " + oneLine(name).toUtf8() + kLineEnd;
+    out += "name " + nameLine(name) + kLineEnd;
     // Module names hold no blank; a copy written before places were kept has no line.
     if (!place.module.isEmpty() && !place.module.contains(' '))
         out += "place " + oneLine(place.module).toUtf8() + ' ' + QByteArray::number(place.page) +
@@ -96,7 +107,7 @@ std::optional<RecoveryCopy> RecoveryCopy::decode(const QByteArray& bytes) {
     copy.written = QDateTime::fromString(QString::fromLatin1(*written), Qt::ISODateWithMs);
     if (!copy.written.isValid()) return std::nullopt;
     const std::optional<QByteArray> name = reader.value("name");
-    if (!name) return std::nullopt;
+    if (!name || name->size() > kMaxNameBytes) return std::nullopt;
     copy.name = QString::fromUtf8(*name);
     for (bool first = true;; first = false) {
         const std::optional<QByteArray> line = reader.line();

@@ -44,6 +44,8 @@ struct RecoveryCopy {
 
     // Larger copies are not read.
     static constexpr qint64 kMaxBytes = 64 * 1024 * 1024;
+    // A copy whose name line holds more is damaged; a longer name is cut when written.
+    static constexpr qsizetype kMaxNameBytes = 1024;
 };
 
 }  // namespace yrn

@@ -1,12 +1,16 @@
-// The recovery copy: written, removed, offered, restored; damaged copies, a full
-// disk, a second program, and a SIGKILL of this test program running a DISABLED_ test.
+// The recovery copy: written, removed, offered, restored; damaged and untrusted
+// copies and folders, a crowded folder, a full disk, a second program, and a SIGKILL
+// of this test program running a DISABLED_ test.
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 
 #include "app/AppFixture.h"
 #include "app/Recovery.h"
+#include "base/AtomicFile.h"
 #include "sections/ClientFixture.h"
 
 namespace yrn::test {
@@ -31,6 +35,13 @@ class RecoveryTest : public AppTest {
         settle();
     }
     QStringList copies() const { return entries(recoveryFolder, QDir::Files, {"*.recovery"}); }
+    // The copy of slot i, as the program names it.
+    QString slot(int i) const {
+        return recoveryFolder + QString("/interview-%1.recovery").arg(i, 32, 16, QChar('0'));
+    }
+    static QByteArray whole(const QString& name) {
+        return RecoveryCopy{QDateTime::currentDateTimeUtc(), name, {}, {}}.encode();
+    }
     QTemporaryDir data;
     QString recoveryFolder = data.filePath("recovery");
 };
@@ -134,27 +145,32 @@ TEST_F(RecoveryTest, AnInterviewLeftByACrashComesBackOnceAndStaysUntilSaved) {
 }
 
 TEST_F(RecoveryTest, DamagedCopiesAreReportedAndAFailedSaveOpenOrWriteKeepsTheCopyWhole) {
-    ASSERT_TRUE(QDir().mkpath(recoveryFolder));
-    const auto put = [&](const QString& slot, const QByteArray& bytes) {
-        writeFile(recoveryFolder + "/interview-" + slot + ".recovery", bytes);
-    };
-    // What may hang or crash a start: junk, a size past the end, a device, a pipe.
-    put("junk", QByteArray("\x00\xff\xfe junk\r\n", 10).repeated(1000));
-    put("long",
-        "YRN recovery copy 1\r\nwritten 2024-03-14T18:35:07.000Z\r\nname x\r\n"
-        "file Location.YRN 99999999999\r\nx\r\nend\r\n");
-    ASSERT_TRUE(QFile::link("/dev/zero", recoveryFolder + "/interview-device.recovery"));
-    ASSERT_EQ(mkfifo(qPrintable(recoveryFolder + "/interview-fifo.recovery"), 0600), 0);
-    ASSERT_TRUE(QDir().mkpath(recoveryFolder + "/interview-folder.recovery"));
+    ASSERT_TRUE(makeFolder(recoveryFolder));
+    // What may hang or crash a start: junk, a size past the end, a name of 8 MB.
+    const QByteArray head = "YRN recovery copy 1\r\nwritten 2024-03-14T18:35:07.000Z\r\nname ";
+    writeFile(slot(1), QByteArray("\x00\xff\xfe junk\r\n", 10).repeated(1000));
+    writeFile(slot(2), head + "x\r\nfile Location.YRN 99999999999\r\nx\r\nend\r\n");
+    writeFile(slot(3), head + QByteArray(8'000'000, 'N') + "\r\nend\r\n");
+    // Not the program's, so passed over and left: a link (to a device), a pipe, a
+    // copy of another user (where root runs the test), a second name of a copy, a folder.
+    ASSERT_TRUE(QFile::link("/dev/zero", slot(4)));
+    ASSERT_EQ(mkfifo(qPrintable(slot(5)), 0600), 0);
+    writeFile(slot(6), whole("Theirs"));
+    ASSERT_EQ(geteuid() ? unlink(qPrintable(slot(6))) : chown(qPrintable(slot(6)), 4242, 4242), 0);
+    writeFile(slot(7), whole("Twice"));
+    ASSERT_EQ(link(qPrintable(slot(7)), qPrintable(recoveryFolder + "/second")), 0);
+    ASSERT_TRUE(QDir().mkpath(slot(8)));
+    const QStringList theirs = entries(recoveryFolder).mid(3);
     start();
-    EXPECT_EQ(prompts.titles(), QStringList(4, "Interview Not Saved"));
-    EXPECT_EQ(entries(recoveryFolder), QStringList{"interview-folder.recovery"});
+    EXPECT_EQ(prompts.titles(), QStringList(3, "Interview Not Saved"));
+    EXPECT_EQ(entries(recoveryFolder), theirs);
+    for (const QString& name : theirs)  // all but the folder
+        QFile::remove(recoveryFolder + '/' + name);
     // A copy cut off in its locator file, with an unknown file: what it holds comes back.
     crash();
-    put("hand",
-        "YRN recovery copy 1\r\nwritten 2024-03-14T18:35:07.000Z\r\nname \r\n"
-        "file Location.YRN 23\r\n05\r\n;\r\n07\r\n;\r\n2001\r\n;\r\n\r\n"
-        "file Future.YRN 3\r\nx\r\n\r\nend\r\n");
+    writeFile(slot(10), head +
+                            "\r\nfile Location.YRN 23\r\n05\r\n;\r\n07\r\n;\r\n2001\r\n;\r\n\r\n"
+                            "file Future.YRN 3\r\nx\r\n\r\nend\r\n");
     start({true});
     EXPECT_TRUE(prompts.boxes.first().text.startsWith(
         "An interview that was not saved was found (no name entered, "));
@@ -196,19 +212,25 @@ TEST_F(RecoveryTest, DamagedCopiesAreReportedAndAFailedSaveOpenOrWriteKeepsTheCo
     rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit small{.rlim_cur = rlim_t(old.size() + 64), .rlim_max = saved.rlim_max};
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const auto room = [&] {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldSignal);
+    const auto limit = [&](rlim_t bytes) {
+        const rlimit small{.rlim_cur = bytes, .rlim_max = saved.rlim_max};
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     };
-    const auto lift = qScopeGuard(room);
+    const auto room = [&] { limit(saved.rlim_cur); };
+    const auto lift = qScopeGuard([&] {
+        room();
+        std::signal(SIGXFSZ, oldSignal);
+    });
+    limit(old.size() + 64);
+    const QString tooLarge = QString::fromLocal8Bit(std::strerror(EFBIG)) + ".]";
+    const QString notSaved =
+        "Information|Recovery Copy Not Saved|The recovery copy of this "
+        "interview could not be written in \"" +
+        recoveryFolder + '"';
     locator().setText("txtLocationInformation", QString(4000, 'x'));
     next();
-    EXPECT_TRUE(lastBox(prompts).startsWith(
-        "Information|Recovery Copy Not Saved|The recovery copy of this interview could not be "
-        "written in \""))
-        << lastBox(prompts).toStdString();
+    EXPECT_TRUE(lastBox(prompts).startsWith(notSaved + ".\r\n") &&
+                lastBox(prompts).endsWith("[Cannot write \"" + copy + "\": " + tooLarge));
     // Said once, not at every page; no half-written file beside the copy and its lock.
     locator().setText("txtCity", "Springfield");
     next();
@@ -220,14 +242,67 @@ TEST_F(RecoveryTest, DamagedCopiesAreReportedAndAFailedSaveOpenOrWriteKeepsTheCo
     const auto now = RecoveryCopy::decode(readFile(copy));
     EXPECT_TRUE(prompts.boxes.size() == 1 && now &&
                 now->files == RecoveryCopy::filesOf(window->interview()));
-    // A file where the folder should be: the copy cannot be written and says so.
+    // A full disk before the first copy: its lock cannot be made.
     crash();
     QDir(recoveryFolder).removeRecursively();
-    writeFile(recoveryFolder, "not a folder");
     start();
     typeClient();
+    limit(8);
     next();
-    EXPECT_TRUE(lastBox(prompts).contains("the folder could not be made"));
+    room();
+    EXPECT_TRUE(lastBox(prompts).startsWith(notSaved + ": its lock could not be taken.\r\n") &&
+                lastBox(prompts).endsWith(".lock\": " + tooLarge))
+        << lastBox(prompts).toStdString();
+}
+
+// Copies are trusted only in a folder of the user's own that nobody else may reach;
+// none is written into another user's folder or through a link either.
+TEST_F(RecoveryTest, AFolderOthersMayReachOrNotTheUsersOwnOffersNothing) {
+    // Why the folder is not looked in; why no copy is written into it ("" when one is).
+    const std::tuple<QString, mode_t, uid_t, QString> rows[] = {
+        {"others may reach it", 0750, -1, ""},
+        {"others may reach it", 0701, -1, ""},
+        {"it belongs to another user", 0700, 4242, "it belongs to another user"},
+        {"it is a link", 0700, -1, "the folder could not be made"},
+    };
+    for (int row = 0; row < 4; ++row) {
+        const auto& [why, mode, owner, cause] = rows[row];
+        if (owner != uid_t(-1) && geteuid() != 0) continue;  // only root gives files away
+        recoveryFolder = data.filePath(QString::number(row));
+        ASSERT_TRUE(makeFolder(recoveryFolder));
+        writeFile(slot(1), whole("Doe"));
+        const QByteArray path = QFile::encodeName(recoveryFolder), real = path + "-real";
+        ASSERT_EQ(chmod(path, mode) + chown(path, owner, -1), 0);
+        ASSERT_EQ(row == 3 ? rename(path, real) + symlink(real, path) : 0, 0);  // a link
+        start();
+        const QString folderName = '"' + recoveryFolder + "\": ";
+        EXPECT_TRUE(prompts.boxes.size() == 1 && prompts.last().title == "Interview Not Saved" &&
+                    lastBox(prompts).contains("not looked for in " + folderName + why))
+            << lastBox(prompts).toStdString();
+        typeClient();
+        next();
+        EXPECT_TRUE(QFileInfo::exists(slot(1)) &&
+                    (cause.isEmpty() ||
+                     lastBox(prompts).contains("written in " + folderName + cause + ".\r\n")))
+            << row << lastBox(prompts).toStdString();
+    }
+}
+
+// However crowded the folder, a start offers the newest few copies and leaves the
+// others for later starts; long names are cut when written and elided when shown.
+TEST_F(RecoveryTest, ACrowdedFolderOffersOnlyTheNewestFewCopies) {
+    ASSERT_TRUE(makeFolder(recoveryFolder));
+    for (int i = 100; i < 20'100; ++i)
+        writeFile(i % 2 ? slot(i) : slot(i) + '~', "");  // damaged copies, other names
+    QTest::qWait(50);                                    // then three newer copies
+    for (int i = 30'000; i < 30'003; ++i)
+        writeFile(slot(i), whole(QString(2000, 'N')));
+    start({false, false, false});
+    ASSERT_EQ(prompts.boxes.size(), Recovery::kMostOffered);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(prompts.boxes.at(i).text.contains(QString(99, 'N') + QChar(0x2026) + ", "));
+    EXPECT_TRUE(lastBox(prompts).contains("damaged"));
+    EXPECT_EQ(copies().size(), 10'003 - Recovery::kMostOffered);
 }
 
 void say(const QByteArray& line) {
