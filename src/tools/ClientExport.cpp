@@ -1,15 +1,19 @@
 #include "tools/ClientExport.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
+#include "base/AtomicFile.h"
 #include "base/CalendarDate.h"
 #include "interview/Interview.h"
 #include "interview/Prompts.h"
 #include "records/ClientFolder.h"
+#include "records/FieldCodec.h"
 #include "sections/DeclaredSection.h"
 #include "sections/Sections.h"
+#include "sections/demographic/DemographicSection.h"
 #include "tools/ToolPrompts.h"
 
 namespace yrn {
@@ -71,6 +75,10 @@ ClientRecord ClientExport::read(const QString& folderName) {
         record.skipped = "no section file can be read: " + opened.unreadable.join(", ");
         return record;
     }
+    if (!opened.incomplete.isEmpty() && skipDamaged) {
+        record.skipped = "damaged or incomplete: " + opened.incomplete.join(QStringLiteral(", "));
+        return record;
+    }
     if (!opened.incomplete.isEmpty())
         record.warnings << "damaged or incomplete, read as far as it goes: " +
                                opened.incomplete.join(QStringLiteral(", "));
@@ -98,8 +106,29 @@ ClientRecord ClientExport::read(const QString& folderName) {
         const Section* locator = interview_->section(QStringLiteral("LocatorInformation"));
         if (locator && locator->has(QStringLiteral("cboSite")))
             record.courtSite = locator->listText(QStringLiteral("cboSite"));
+        for (const auto& [id, text] : {std::pair{"txtLastName", &record.lastName},
+                                       {"txtFirstName", &record.firstName},
+                                       {"txtInterviewer", &record.interviewer}})
+            if (locator && locator->has(id)) *text = locator->text(id).trimmed();
+        if (const auto* demographic = interview_->find<DemographicSection>())
+            record.age = demographic->Age();
     }
     return record;
+}
+
+QByteArray ClientExport::contentHash(const QString& folderName) const {
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    const ClientFolder client(*interview_, programFolder_);
+    for (const ClientFolder::SectionFile& file :
+         client.sectionFiles(QDir(programFolder_).filePath(folderName))) {
+        QByteArray bytes;
+        if (readFileLimited(file.path, SectionReader::kMaxFileBytes, bytes, FileLinks::Refuse) !=
+            ReadOutcome::Read)
+            return {};  // read in full, to be told why
+        hash.addData(QFileInfo(file.path).fileName().toUtf8() + '\0' +
+                     QByteArray::number(bytes.size()) + '\0' + bytes);
+    }
+    return hash.result().toHex();
 }
 
 bool ClientExport::run(ExportSink& sink, ExportProgress* progress, QString* error) {
@@ -112,7 +141,13 @@ bool ClientExport::run(ExportSink& sink, ExportProgress* progress, QString* erro
     if (!sink.begin(tables_)) return fail();
     skipped_.clear();
     for (int i = 0; i < names.size(); ++i) {
-        const ClientRecord record = read(names.at(i));
+        const QByteArray hash = contentHash(names.at(i));
+        if (!hash.isEmpty() && !sink.wants(names.at(i), hash)) {
+            if (progress) progress->client(i + 1, static_cast<int>(names.size()));
+            continue;
+        }
+        ClientRecord record = read(names.at(i));
+        record.contentHash = hash;
         if (!record.skipped.isEmpty()) skipped_ << record.folder;
         if (progress) {
             for (const QString& warning : record.warnings)
@@ -123,7 +158,7 @@ bool ClientExport::run(ExportSink& sink, ExportProgress* progress, QString* erro
         }
         if (record.skipped.isEmpty() && !sink.add(record)) return fail();
     }
-    return sink.finish() || fail();
+    return sink.finish(names) || fail();
 }
 
 }  // namespace yrn

@@ -7,6 +7,7 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "tools/AnswerColumns.h"
 
@@ -23,6 +24,9 @@ struct ClientRecord {
     QString name;            // "First M. Last"; empty when no name is stored
     QString assessmentDate;  // "YYYY-MM-DD"; empty when the stored date is no calendar date
     QString courtSite;       // the court site's name; empty when none is chosen
+    QString lastName, firstName, interviewer;  // as typed on the locator's first page
+    std::optional<int> age;                    // completed years on the assessment date
+    QByteArray contentHash;  // SHA-256 (hex) of its section files' names and bytes
     // Per answer table: whether the folder holds its section file, and the values
     // of its columns (null where unanswered, or where the file is missing).
     QList<bool> hasFile;
@@ -41,8 +45,14 @@ class ExportSink {
   public:
     virtual ~ExportSink() = default;
     virtual bool begin(const QList<AnswerTable>& tables) = 0;
+    // Whether a client folder whose section files hash so is to be read and added
+    // (a sync skips what it holds already).
+    virtual bool wants(const QString& /*folder*/, const QByteArray& /*contentHash*/) {
+        return true;
+    }
     virtual bool add(const ClientRecord& record) = 0;
-    virtual bool finish() = 0;
+    // After the last client; present names every client folder there is now.
+    virtual bool finish(const QStringList& present) = 0;
     // Why the last step failed.
     virtual QString error() const = 0;
 };
@@ -75,12 +85,17 @@ class ClientExport {
     bool clientFolders(QStringList& names, QString* error = nullptr) const;
 
     ClientRecord read(const QString& folderName);
+    // The hash of a client folder's section files; empty when one cannot be read.
+    QByteArray contentHash(const QString& folderName) const;
 
     // Reads all clients into the sink; false (and why) when the program folder
     // cannot be read or the sink fails.
     bool run(ExportSink& sink, ExportProgress* progress, QString* error);
     // The folders the last run skipped, in name order.
     const QStringList& skipped() const { return skipped_; }
+    // Whether a damaged or incomplete client is skipped (named) rather than given
+    // with what could be read.
+    bool skipDamaged = false;
 
   private:
     QString programFolder_;

@@ -59,7 +59,7 @@ bool CsvExport::add(const ClientRecord& record) {
     return true;
 }
 
-bool CsvExport::finish() {
+bool CsvExport::finish(const QStringList& /*present*/) {
     if (path_ == QLatin1String("-")) {
         if (std::fwrite(bytes_.constData(), 1, std::size_t(bytes_.size()), stdout) ==
                 std::size_t(bytes_.size()) &&

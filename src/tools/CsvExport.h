@@ -28,7 +28,7 @@ class CsvExport : public ExportSink {
 
     bool begin(const QList<AnswerTable>& tables) override;
     bool add(const ClientRecord& record) override;
-    bool finish() override;
+    bool finish(const QStringList& present) override;
     QString error() const override { return error_; }
 
     const QByteArray& bytes() const { return bytes_; }
