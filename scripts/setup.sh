@@ -2,10 +2,11 @@
 # program needs when they are missing (apt-get as root, through sudo otherwise).
 # Safe to run again: installed packages are left alone.
 
-# qt6-base-dev brings the Qt SQL headers; libqt6sql6-sqlite is the SQLite driver
-# that yrn-tool export-sqlite loads at run time.
-yrn_packages=(cmake make g++ qt6-base-dev libqt6sql6-sqlite libgl-dev libgtest-dev libgmock-dev
-              libbenchmark-dev fonts-dejavu-core)
+# qt6-base-dev brings the Qt SQL headers; libqt6sql6-sqlite and libqt6sql6-psql are
+# the SQLite and PostgreSQL drivers that yrn-tool export-sqlite and sync load at run
+# time; the tests run a PostgreSQL server of their own (postgresql).
+yrn_packages=(cmake make g++ qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql postgresql libgl-dev
+              libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
 
 yrn_install_missing() {
     local missing=()

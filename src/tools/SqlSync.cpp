@@ -66,7 +66,8 @@ SqlSync::~SqlSync() {
 }
 
 bool SqlSync::fail(const QString& why) {
-    error_ = "cannot write " + target_.describe() + (why.isEmpty() ? QString() : ": " + why);
+    error_ = "cannot write " + target_.describe() +
+             (why.isEmpty() ? QString() : ": " + why.simplified());
     if (inTransaction_) rollBack();
     return false;
 }
@@ -141,7 +142,7 @@ bool SqlSync::open() {
     if (!db.open()) {
         unreachable_ = !sqlite;
         error_ = (sqlite ? "cannot write " : "cannot reach ") + target_.describe() + ": " +
-                 db.lastError().text();
+                 db.lastError().text().simplified();
         return false;
     }
     QSqlQuery probe(db);

@@ -10,15 +10,18 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QSysInfo>
+#include <QTest>
 #include <csignal>
 
 #include "ProgramInfo.h"
 #include "records/ClientFolder.h"
 #include "report/RtfDocument.h"
 #include "sections/Sections.h"
+#include "support/PostgresServer.h"
 #include "support/SectionLayouts.h"
 
 namespace yrn::test {
@@ -56,6 +59,22 @@ ToolRun run(const QStringList& args, const QString& stdoutFile = {},
 QString typed(const QVariant& v) {
     if (v.isNull()) return "NULL";
     return v.typeId() == QMetaType::QString ? '\'' + v.toString() + '\'' : v.toString();
+}
+
+// The rows a query gives, each as its values parted by '|' (and the column names).
+QStringList tableRows(const QSqlDatabase& db, const QString& sql, QStringList* columns = nullptr) {
+    QSqlQuery query(db);
+    EXPECT_TRUE(query.exec(sql)) << sql.toStdString() << query.lastError().text().toStdString();
+    QStringList out;
+    for (int i = 0; columns && i < query.record().count(); ++i)
+        *columns << query.record().fieldName(i);
+    while (query.next()) {
+        QStringList row;
+        for (int i = 0; i < query.record().count(); ++i)
+            row << typed(query.value(i));
+        out << row.join('|');
+    }
+    return out;
 }
 
 // The export of the whole client: SQL column names and values of each table.
@@ -253,7 +272,8 @@ TEST(YrnToolTest, ReportExportsFailuresAndTheCheckOnOneProgramFolder) {
         writeClientFolder(program + '/' + name);
         const QDir client(program + '/' + name);
         for (const QString& file : name == "Hid" ? QStringList{"."} : client.entryList(QDir::Files))
-            QFile::setPermissions(client.filePath(file), QFile::ReadOwner | QFile::ExeOwner);
+            QFile::setPermissions(client.filePath(file),
+                                  root ? QFile::ReadOwner | QFile::ExeOwner : QFile::Permissions());
     }
     chmod(QFile::encodeName(dir.path()).constData(), 0755);
     result = run({"export-csv", program, "-o", "-"}, {}, RLIM_INFINITY, root ? 4242 : 0);
@@ -281,18 +301,7 @@ TEST(YrnToolTest, ReportExportsFailuresAndTheCheckOnOneProgramFolder) {
         db.setDatabaseName(sqlite);
         ASSERT_TRUE(db.open());
         const auto rows = [&db](const QString& sql, QStringList* columns = nullptr) {
-            QSqlQuery query(db);
-            EXPECT_TRUE(query.exec(sql)) << sql.toStdString();
-            QStringList out;
-            for (int i = 0; columns && i < query.record().count(); ++i)
-                *columns << query.record().fieldName(i);
-            while (query.next()) {
-                QStringList row;
-                for (int i = 0; i < query.record().count(); ++i)
-                    row << typed(query.value(i));
-                out << row.join('|');
-            }
-            return out;
+            return tableRows(db, sql, columns);
         };
         EXPECT_EQ(rows("SELECT folder, name, assessment_date, court_site, complete FROM clients"),
                   (QStringList{"'Ana'|'Ana M. Mu\u00f1oz'|'2001-05-07'|'Franklin County'|1",
@@ -445,6 +454,93 @@ TEST(YrnToolTest, ReportExportsFailuresAndTheCheckOnOneProgramFolder) {
         R"(begun","section":"ctlLocatorInformation","sectionCaption":"Locator Information"})");
     EXPECT_EQ(clients.at(1)["warnings"][0]["warning"], "2 convictions, but 0 charges in all.");
     EXPECT_EQ(clients.at(2)["damaged"].toArray().size(), 2);
+}
+
+// yrn-tool sync into a PostgreSQL server of the test's own: site by site, only the
+// clients that changed, what is gone only with --prune, damaged clients skipped, an
+// unreachable server refused with nothing written, a killed sync finished by a rerun.
+TEST(YrnToolTest, SyncKeepsAPostgreSqlDatabaseCurrentSiteBySite) {
+    PostgresServer server;
+    ASSERT_TRUE(server.started) << qPrintable(server.log);
+    QTemporaryDir dir;
+    const QString program = dir.filePath("program"), many = dir.filePath("many");
+    for (const char* name : {"/Ana", "/Roe", "/Zed"})
+        writeClientFolder(program + name);
+    writeFile(program + "/Zed/Location.YRN", "05\r\n;\r\n");  // cut short: damaged
+    const auto sync = [&](const QString& site, const QStringList& more = {}) {
+        return run(QStringList{"sync", program, "--database", server.url(), "--site", site} + more);
+    };
+    ToolRun result = sync("east");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.errLines.first().startsWith("yrn-tool: warning: Zed: skipped: damaged"));
+    QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", "pg");
+    db.setHostName(server.dir.path());
+    db.setUserName("yrn");
+    db.setDatabaseName("clients");
+    ASSERT_TRUE(db.open()) << qPrintable(db.lastError().text());
+    const auto rows = [&db](const QString& sql, QStringList* columns = nullptr) {
+        return tableRows(db, sql, columns);
+    };
+    EXPECT_EQ(rows("SELECT folder, last_name, first_name, age_at_assessment, interviewer FROM "
+                   "clients ORDER BY folder"),
+              (QStringList{"'Ana'|'Mu\u00f1oz'|'Ana'|31|'R. Hale'",
+                           "'Roe'|'Mu\u00f1oz'|'Ana'|31|'R. Hale'"}));
+    // Every answer arrives exactly: quotes, line breaks, Windows-1252 letters.
+    RecordingPrompts prompts;
+    for (const Table& t : wholeClient(*makeInterview(prompts))) {
+        QStringList row{"'east'", "'Ana'"};
+        for (const QVariant& v : t.values)
+            row << typed(v);
+        EXPECT_EQ(rows("SELECT * FROM \"" + t.stem + "\" WHERE folder = 'Ana'"),
+                  QStringList{row.join('|')});
+    }
+    EXPECT_EQ(rows("SELECT * FROM client_statistics"),
+              (QStringList{"'east'|'Ana'|31|'female'|'Alcohol & Drug (dual addiction)'|9|7|6|3|"
+                           "7|9|6",
+                           "'east'|'Roe'|31|'female'|'Alcohol & Drug (dual addiction)'|9|7|6|3|"
+                           "7|9|6"}));
+    // Again: nothing changed, nothing written; one answer changed, one client written;
+    // another site beside it; Roe gone, kept until --prune, and at that site only.
+    QDir(program + "/Zed").removeRecursively();
+    const QString counts = ": %1 client folder(s) written, %2 unchanged, %3 removed";
+    EXPECT_EQ(sync("east").errLines.last(),
+              "yrn-tool: database clients on " + server.dir.path() + counts.arg(0).arg(2).arg(0));
+    SectionLayout location = layoutOf("Location.YRN");
+    location.fields[9].line = "Anna";  // txtFirstName
+    writeFile(program + "/Roe/Location.YRN", location.windowsFile());
+    EXPECT_TRUE(sync("east").errLines.last().endsWith(counts.arg(1).arg(1).arg(0)));
+    EXPECT_TRUE(sync("west").errLines.last().endsWith(counts.arg(2).arg(0).arg(0)));
+    QDir(program + "/Roe").removeRecursively();
+    EXPECT_TRUE(sync("east").errLines.last().endsWith(counts.arg(0).arg(1).arg(0)));
+    EXPECT_TRUE(sync("east", {"--prune"}).errLines.last().endsWith(counts.arg(0).arg(1).arg(1)));
+    EXPECT_EQ(rows("SELECT site, folder, first_name FROM clients ORDER BY site, folder"),
+              (QStringList{"'east'|'Ana'|'Ana'", "'west'|'Ana'|'Ana'", "'west'|'Roe'|'Anna'"}));
+    // No server there: status 2, the database and host named, nothing written.
+    result = run({"sync", program, "--database", "postgresql://yrn@%2Fnowhere/clients"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(
+        result.errLines.last().startsWith("yrn-tool: cannot reach database clients on /nowhere: "));
+    // A sync killed mid-way and run again gives what one sync gives.
+    for (int i = 0; i < 600; ++i)
+        writeClientFolder(many + QString("/C%1").arg(i, 3, 10, QChar('0')));
+    QProcess killed;
+    killed.start(kTool, {"sync", many, "--database", server.url(), "--site", "killed"});
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return rows("SELECT folder FROM clients WHERE site = 'killed'").size() > 0; },
+        30000));
+    killed.kill();
+    killed.waitForFinished();
+    EXPECT_LT(rows("SELECT folder FROM clients WHERE site = 'killed'").size(), 600);
+    EXPECT_EQ(run({"sync", many, "--database", server.url(), "--site", "killed"}).exitCode, 0);
+    EXPECT_EQ(run({"sync", many, "--database", server.url(), "--site", "whole"}).exitCode, 0);
+    for (const QString table : {"clients", "Location", "Drugs"}) {
+        const QString select = "SELECT * FROM \"" + table + "\" WHERE site = '%1' ORDER BY folder";
+        QStringList whole = rows(select.arg("whole")), rerun = rows(select.arg("killed"));
+        for (QStringList* list : {&whole, &rerun})
+            for (QString& row : *list)
+                row = row.section('|', 1, table == "clients" ? -2 : -1);  // site, synced_at
+        EXPECT_TRUE(whole == rerun && whole.size() == 600) << qPrintable(table);
+    }
 }
 
 }  // namespace
