@@ -146,6 +146,8 @@ bool SqlSync::open() {
         return false;
     }
     QSqlQuery probe(db);
+    // The server's notices ("already exists, skipping") are no news to a person.
+    if (!sqlite) probe.exec(QStringLiteral("SET client_min_messages TO WARNING"));
     if (sqlite && (!probe.exec(QStringLiteral("PRAGMA schema_version")) || !probe.next()))
         return fail(probe.lastError().nativeErrorCode() == kNotADatabase
                         ? QStringLiteral("it is not an SQLite database")

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QUrl>
 
 namespace yrn::test {
 
