@@ -155,7 +155,8 @@ TEST(YrnToolTest, ReportExportsFailuresAndTheCheckOnOneProgramFolder) {
         "export-csv|export-csv folder|export-csv folder -o|export-csv a b -o x|"
         "export-csv a -o x -o y|export-csv a -o x --verbose|export-sqlite a -o "
         "-|export-sqlite -o x|export-sqlite a -o x --raw|export-csv --raw -o x|"
-        "export -q|check|check --json|check --jason folder";
+        "export -q|check|check --json|check --jason folder|sync a|sync a --database "
+        "postgresql://yrn:secret@db/clients|sync a --database mysql://db/x|sync a -o x";
     for (const QString& line : wrongArguments.split('|')) {
         const ToolRun wrong = run(line.split(' ', Qt::SkipEmptyParts));
         EXPECT_EQ(wrong.exitCode, 2) << line.toStdString();
@@ -507,12 +508,15 @@ TEST(YrnToolTest, SyncKeepsAPostgreSqlDatabaseCurrentSiteBySite) {
               "yrn-tool: database clients on " + server.dir.path() + counts.arg(0).arg(2).arg(0));
     SectionLayout location = layoutOf("Location.YRN");
     location.fields[9].line = "Anna";  // txtFirstName
+    location.fields.last().line = "calls after 5\r\n\"cell\" only";
     writeFile(program + "/Roe/Location.YRN", location.windowsFile());
     EXPECT_TRUE(sync("east").errLines.last().endsWith(counts.arg(1).arg(1).arg(0)));
     EXPECT_TRUE(sync("west").errLines.last().endsWith(counts.arg(2).arg(0).arg(0)));
     QDir(program + "/Roe").removeRecursively();
     EXPECT_TRUE(sync("east").errLines.last().endsWith(counts.arg(0).arg(1).arg(0)));
     EXPECT_TRUE(sync("east", {"--prune"}).errLines.last().endsWith(counts.arg(0).arg(1).arg(1)));
+    EXPECT_EQ(rows("SELECT \"txtLocationInformation\" FROM \"Location\" WHERE folder = 'Roe'"),
+              QStringList{"'calls after 5\n\"cell\" only'"});
     EXPECT_EQ(rows("SELECT site, folder, first_name FROM clients ORDER BY site, folder"),
               (QStringList{"'east'|'Ana'|'Ana'", "'west'|'Ana'|'Ana'", "'west'|'Roe'|'Anna'"}));
     // No server there: status 2, the database and host named, nothing written.
