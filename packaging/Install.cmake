@@ -41,7 +41,7 @@ endforeach()
 add_custom_target(yrn_packaging_files ALL DEPENDS ${compressed})
 install(FILES ${packaged}/yrn.1.gz ${packaged}/yrn-tool.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${packaging}/copyright ${packaged}/changelog.gz
+install(FILES ${packaging}/copyright ${packaged}/changelog.gz ${CMAKE_SOURCE_DIR}/docs/database.md
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/halverin-yrn)
 
 # The Debian package. Its dependencies are found from the executables (the Qt 6
@@ -62,14 +62,15 @@ questions by earlier answers, checks numbers against fixed ranges, keeps each
 client's answers in a client folder of plain-text section files and writes a
 narrative report about the client from an RTF template.
 
-yrn-tool writes reports without a window and exports the answers of all
-clients to CSV or SQLite for statistics.")
+yrn-tool writes reports without a window, exports the answers of all
+clients to CSV or SQLite for statistics, and keeps a court-wide PostgreSQL
+database of every site's clients current.")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, libreoffice-writer | abiword")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, libreoffice-writer | abiword, libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
