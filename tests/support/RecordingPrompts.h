@@ -32,10 +32,23 @@ class RecordingPrompts : public Prompts {
         boxes.append({severity == Severity::Critical ? Kind::Critical : Kind::Information, title,
                       text, detail});
     }
-    bool yesNo(const QString& title, const QString& text) override;
-    bool okCancel(const QString& title, const QString& text) override;
-    SaveChoice saveChoice(const QString& title, const QString& text) override;
-    int choice(const QString& title, const QString& text, const QStringList& buttons) override;
+    bool yesNo(const QString& title, const QString& text) override {
+        boxes.append({Kind::YesNo, title, text, {}});
+        return answers_.isEmpty() || answers_.takeFirst();
+    }
+    bool okCancel(const QString& title, const QString& text) override {
+        boxes.append({Kind::OkCancel, title, text, {}});
+        return answers_.isEmpty() || answers_.takeFirst();
+    }
+    SaveChoice saveChoice(const QString& title, const QString& text) override {
+        boxes.append({Kind::SaveChoice, title, text, {}});
+        return choices_.isEmpty() ? SaveChoice::Save : choices_.takeFirst();
+    }
+    int choice(const QString& title, const QString& text, const QStringList& buttons) override {
+        boxes.append({Kind::Choice, title, text, {}});
+        offered = buttons;
+        return pressed_.isEmpty() ? 0 : pressed_.takeFirst();
+    }
     void focus(const QString& module, const QString& fieldId) override {
         focusRequests.append({module, fieldId});
     }
