@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -40,8 +41,11 @@ bool ClientExport::clientFolders(QStringList& names, QString* error) const {
     const QDir program(programFolder_);
     const ClientFolder client(*interview_, programFolder_);
     unreadable_.clear();
-    for (const QString& name :
-         program.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::NoSort)) {
+    // One entry at a time: a listing of thousands of folders is not held whole.
+    for (QDirIterator it(programFolder_, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+         it.hasNext();) {
+        it.next();
+        const QString name = it.fileName();
         const QFileInfo folder(program.filePath(name));
         if (!folder.isSymLink() && (!folder.isReadable() || !folder.isExecutable()))
             unreadable_ << name;  // whether it is a client's cannot be told
