@@ -71,7 +71,9 @@ int runClientsExport(const QStringList& args, QString& why) {
     const bool csv = args.first() == QLatin1String("export-csv");
     const bool sync = args.first() == QLatin1String("sync");
     QString folder, output, address;
-    SqlSync::Options options{QSysInfo::machineHostName(), !sync};
+    // export-sqlite holds exactly the clients of this program folder, whatever
+    // computer wrote them before.
+    SqlSync::Options options{QSysInfo::machineHostName(), !sync, sync};
     bool quiet = false;
     auto style = CsvExport::Style::Spreadsheet;
     for (qsizetype i = 1; i < args.size(); ++i) {

@@ -327,9 +327,9 @@ bool SqlSync::wants(const QString& folder, const QByteArray& contentHash) {
     return !same;
 }
 
-bool SqlSync::remove(const QString& folder) {
+bool SqlSync::remove(const QString& site, const QString& folder) {
     for (Table& table : tables_) {
-        table.remove->addBindValue(options_.site);
+        table.remove->addBindValue(site);
         table.remove->addBindValue(folder);
         if (!exec(*table.remove)) return false;
     }
@@ -338,7 +338,7 @@ bool SqlSync::remove(const QString& folder) {
 
 bool SqlSync::add(const ClientRecord& record) {
     if (!inTransaction_ && !transaction()) return false;
-    if (!remove(record.folder)) return false;
+    if (!remove(options_.site, record.folder)) return false;
     const auto insert = [&](Table& table, const QVariantList& values) {
         table.insert->addBindValue(options_.site);
         table.insert->addBindValue(record.folder);
@@ -367,15 +367,18 @@ bool SqlSync::finish(const QStringList& present) {
     if (options_.prune) {
         if (!inTransaction_ && !transaction()) return false;
         QSqlQuery listed(QSqlDatabase::database(connection_, false));
-        listed.prepare(QStringLiteral("SELECT folder FROM clients WHERE site = ?"));
-        listed.addBindValue(options_.site);
+        listed.prepare(QStringLiteral("SELECT site, folder FROM clients") +
+                       (options_.onlySite ? QStringLiteral(" WHERE site = ?") : QString()));
+        if (options_.onlySite) listed.addBindValue(options_.site);
         if (!exec(listed)) return false;
         const QSet<QString> kept(present.cbegin(), present.cend());
-        QStringList gone;
+        QList<std::pair<QString, QString>> gone;
         while (listed.next())
-            if (!kept.contains(listed.value(0).toString())) gone << listed.value(0).toString();
-        for (const QString& folder : std::as_const(gone))
-            if (!remove(folder)) return false;
+            if (listed.value(0).toString() != options_.site ||
+                !kept.contains(listed.value(1).toString()))
+                gone.append({listed.value(0).toString(), listed.value(1).toString()});
+        for (const auto& [site, folder] : std::as_const(gone))
+            if (!remove(site, folder)) return false;
         counts_.pruned = int(gone.size());
     }
     if (inTransaction_ && !commit()) return false;

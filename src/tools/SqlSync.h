@@ -28,7 +28,8 @@ namespace yrn {
 // Incremental: a client whose section files hash as last time is not read again;
 // the others are written in batches, each one transaction, so an interrupted sync
 // leaves every client old or new, never mixed, and a rerun finishes it. With prune,
-// the rows of the site's client folders that are gone are removed.
+// the rows of the site's client folders that are gone are removed (for an export,
+// which holds one program folder's clients, every other site's rows too).
 //
 // Only tables the sync made are changed: it lists them in a table of its own,
 // "yrn_schema", with the version of their layout. A table of the same name it did
@@ -38,9 +39,10 @@ namespace yrn {
 class SqlSync : public ExportSink {
   public:
     struct Options {
-        QString site;        // the key's first part
-        bool prune = false;  // remove the rows of client folders that are gone
-        int batch = 200;     // clients per transaction
+        QString site;          // the key's first part
+        bool prune = false;    // remove the rows of client folders that are gone
+        bool onlySite = true;  // ... at this site; else every other site's rows too
+        int batch = 200;       // clients per transaction
     };
     SqlSync(DatabaseTarget target, Options options);
     ~SqlSync() override;
@@ -73,7 +75,7 @@ class SqlSync : public ExportSink {
     bool run(const QString& statement);
     bool transaction();
     bool commit();
-    bool remove(const QString& folder);
+    bool remove(const QString& site, const QString& folder);
     bool fail(const QString& why);
     void rollBack();
 

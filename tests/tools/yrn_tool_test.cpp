@@ -306,10 +306,11 @@ TEST(YrnToolTest, ReportExportsFailuresAndTheCheckOnOneProgramFolder) {
                   QStringList{'\'' + QSysInfo::machineHostName() + '\''});
         EXPECT_EQ(rows("SELECT folder FROM Demographic"), (QStringList{"'Ana'", "'Zed'"}));
 
-        // Exported again: the person's own table stays; one whose columns differ is remade.
+        // Exported again: the person's own table stays; one whose columns differ is remade;
+        // the rows another computer exported go.
         for (const char* sql : {"CREATE TABLE notes (note TEXT)", "INSERT INTO notes VALUES ('x')",
                                 "DROP TABLE Demographic", "CREATE TABLE Demographic (folder TEXT)",
-                                "INSERT INTO Demographic VALUES ('old')"})
+                                "INSERT INTO clients (site, folder) VALUES ('laptop', 'Ana')"})
             rows(sql);
         db.close();
         QDir(program + "/Roe").removeRecursively();
