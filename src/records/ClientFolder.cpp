@@ -484,7 +484,7 @@ ClientFolder::OpenOutcome ClientFolder::openClient(const QString& folder) {
                          QStringLiteral("This directory contains no YRN files!!"));
         return outcome;
     }
-    const FolderMarks read = marksOf(folder);
+    FolderMarks read;
     // The client on screen keeps its mark should the open be cancelled.
     const QString markPath = QDir(folder).filePath(kInUseLock);
     std::unique_ptr<QLockFile> mark;
@@ -498,6 +498,7 @@ ClientFolder::OpenOutcome ClientFolder::openClient(const QString& folder) {
     // not all done, its staged files are read in place of the ones they replace.
     for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
         const QByteArray before = folderState(folder, files);
+        read = marksOf(folder);
         QMap<QString, QString> committed;  // section file name -> staged file
         for (const auto& [record, renames] : commitRecords(folder))
             for (const auto& [from, to] : renames)
@@ -509,8 +510,9 @@ ClientFolder::OpenOutcome ClientFolder::openClient(const QString& folder) {
             for (const SectionFile& file : files) {
                 prompts.busy(true);
                 const QString name = QFileInfo(file.path).fileName();
-                const LoadResult result = interview_.section(file.module)
-                                              ->LoadClientYRN(committed.value(name, file.path));
+                Section* section = interview_.section(file.module);
+                const LoadResult result =
+                    section->LoadClientYRN(committed.value(section->info().fileName, file.path));
                 outcome.found = true;
                 if (!result.found || !result.complete) outcome.incomplete << name;
                 if (!result.found) outcome.unreadable << name;
