@@ -145,7 +145,7 @@ bool ClientExport::run(ExportSink& sink, ExportProgress* progress, QString* erro
     if (!sink.begin(tables_)) return fail();
     skipped_.clear();
     for (int i = 0; i < names.size(); ++i) {
-        const QByteArray hash = contentHash(names.at(i));
+        const QByteArray hash = sink.keepsHashes() ? contentHash(names.at(i)) : QByteArray();
         if (!hash.isEmpty() && !sink.wants(names.at(i), hash)) {
             if (progress) progress->client(i + 1, static_cast<int>(names.size()));
             continue;

@@ -45,8 +45,10 @@ class ExportSink {
   public:
     virtual ~ExportSink() = default;
     virtual bool begin(const QList<AnswerTable>& tables) = 0;
-    // Whether a client folder whose section files hash so is to be read and added
-    // (a sync skips what it holds already).
+    // Whether the sink keeps the section files' hash of each client (then each
+    // record has it), and whether a client folder whose files hash so is to be read
+    // and added (a sync skips what it holds already).
+    virtual bool keepsHashes() const { return false; }
     virtual bool wants(const QString& /*folder*/, const QByteArray& /*contentHash*/) {
         return true;
     }

@@ -2,13 +2,12 @@
 
 #include <unistd.h>
 #include <QDeadlineTimer>
-#include <cstdio>
-
 #include <QElapsedTimer>
 #include <QSysInfo>
+#include <cstdio>
+
 #include "tools/ClientExport.h"
 #include "tools/CsvExport.h"
-
 #include "tools/DatabaseTarget.h"
 #include "tools/SqlSync.h"
 

@@ -48,6 +48,7 @@ class SqlSync : public ExportSink {
     ~SqlSync() override;
 
     bool begin(const QList<AnswerTable>& tables) override;
+    bool keepsHashes() const override { return true; }
     bool wants(const QString& folder, const QByteArray& contentHash) override;
     bool add(const ClientRecord& record) override;
     bool finish(const QStringList& present) override;
