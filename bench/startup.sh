@@ -16,26 +16,20 @@
 # Targets: ready under 400 ms, peak resident memory under 80 MB.
 set -euo pipefail
 
-here="$(cd "$(dirname "$0")/.." && pwd)"
-program="${1:-$here/build/program}"
-runs="${2:-7}"
-exe="$program/yrn"
-[ -x "$exe" ] || { echo "no program at $exe (build the yrn target first)" >&2; exit 2; }
+default_runs=7
+# shellcheck source=bench/startup_common.sh
+source "$(dirname "$0")/startup_common.sh"
 
 measure() {
     local times=() peaks=()
     for _ in $(seq "$runs"); do
-        local start line
-        start=$(date +%s%3N)
-        line=$(YRN_SKIP_SPLASH=1 YRN_READY_PROBE=1 timeout 30 "$exe" 2>/dev/null | grep '^ready ' | head -1)
-        [ -n "$line" ] || { echo "the program did not report ready" >&2; exit 1; }
-        times+=($(( $(echo "$line" | cut -d' ' -f2) - start )))
-        peaks+=("$(echo "$line" | cut -d' ' -f3)")
+        local run
+        run=$(launch "$exe")
+        times+=("${run% *}")
+        peaks+=("${run#* }")
     done
-    local sorted median max peak
-    sorted=$(printf '%s\n' "${times[@]}" | sort -n)
-    median=$(echo "$sorted" | sed -n "$(( (runs + 1) / 2 ))p")
-    max=$(echo "$sorted" | tail -1)
+    local median max peak
+    read -r median max < <(printf '%s\n' "${times[@]}" | summary)
     peak=$(printf '%s\n' "${peaks[@]}" | sort -n | tail -1)
     echo "platform: ${QT_QPA_PLATFORM:-xcb} ${DISPLAY:+display $DISPLAY}"
     echo "start-up to ready: median ${median} ms, max ${max} ms over ${runs} runs (target < 400 ms)"
@@ -43,10 +37,4 @@ measure() {
     [ "$median" -lt 400 ] && [ "$peak" -lt 81920 ]
 }
 
-if [ -n "${DISPLAY:-}" ] || [ -n "${QT_QPA_PLATFORM:-}" ]; then
-    measure
-elif [ -z "${YRN_STARTUP_INNER:-}" ] && command -v xvfb-run >/dev/null; then
-    YRN_STARTUP_INNER=1 exec xvfb-run -a -s "-screen 0 1366x768x24" "$0" "$program" "$runs"
-else
-    QT_QPA_PLATFORM=offscreen measure
-fi
+on_display

@@ -13,11 +13,9 @@
 # Target: the program's median at most 1.5 times the floor's.
 set -euo pipefail
 
-here="$(cd "$(dirname "$0")/.." && pwd)"
-program="${1:-$here/build/program}"
-runs="${2:-11}"
-exe="$program/yrn"
-[ -x "$exe" ] || { echo "no program at $exe (build the yrn target first)" >&2; exit 2; }
+default_runs=11
+# shellcheck source=bench/startup_common.sh
+source "$(dirname "$0")/startup_common.sh"
 
 floor_dir=$(mktemp -d)
 trap 'rm -rf "$floor_dir"' EXIT
@@ -55,22 +53,6 @@ CPP
 g++ -O2 -fPIC -std=c++17 "$floor_dir/floor.cpp" -o "$floor_dir/floor" \
     $(pkg-config --cflags --libs Qt6Widgets)
 
-# One launch: "<ms to ready> <peak KiB>".
-launch() {
-    local start line
-    start=$(date +%s%3N)
-    line=$(YRN_SKIP_SPLASH=1 YRN_READY_PROBE=1 timeout 30 "$1" 2>/dev/null | grep '^ready ' | head -1)
-    [ -n "$line" ] || { echo "$1 did not report ready" >&2; exit 1; }
-    echo "$(( $(echo "$line" | cut -d' ' -f2) - start )) $(echo "$line" | cut -d' ' -f3)"
-}
-
-# The median and the worst of numbers, one a line.
-summary() {
-    local sorted
-    sorted=$(sort -n)
-    echo "$(echo "$sorted" | sed -n "$(( (runs + 1) / 2 ))p") $(echo "$sorted" | tail -1)"
-}
-
 measure() {
     local floor_runs=() yrn_runs=()
     for _ in $(seq "$runs"); do
@@ -90,10 +72,4 @@ measure() {
     awk -v r="$ratio" 'BEGIN { exit !(r <= 1.5) }'
 }
 
-if [ -n "${DISPLAY:-}" ] || [ -n "${QT_QPA_PLATFORM:-}" ]; then
-    measure
-elif [ -z "${YRN_STARTUP_INNER:-}" ] && command -v xvfb-run >/dev/null; then
-    YRN_STARTUP_INNER=1 exec xvfb-run -a -s "-screen 0 1366x768x24" "$0" "$program" "$runs"
-else
-    QT_QPA_PLATFORM=offscreen measure
-fi
+on_display

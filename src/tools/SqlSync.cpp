@@ -236,6 +236,54 @@ bool SqlSync::prepare(Table& table) {
     return true;
 }
 
+// The statistics view over the tables there are: a figure whose table or column
+// the interview lacks is NULL. A view of that name the sync did not make is refused.
+bool SqlSync::makeView(bool ours) {
+    const auto has = [this](const QString& table, const QString& name = {}) {
+        return std::any_of(tables_.cbegin(), tables_.cend(), [&](const Table& t) {
+            return t.name == table &&
+                   (name.isEmpty() ||
+                    std::any_of(t.columns.cbegin(), t.columns.cend(),
+                                [&](const QString& c) { return c.section(' ', 0, 0) == name; }));
+        });
+    };
+    QStringList figures, joins;
+    for (const Figure& f : kFigures) {
+        const bool known = has(f.table, f.column);
+        figures << (known ? quoted(f.table) + '.' + quoted(f.column) : QStringLiteral("NULL")) +
+                       " AS " + f.name;
+        if (known && !joins.contains(f.table)) joins << f.table;
+    }
+    const bool demographic = has(QStringLiteral("Demographic"));
+    if (demographic && !joins.contains("Demographic")) joins << QStringLiteral("Demographic");
+    QString from = QStringLiteral("clients");
+    for (const QString& table : std::as_const(joins))
+        from += " LEFT JOIN " + quoted(table) + " ON " + quoted(table) +
+                ".site = clients.site AND " + quoted(table) + ".folder = clients.folder";
+    const QString gender = demographic
+                               ? QStringLiteral(
+                                     "CASE \"Demographic\".\"optSex\" WHEN 0 THEN 'male' WHEN 1 "
+                                     "THEN 'female' END")
+                               : QStringLiteral("NULL");
+    if (!ours) {
+        QSqlQuery exists(QSqlDatabase::database(connection_, false));
+        exists.prepare(target_.kind == DatabaseTarget::Kind::Sqlite
+                           ? QStringLiteral("SELECT name FROM sqlite_master WHERE name = ?")
+                           : QStringLiteral("SELECT table_name FROM information_schema.tables "
+                                            "WHERE table_schema = current_schema() AND "
+                                            "table_name = ?"));
+        exists.addBindValue(kView);
+        if (!exec(exists)) return false;
+        if (exists.next())
+            return fail("it has a table or view \"" + kView +
+                        "\" this program did not make; nothing was written");
+        if (!list(kView)) return false;
+    }
+    return run("CREATE VIEW " + kView +
+               " AS SELECT clients.site, clients.folder, clients.age_at_assessment, " + gender +
+               " AS gender, " + figures.join(", ") + " FROM " + from);
+}
+
 bool SqlSync::begin(const QList<AnswerTable>& tables) {
     if (!open() || !transaction() || !checkSchema()) return false;
     tables_.clear();
@@ -267,47 +315,7 @@ bool SqlSync::begin(const QList<AnswerTable>& tables) {
     if (view && !run("DROP VIEW IF EXISTS " + kView)) return false;
     for (Table& table : tables_)
         if (!prepare(table)) return false;
-    QStringList figures, joins;
-    for (const Figure& f : kFigures) {
-        const auto at = std::find_if(tables_.cbegin(), tables_.cend(),
-                                     [&](const Table& t) { return t.name == f.table; });
-        const bool known = at != tables_.cend() &&
-                           std::any_of(at->columns.cbegin(), at->columns.cend(),
-                                       [&](auto& c) { return c.section(' ', 0, 0) == f.column; });
-        figures << (known ? quoted(f.table) + '.' + quoted(f.column) : QStringLiteral("NULL")) +
-                       " AS " + f.name;
-        if (known && !joins.contains(f.table)) joins << f.table;
-    }
-    const bool demographic = std::any_of(tables_.cbegin(), tables_.cend(),
-                                         [](const Table& t) { return t.name == "Demographic"; });
-    if (demographic) joins << QStringLiteral("Demographic");
-    QString from = QStringLiteral("clients");
-    for (const QString& table : std::as_const(joins))
-        from += " LEFT JOIN " + quoted(table) + " ON " + quoted(table) +
-                ".site = clients.site AND " + quoted(table) + ".folder = clients.folder";
-    const QString gender = demographic
-                               ? QStringLiteral(
-                                     "CASE \"Demographic\".\"optSex\" WHEN 0 THEN 'male' WHEN 1 "
-                                     "THEN 'female' END")
-                               : QStringLiteral("NULL");
-    if (!view) {
-        QSqlQuery exists(QSqlDatabase::database(connection_, false));
-        exists.prepare(target_.kind == DatabaseTarget::Kind::Sqlite
-                           ? QStringLiteral("SELECT name FROM sqlite_master WHERE name = ?")
-                           : QStringLiteral("SELECT table_name FROM information_schema.tables "
-                                            "WHERE table_schema = current_schema() AND "
-                                            "table_name = ?"));
-        exists.addBindValue(kView);
-        if (!exec(exists)) return false;
-        if (exists.next())
-            return fail("it has a table or view \"" + kView +
-                        "\" this program did not make; nothing was written");
-        if (!list(kView)) return false;
-    }
-    if (!run("CREATE VIEW " + kView +
-             " AS SELECT clients.site, clients.folder, clients.age_at_assessment, " + gender +
-             " AS gender, " + figures.join(", ") + " FROM " + from))
-        return false;
+    if (!makeView(view)) return false;
     // A table made anew holds none of the clients written before: all are written again.
     if (remade_ && !run(QStringLiteral("UPDATE clients SET content_hash = NULL"))) return false;
     storedHash_ = std::make_unique<QSqlQuery>(QSqlDatabase::database(connection_, false));

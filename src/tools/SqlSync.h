@@ -71,6 +71,7 @@ class SqlSync : public ExportSink {
     bool open();
     bool checkSchema();
     bool list(const QString& name);
+    bool makeView(bool ours);
     bool prepare(Table& table);
     bool exec(QSqlQuery& query);
     bool run(const QString& statement);
