@@ -20,6 +20,7 @@
 
 #include "app/SavedAnswers.h"
 #include "base/AtomicFile.h"
+#include "base/Descriptor.h"
 #include "interview/Interview.h"
 #include "interview/ProgramError.h"
 #include "interview/Prompts.h"
@@ -65,21 +66,6 @@ QString systemError(int error) {
 QString quoted(const QString& path) {
     return '"' + QDir::toNativeSeparators(path) + '"';
 }
-
-// A descriptor closed when it goes out of scope.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
 
 // Opens the folder of the copies, never through a link. Its descriptor when it is
 // a folder of the user's own that nobody else may reach; otherwise -1, and why not

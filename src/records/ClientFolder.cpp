@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 #include "base/AtomicFile.h"
+#include "base/Descriptor.h"
 #include "base/FolderName.h"
 #include "interview/Interview.h"
 #include "interview/ProgramError.h"
@@ -62,11 +63,9 @@ bool abandonedLockFile(const QString& file) {
     if (!info.exists() || QLockFile(file).getLockInfo(&pid, &host, &application) ||
         info.lastModified().secsTo(QDateTime::currentDateTime()) < 2)
         return false;
-    const int fd =
-        ::open(QFile::encodeName(file).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    const bool unlocked = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-    if (fd >= 0) ::close(fd);
-    return unlocked;
+    const Descriptor fd(::open(QFile::encodeName(file).constData(),
+                               O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    return fd.valid() && ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0;
 }
 
 // Takes a client folder's save lock, waiting for another program's save to end. The
