@@ -69,9 +69,12 @@ bool abandonedLockFile(const QString& file) {
 }
 
 // Takes a client folder's save lock, waiting for another program's save to end. The
-// lock file of a program killed while it made it (the lock, or the one QLockFile
-// makes beside it to take a stale lock over) is removed.
+// lock file of a program killed while it made it is removed: the lock, or one of
+// those QLockFile makes beside it to take a stale lock over (".rmlock", and for a
+// stale ".rmlock" its own ".rmlock", and so on), any of which would otherwise stop
+// every later save until it is older than QLockFile's half minute.
 bool takeSaveLock(QLockFile& lock, const QString& path, int waitMs) {
+    constexpr int kMostNested = 8;
     lock.setStaleLockTime(kSaveLockStaleMs);
     const QDeadlineTimer deadline(waitMs);
     for (;;) {
@@ -80,8 +83,11 @@ bool takeSaveLock(QLockFile& lock, const QString& path, int waitMs) {
             return true;
         }
         if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired()) return false;
-        for (const QString& file : {path, path + QStringLiteral(".rmlock")})
+        QString file = path;
+        for (int depth = 0; depth < kMostNested && QFileInfo::exists(file); ++depth) {
             if (abandonedLockFile(file)) QFile::remove(file);
+            file += QStringLiteral(".rmlock");
+        }
     }
 }
 

@@ -1,6 +1,5 @@
 // The main window: captions, the View menu, layout, help and About, the exit and
 // save questions, the closing page, the review; the open-client dialog.
-#include <utime.h>
 
 #include "app/AboutBox.h"
 #include "app/AppFixture.h"
@@ -425,10 +424,8 @@ class ClientSearchTest : public ::testing::Test {
     void addClient(const QString& name, const QString& file, int daysAgo) {
         QDir(folder.path).mkpath(name);
         writeFile(folder.filePath(name + "/" + file), "-1 \r\n");
-        const qint64 when = QDateTime::currentDateTime().addDays(-daysAgo).toSecsSinceEpoch();
-        const utimbuf times{when, when};
         for (const QString& path : {name + "/" + file, name})  // the folder after its file
-            ASSERT_EQ(::utime(QFile::encodeName(folder.filePath(path)).constData(), &times), 0);
+            ASSERT_TRUE(makeOlder(folder.filePath(path), daysAgo * 86400LL));
     }
     // The names of the folder list's top-level rows, top to bottom.
     static QStringList topRows(const QTreeView* tree) {

@@ -143,10 +143,7 @@ TEST_F(ReportAssemblyTest, GenerateReportFillsAndSavesBothCopiesButNothingCutSho
     const QString killed = dir + "/ClientReports/.yrn-tmp-Ab12";
     writeFile(killed, "half");
     writeFile(dir + "/ClientReports/.yrn-tmp-Cd34", "being written");
-    QFile old(killed);
-    ASSERT_TRUE(old.open(QIODevice::ReadWrite) &&
-                old.setFileTime(QDateTime::currentDateTime().addSecs(-kAbandonedAfterSeconds),
-                                QFileDevice::FileModificationTime));
+    ASSERT_TRUE(makeOlder(killed, kAbandonedAfterSeconds));
     identity.first = "Janet";
     ASSERT_TRUE(report.GenerateReport());
     EXPECT_TRUE(report.document().visibleText().contains("Janet Janet"));

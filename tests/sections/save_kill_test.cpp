@@ -1,7 +1,6 @@
-// Saves of one client that meet: a child process saves a whole client again and
-// again, alternating two sets of answers, and is killed 500 times; after every kill
-// the next open finds all eight section files of one save, never a mix, and opens
-// without a complaint. And two programs saving the same client at the same moment.
+// Saves of one client that meet: a child process saves a whole client again and again,
+// alternating two sets of answers, and is killed 500 times; after every kill the next open
+// finds the eight section files of one save, never a mix. And two programs saving at once.
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -63,8 +62,7 @@ TEST(SaveKill, EverySectionFileIsWholeAfterAKillAtAnyMoment) {
     const QMap<QString, QByteArray> second = save(2);
     QStringList names = sectionFileNames();  // one file of each section
     names.sort();
-    ASSERT_EQ(first.keys(), names);
-    ASSERT_EQ(second.keys(), names);
+    ASSERT_TRUE(first.keys() == names && second.keys() == names);
     QElapsedTimer timer;
     timer.start();
     ASSERT_EQ(save(1), first);
@@ -184,6 +182,13 @@ TEST_F(TwoPrograms, SavingOneClientNeitherMixNorLoseTheirFiles) {
     answerAll(*b, 1);
     EXPECT_TRUE(folderB.SaveClientYRN().allWritten && holds(1) &&
                 promptsB.titles().count("Client Folder Exists") == 3);
+    // Nor do lock files of programs killed while taking a stale save lock over.
+    for (const char* suffix : {"", ".rmlock"})
+        if (fork() == 0) _exit(QLockFile(client + "/.yrn-save.lock" + suffix).tryLock(0) ? 0 : 1);
+    ASSERT_TRUE(wait(nullptr) > 0 && wait(nullptr) > 0);
+    writeFile(client + "/.yrn-save.lock.rmlock.rmlock", "");
+    ASSERT_TRUE(makeOlder(client + "/.yrn-save.lock.rmlock.rmlock", 5));
+    EXPECT_TRUE(folderB.SaveClientYRN().allWritten) << qPrintable(lastBox(promptsB));
     EXPECT_EQ(entries(client).size(), sectionFileNames().size());
 }
 

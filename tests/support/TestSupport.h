@@ -4,6 +4,7 @@
 // recorded report, the client's name, and what a person sees of a pane.
 
 #include <gtest/gtest.h>
+#include <utime.h>
 #include <QDir>
 #include <QFile>
 
@@ -24,6 +25,13 @@ inline void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << qPrintable(path);
     file.write(bytes);
+}
+
+// Sets a file's or a folder's times `seconds` back from now.
+inline bool makeOlder(const QString& path, qint64 seconds) {
+    const qint64 when = QDateTime::currentSecsSinceEpoch() - seconds;
+    const utimbuf times{when, when};
+    return ::utime(QFile::encodeName(path).constData(), &times) == 0;
 }
 
 inline QByteArray readFile(const QString& path) {
