@@ -351,8 +351,7 @@ void MainWindow::keepRecoveryCopies(const QString& folder) {
         return p ? RecoveryPlace{p->section().info().module, p->currentPage()} : RecoveryPlace{};
     });
     for (PaneView* pane : std::as_const(panes_))
-        for (const Page& page : pane->section().pages())
-            recovery_->watchPage(pane->pageWidget(page.index));
+        pane->watchPages(recovery_.get());
 }
 
 // A restored interview comes back on the page where the interviewer was; the

@@ -42,15 +42,28 @@ PaneView::PaneView(Section& section, PaneHost& host, QWidget* parent)
     // A note beside a box (an answer cut at its limit) also stands in the status bar.
     connect(binder_, &FieldBinder::notice, this,
             [this](const QString& text) { host_.notice(text); });
-    for (const Page& page : section_.pages()) {
-        QWidget* widget = buildPage(page);
-        widget->hide();
-        pages_.insert(page.index, widget);
+    for (const Page& page : section_.pages())
         order_.append(page.index);
-    }
 }
 
 PaneView::~PaneView() = default;
+
+void PaneView::makePages() {
+    if (!pages_.isEmpty()) return;
+    for (const Page& page : section_.pages()) {
+        QWidget* widget = buildPage(page);
+        widget->hide();
+        widget->setGeometry(rect());
+        if (pageWatcher_) widget->installEventFilter(pageWatcher_);
+        pages_.insert(page.index, widget);
+    }
+}
+
+void PaneView::watchPages(QObject* watcher) {
+    pageWatcher_ = watcher;
+    for (QWidget* page : std::as_const(pages_))
+        page->installEventFilter(watcher);
+}
 
 QWidget* PaneView::buildPage(const Page& page) {
     auto* widget = new QWidget(this);
@@ -193,6 +206,7 @@ void PaneView::HideFrames() {
 }
 
 void PaneView::ShowFrames() {
+    makePages();
     for (QWidget* page : std::as_const(pages_))
         page->show();
 }
@@ -273,6 +287,7 @@ void PaneView::goBack(int from) {
 }
 
 void PaneView::goTo(int index) {
+    makePages();
     if (!pages_.contains(index)) return;
     section_.guard(buttonSite(), [this, index] {
         HideFrames();
@@ -293,6 +308,7 @@ void PaneView::captionFor(int index, bool orSection) {
 }
 
 void PaneView::showPage(int index) {
+    makePages();
     QWidget* page = pages_.value(index);
     if (!page)
         throw ProgramError(QStringLiteral("Control array element '%1' doesn't exist").arg(index));
@@ -352,27 +368,30 @@ bool PaneView::eventFilter(QObject* watched, QEvent* event) {
 // --- Looking in ---
 
 int PaneView::currentPage() const {
-    for (int index : order_)
-        if (pages_.value(index)->isVisibleTo(this)) return index;
-    return -1;
+    const QList<int> visible = visiblePages();
+    return visible.isEmpty() ? -1 : visible.first();
 }
 
 QList<int> PaneView::visiblePages() const {
     QList<int> out;
     for (int index : order_)
-        if (pages_.value(index)->isVisibleTo(this)) out.append(index);
+        if (const QWidget* page = pages_.value(index); page && page->isVisibleTo(this))
+            out.append(index);
     return out;
 }
 
-QWidget* PaneView::pageWidget(int index) const {
+QWidget* PaneView::pageWidget(int index) {
+    makePages();
     return pages_.value(index);
 }
 
-QPushButton* PaneView::button(const QString& name) const {
+QPushButton* PaneView::button(const QString& name) {
+    makePages();
     return buttons_.value(name);
 }
 
 void PaneView::focusField(const QString& id) {
+    makePages();
     binder_->focusField(id);
 }
 

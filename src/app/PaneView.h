@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -21,6 +22,10 @@ struct Page;
 // widgets to the model, and fulfils the pane contract (Start, Finish, Caption,
 // HideFrames, ShowFrames, FSettings, ResizeFrames) with Next / Back navigation
 // and the section's page skips. Exactly one page is visible while the pane is.
+//
+// The pages are made when the pane is first shown or looked into, not with the
+// pane: the answers live in the model, and the widgets take them from it when they
+// are made, so a window starts with only the pane it shows.
 class PaneView : public QWidget {
     Q_OBJECT
   public:
@@ -55,9 +60,15 @@ class PaneView : public QWidget {
     // The page on screen, or -1.
     int currentPage() const;
     QList<int> visiblePages() const;
-    QWidget* pageWidget(int index) const;
+    // A page of the pane, made with the others if they are not made yet.
+    QWidget* pageWidget(int index);
     // A command button by control name ("cmdNextMH(5)", "cmdSave").
-    QPushButton* button(const QString& name) const;
+    QPushButton* button(const QString& name);
+    // Whether the pages are made yet.
+    bool pagesMade() const { return !pages_.isEmpty(); }
+    // An event filter installed on every page, those made later too (the recovery
+    // copies follow page changes so).
+    void watchPages(QObject* watcher);
     // Where the pane was placed and the page size last applied, in twips.
     void setPaneTwips(const twips::Rect& rect) { paneTwips_ = rect; }
     twips::Rect paneTwips() const { return paneTwips_; }
@@ -73,6 +84,7 @@ class PaneView : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void makePages();
     QWidget* buildPage(const Page& page);
     void chainTabStops(const Page& page, QWidget* bar);
     void showPage(int index);
@@ -92,6 +104,7 @@ class PaneView : public QWidget {
     QHash<int, QWidget*> pages_;
     QList<int> order_;
     QHash<QString, QPushButton*> buttons_;
+    QPointer<QObject> pageWatcher_;
     twips::Rect paneTwips_;
     twips::Rect pageTwips_;
 };

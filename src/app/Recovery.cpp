@@ -347,10 +347,8 @@ void Recovery::restore(const RecoveryCopy& copy) {
 
 // --- Watching the answers ---
 
-void Recovery::watchPage(QWidget* page) {
-    if (page) page->installEventFilter(this);
-}
-
+// An event filter of the window's pages: a page's coming on screen writes the
+// copy if answers changed, or if the copy on disk names another page.
 bool Recovery::eventFilter(QObject* watched, QEvent* event) {
     // After the page change is over, so that no box comes up in its middle.
     if (event->type() == QEvent::Show && (pending_ || copyOnDisk_))

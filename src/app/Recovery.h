@@ -65,9 +65,6 @@ class Recovery : public QObject {
     // Tells where the interviewer is, for the copy.
     void setPlaceSource(std::function<RecoveryPlace()> source) { placeSource_ = std::move(source); }
 
-    // A page of the window: its coming on screen writes the copy if answers
-    // changed, or if the copy on disk names another page.
-    void watchPage(QWidget* page);
     // Writes the copy now if answers changed since the last write, or removes it
     // when they are back to the ones last saved, opened or reset.
     void checkpoint();

@@ -67,7 +67,10 @@ struct FakeHost : PaneHost {
 
 class PaneViewTest : public ::testing::Test {
   protected:
-    PaneViewTest() { pane->resize(1000, 700); }
+    PaneViewTest() {
+        pane->resize(1000, 700);
+        pane->pageWidget(0);
+    }
     template <class T>
     T* widget(const QString& name) {
         return pane->findChild<T*>(name);
