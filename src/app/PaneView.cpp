@@ -48,15 +48,16 @@ PaneView::PaneView(Section& section, PaneHost& host, QWidget* parent)
 
 PaneView::~PaneView() = default;
 
-void PaneView::makePages() {
-    if (!pages_.isEmpty()) return;
-    for (const Page& page : section_.pages()) {
-        QWidget* widget = buildPage(page);
-        widget->hide();
-        widget->setGeometry(rect());
-        if (pageWatcher_) widget->installEventFilter(pageWatcher_);
-        pages_.insert(page.index, widget);
-    }
+QWidget* PaneView::makePage(int index) {
+    if (QWidget* made = pages_.value(index)) return made;
+    const Page* page = section_.page(index);
+    if (!page) return nullptr;
+    QWidget* widget = buildPage(*page);
+    widget->hide();
+    widget->setGeometry(rect());
+    if (pageWatcher_) widget->installEventFilter(pageWatcher_);
+    pages_.insert(index, widget);
+    return widget;
 }
 
 void PaneView::watchPages(QObject* watcher) {
@@ -206,7 +207,8 @@ void PaneView::HideFrames() {
 }
 
 void PaneView::ShowFrames() {
-    makePages();
+    for (int index : std::as_const(order_))
+        makePage(index);
     for (QWidget* page : std::as_const(pages_))
         page->show();
 }
@@ -287,8 +289,7 @@ void PaneView::goBack(int from) {
 }
 
 void PaneView::goTo(int index) {
-    makePages();
-    if (!pages_.contains(index)) return;
+    if (!section_.page(index)) return;
     section_.guard(buttonSite(), [this, index] {
         HideFrames();
         showPage(index);
@@ -308,8 +309,7 @@ void PaneView::captionFor(int index, bool orSection) {
 }
 
 void PaneView::showPage(int index) {
-    makePages();
-    QWidget* page = pages_.value(index);
+    QWidget* page = makePage(index);
     if (!page)
         throw ProgramError(QStringLiteral("Control array element '%1' doesn't exist").arg(index));
     applyPageSize();
@@ -381,17 +381,19 @@ QList<int> PaneView::visiblePages() const {
 }
 
 QWidget* PaneView::pageWidget(int index) {
-    makePages();
-    return pages_.value(index);
+    return makePage(index);
 }
 
 QPushButton* PaneView::button(const QString& name) {
-    makePages();
+    for (const Page& page : section_.pages())
+        if (page.nextButton == name || page.backButton == name ||
+            std::any_of(page.buttons.cbegin(), page.buttons.cend(),
+                        [&name](const auto& button) { return button.first == name; }))
+            makePage(page.index);
     return buttons_.value(name);
 }
 
 void PaneView::focusField(const QString& id) {
-    makePages();
     binder_->focusField(id);
 }
 

@@ -23,9 +23,9 @@ struct Page;
 // HideFrames, ShowFrames, FSettings, ResizeFrames) with Next / Back navigation
 // and the section's page skips. Exactly one page is visible while the pane is.
 //
-// The pages are made when the pane is first shown or looked into, not with the
-// pane: the answers live in the model, and the widgets take them from it when they
-// are made, so a window starts with only the pane it shows.
+// A page is made when it is first shown or looked into, not with the pane: the
+// answers live in the model, and the widgets take them from it when they are made,
+// so a window starts with only the page it shows.
 class PaneView : public QWidget {
     Q_OBJECT
   public:
@@ -60,12 +60,12 @@ class PaneView : public QWidget {
     // The page on screen, or -1.
     int currentPage() const;
     QList<int> visiblePages() const;
-    // A page of the pane, made with the others if they are not made yet.
+    // A page of the pane, made if it is not made yet.
     QWidget* pageWidget(int index);
-    // A command button by control name ("cmdNextMH(5)", "cmdSave").
+    // A command button by control name ("cmdNextMH(5)", "cmdSave"), its page made.
     QPushButton* button(const QString& name);
-    // Whether the pages are made yet.
-    bool pagesMade() const { return !pages_.isEmpty(); }
+    // How many of the pages are made.
+    qsizetype pagesMade() const { return pages_.size(); }
     // An event filter installed on every page, those made later too (the recovery
     // copies follow page changes so).
     void watchPages(QObject* watcher);
@@ -84,7 +84,7 @@ class PaneView : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void makePages();
+    QWidget* makePage(int index);
     QWidget* buildPage(const Page& page);
     void chainTabStops(const Page& page, QWidget* bar);
     void showPage(int index);

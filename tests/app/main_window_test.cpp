@@ -33,8 +33,9 @@ class MainWindowTest : public AppTest {
 TEST_F(MainWindowTest, CaptionsCheckMarksAndLayoutFollowTheViewAndUnsavedAnswersAreAskedAbout) {
     EXPECT_EQ(window->caption(), kTitle + "Locator Information ");
     EXPECT_EQ(window->checkedViewItem(), 0);
-    // Only the pane on screen has made its pages.
+    // Only the page on screen is made.
     EXPECT_EQ(std::ranges::count_if(window->panes(), &PaneView::pagesMade), 1);
+    EXPECT_EQ(current()->pagesMade(), 1);
     ClientDialog& dialog = window->clientDialog();
     EXPECT_TRUE(dialog.isVisible() && dialog.loadButton()->isVisible() &&
                 dialog.newButton()->isVisible() && dialog.cancelButton()->isHidden());
