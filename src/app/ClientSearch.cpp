@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cstring>
@@ -83,11 +84,6 @@ bool ClientIndex::isSectionFile(const QString& fileName) const {
     return sectionFiles_.contains(fileName.toUpper());
 }
 
-void ClientIndex::clear() {
-    entries_.clear();
-    scanned_ = false;
-}
-
 namespace {
 
 // The newest modification time of the section files a folder holds, or 0 when it
@@ -116,8 +112,13 @@ qint64 newestSectionFile(int folder, const std::function<bool(const char*)>& isS
 void ClientIndex::scan(const QString& programFolder) {
     static const QRegularExpression assessmentDate(
         QStringLiteral("(\\d{1,2})-(\\d{1,2})-(\\d{1,4})$"));
-    clear();
+    QHash<QString, Entry> before;
+    if (programFolder == scannedFolder_)
+        for (Entry& entry : entries_)
+            before.insert(entry.match.name, std::move(entry));
+    entries_.clear();
     scanned_ = true;
+    scannedFolder_ = programFolder;
     DIR* program = opendir(QFile::encodeName(programFolder).constData());
     if (!program) return;
     const auto isSectionFile = [this](const char* name) {
@@ -128,13 +129,24 @@ void ClientIndex::scan(const QString& programFolder) {
             continue;
         if (std::strcmp(folder->d_name, ".") == 0 || std::strcmp(folder->d_name, "..") == 0)
             continue;
+        struct stat info {};
+        if (fstatat(dirfd(program), folder->d_name, &info, 0) != 0 || !S_ISDIR(info.st_mode))
+            continue;
+        const qint64 folderTime = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+        const QString name = QFile::decodeName(folder->d_name);
+        if (const auto known = before.constFind(name);
+            known != before.cend() && known->folderTime == folderTime) {
+            entries_.append(*known);
+            continue;
+        }
         const int fd =
             openat(dirfd(program), folder->d_name, O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
         if (fd < 0) continue;
         const qint64 newest = newestSectionFile(fd, isSectionFile);
         if (newest == 0) continue;  // no section file: not a client
         Entry entry;
-        entry.match.name = QFile::decodeName(folder->d_name);
+        entry.folderTime = folderTime;
+        entry.match.name = name;
         entry.match.path = QDir(programFolder).filePath(entry.match.name);
         entry.match.time = QDateTime::fromMSecsSinceEpoch(newest);
         entry.key = fold(entry.match.name);

@@ -23,9 +23,12 @@ class ClientIndex {
     // regard to case); with none given, any "*.yrn" file makes one.
     explicit ClientIndex(const QStringList& sectionFileNames = {});
 
-    // Reads the folders directly under the program folder.
+    // Reads the folders directly under the program folder. A folder read by the
+    // scan before, and not changed since, keeps what was read of it: a save renames
+    // its files into the folder, which changes the folder's modification time.
     void scan(const QString& programFolder);
-    void clear();
+    // Asks for the next search to scan again (keeping what was read, as above).
+    void clear() { scanned_ = false; }
     bool isScanned() const { return scanned_; }
     qsizetype size() const { return entries_.size(); }
 
@@ -41,8 +44,9 @@ class ClientIndex {
   private:
     struct Entry {
         ClientMatch match;
-        QString key;           // the folded name
-        QStringList datePart;  // month, day, year of the name's assessment date, if any
+        QString key;            // the folded name
+        QStringList datePart;   // month, day, year of the name's assessment date, if any
+        qint64 folderTime = 0;  // the folder's modification time when it was read, in ns
     };
     // A word of the query, and its parts when it is a date.
     struct Word {
@@ -54,6 +58,7 @@ class ClientIndex {
 
     QSet<QString> sectionFiles_;  // upper-cased
     QList<Entry> entries_;        // newest first
+    QString scannedFolder_;       // the program folder they were read from
     bool scanned_ = false;
 };
 

@@ -20,6 +20,7 @@
 #include "app/Splash.h"
 #include "app/WidgetPrompts.h"
 #include "base/AtomicFile.h"
+#include "base/CalendarDate.h"
 #include "records/ProgramLocation.h"
 
 namespace {
@@ -41,6 +42,7 @@ long peakResidentKiB() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    yrn::readTimeZoneOnce();
     yrn::keepFromOthers();
     QApplication app(argc, argv);
     // The name gives the per-user data folder (~/.local/share/halverin-yrn) and

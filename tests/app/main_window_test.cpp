@@ -550,12 +550,16 @@ TEST_F(ClientSearchTest, FindsNamesAndDatesWithoutCaseOrAccentsNewestFirstInTheI
     EXPECT_EQ(results->model()->rowCount(), 0);
     dialog.searchBox()->clear();
     EXPECT_TRUE(results->isHidden());
-    // A client saved while the dialog was hidden is found at the next showing.
+    // A client saved while the dialog was hidden is found at the next showing, one
+    // saved again comes first, one removed is gone; the others are not read again.
     dialog.hide();
     addClient("NewNed01-02-2005", "Drugs.YRN", 0);
+    addClient(kMunoz, "Drugs.YRN", 0);
+    ASSERT_TRUE(QDir(folder.filePath("SmithJohn11-30-2003")).removeRecursively());
     dialog.show();
-    dialog.searchBox()->setText("ned");
-    EXPECT_EQ(results->model()->rowCount(), 1);
+    dialog.searchBox()->setText("n");
+    EXPECT_EQ(results->model()->rowCount(), 3);
+    EXPECT_TRUE(results->model()->index(0, 0).data().toString().startsWith(kMunoz));
 }
 
 }  // namespace
