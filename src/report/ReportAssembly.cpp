@@ -37,7 +37,7 @@ QString ReportAssembly::sharedReportPath() const {
 }
 
 void ReportAssembly::RP(const QString& field, const QString& value) {
-    if (document_.find("#" + field + "#")) {
+    if (document_.findMarker(field)) {
         document_.replaceSelection(value);
         lastField_ = field;
         return;
@@ -53,7 +53,7 @@ void ReportAssembly::RP(const QString& field, const QString& value) {
 }
 
 int ReportAssembly::markers(const QString& field) const {
-    return document_.count("#" + field + "#");
+    return document_.countMarkers(field);
 }
 
 bool ReportAssembly::LoadTemplate() {

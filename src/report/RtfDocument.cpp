@@ -1,6 +1,9 @@
 #include "report/RtfDocument.h"
 
 #include <QChar>
+#include <QVarLengthArray>
+#include <algorithm>
+#include <cstring>
 #include <map>
 
 #include "base/AtomicFile.h"
@@ -10,33 +13,110 @@ namespace yrn {
 
 namespace {
 
-// Marks a character of the search text that a replacement removed.
-constexpr char16_t kRemoved = 0xFFFF;
-
 char16_t folded(char16_t ch) {
+    if (ch < 0x80) return ch >= u'A' && ch <= u'Z' ? char16_t(ch + (u'a' - u'A')) : ch;
     return char16_t(QChar::toCaseFolded(char32_t(ch)));
+}
+
+// The text a replacement shows: CR LF, a lone CR and a lone LF each a paragraph
+// break; other control characters have no place in text.
+template <class Take>
+void forEachShown(const QString& plain, Take&& take) {
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        const char16_t ch = plain.at(i).unicode();
+        if (ch == u'\r' || ch == u'\n') {
+            if (ch == u'\r' && i + 1 < plain.size() && plain.at(i + 1) == u'\n') ++i;
+            take(u'\n');
+        } else if (ch == u'\t' || (ch >= 0x20 && ch != 0x7F)) {
+            take(ch);
+        }
+    }
+}
+
+QString shownText(const QString& plain) {
+    QString text;
+    text.reserve(plain.size());
+    forEachShown(plain, [&](char16_t ch) { text += QChar(ch); });
+    return text;
+}
+
+qsizetype shownLength(const QString& plain) {
+    qsizetype n = 0;
+    forEachShown(plain, [&](char16_t) { ++n; });
+    return n;
+}
+
+// A marker's shape: "#" and "#" around anything but "#", no longer than this. Every
+// occurrence of one in the template is one of its spans from a "#" to the next;
+// longer spans are no marker and are left to the search.
+constexpr qint32 kMaxMarker = 64;
+bool isMarker(QStringView text) {
+    return text.size() >= 2 && text.size() <= kMaxMarker && text.front() == u'#' &&
+           text.back() == u'#' && !text.sliced(1, text.size() - 2).contains(u'#');
+}
+
+// Cheap: the length and three characters. Spans that share it are told apart by
+// their text.
+std::size_t markerHash(QStringView text) {
+    const qsizetype n = text.size();
+    std::size_t hash = std::size_t(n);
+    for (const qsizetype i : {qsizetype(1), n / 2, n - 2})
+        hash = hash * 65599 + text[i].unicode();
+    return hash;
+}
+
+// The first index at or after from whose byte is not 0; the size when there is none.
+int nextMarked(const std::vector<std::uint8_t>& bytes, int from) {
+    const int n = int(bytes.size());
+    const std::uint8_t* p = bytes.data();
+    int i = from;
+    for (std::uint64_t word = 0; i + 8 <= n; i += 8) {
+        std::memcpy(&word, p + i, sizeof word);
+        if (word) break;
+    }
+    while (i < n && !p[i])
+        ++i;
+    return i;
 }
 
 }  // namespace
 
 struct RtfDocument::Impl {
-    // Text that a replacement put in: its RTF and its visible characters.
-    struct Piece {
-        QByteArray rtf;
-        QString text;
-    };
     enum State : std::uint8_t { Removed = 1, Barrier = 2 };
+    // The template's text from one "#" to the next (both included), by the hash of
+    // its folded characters.
+    struct Span {
+        std::size_t hash;
+        qint32 at;
+        qint32 length;
+        // How many spans from this one on are used up (a replacement took a character
+        // of each, or stands inside it): a marker filled many times is not looked at
+        // from its first occurrence again.
+        mutable qint32 used = 0;
+        bool operator<(const Span& other) const {
+            return hash != other.hash ? hash < other.hash : at < other.at;
+        }
+    };
 
     bool loaded = false;
+    // data, parsed, searchText and spans are those of the last document read
+    // (loaded or not since).
+    bool indexed = false;
     QByteArray data;
     rtf::Parsed parsed;
-    // The template's own characters, case-folded, for find(); removed ones are kRemoved.
+    // The template's own characters, case-folded, for find(); never changed after
+    // loading (what a replacement removed is told by state).
     QString searchText;
     // Per template character: removed, and whether a replacement stands right
     // before it (a match may not run across that point).
     std::vector<std::uint8_t> state;
-    // The inserted pieces standing before template character i (i == size: at the end).
-    std::map<int, std::vector<Piece>> pieces;
+    // Every span of searchText from a "#" to the next up to kMaxMarker long, in order
+    // of hash, then position: the markers a report fills are looked up here instead
+    // of searched for.
+    std::vector<Span> spans;
+    // The plain text that replacements put before template character i (i == size:
+    // at the end), in order; its RTF is written when the document is.
+    std::multimap<int, QString> pieces;
 
     // The selection: it starts before template character selUnit, after the first
     // selPiece pieces standing there, and covers selLength template characters.
@@ -44,70 +124,105 @@ struct RtfDocument::Impl {
     int selPiece = 0;
     int selLength = 0;
 
-    void clear() { *this = Impl{}; }
+    // Empties the document. What was read of the last one stays, not loaded: a
+    // report reads its template anew each time, and the same bytes are not parsed
+    // and indexed again.
+    void clear();
+    // Takes in a document just parsed: its text folded for find() and its markers indexed.
+    void read(const QByteArray& rtf);
+    // The document as read: no replacement, the selection at the start.
+    void start();
     int unitCount() const { return int(parsed.units.size()); }
     bool alive(int i) const { return !(state[std::size_t(i)] & Removed); }
-    Piece makePiece(const QString& plain) const;
+    // No character of [at, at + n) removed and no replacement inside it.
+    bool whole(qsizetype at, qsizetype n) const;
+    void appendRtf(QByteArray& out, const QString& plain) const;
     // Where the first whole occurrence of the folded needle at or after from
     // starts in the template's own text; -1 when there is none.
-    qsizetype match(const QString& needle, qsizetype from) const;
+    qsizetype match(QStringView needle, qsizetype from) const;
+    // find() and count() of a folded needle.
+    bool select(QStringView needle);
+    int count(QStringView needle) const;
 };
 
-RtfDocument::Impl::Piece RtfDocument::Impl::makePiece(const QString& plain) const {
-    Piece piece;
-    QByteArray body;
-    bool unicode = false;
-    for (qsizetype i = 0; i < plain.size(); ++i) {
-        const char16_t ch = plain.at(i).unicode();
+void RtfDocument::Impl::clear() {
+    loaded = false;
+    pieces.clear();
+    selUnit = selPiece = selLength = 0;
+}
+
+void RtfDocument::Impl::read(const QByteArray& rtf) {
+    data = rtf;
+    const auto& units = parsed.units;
+    searchText.resize(qsizetype(units.size()));
+    char16_t* out = reinterpret_cast<char16_t*>(searchText.data());
+    spans.clear();
+    qint32 previous = -1;  // the last "#"
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        out[i] = folded(units[i].ch);
+        if (out[i] != u'#') continue;
+        if (const qint32 length = qint32(i) - previous + 1; previous >= 0 && length <= kMaxMarker)
+            spans.push_back({markerHash(QStringView(out + previous, length)), previous, length});
+        previous = qint32(i);
+    }
+    std::sort(spans.begin(), spans.end());
+    indexed = true;
+}
+
+void RtfDocument::Impl::start() {
+    clear();
+    state.assign(parsed.units.size(), 0);
+    for (const Span& span : spans)
+        span.used = 0;
+    loaded = true;
+}
+
+// The piece in a group of its own: it takes the format in force where it stands,
+// cannot run into a control word before it, and its \uc1 ends with it.
+void RtfDocument::Impl::appendRtf(QByteArray& out, const QString& plain) const {
+    QVarLengthArray<char, 512> rtf;
+    const auto put = [&](const char* text) { rtf.append(text, qsizetype(std::strlen(text))); };
+    const bool unicode =
+        std::any_of(plain.cbegin(), plain.cend(), [](QChar ch) { return ch.unicode() >= 0x80; });
+    put(unicode ? "{\\uc1 " : "{");
+    forEachShown(plain, [&](char16_t ch) {
         switch (ch) {
             case u'\\':
-                body += "\\\\";
-                piece.text += QChar(ch);
-                continue;
+                put("\\\\");
+                return;
             case u'{':
-                body += "\\{";
-                piece.text += QChar(ch);
-                continue;
+                put("\\{");
+                return;
             case u'}':
-                body += "\\}";
-                piece.text += QChar(ch);
-                continue;
+                put("\\}");
+                return;
             case u'\t':
-                body += "\\tab ";
-                piece.text += QChar(ch);
-                continue;
-            case u'\r':
+                put("\\tab ");
+                return;
             case u'\n':
-                // CR LF, a lone CR and a lone LF each end a paragraph.
-                if (ch == u'\r' && i + 1 < plain.size() && plain.at(i + 1) == u'\n') ++i;
-                body += "\\par ";
-                piece.text += u'\n';
-                continue;
+                put("\\par ");
+                return;
             default:
                 break;
         }
-        if (ch < 0x20 || ch == 0x7F) continue;  // control characters have no place in text
-        piece.text += QChar(ch);
         if (ch < 0x80) {
-            body += char(ch);
-            continue;
+            rtf.append(char(ch));
+            return;
         }
-        unicode = true;
-        body += "\\u" + QByteArray::number(qint16(ch));
+        put("\\u");
+        put(QByteArray::number(qint16(ch)).constData());
         const unsigned char fallback = parsed.codePage.encode(ch);
         if (fallback) {
             static const char hex[] = "0123456789abcdef";
-            body += "\\'";
-            body += hex[fallback >> 4];
-            body += hex[fallback & 15];
+            put("\\'");
+            rtf.append(hex[fallback >> 4]);
+            rtf.append(hex[fallback & 15]);
         } else {
-            body += '?';
+            rtf.append('?');
         }
-    }
-    // A group of its own: it takes the format in force where it stands, cannot run
-    // into a control word before it, and its \uc1 ends with it.
-    piece.rtf = "{" + QByteArray(unicode ? "\\uc1 " : "") + body + "}";
-    return piece;
+    });
+    rtf.append('}');
+    out.append(rtf.constData(), rtf.size());
 }
 
 RtfDocument::RtfDocument() : d(std::make_unique<Impl>()) {}
@@ -137,15 +252,12 @@ bool RtfDocument::loadFromData(const QByteArray& bytes) {
     // A template saved by an editor that marks its files as UTF-8 starts with a
     // byte-order mark, which is no part of the RTF.
     const QByteArray rtfData = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
-    if (!rtf::parse(rtfData, d->parsed)) return false;
-    d->data = rtfData;
-    const auto& units = d->parsed.units;
-    d->searchText.resize(qsizetype(units.size()));
-    char16_t* out = reinterpret_cast<char16_t*>(d->searchText.data());
-    for (std::size_t i = 0; i < units.size(); ++i)
-        out[i] = folded(units[i].ch);
-    d->state.assign(units.size(), 0);
-    d->loaded = true;
+    if (!d->indexed || rtfData != d->data) {
+        d->indexed = false;
+        if (!rtf::parse(rtfData, d->parsed)) return false;
+        d->read(rtfData);
+    }
+    d->start();
     return true;
 }
 
@@ -163,19 +275,22 @@ QByteArray RtfDocument::toRtf() const {
     // The output ends where this character of the document begins (-1: it ends in
     // an inserted piece or a blank).
     int tail = -1;
-    for (int i = 0; i < d->unitCount(); ++i) {
-        const auto piecesHere = d->pieces.find(i);
+    auto piece = d->pieces.cbegin();
+    // Only characters with a state need a look: the removed ones, and those with
+    // pieces before them, which are barriers.
+    for (int i = nextMarked(d->state, 0); i < d->unitCount(); i = nextMarked(d->state, i + 1)) {
+        const bool piecesHere = piece != d->pieces.cend() && piece->first == i;
         const bool removed = !d->alive(i);
-        if (piecesHere == d->pieces.end() && !removed) continue;
+        if (!piecesHere && !removed) continue;
         const rtf::Unit& unit = units[std::size_t(i)];
         if (unit.begin > from) {
             out.append(d->data.constData() + from, unit.begin - from);
             tail = i;
         }
         from = unit.begin;
-        if (piecesHere != d->pieces.end()) {
-            for (const auto& piece : piecesHere->second)
-                out += piece.rtf;
+        if (piecesHere) {
+            for (; piece != d->pieces.cend() && piece->first == i; ++piece)
+                d->appendRtf(out, piece->second);
             tail = -1;
         }
         if (removed) {
@@ -193,9 +308,8 @@ QByteArray RtfDocument::toRtf() const {
         from = to;
     };
     copyUpTo(d->parsed.endAnchor);
-    if (const auto atEnd = d->pieces.find(d->unitCount()); atEnd != d->pieces.end())
-        for (const auto& piece : atEnd->second)
-            out += piece.rtf;
+    for (; piece != d->pieces.cend(); ++piece)  // the pieces at the very end
+        d->appendRtf(out, piece->second);
     copyUpTo(qint32(d->data.size()));
     return out;
 }
@@ -212,72 +326,122 @@ QString RtfDocument::visibleText() const {
     auto piece = d->pieces.begin();
     const auto& units = d->parsed.units;
     for (int i = 0; i <= d->unitCount(); ++i) {
-        if (piece != d->pieces.end() && piece->first == i) {
-            for (const auto& p : piece->second)
-                text += p.text;
-            ++piece;
-        }
+        for (; piece != d->pieces.end() && piece->first == i; ++piece)
+            text += shownText(piece->second);
         if (i < d->unitCount() && d->alive(i)) text += QChar(units[std::size_t(i)].ch);
     }
     return text;
 }
 
-qsizetype RtfDocument::Impl::match(const QString& needle, qsizetype from) const {
+bool RtfDocument::Impl::whole(qsizetype at, qsizetype n) const {
+    for (qsizetype k = 0; k < n; ++k) {
+        const std::uint8_t s = state[std::size_t(at + k)];
+        if ((s & Removed) || (k > 0 && (s & Barrier))) return false;
+    }
+    return true;
+}
+
+// An occurrence in the text as loaded is one now when none of its characters was
+// removed, as replacements only remove and never put template text back.
+qsizetype RtfDocument::Impl::match(QStringView needle, qsizetype from) const {
     const auto n = needle.size();
-    for (;;) {
-        const qsizetype at = searchText.indexOf(needle, from, Qt::CaseSensitive);
-        if (at < 0) return -1;
-        bool whole = true;
-        for (qsizetype k = 0; k < n && whole; ++k) {
-            const std::uint8_t s = state[std::size_t(at + k)];
-            whole = !(s & Removed) && (k == 0 || !(s & Barrier));
+    const QStringView text(searchText);
+    if (isMarker(needle)) {
+        const std::size_t hash = markerHash(needle);
+        const auto first =
+            std::lower_bound(spans.begin(), spans.end(), Span{hash, qint32(from), 0});
+        bool usedUp = true;  // every span from first to this one
+        for (auto span = first; span != spans.end() && span->hash == hash;) {
+            if (span->used > 0) {
+                span += span->used;
+                continue;
+            }
+            if (!whole(span->at, span->length)) {
+                ++span;
+                if (usedUp) first->used = qint32(span - first);
+                continue;
+            }
+            usedUp = false;
+            if (span->length == n &&
+                std::equal(needle.begin(), needle.end(), text.begin() + span->at))
+                return span->at;
+            ++span;
         }
-        if (whole) return at;
+        return -1;
+    }
+    for (;;) {
+        const qsizetype at = text.indexOf(needle, from, Qt::CaseSensitive);
+        if (at < 0) return -1;
+        if (whole(at, n)) return at;
         from = at + 1;
     }
 }
 
 namespace {
 
-QString foldedText(QString text) {
-    for (QChar& ch : text)
-        ch = QChar(folded(ch.unicode()));
-    return text;
-}
+// A text to search for, case-folded; a marker's fits without a heap allocation.
+class Needle {
+  public:
+    explicit Needle(QStringView text) { append(text); }
+    Needle(char16_t around, QStringView text) {
+        chars_.append(around);
+        append(text);
+        chars_.append(around);
+    }
+    QStringView view() const { return QStringView(chars_.constData(), chars_.size()); }
+
+  private:
+    void append(QStringView text) {
+        for (const QChar ch : text)
+            chars_.append(folded(ch.unicode()));
+    }
+    QVarLengthArray<char16_t, 64> chars_;
+};
 
 }  // namespace
 
-bool RtfDocument::find(const QString& text) {
-    if (!d->loaded || text.isEmpty()) return false;
-    const QString needle = foldedText(text);
-    const qsizetype at = d->match(needle, 0);
+bool RtfDocument::Impl::select(QStringView needle) {
+    if (!loaded || needle.isEmpty()) return false;
+    const qsizetype at = match(needle, 0);
     if (at < 0) return false;
-    d->selUnit = int(at);
-    const auto here = d->pieces.find(d->selUnit);
-    d->selPiece = here == d->pieces.end() ? 0 : int(here->second.size());
-    d->selLength = int(needle.size());
+    selUnit = int(at);
+    selPiece = int(pieces.count(selUnit));
+    selLength = int(needle.size());
     return true;
 }
 
-int RtfDocument::count(const QString& text) const {
-    if (!d->loaded || text.isEmpty()) return 0;
-    const QString needle = foldedText(text);
+int RtfDocument::Impl::count(QStringView needle) const {
+    if (!loaded || needle.isEmpty()) return 0;
     int found = 0;
-    for (qsizetype at = d->match(needle, 0); at >= 0; at = d->match(needle, at + needle.size()))
+    for (qsizetype at = match(needle, 0); at >= 0; at = match(needle, at + needle.size()))
         ++found;
     return found;
 }
 
+bool RtfDocument::find(const QString& text) {
+    return d->select(Needle(text).view());
+}
+
+int RtfDocument::count(const QString& text) const {
+    return d->count(Needle(text).view());
+}
+
+bool RtfDocument::findMarker(QStringView field) {
+    return d->select(Needle(u'#', field).view());
+}
+
+int RtfDocument::countMarkers(QStringView field) const {
+    return d->count(Needle(u'#', field).view());
+}
+
 void RtfDocument::replaceSelection(const QString& plain) {
     if (!d->loaded) return;
-    auto& here = d->pieces[d->selUnit];
-    here.insert(here.begin() + d->selPiece, d->makePiece(plain));
+    d->pieces.emplace_hint(std::next(d->pieces.lower_bound(d->selUnit), d->selPiece), d->selUnit,
+                           plain);
     const auto& units = d->parsed.units;
-    for (int i = d->selUnit; i < d->selUnit + d->selLength; ++i) {
-        if (units[std::size_t(i)].flags & rtf::Unit::Structural) continue;
-        d->state[std::size_t(i)] |= Impl::Removed;
-        d->searchText[i] = QChar(kRemoved);
-    }
+    for (int i = d->selUnit; i < d->selUnit + d->selLength; ++i)
+        if (!(units[std::size_t(i)].flags & rtf::Unit::Structural))
+            d->state[std::size_t(i)] |= Impl::Removed;
     if (d->selUnit < d->unitCount()) d->state[std::size_t(d->selUnit)] |= Impl::Barrier;
     ++d->selPiece;
     d->selLength = 0;
@@ -288,11 +452,11 @@ int RtfDocument::selectionStart() const {
     int position = 0;
     for (int i = 0; i < d->selUnit; ++i)
         position += d->alive(i) ? 1 : 0;
-    for (auto it = d->pieces.begin(); it != d->pieces.end() && it->first <= d->selUnit; ++it) {
-        const int count = it->first < d->selUnit ? int(it->second.size()) : d->selPiece;
-        for (int k = 0; k < count; ++k)
-            position += int(it->second[std::size_t(k)].text.size());
-    }
+    // The pieces before the selection's: all those of earlier characters, the first
+    // selPiece of its own.
+    const auto end = std::next(d->pieces.lower_bound(d->selUnit), d->selPiece);
+    for (auto it = d->pieces.begin(); it != end; ++it)
+        position += int(shownLength(it->second));
     return position;
 }
 

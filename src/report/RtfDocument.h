@@ -44,6 +44,10 @@ class RtfDocument {
     bool find(const QString& text);
     // How many times find() would still find the text, one occurrence after another.
     int count(const QString& text) const;
+    // find() and count() of the marker "#field#". Markers are indexed when the
+    // document is loaded, so filling a report does not search its whole text for each.
+    bool findMarker(QStringView field);
+    int countMarkers(QStringView field) const;
     // Replaces the selection with plain text in the format of the first selected
     // character (CR LF becomes a paragraph break, a tab a tab). The selection
     // ends empty, right after the inserted text. With an empty selection the

@@ -3,7 +3,7 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include "base/Windows1252.h"
 
@@ -26,9 +26,29 @@ struct WordAction {
     char16_t ch = 0;
 };
 
-const std::unordered_map<std::string_view, WordAction>& wordActions() {
-    static const std::unordered_map<std::string_view, WordAction> actions = [] {
-        std::unordered_map<std::string_view, WordAction> map;
+// The control words with an action, by their first letter: a document has more
+// than a thousand words, most of them formatting that is in no list.
+class WordTable {
+  public:
+    // A word listed twice keeps its first action.
+    void emplace(std::string_view word, WordAction action) {
+        if (!find(word)) buckets_[std::size_t(word.front() - 'a')].push_back({word, action});
+    }
+    const WordAction* find(std::string_view word) const {
+        const char first = word.front();
+        if (first < 'a' || first > 'z') return nullptr;
+        for (const auto& [listed, action] : buckets_[std::size_t(first - 'a')])
+            if (listed == word) return &action;
+        return nullptr;
+    }
+
+  private:
+    std::array<std::vector<std::pair<std::string_view, WordAction>>, 26> buckets_;
+};
+
+const WordTable& wordActions() {
+    static const WordTable actions = [] {
+        WordTable map;
         // Tables, descriptions, pictures, field codes, bookmarks, index and
         // contents entries: nothing of these is read as text.
         for (std::string_view word : {"fonttbl",
@@ -120,6 +140,12 @@ bool isLetter(char c) {
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
+// A byte that stands for a character of its own: no group, no escape, no line end
+// or other control byte.
+bool isTextByte(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= 0x20 || c == '\t') && c != '{' && c != '}' && c != '\\';
+}
 int hexValue(char c) {
     if (isDigit(c)) return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -155,6 +181,7 @@ class Reader {
 
     bool next(Token& t);
     bool readWord(Token& t);
+    void readText();
     bool fail(const QString& why) {
         error_ = why;
         return false;
@@ -180,8 +207,9 @@ class Reader {
     QString error_;
 };
 
+// Sets what the kind of token read has: the rest is left as it was (the token is
+// reused from one to the next).
 bool Reader::next(Token& t) {
-    t = Token{};
     t.begin = pos_;
     if (pos_ >= n_) {
         t.kind = Tok::End;
@@ -233,6 +261,8 @@ bool Reader::readWord(Token& t) {
         return true;
     }
     const qint32 wordBegin = i;
+    t.hasParam = false;
+    t.param = 0;
     while (i < n_ && isLetter(p_[i]))
         ++i;
     if (i - wordBegin > 32) return fail(QStringLiteral("an overlong control word"));
@@ -267,6 +297,24 @@ bool Reader::readWord(Token& t) {
     return true;
 }
 
+// A run of text bytes at once, each one character, as the loop reads a text token.
+void Reader::readText() {
+    qint32 end = pos_;
+    while (end < n_ && isTextByte(p_[end]))
+        ++end;
+    if (!group().skip) {
+        auto& units = out_.units;
+        const std::size_t first = units.size();
+        units.resize(first + std::size_t(end - pos_));
+        Unit* unit = units.data() + first;
+        for (qint32 i = pos_; i < end; ++i, ++unit)
+            *unit = Unit{i, i + 1, out_.codePage.decode(static_cast<unsigned char>(p_[i])), 0};
+        if (lastWasBareWord_) units[first].flags = Unit::AfterBareWord;
+    }
+    lastWasBareWord_ = false;
+    pos_ = end;
+}
+
 void Reader::handleSymbol(const Token& t) {
     switch (t.byte) {
         case '\\':
@@ -299,10 +347,9 @@ void Reader::handleSymbol(const Token& t) {
 }
 
 void Reader::handleWord(const Token& t) {
-    const auto& actions = wordActions();
-    const auto it = actions.find(t.word);
-    if (it == actions.end()) return;  // formatting: kept as it stands, no text
-    const WordAction& action = it->second;
+    const WordAction* found = wordActions().find(t.word);
+    if (!found) return;  // formatting: kept as it stands, no text
+    const WordAction& action = *found;
     switch (action.action) {
         case Action::Skip:
             group().skip = true;
@@ -349,8 +396,12 @@ bool Reader::run(QString* why) {
     out_.units.reserve(std::size_t(n_ / 3));
     stack_.reserve(64);
     bool closed = false;
+    Token t;
     while (!closed) {
-        Token t;
+        if (pendingFallback_ == 0 && pos_ < n_ && isTextByte(p_[pos_])) {
+            readText();
+            continue;
+        }
         if (!next(t)) return failed(error_);
         if (t.kind == Tok::End) return failed(QStringLiteral("the document is truncated"));
         afterBareWord_ = lastWasBareWord_;
@@ -439,14 +490,21 @@ unsigned char CodePage::encode(char16_t ch) const {
 }
 
 bool parse(const QByteArray& data, Parsed& out, QString* why) {
-    out = Parsed{};
+    // Emptied, keeping the room of the units read before: a report reads its
+    // template anew each time.
+    const auto empty = [&] {
+        out.units.clear();
+        out.endAnchor = 0;
+        out.codePage = CodePage();
+    };
+    empty();
     if (data.size() > kMaxRtfBytes) {
         if (why) *why = QStringLiteral("the document is too large");
         return false;
     }
     Reader reader(data, out);
     if (!reader.run(why)) {
-        out = Parsed{};
+        empty();
         return false;
     }
     return true;
