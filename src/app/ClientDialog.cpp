@@ -15,9 +15,12 @@
 #include <QResizeEvent>
 #include <QStorageInfo>
 #include <QStyle>
+#include <QThread>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <memory>
+#include <utility>
 
 #include "app/ClientSearch.h"
 #include "interview/Prompts.h"
@@ -280,7 +283,12 @@ ClientDialog::ClientDialog(QString programFolder, Prompts& prompts, QWidget* par
     load_->setFocus();
 }
 
-ClientDialog::~ClientDialog() = default;
+ClientDialog::~ClientDialog() {
+    if (reading_) {
+        reading_->wait();
+        delete reading_;
+    }
+}
 
 void ClientDialog::fillVolumes() {
     volumes_->clear();
@@ -399,9 +407,17 @@ void ClientDialog::search(const QString& query) {
         matches_->setMatches({});
         return;
     }
-    // The folders are read once after each showing (at the latest now); the
-    // keystrokes filter names in memory.
-    if (!index_->isScanned()) index_->scan(programFolder_);
+    // The folders are read once after each showing; the keystrokes filter names in
+    // memory. Until the reading ends the search finds what the last reading found,
+    // or says that it reads, and it searches again then.
+    if (!index_->isScanned()) {
+        startReading();
+        if (index_->size() == 0) {
+            matches_->setMatches({});
+            found_->setText(tr("Reading the client folders ..."));
+            return;
+        }
+    }
     QList<ClientMatch> found = index_->find(query);
     const auto count = found.size();
     matches_->setMatches(std::move(found));
@@ -438,7 +454,7 @@ bool ClientDialog::eventFilter(QObject* watched, QEvent* event) {
     // icon is looked up in the icon theme, which cost the start-up some 10 ms.
     if (watched == search_ && event->type() == QEvent::FocusIn) {
         search_->setClearButtonEnabled(true);
-        if (!index_->isScanned()) index_->scan(programFolder_);
+        if (!index_->isScanned()) startReading();
     }
     if (watched != search_ || event->type() != QEvent::KeyPress ||
         search_->text().trimmed().isEmpty())
@@ -468,10 +484,36 @@ void ClientDialog::showEvent(QShowEvent* event) {
     if (!search_->text().trimmed().isEmpty()) search(search_->text());
     QDialog::showEvent(event);
     // Read the folders as soon as the dialog is painted, before the person can
-    // reach the search box: no keystroke then waits for the reading.
+    // reach the search box; neither the dialog nor a keystroke waits for it.
     QTimer::singleShot(0, this, [this] {
-        if (isVisible() && !index_->isScanned()) index_->scan(programFolder_);
+        if (isVisible() && !index_->isScanned()) startReading();
     });
+}
+
+bool ClientDialog::clientsRead() const {
+    return !reading_ && index_->isScanned();
+}
+
+void ClientDialog::startReading() {
+    if (reading_) {
+        readAgain_ = true;
+        return;
+    }
+    // The copy keeps what was read before, so that unchanged folders are not read again.
+    auto index = std::make_shared<ClientIndex>(*index_);
+    reading_ = QThread::create([index, folder = programFolder_] { index->scan(folder); });
+    connect(reading_, &QThread::finished, this, [this, index] {
+        reading_->deleteLater();
+        reading_ = nullptr;
+        *index_ = std::move(*index);
+        if (std::exchange(readAgain_, false)) {
+            index_->clear();
+            startReading();
+        } else if (!search_->text().trimmed().isEmpty()) {
+            search(search_->text());
+        }
+    });
+    reading_->start();
 }
 
 void ClientDialog::closeEvent(QCloseEvent* event) {

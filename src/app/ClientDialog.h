@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
+class QThread;
 class QTreeView;
 
 namespace yrn {
@@ -60,6 +61,8 @@ class ClientDialog : public QDialog {
     QTreeView* folders() const { return tree_; }
     QLineEdit* searchBox() const { return search_; }
     QListView* searchResults() const { return results_; }
+    // Whether the search has the client folders read since the dialog was shown.
+    bool clientsRead() const;
 
     // A volume chosen in the chooser; "Drive Error" when it cannot be read.
     void chooseVolume(int index);
@@ -86,6 +89,7 @@ class ClientDialog : public QDialog {
     void keepInSight(const QModelIndex& index);
     void describeFolder();
     void search(const QString& query);
+    void startReading();
     void chooseResult(int row);
 
     QString programFolder_;
@@ -100,6 +104,11 @@ class ClientDialog : public QDialog {
     ClientMatchModel* matches_;
     QLabel* found_;
     std::unique_ptr<ClientIndex> index_;
+    // The client folders are read by a thread of their own into a copy of the index,
+    // which replaces index_ when the reading ends; a showing during a reading has
+    // them read once more after it.
+    QThread* reading_ = nullptr;
+    bool readAgain_ = false;
     QPushButton* up_;
     FolderLine* listedLine_;
     QTreeView* tree_;
