@@ -484,9 +484,10 @@ void ClientDialog::showEvent(QShowEvent* event) {
     if (!search_->text().trimmed().isEmpty()) search(search_->text());
     QDialog::showEvent(event);
     // Read the folders as soon as the dialog is painted, before the person can
-    // reach the search box; neither the dialog nor a keystroke waits for it.
+    // reach the search box; neither the dialog nor a keystroke waits for it. A dialog
+    // closed at once has them read all the same, for its next showing.
     QTimer::singleShot(0, this, [this] {
-        if (isVisible() && !index_->isScanned()) startReading();
+        if (!index_->isScanned()) startReading();
     });
 }
 
