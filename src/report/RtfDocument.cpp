@@ -3,8 +3,10 @@
 #include <QChar>
 #include <QVarLengthArray>
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstring>
-#include <map>
+#include <string_view>
 
 #include "base/AtomicFile.h"
 #include "report/RtfParser.h"
@@ -21,7 +23,7 @@ char16_t folded(char16_t ch) {
 // The text a replacement shows: CR LF, a lone CR and a lone LF each a paragraph
 // break; other control characters have no place in text.
 template <class Take>
-void forEachShown(const QString& plain, Take&& take) {
+void forEachShown(QStringView plain, Take&& take) {
     for (qsizetype i = 0; i < plain.size(); ++i) {
         const char16_t ch = plain.at(i).unicode();
         if (ch == u'\r' || ch == u'\n') {
@@ -33,14 +35,14 @@ void forEachShown(const QString& plain, Take&& take) {
     }
 }
 
-QString shownText(const QString& plain) {
+QString shownText(QStringView plain) {
     QString text;
     text.reserve(plain.size());
     forEachShown(plain, [&](char16_t ch) { text += QChar(ch); });
     return text;
 }
 
-qsizetype shownLength(const QString& plain) {
+qsizetype shownLength(QStringView plain) {
     qsizetype n = 0;
     forEachShown(plain, [&](char16_t) { ++n; });
     return n;
@@ -52,7 +54,8 @@ qsizetype shownLength(const QString& plain) {
 constexpr qint32 kMaxMarker = 64;
 bool isMarker(QStringView text) {
     return text.size() >= 2 && text.size() <= kMaxMarker && text.front() == u'#' &&
-           text.back() == u'#' && !text.sliced(1, text.size() - 2).contains(u'#');
+           text.back() == u'#' &&
+           std::find(text.begin() + 1, text.end() - 1, u'#') == text.end() - 1;
 }
 
 // Cheap: the length and three characters. Spans that share it are told apart by
@@ -65,24 +68,11 @@ std::size_t markerHash(QStringView text) {
     return hash;
 }
 
-// The first index at or after from whose byte is not 0; the size when there is none.
-int nextMarked(const std::vector<std::uint8_t>& bytes, int from) {
-    const int n = int(bytes.size());
-    const std::uint8_t* p = bytes.data();
-    int i = from;
-    for (std::uint64_t word = 0; i + 8 <= n; i += 8) {
-        std::memcpy(&word, p + i, sizeof word);
-        if (word) break;
-    }
-    while (i < n && !p[i])
-        ++i;
-    return i;
-}
-
 }  // namespace
 
 struct RtfDocument::Impl {
-    enum State : std::uint8_t { Removed = 1, Barrier = 2 };
+    // Kept: a character a replacement does not remove (Structural).
+    enum State : std::uint8_t { Removed = 1, Barrier = 2, Kept = 4 };
     // The template's text from one "#" to the next (both included), by the hash of
     // its folded characters.
     struct Span {
@@ -108,15 +98,31 @@ struct RtfDocument::Impl {
     // loading (what a replacement removed is told by state).
     QString searchText;
     // Per template character: removed, and whether a replacement stands right
-    // before it (a match may not run across that point).
+    // before it (a match may not run across that point); as loaded in loadedState.
     std::vector<std::uint8_t> state;
+    std::vector<std::uint8_t> loadedState;
+    // Per template character: the last of the characters from it on whose bytes
+    // follow each other's with nothing between and none of which is Kept but it.
+    std::vector<qint32> runLast;
     // Every span of searchText from a "#" to the next up to kMaxMarker long, in order
     // of hash, then position: the markers a report fills are looked up here instead
     // of searched for.
     std::vector<Span> spans;
-    // The plain text that replacements put before template character i (i == size:
-    // at the end), in order; its RTF is written when the document is.
-    std::multimap<int, QString> pieces;
+    // What a replacement put before template character at (at == size: at the end), in
+    // place of the length template characters from there (0 for a further piece in
+    // the same place): its plain text and its RTF, stretches of text and rtf.
+    struct Piece {
+        int at;
+        int length;
+        qsizetype textAt, textSize;
+        qsizetype rtfAt, rtfSize;
+    };
+    // In order of their place and, in one place, of their making.
+    std::vector<Piece> pieces;
+    QString text;
+    // Its bytes up to rtfEnd are the pieces'.
+    QByteArray rtf;
+    qsizetype rtfEnd = 0;
 
     // The selection: it starts before template character selUnit, after the first
     // selPiece pieces standing there, and covers selLength template characters.
@@ -136,7 +142,16 @@ struct RtfDocument::Impl {
     bool alive(int i) const { return !(state[std::size_t(i)] & Removed); }
     // No character of [at, at + n) removed and no replacement inside it.
     bool whole(qsizetype at, qsizetype n) const;
-    void appendRtf(QByteArray& out, const QString& plain) const;
+    // Writes the RTF of the plain text after the pieces' in rtf.
+    void appendRtf(QStringView plain);
+    QStringView textOf(const Piece& piece) const {
+        return QStringView(text).sliced(piece.textAt, piece.textSize);
+    }
+    // The first piece at or after template character at.
+    std::vector<Piece>::const_iterator firstPiece(int at) const {
+        return std::partition_point(pieces.begin(), pieces.end(),
+                                    [at](const Piece& piece) { return piece.at < at; });
+    }
     // Where the first whole occurrence of the folded needle at or after from
     // starts in the template's own text; -1 when there is none.
     qsizetype match(QStringView needle, qsizetype from) const;
@@ -148,6 +163,9 @@ struct RtfDocument::Impl {
 void RtfDocument::Impl::clear() {
     loaded = false;
     pieces.clear();
+    // Emptied, not freed: the next report fills them again.
+    text.resize(0);
+    rtfEnd = 0;
     selUnit = selPiece = selLength = 0;
 }
 
@@ -157,8 +175,10 @@ void RtfDocument::Impl::read(const QByteArray& rtf) {
     searchText.resize(qsizetype(units.size()));
     char16_t* out = reinterpret_cast<char16_t*>(searchText.data());
     spans.clear();
+    loadedState.assign(units.size(), 0);
     qint32 previous = -1;  // the last "#"
     for (std::size_t i = 0; i < units.size(); ++i) {
+        if (units[i].flags & rtf::Unit::Structural) loadedState[i] = Kept;
         out[i] = folded(units[i].ch);
         if (out[i] != u'#') continue;
         if (const qint32 length = qint32(i) - previous + 1; previous >= 0 && length <= kMaxMarker)
@@ -166,12 +186,18 @@ void RtfDocument::Impl::read(const QByteArray& rtf) {
         previous = qint32(i);
     }
     std::sort(spans.begin(), spans.end());
+    runLast.resize(units.size());
+    for (std::size_t i = units.size(); i-- > 0;)
+        runLast[i] = i + 1 < units.size() && units[i + 1].begin == units[i].end &&
+                             !(loadedState[i + 1] & Kept)
+                         ? runLast[i + 1]
+                         : qint32(i);
     indexed = true;
 }
 
 void RtfDocument::Impl::start() {
     clear();
-    state.assign(parsed.units.size(), 0);
+    state = loadedState;
     for (const Span& span : spans)
         span.used = 0;
     loaded = true;
@@ -179,50 +205,90 @@ void RtfDocument::Impl::start() {
 
 // The piece in a group of its own: it takes the format in force where it stands,
 // cannot run into a control word before it, and its \uc1 ends with it.
-void RtfDocument::Impl::appendRtf(QByteArray& out, const QString& plain) const {
-    QVarLengthArray<char, 512> rtf;
-    const auto put = [&](const char* text) { rtf.append(text, qsizetype(std::strlen(text))); };
-    const bool unicode =
-        std::any_of(plain.cbegin(), plain.cend(), [](QChar ch) { return ch.unicode() >= 0x80; });
-    put(unicode ? "{\\uc1 " : "{");
-    forEachShown(plain, [&](char16_t ch) {
+void RtfDocument::Impl::appendRtf(QStringView plain) {
+    // Printable ASCII but the RTF's own three goes out as it is.
+    static constexpr auto kAsIs = [] {
+        std::array<bool, 128> asIs{};
+        for (char16_t ch = 0x20; ch < 0x7F; ++ch)
+            asIs[ch] = ch != u'\\' && ch != u'{' && ch != u'}';
+        return asIs;
+    }();
+    // Written in place, a block of characters at a time: each takes at most
+    // "\\u-32768\\'xx", and the group around the piece seven more.
+    constexpr qsizetype kBlock = 4096, kMostPerChar = 12;
+    const char16_t* chars = plain.utf16();
+    const qsizetype n = plain.size();
+    const qsizetype start = rtfEnd;
+    char* to = nullptr;
+    const auto room = [&](qsizetype bytes) {
+        const qsizetype used = to ? to - rtf.constData() : rtfEnd;
+        if (rtf.size() < used + bytes) rtf.resize(std::max(used + bytes, 2 * rtf.size()));
+        to = rtf.data() + used;
+    };
+    const auto put = [&](std::string_view text) {
+        std::memcpy(to, text.data(), text.size());
+        to += text.size();
+    };
+    room(7 + kMostPerChar * std::min(n, kBlock));
+    *to++ = '{';
+    bool unicode = false;
+    for (qsizetype i = 0, blockEnd = kBlock; i < n;) {
+        if (i >= blockEnd) {
+            room(7 + kMostPerChar * std::min(n - i, kBlock));
+            blockEnd = i + kBlock;
+        }
+        const char16_t ch = chars[i++];
+        if (ch < 0x80 && kAsIs[ch]) {
+            *to++ = char(ch);
+            continue;
+        }
         switch (ch) {
             case u'\\':
                 put("\\\\");
-                return;
+                continue;
             case u'{':
                 put("\\{");
-                return;
+                continue;
             case u'}':
                 put("\\}");
-                return;
+                continue;
             case u'\t':
                 put("\\tab ");
-                return;
+                continue;
+            case u'\r':
+                // CR LF, a lone CR and a lone LF are each a paragraph break.
+                if (i < n && chars[i] == u'\n') ++i;
+                put("\\par ");
+                continue;
             case u'\n':
                 put("\\par ");
-                return;
+                continue;
             default:
                 break;
         }
-        if (ch < 0x80) {
-            rtf.append(char(ch));
-            return;
-        }
+        // Other control characters have no place in text.
+        if (ch < 0x80) continue;
+        unicode = true;
         put("\\u");
-        put(QByteArray::number(qint16(ch)).constData());
-        const unsigned char fallback = parsed.codePage.encode(ch);
-        if (fallback) {
+        to = std::to_chars(to, to + 6, int(qint16(ch))).ptr;
+        if (const unsigned char fallback = parsed.codePage.encode(ch)) {
             static const char hex[] = "0123456789abcdef";
-            put("\\'");
-            rtf.append(hex[fallback >> 4]);
-            rtf.append(hex[fallback & 15]);
+            const char escape[] = {'\\', '\'', hex[fallback >> 4], hex[fallback & 15]};
+            put({escape, sizeof escape});
         } else {
-            rtf.append('?');
+            *to++ = '?';
         }
-    });
-    rtf.append('}');
-    out.append(rtf.constData(), rtf.size());
+    }
+    *to++ = '}';
+    if (unicode) {
+        // The group starts with \uc1: one fallback character after each \u.
+        constexpr std::string_view kUc1 = "\\uc1 ";
+        std::memmove(rtf.data() + start + 1 + kUc1.size(), rtf.constData() + start + 1,
+                     std::size_t(to - rtf.constData() - start - 1));
+        std::memcpy(rtf.data() + start + 1, kUc1.data(), kUc1.size());
+        to += kUc1.size();
+    }
+    rtfEnd = to - rtf.constData();
 }
 
 RtfDocument::RtfDocument() : d(std::make_unique<Impl>()) {}
@@ -269,48 +335,72 @@ QByteArray RtfDocument::toRtf() const {
     if (!d->loaded) return {};
     if (d->pieces.empty()) return d->data;
     const auto& units = d->parsed.units;
-    QByteArray out;
-    out.reserve(d->data.size() + d->data.size() / 4);
+    // Written in place: the document's bytes, the pieces' and at most a blank for
+    // every character.
+    QByteArray out(d->data.size() + d->rtfEnd + d->unitCount(), Qt::Uninitialized);
+    char* to = out.data();
+    const auto put = [&](const char* bytes, qsizetype n) {
+        std::memcpy(to, bytes, std::size_t(n));
+        to += n;
+    };
     qint32 from = 0;
     // The output ends where this character of the document begins (-1: it ends in
     // an inserted piece or a blank).
     int tail = -1;
     auto piece = d->pieces.cbegin();
-    // Only characters with a state need a look: the removed ones, and those with
-    // pieces before them, which are barriers.
-    for (int i = nextMarked(d->state, 0); i < d->unitCount(); i = nextMarked(d->state, i + 1)) {
-        const bool piecesHere = piece != d->pieces.cend() && piece->first == i;
+    const auto visit = [&](int i) {
+        const bool piecesHere = piece != d->pieces.cend() && piece->at == i;
         const bool removed = !d->alive(i);
-        if (!piecesHere && !removed) continue;
+        if (!piecesHere && !removed) return;
         const rtf::Unit& unit = units[std::size_t(i)];
         if (unit.begin > from) {
-            out.append(d->data.constData() + from, unit.begin - from);
+            put(d->data.constData() + from, unit.begin - from);
             tail = i;
         }
         from = unit.begin;
         if (piecesHere) {
-            for (; piece != d->pieces.cend() && piece->first == i; ++piece)
-                d->appendRtf(out, piece->second);
+            for (; piece != d->pieces.cend() && piece->at == i; ++piece)
+                put(d->rtf.constData() + piece->rtfAt, piece->rtfSize);
             tail = -1;
         }
         if (removed) {
             // What follows the removed character must not run into a control
             // word before it: a blank ends the word and is no text.
             if (tail >= 0 && (units[std::size_t(tail)].flags & rtf::Unit::AfterBareWord)) {
-                out += ' ';
+                *to++ = ' ';
                 tail = -1;
             }
             from = unit.end;
         }
+    };
+    // Only the characters a replacement took or stands before need a look, in order.
+    int next = 0;
+    for (const Impl::Piece& taken : d->pieces) {
+        const int end = std::min(d->unitCount(), taken.at + std::max(taken.length, 1));
+        for (int i = std::max(next, taken.at); i < end; ++i) {
+            visit(i);
+            // The characters after a removed one up to the end of its run are removed too
+            // (no piece stands before a removed character but the first of a
+            // replacement's): nothing of them goes out.
+            if (!d->alive(i) && (piece == d->pieces.cend() || piece->at > i)) {
+                const int last = std::min(end - 1, d->runLast[std::size_t(i)]);
+                if (last > i && (piece == d->pieces.cend() || piece->at > last)) {
+                    from = units[std::size_t(last)].end;
+                    i = last;
+                }
+            }
+        }
+        next = std::max(next, end);
     }
-    const auto copyUpTo = [&](qint32 to) {
-        out.append(d->data.constData() + from, to - from);
-        from = to;
+    const auto copyUpTo = [&](qint32 end) {
+        put(d->data.constData() + from, end - from);
+        from = end;
     };
     copyUpTo(d->parsed.endAnchor);
     for (; piece != d->pieces.cend(); ++piece)  // the pieces at the very end
-        d->appendRtf(out, piece->second);
+        put(d->rtf.constData() + piece->rtfAt, piece->rtfSize);
     copyUpTo(qint32(d->data.size()));
+    out.truncate(to - out.constData());
     return out;
 }
 
@@ -326,8 +416,8 @@ QString RtfDocument::visibleText() const {
     auto piece = d->pieces.begin();
     const auto& units = d->parsed.units;
     for (int i = 0; i <= d->unitCount(); ++i) {
-        for (; piece != d->pieces.end() && piece->first == i; ++piece)
-            text += shownText(piece->second);
+        for (; piece != d->pieces.end() && piece->at == i; ++piece)
+            text += shownText(d->textOf(*piece));
         if (i < d->unitCount() && d->alive(i)) text += QChar(units[std::size_t(i)].ch);
     }
     return text;
@@ -405,7 +495,9 @@ bool RtfDocument::Impl::select(QStringView needle) {
     const qsizetype at = match(needle, 0);
     if (at < 0) return false;
     selUnit = int(at);
-    selPiece = int(pieces.count(selUnit));
+    selPiece = pieces.empty() || pieces.back().at < selUnit
+                   ? 0
+                   : int(firstPiece(selUnit + 1) - firstPiece(selUnit));
     selLength = int(needle.size());
     return true;
 }
@@ -436,12 +528,18 @@ int RtfDocument::countMarkers(QStringView field) const {
 
 void RtfDocument::replaceSelection(const QString& plain) {
     if (!d->loaded) return;
-    d->pieces.emplace_hint(std::next(d->pieces.lower_bound(d->selUnit), d->selPiece), d->selUnit,
-                           plain);
-    const auto& units = d->parsed.units;
-    for (int i = d->selUnit; i < d->selUnit + d->selLength; ++i)
-        if (!(units[std::size_t(i)].flags & rtf::Unit::Structural))
-            d->state[std::size_t(i)] |= Impl::Removed;
+    Impl::Piece piece{d->selUnit, d->selLength, d->text.size(), plain.size(), d->rtfEnd, 0};
+    d->text.append(plain);
+    d->appendRtf(plain);
+    piece.rtfSize = d->rtfEnd - piece.rtfAt;
+    // A report mostly fills its template from the start to the end.
+    if (d->pieces.empty() || d->pieces.back().at <= d->selUnit)
+        d->pieces.push_back(piece);  // after the selection's own earlier pieces, if any
+    else
+        d->pieces.insert(d->firstPiece(d->selUnit) + d->selPiece, piece);
+    std::uint8_t* state = d->state.data() + d->selUnit;
+    for (int k = 0; k < d->selLength; ++k)
+        if (!(state[k] & Impl::Kept)) state[k] |= Impl::Removed;
     if (d->selUnit < d->unitCount()) d->state[std::size_t(d->selUnit)] |= Impl::Barrier;
     ++d->selPiece;
     d->selLength = 0;
@@ -454,9 +552,9 @@ int RtfDocument::selectionStart() const {
         position += d->alive(i) ? 1 : 0;
     // The pieces before the selection's: all those of earlier characters, the first
     // selPiece of its own.
-    const auto end = std::next(d->pieces.lower_bound(d->selUnit), d->selPiece);
-    for (auto it = d->pieces.begin(); it != end; ++it)
-        position += int(shownLength(it->second));
+    const auto end = d->firstPiece(d->selUnit) + d->selPiece;
+    for (auto it = d->pieces.cbegin(); it != end; ++it)
+        position += int(shownLength(d->textOf(*it)));
     return position;
 }
 

@@ -183,6 +183,12 @@ TEST(RtfDocument, ReplacementTakesTheFormatOfTheFirstCharacterAndIsEscaped) {
     EXPECT_TRUE(std::ranges::all_of(rtf, [](char c) { return uchar(c) < 0x80; }));
     const QString expected = "a\\b{c}\td\u00e9\u2014\u4e2d\U0001F600 \nnext\nthird\nfourth\u0080";
     EXPECT_TRUE(doc.visibleText() == expected && reread(doc) == expected);
+    // A long value, its line break across the thousands of characters written at a
+    // time, then characters that each take many bytes.
+    const QString longValue = QString(4095, 'a') + "\r\n" + QString(3000, QChar(0xE9)) + "}";
+    doc = replaced("{\\rtf1\\ansi #V#}", "#V#", longValue);
+    EXPECT_EQ(doc.toRtf(), "{\\rtf1\\ansi {\\uc1 " + QByteArray(4095, 'a') + "\\par " +
+                               QByteArray("\\u233\\'e9").repeated(3000) + "\\}}}");
 }
 
 TEST(RtfDocument, RoundTripKeepsTheDocumentAndFilesThatCannotBeReadAreRefused) {
