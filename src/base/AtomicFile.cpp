@@ -100,12 +100,14 @@ bool sharedByGroup(const struct stat& folder) {
 
 // Gives what was just made in a folder its access (see AtomicFile.h): the group's
 // too in a shared folder, when it has (or can be given) the folder's group;
-// otherwise its owner's only.
-void setAccess(int fd, const struct stat& parent, bool isFolder) {
-    struct stat own {};
-    const bool group = sharedByGroup(parent) && ::fstat(fd, &own) == 0 &&
-                       (own.st_gid == parent.st_gid || ::fchown(fd, uid_t(-1), parent.st_gid) == 0);
-    ::fchmod(fd, isFolder ? (group ? 02770 : 0700) : (group ? 0660 : 0600));
+// otherwise its owner's only. own: what fstat told of it.
+void setAccess(int fd, const struct stat& parent, bool isFolder, const struct stat& own) {
+    const bool regrouped = sharedByGroup(parent) && own.st_gid != parent.st_gid &&
+                           ::fchown(fd, uid_t(-1), parent.st_gid) == 0;
+    const bool group = sharedByGroup(parent) && (own.st_gid == parent.st_gid || regrouped);
+    const mode_t mode = isFolder ? (group ? 02770 : 0700) : (group ? 0660 : 0600);
+    // A change of group may take the set-group-ID bit away.
+    if (regrouped || (own.st_mode & 07777) != mode) ::fchmod(fd, mode);
 }
 
 // writeTemporary's answer when the folder takes no unnamed file.
@@ -141,13 +143,11 @@ int writeTemporary(int folder, const QByteArray& bytes, bool unnamed, QByteArray
         temporary.clear();
         return error;
     };
+    if (::fstat(file.get(), &written) != 0) return failed(errno);
+    setAccess(file.get(), parent, false, written);
     // Every byte must reach the disk before the rename: a full disk shows itself in
     // the write, the fsync or the close.
-    setAccess(file.get(), parent, false);
-    if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 ||
-        ::fstat(file.get(), &written) != 0)
-        return failed(errno);
-    if (written.st_size != bytes.size()) return failed(EIO);
+    if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0) return failed(errno);
     if (unnamed) {
         const QByteArray self = "/proc/self/fd/" + QByteArray::number(file.get());
         for (int attempt = 0; attempt < 100 && temporary.isEmpty(); ++attempt) {
@@ -249,10 +249,12 @@ bool makeFolder(const QString& path, QString* error, FolderAccess access) {
         return fail("The folder " + quoted(path) + " cannot be opened: " + systemError(why) + '.');
     }
     // A folder of another owner keeps its permissions: the changes fail.
-    struct stat parent {};
+    struct stat parent {
+    }, own{};
     if (access == FolderAccess::LikeParent &&
-        ::stat(encoded(QFileInfo(path).absolutePath()).constData(), &parent) == 0)
-        setAccess(folder.get(), parent, true);
+        ::stat(encoded(QFileInfo(path).absolutePath()).constData(), &parent) == 0 &&
+        ::fstat(folder.get(), &own) == 0)
+        setAccess(folder.get(), parent, true, own);
     else
         ::fchmod(folder.get(), 0700);
     if (::faccessat(AT_FDCWD, name.constData(), W_OK | X_OK, 0) != 0)
@@ -273,7 +275,7 @@ void restrictToFolderAccess(const QString& path) {
     if (file.valid() && ::fstat(file.get(), &own) == 0 && S_ISREG(own.st_mode) &&
         own.st_uid == ::geteuid() &&
         ::stat(encoded(QFileInfo(path).absolutePath()).constData(), &parent) == 0)
-        setAccess(file.get(), parent, false);
+        setAccess(file.get(), parent, false, own);
 }
 
 void removeTemporaryFiles(const QString& folder, int minimumAgeSeconds) {
@@ -335,7 +337,9 @@ ReadOutcome readFileLimited(const QString& path, qsizetype maxBytes, QByteArray&
             return ReadOutcome::Failed;
         }
         bytes.resize(had + n);
-        if (n == 0) return ReadOutcome::Read;
+        // A read of a regular file that comes short has reached its end; one that
+        // brings the size the file had when opened needs no further read to say so.
+        if (n == 0 || (n < room && bytes.size() == qsizetype(st.st_size))) return ReadOutcome::Read;
     }
 }
 

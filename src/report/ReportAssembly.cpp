@@ -39,13 +39,15 @@ QString ReportAssembly::sharedReportPath() const {
 void ReportAssembly::RP(const QString& field, const QString& value) {
     if (document_.findMarker(field)) {
         document_.replaceSelection(value);
-        lastField_ = field;
+        lastField_.clear();
+        lastField_.append(field.constData(), field.size());
         return;
     }
     // The placeholder is used up. Only a further value of the field just filled
     // follows it (the rows of a chart under one marker); anything else would land
     // in an unrelated sentence.
-    if (!lastField_.isEmpty() && lastField_.compare(field, Qt::CaseInsensitive) == 0) {
+    if (!lastField_.isEmpty() && QStringView(lastField_.constData(), lastField_.size())
+                                         .compare(field, Qt::CaseInsensitive) == 0) {
         document_.replaceSelection(value);
         return;
     }
@@ -76,12 +78,12 @@ bool ReportAssembly::SaveReport() {
     const QString name = interview_.identity().YRNDirectory();
     if (!isSafeFolderName(name))
         throw ProgramError(QStringLiteral("The client folder name is not valid."));
-    if (!QFileInfo(programFolder_ + "/" + name).isDir())
-        throw ProgramError(QStringLiteral("Path not found"));
 
     const QByteArray rtf = document_.toRtf();
     QString why;
     if (!writeFileAtomically(clientReportPath(), rtf, &why, FolderLinks::Refuse)) {
+        if (!QFileInfo(programFolder_ + "/" + name).isDir())
+            throw ProgramError(QStringLiteral("Path not found"));
         // Why, in the system's words: a full disk, or a report file that is a link or
         // no regular file and is left alone.
         interview_.prompts().failure(
@@ -89,18 +91,31 @@ bool ReportAssembly::SaveReport() {
             "Unable to save report.\r\nPlease close all open reports and save again.", why);
         return false;
     }
-    // The report names are the clients' names: the folder is as private as the
-    // program folder.
-    const QString shared = programFolder_ + "/" + kSharedFolder;
-    const bool sharedFolder = makeFolder(shared, &why, FolderAccess::LikeParent);
-    // Left by a report save that was killed; a young one may be another program's.
-    if (sharedFolder) removeTemporaryFiles(shared, kAbandonedAfterSeconds);
-    if (!sharedFolder || !writeFileAtomically(sharedReportPath(), rtf, &why, FolderLinks::Refuse)) {
+    // The folder is made ready at the first report, and again when the copy cannot be
+    // written into it (another program may have removed it since).
+    bool copied = sharedFolderReady_ &&
+                  writeFileAtomically(sharedReportPath(), rtf, nullptr, FolderLinks::Refuse);
+    if (!copied) {
+        sharedFolderReady_ = prepareSharedFolder(&why);
+        copied = sharedFolderReady_ &&
+                 writeFileAtomically(sharedReportPath(), rtf, &why, FolderLinks::Refuse);
+    }
+    if (!copied) {
         interview_.prompts().information(
             "Report Copy Not Saved",
             "The report is saved in the client folder, but its copy could not be saved as:\r\n" +
                 QDir::toNativeSeparators(sharedReportPath()) + "\r\n" + why);
     }
+    return true;
+}
+
+bool ReportAssembly::prepareSharedFolder(QString* why) const {
+    // The report names are the clients' names: the folder is as private as the
+    // program folder.
+    const QString shared = programFolder_ + "/" + kSharedFolder;
+    if (!makeFolder(shared, why, FolderAccess::LikeParent)) return false;
+    // Left by a report save that was killed; a young one may be another program's.
+    removeTemporaryFiles(shared, kAbandonedAfterSeconds);
     return true;
 }
 
@@ -145,10 +160,12 @@ int ReportAssembly::OpenDocument(const QString& path, const DocumentOpener::Fail
 // The name and pronoun fields are filled as often as the report holds them, each
 // value fetched anew for every call.
 void fillNameFields(ReportWriter& report, const ClientIdentity& identity) {
-    for (int i = report.markers("WholeName"); i > 0; --i)
-        report.RP("WholeName", identity.WholeName());
-    for (int i = report.markers("FirstName"); i > 0; --i)
-        report.RP("FirstName", identity.FirstName());
+    static const QString wholeName = QStringLiteral("WholeName"),
+                         firstName = QStringLiteral("FirstName");
+    for (int i = report.markers(wholeName); i > 0; --i)
+        report.RP(wholeName, identity.WholeName());
+    for (int i = report.markers(firstName); i > 0; --i)
+        report.RP(firstName, identity.FirstName());
 }
 
 void fillPronounFields(ReportWriter& report, const Pronouns& pronouns) {
@@ -156,12 +173,12 @@ void fillPronounFields(ReportWriter& report, const Pronouns& pronouns) {
         for (int i = report.markers(field); i > 0; --i)
             report.RP(field, (pronouns.*value)());
     };
-    fill("himherself", &Pronouns::himherself);
-    fill("hisher", &Pronouns::hisher);
-    fill("himher", &Pronouns::himher);
-    fill("heshe", &Pronouns::heshe);
-    fill("HisHerC", &Pronouns::HisHerC);
-    fill("HeSheC", &Pronouns::HeSheC);
+    fill(QStringLiteral("himherself"), &Pronouns::himherself);
+    fill(QStringLiteral("hisher"), &Pronouns::hisher);
+    fill(QStringLiteral("himher"), &Pronouns::himher);
+    fill(QStringLiteral("heshe"), &Pronouns::heshe);
+    fill(QStringLiteral("HisHerC"), &Pronouns::HisHerC);
+    fill(QStringLiteral("HeSheC"), &Pronouns::HeSheC);
 }
 
 }  // namespace yrn

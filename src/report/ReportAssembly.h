@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVarLengthArray>
 
 #include "interview/ReportWriter.h"
 #include "report/DocumentOpener.h"
@@ -58,13 +59,19 @@ class ReportAssembly : public ReportWriter {
 
   private:
     bool loadTemplateFile(const QString& path);
+    // Makes "ClientReports" if need be, with the program folder's access, and clears
+    // it of what killed saves left. False (and why) when it cannot be written into.
+    bool prepareSharedFolder(QString* why) const;
 
     Interview& interview_;
     QString programFolder_;
     DocumentOpener& opener_;
     RtfDocument document_;
     bool templateLoaded_ = false;
-    QString lastField_;
+    // "ClientReports" was made ready in this session.
+    bool sharedFolderReady_ = false;
+    // The field RP filled last; kept as characters, a copy no other string shares.
+    QVarLengthArray<QChar, 64> lastField_;
 };
 
 // The name and pronoun placeholders, each filled as often as the template holds it.

@@ -138,18 +138,25 @@ TEST_F(ReportAssemblyTest, GenerateReportFillsAndSavesBothCopiesButNothingCutSho
               (QList<qsizetype>{1 + 3, 1 + 2 + 1, 1, 2, 2}));
     EXPECT_EQ(bothCopies(), report.document().toRtf().repeated(2));
     EXPECT_EQ(QFile::permissions(dir + "/ClientReports") & (QFile::ReadOther | QFile::ExeOther), 0);
-    // A second report of the same client replaces both files; a copy a killed
-    // report save left long ago is removed, a young one (another program's) stays.
+    // A second report of the same client, by a program started later, replaces both
+    // files. Its first report clears ClientReports: a copy a killed report save left
+    // long ago is removed, a young one (another program's) stays. Removed since, the
+    // folder is made again.
     const QString killed = dir + "/ClientReports/.yrn-tmp-Ab12";
     writeFile(killed, "half");
     writeFile(dir + "/ClientReports/.yrn-tmp-Cd34", "being written");
     ASSERT_TRUE(makeOlder(killed, kAbandonedAfterSeconds + 1));  // time() may lag a tick
     identity.first = "Janet";
-    ASSERT_TRUE(report.GenerateReport());
-    EXPECT_TRUE(report.document().visibleText().contains("Janet Janet"));
-    EXPECT_EQ(bothCopies(), report.document().toRtf().repeated(2));
+    ReportAssembly later(interview, dir, opener);
+    ASSERT_TRUE(later.GenerateReport());
+    EXPECT_TRUE(later.document().visibleText().contains("Janet Janet"));
+    EXPECT_EQ(bothCopies(), later.document().toRtf().repeated(2));
     EXPECT_EQ(QDir(dir + "/ClientReports").entryList(QDir::Files | QDir::Hidden).size(), 2);
     EXPECT_FALSE(QFile::exists(killed));
+    ASSERT_TRUE(QDir(dir + "/ClientReports").removeRecursively());
+    ASSERT_TRUE(later.GenerateReport());
+    EXPECT_EQ(bothCopies(), later.document().toRtf().repeated(2));
+    EXPECT_EQ(told(), "");
     EXPECT_EQ(QDir(dir + "/" + identity.folder).entryList(QDir::Files).size(), 1);
     // CheckDocs loads the saved report, which is then not saved again.
     const QByteArray before = readFile(clientCopy());
