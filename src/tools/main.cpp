@@ -10,6 +10,7 @@
 
 #include "ProgramInfo.h"
 #include "base/AtomicFile.h"
+#include "base/CalendarDate.h"
 #include "interview/Interview.h"
 #include "interview/Section.h"
 #include "records/ClientFolder.h"
@@ -171,6 +172,7 @@ int exportAnswers(const Arguments& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    yrn::readTimeZoneOnce();
     yrn::keepFromOthers();
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments();
