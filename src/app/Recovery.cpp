@@ -49,7 +49,7 @@ const QString kNotWrittenTitle = QStringLiteral("Recovery Copy Not Saved");
 // What one start looks at, whatever the folder holds, so that it takes a fraction
 // of a second: so many entries of the folder, so many copies among them examined,
 // the newest so many of those tried (some may be held by running programs), and
-// so many locks left without a copy cleared.
+// so many locks left without a copy, and copies left under a temporary name, cleared.
 constexpr int kMostEntries = 200'000;
 constexpr int kMostExamined = 25'000;
 constexpr int kMostTried = 3 * Recovery::kMostOffered;
@@ -250,15 +250,23 @@ bool Recovery::offer() {
 
 // One listing of the folder, and everything decided from it in linear time: only
 // the program's own names count, and a copy only when it is a regular file of the
-// user's (a link, or a file of another user, is passed over and left alone).
+// user's (a link, or a file of another user, is passed over and left alone). A
+// copy that a kill left under its temporary name, whole but never renamed, is
+// removed once it is old enough not to be another program's write.
 QStringList Recovery::leftCopies(int folder) const {
     QHash<SlotId, SlotEntry> found;
     DIR* listing = ::fdopendir(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!listing) return {};
     const uid_t user = ::geteuid();
-    int seen = 0, examined = 0;
+    int seen = 0, examined = 0, removed = 0;
     while (const dirent* entry = ::readdir(listing)) {
         if (++seen > kMostEntries) break;
+        if (std::strncmp(entry->d_name, kTemporaryPrefix, std::strlen(kTemporaryPrefix)) == 0) {
+            if (removed < kMostCleared && ++examined <= kMostExamined &&
+                removeTemporaryFile(folder, entry->d_name, kAbandonedAfterSeconds))
+                ++removed;
+            continue;
+        }
         SlotId id;
         const Own own = ownFile(entry->d_name, id);
         if (own == Own::None) continue;

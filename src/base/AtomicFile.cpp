@@ -286,16 +286,17 @@ void removeTemporaryFiles(const QString& folder, int minimumAgeSeconds) {
         ::close(fd);
         return;
     }
-    const std::size_t prefix = std::strlen(kTemporaryPrefix);
-    while (const dirent* entry = ::readdir(entries)) {
-        if (std::strncmp(entry->d_name, kTemporaryPrefix, prefix) != 0) continue;
-        struct stat st {};
-        if (::fstatat(fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-            (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)) &&
-            ::time(nullptr) - st.st_mtime >= minimumAgeSeconds)
-            ::unlinkat(fd, entry->d_name, 0);
-    }
+    while (const dirent* entry = ::readdir(entries))
+        removeTemporaryFile(fd, entry->d_name, minimumAgeSeconds);
     ::closedir(entries);
+}
+
+bool removeTemporaryFile(int folder, const char* name, int minimumAgeSeconds) {
+    if (std::strncmp(name, kTemporaryPrefix, std::strlen(kTemporaryPrefix)) != 0) return false;
+    struct stat st {};
+    return ::fstatat(folder, name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+           (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)) &&
+           ::time(nullptr) - st.st_mtime >= minimumAgeSeconds && ::unlinkat(folder, name, 0) == 0;
 }
 
 ReadOutcome readFileLimited(const QString& path, qsizetype maxBytes, QByteArray& bytes,

@@ -73,6 +73,9 @@ inline constexpr char kTemporaryPrefix[] = ".yrn-tmp-";
 // folder that other programs write into, a young one may be theirs, still being
 // written.
 void removeTemporaryFiles(const QString& folder, int minimumAgeSeconds = 0);
+// The same for one entry of an open folder, found by a listing of the caller's: true
+// when it was such a file, and removed.
+bool removeTemporaryFile(int folder, const char* name, int minimumAgeSeconds);
 // No write takes this long: a temporary file older than this was left by one that
 // was killed.
 inline constexpr int kAbandonedAfterSeconds = 600;

@@ -297,7 +297,15 @@ TEST_F(RecoveryTest, ACrowdedFolderOffersOnlyTheNewestFewCopies) {
     QTest::qWait(50);                                    // then three newer copies
     for (int i = 30'000; i < 30'003; ++i)
         writeFile(slot(i), whole(QString(2000, 'N')));
+    // Copies that kills left under a temporary name: the old ones go, a young one
+    // (another program's, being written) stays.
+    for (const QString name : {"old", "older", "young"}) {
+        writeFile(recoveryFolder + "/.yrn-tmp-" + name, whole(name));
+        ASSERT_TRUE(name == "young" ||
+                    makeOlder(recoveryFolder + "/.yrn-tmp-" + name, kAbandonedAfterSeconds + 1));
+    }
     start({false, false, false});
+    EXPECT_EQ(entries(recoveryFolder, QDir::Files, {".yrn-tmp-*"}), QStringList{".yrn-tmp-young"});
     ASSERT_EQ(prompts.boxes.size(), Recovery::kMostOffered);
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(prompts.boxes.at(i).text.contains(QString(99, 'N') + QChar(0x2026) + ", "));
@@ -419,9 +427,14 @@ TEST_F(RecoveryKillTest, AKilledProgramsInterviewComesBackWholeWhereverTheKillLa
     crash();
     for (int round = 0; round < 3; ++round) {
         ASSERT_TRUE(runAndKill("write", "WRITING", 50 + QRandomGenerator::global()->bounded(300)));
-        // The copy and the dead program's lock; no half-written file beside them.
+        // The copy and the dead program's lock; no half-written file beside them. A kill
+        // between naming a whole copy and renaming it leaves it under its temporary name.
         const QStringList left = entries(recoveryFolder);
-        EXPECT_EQ(left.filter(QRegularExpression(R"(^interview-\w+\.(recovery|lock)$)")), left);
+        for (const QString& name : left.filter(QRegularExpression(R"(^\.yrn-tmp-\w+$)")))
+            EXPECT_TRUE(readFile(recoveryFolder + "/" + name).endsWith("end\r\n"));
+        EXPECT_EQ(
+            left.filter(QRegularExpression(R"(^(interview-\w+\.(recovery|lock)|\.yrn-tmp-\w+)$)")),
+            left);
         start({true});
         ASSERT_EQ(prompts.boxes.size(), 1) << lastBox(prompts).toStdString();
         EXPECT_TRUE(locator().text("txtCity").startsWith("City "));
