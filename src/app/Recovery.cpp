@@ -261,7 +261,7 @@ QStringList Recovery::leftCopies(int folder) const {
     int seen = 0, examined = 0, removed = 0;
     while (const dirent* entry = ::readdir(listing)) {
         if (++seen > kMostEntries) break;
-        if (std::strncmp(entry->d_name, kTemporaryPrefix, std::strlen(kTemporaryPrefix)) == 0) {
+        if (isTemporaryName(entry->d_name)) {
             if (removed < kMostCleared && ++examined <= kMostExamined &&
                 removeTemporaryFile(folder, entry->d_name, kAbandonedAfterSeconds))
                 ++removed;

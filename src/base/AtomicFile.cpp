@@ -292,7 +292,7 @@ void removeTemporaryFiles(const QString& folder, int minimumAgeSeconds) {
 }
 
 bool removeTemporaryFile(int folder, const char* name, int minimumAgeSeconds) {
-    if (std::strncmp(name, kTemporaryPrefix, std::strlen(kTemporaryPrefix)) != 0) return false;
+    if (!isTemporaryName(name)) return false;
     struct stat st {};
     return ::fstatat(folder, name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
            (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)) &&

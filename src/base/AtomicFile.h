@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <cstring>
 #include <utility>
 
 namespace yrn {
@@ -68,6 +69,10 @@ bool renameInFolder(const QString& folder, const QList<std::pair<QString, QStrin
 // Every temporary file of a write starts with this; none of the program's own
 // files does.
 inline constexpr char kTemporaryPrefix[] = ".yrn-tmp-";
+// Whether an entry of a folder is named as such a file.
+inline bool isTemporaryName(const char* name) {
+    return std::strncmp(name, kTemporaryPrefix, sizeof kTemporaryPrefix - 1) == 0;
+}
 // Removes the temporary files that writes killed before their rename left in a
 // folder (never following a link). Only those older than minimumAgeSeconds go: in a
 // folder that other programs write into, a young one may be theirs, still being

@@ -110,7 +110,7 @@ struct RtfDocument::Impl {
     std::vector<Span> spans;
     // What a replacement put before template character at (at == size: at the end), in
     // place of the length template characters from there (0 for a further piece in
-    // the same place): its plain text and its RTF, stretches of text and rtf.
+    // the same place): its plain text and its RTF, stretches of pieceText and pieceRtf.
     struct Piece {
         int at;
         int length;
@@ -119,15 +119,15 @@ struct RtfDocument::Impl {
     };
     // In order of their place and, in one place, of their making.
     std::vector<Piece> pieces;
-    QString text;
+    QString pieceText;
     // Its bytes up to rtfEnd are the pieces'.
-    QByteArray rtf;
+    QByteArray pieceRtf;
     qsizetype rtfEnd = 0;
 
-    // The selection: it starts before template character selUnit, after the first
-    // selPiece pieces standing there, and covers selLength template characters.
+    // The selection: it starts before template character selUnit, after every piece
+    // standing there (a replacement goes after those made before it), and covers
+    // selLength template characters.
     int selUnit = 0;
-    int selPiece = 0;
     int selLength = 0;
 
     // Empties the document. What was read of the last one stays, not loaded: a
@@ -142,10 +142,10 @@ struct RtfDocument::Impl {
     bool alive(int i) const { return !(state[std::size_t(i)] & Removed); }
     // No character of [at, at + n) removed and no replacement inside it.
     bool whole(qsizetype at, qsizetype n) const;
-    // Writes the RTF of the plain text after the pieces' in rtf.
+    // Writes the RTF of the plain text after the pieces' in pieceRtf.
     void appendRtf(QStringView plain);
     QStringView textOf(const Piece& piece) const {
-        return QStringView(text).sliced(piece.textAt, piece.textSize);
+        return QStringView(pieceText).sliced(piece.textAt, piece.textSize);
     }
     // The first piece at or after template character at.
     std::vector<Piece>::const_iterator firstPiece(int at) const {
@@ -164,9 +164,9 @@ void RtfDocument::Impl::clear() {
     loaded = false;
     pieces.clear();
     // Emptied, not freed: the next report fills them again.
-    text.resize(0);
+    pieceText.resize(0);
     rtfEnd = 0;
-    selUnit = selPiece = selLength = 0;
+    selUnit = selLength = 0;
 }
 
 void RtfDocument::Impl::read(const QByteArray& rtf) {
@@ -221,9 +221,10 @@ void RtfDocument::Impl::appendRtf(QStringView plain) {
     const qsizetype start = rtfEnd;
     char* to = nullptr;
     const auto room = [&](qsizetype bytes) {
-        const qsizetype used = to ? to - rtf.constData() : rtfEnd;
-        if (rtf.size() < used + bytes) rtf.resize(std::max(used + bytes, 2 * rtf.size()));
-        to = rtf.data() + used;
+        const qsizetype used = to ? to - pieceRtf.constData() : rtfEnd;
+        if (pieceRtf.size() < used + bytes)
+            pieceRtf.resize(std::max(used + bytes, 2 * pieceRtf.size()));
+        to = pieceRtf.data() + used;
     };
     const auto put = [&](std::string_view text) {
         std::memcpy(to, text.data(), text.size());
@@ -283,12 +284,12 @@ void RtfDocument::Impl::appendRtf(QStringView plain) {
     if (unicode) {
         // The group starts with \uc1: one fallback character after each \u.
         constexpr std::string_view kUc1 = "\\uc1 ";
-        std::memmove(rtf.data() + start + 1 + kUc1.size(), rtf.constData() + start + 1,
-                     std::size_t(to - rtf.constData() - start - 1));
-        std::memcpy(rtf.data() + start + 1, kUc1.data(), kUc1.size());
+        std::memmove(pieceRtf.data() + start + 1 + kUc1.size(), pieceRtf.constData() + start + 1,
+                     std::size_t(to - pieceRtf.constData() - start - 1));
+        std::memcpy(pieceRtf.data() + start + 1, kUc1.data(), kUc1.size());
         to += kUc1.size();
     }
-    rtfEnd = to - rtf.constData();
+    rtfEnd = to - pieceRtf.constData();
 }
 
 RtfDocument::RtfDocument() : d(std::make_unique<Impl>()) {}
@@ -360,7 +361,7 @@ QByteArray RtfDocument::toRtf() const {
         from = unit.begin;
         if (piecesHere) {
             for (; piece != d->pieces.cend() && piece->at == i; ++piece)
-                put(d->rtf.constData() + piece->rtfAt, piece->rtfSize);
+                put(d->pieceRtf.constData() + piece->rtfAt, piece->rtfSize);
             tail = -1;
         }
         if (removed) {
@@ -398,7 +399,7 @@ QByteArray RtfDocument::toRtf() const {
     };
     copyUpTo(d->parsed.endAnchor);
     for (; piece != d->pieces.cend(); ++piece)  // the pieces at the very end
-        put(d->rtf.constData() + piece->rtfAt, piece->rtfSize);
+        put(d->pieceRtf.constData() + piece->rtfAt, piece->rtfSize);
     copyUpTo(qint32(d->data.size()));
     out.truncate(to - out.constData());
     return out;
@@ -495,9 +496,6 @@ bool RtfDocument::Impl::select(QStringView needle) {
     const qsizetype at = match(needle, 0);
     if (at < 0) return false;
     selUnit = int(at);
-    selPiece = pieces.empty() || pieces.back().at < selUnit
-                   ? 0
-                   : int(firstPiece(selUnit + 1) - firstPiece(selUnit));
     selLength = int(needle.size());
     return true;
 }
@@ -528,20 +526,19 @@ int RtfDocument::countMarkers(QStringView field) const {
 
 void RtfDocument::replaceSelection(const QString& plain) {
     if (!d->loaded) return;
-    Impl::Piece piece{d->selUnit, d->selLength, d->text.size(), plain.size(), d->rtfEnd, 0};
-    d->text.append(plain);
+    Impl::Piece piece{d->selUnit, d->selLength, d->pieceText.size(), plain.size(), d->rtfEnd, 0};
+    d->pieceText.append(plain);
     d->appendRtf(plain);
     piece.rtfSize = d->rtfEnd - piece.rtfAt;
     // A report mostly fills its template from the start to the end.
     if (d->pieces.empty() || d->pieces.back().at <= d->selUnit)
-        d->pieces.push_back(piece);  // after the selection's own earlier pieces, if any
+        d->pieces.push_back(piece);
     else
-        d->pieces.insert(d->firstPiece(d->selUnit) + d->selPiece, piece);
+        d->pieces.insert(d->firstPiece(d->selUnit + 1), piece);
     std::uint8_t* state = d->state.data() + d->selUnit;
     for (int k = 0; k < d->selLength; ++k)
         if (!(state[k] & Impl::Kept)) state[k] |= Impl::Removed;
     if (d->selUnit < d->unitCount()) d->state[std::size_t(d->selUnit)] |= Impl::Barrier;
-    ++d->selPiece;
     d->selLength = 0;
 }
 
@@ -550,9 +547,8 @@ int RtfDocument::selectionStart() const {
     int position = 0;
     for (int i = 0; i < d->selUnit; ++i)
         position += d->alive(i) ? 1 : 0;
-    // The pieces before the selection's: all those of earlier characters, the first
-    // selPiece of its own.
-    const auto end = d->firstPiece(d->selUnit) + d->selPiece;
+    // The pieces before the selection: those of earlier characters and of its own.
+    const auto end = d->firstPiece(d->selUnit + 1);
     for (auto it = d->pieces.cbegin(); it != end; ++it)
         position += int(shownLength(d->textOf(*it)));
     return position;

@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <algorithm>
+#include <array>
 #include <string_view>
 #include <vector>
 
